@@ -1,0 +1,40 @@
+# nubilo_library(NAME [STATIC|OBJECT] [DEPS targets...] [PRIVATE_DEPS targets...])
+# Builds every *.cpp of the calling folder into a library (shared by default) whose headers are
+# found from that folder, and the folder's tests/*.cpp into NAME_tests.
+function(nubilo_library name)
+  cmake_parse_arguments(ARG "STATIC;OBJECT" "" "DEPS;PRIVATE_DEPS;TEST_DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(NOT sources)
+    return()  # a component without sources yet builds nothing
+  endif()
+  if(ARG_OBJECT)
+    add_library(${name} OBJECT ${sources})
+  elseif(ARG_STATIC)
+    add_library(${name} STATIC ${sources})
+  else()
+    add_library(${name} SHARED ${sources})
+  endif()
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+  nubilo_tests(${name} ${name} ${ARG_TEST_DEPS})
+endfunction()
+
+# nubilo_tests(TARGET_PREFIX LIBS...): tests/*.cpp of the calling folder into one GoogleTest program.
+function(nubilo_tests prefix)
+  if(NOT NUBILO_BUILD_TESTS)
+    return()
+  endif()
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/*.cpp)
+  if(NOT tests)
+    return()
+  endif()
+  add_executable(${prefix}_tests ${tests})
+  target_link_libraries(${prefix}_tests PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
+  target_include_directories(${prefix}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
+  target_compile_definitions(${prefix}_tests PRIVATE
+    NUBILO_SHARED_DATA="${NUBILO_SHARED_DATA}"
+    NUBILO_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests"
+    NUBILO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
+  gtest_discover_tests(${prefix}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "NUBILO_TEST=1")
+endfunction()
