@@ -1,0 +1,7 @@
+#pragma once
+
+namespace Platform {
+
+enum class MessageIcon { None, Information, Warning, Exclamation, Error };
+
+}  // namespace Platform

@@ -1,0 +1,100 @@
+#include "TerminalPresenter.h"
+
+#include <cstdlib>
+#include <strings.h>
+
+namespace Platform {
+
+namespace {
+
+bool Is(const std::string& text, const char* word) {
+  return strcasecmp(text.c_str(), word) == 0;
+}
+
+std::string Shown(const FormField& field) {
+  switch (field.kind) {
+    case FieldKind::Check: return field.value == "1" ? "[x]" : "[ ]";
+    case FieldKind::Password: return std::string(field.value.size(), '*');
+    case FieldKind::Choice: {
+      const size_t i = static_cast<size_t>(std::atoi(field.value.c_str()));
+      return i < field.items.size() ? field.value + " " + field.items[i] : field.value;
+    }
+    default: return field.value;
+  }
+}
+
+}  // namespace
+
+TerminalPresenter::TerminalPresenter(LineReader reader, std::FILE* out)
+    : m_read(std::move(reader)), m_out(out) {}
+
+void TerminalPresenter::PrintField(const FormField& field) const {
+  if (field.kind == FieldKind::Lines) {
+    std::fprintf(m_out, "  %s:\n", field.label.c_str());
+    for (const std::string& line : field.items) std::fprintf(m_out, "    %s\n", line.c_str());
+    if (field.items.empty()) std::fprintf(m_out, "    (empty)\n");
+    return;
+  }
+  std::fprintf(m_out, "  %s (%s): %s%s\n", field.label.c_str(), field.name.c_str(),
+               Shown(field).c_str(), field.enabled ? "" : " (fixed)");
+  if (field.kind == FieldKind::Choice)
+    for (size_t i = 0; i < field.items.size(); ++i)
+      std::fprintf(m_out, "      %zu  %s\n", i, field.items[i].c_str());
+}
+
+void TerminalPresenter::Print(const Form& form) const {
+  std::fprintf(m_out, "== %s ==\n", form.Title().c_str());
+  for (const FormField& field : form.Fields()) PrintField(field);
+  std::fflush(m_out);
+}
+
+TerminalPresenter::Step TerminalPresenter::AskField(Form& form, FormField& field) {
+  for (;;) {
+    std::string line;
+    const std::string prompt = field.label + " [" + Shown(field) + "]: ";
+    if (!m_read(prompt, line)) return Step::Cancel;
+    if (line.empty()) return Step::Next;
+    if (Is(line, "Cancel")) return Step::Cancel;
+    std::string error;
+    if (form.Set(field.name, line, error)) {
+      if (field.validate) {
+        const std::string warning = field.validate(field);
+        if (!warning.empty()) {
+          ShowMessage(warning, "Warning", MessageIcon::Exclamation);
+          continue;  // focus returns to the field
+        }
+      }
+      return Step::Next;
+    }
+    ShowMessage(error, form.Title(), MessageIcon::Exclamation);
+  }
+}
+
+bool TerminalPresenter::ShowForm(Form& form) {
+  Print(form);
+  for (;;) {
+    for (FormField& field : form.Fields()) {
+      if (field.kind == FieldKind::Lines || !field.enabled) continue;
+      if (AskField(form, field) == Step::Cancel) return false;
+    }
+    for (const FormField& field : form.Fields())
+      if (field.kind == FieldKind::Lines) PrintField(field);
+    std::string answer;
+    if (!m_read(form.Title() + ": OK, Edit or Cancel [OK]: ", answer) || Is(answer, "Cancel") ||
+        Is(answer, "c"))
+      return false;
+    if (Is(answer, "Edit") || Is(answer, "e")) continue;
+    const std::vector<std::string> warnings = form.Validate();
+    for (const std::string& w : warnings) ShowMessage(w, "Warning", MessageIcon::Exclamation);
+    if (warnings.empty()) return true;
+  }
+}
+
+bool TerminalPresenter::AskText(const std::string& prompt, std::string& text) {
+  std::string line;
+  if (!m_read(prompt + ": ", line) || line.empty() || Is(line, "Cancel")) return false;
+  text = line;
+  return true;
+}
+
+}  // namespace Platform

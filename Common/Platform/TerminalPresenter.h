@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Presenter.h"
+
+#include <cstdio>
+#include <functional>
+#include <string>
+
+namespace Platform {
+
+// Shows forms on a terminal: the whole form, then one prompt per field with the current value as
+// default, then the confirmation. Lines are read through the given reader (false at end of input).
+class TerminalPresenter : public Presenter {
+ public:
+  using LineReader = std::function<bool(const std::string& prompt, std::string& line)>;
+
+  explicit TerminalPresenter(LineReader reader, std::FILE* out = stdout);
+
+  bool ShowForm(Form& form) override;
+  bool AskText(const std::string& prompt, std::string& text) override;
+
+ private:
+  enum class Step { Next, Cancel };
+  void Print(const Form& form) const;
+  void PrintField(const FormField& field) const;
+  Step AskField(Form& form, FormField& field);
+
+  LineReader m_read;
+  std::FILE* m_out;
+};
+
+}  // namespace Platform
