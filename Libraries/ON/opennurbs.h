@@ -1,0 +1,33 @@
+#pragma once
+
+// Everything of our openNURBS-compatible core.
+
+#include "opennurbs_defines.h"
+#include "opennurbs_memory.h"
+#include "opennurbs_on.h"
+
+#include "opennurbs_2dpoint.h"
+#include "opennurbs_2dvector.h"
+#include "opennurbs_2fpoint.h"
+#include "opennurbs_3dpoint.h"
+#include "opennurbs_3dvector.h"
+#include "opennurbs_3fpoint.h"
+#include "opennurbs_3fvector.h"
+#include "opennurbs_4dpoint.h"
+
+#include "opennurbs_string.h"
+#include "opennurbs_wstring.h"
+#include "opennurbs_uuid.h"
+#include "opennurbs_color.h"
+#include "opennurbs_textlog.h"
+
+#include "opennurbs_interval.h"
+#include "opennurbs_bounding_box.h"
+#include "opennurbs_line.h"
+
+#include "opennurbs_array.h"
+
+#include "opennurbs_classid.h"
+#include "opennurbs_object.h"
+#include "opennurbs_geometry.h"
+#include "opennurbs_pointgeometry.h"

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "opennurbs_defines.h"
+
+// Toolkit-wide enumerations, kept under the toolkit's ON name.
+class ON_CLASS ON
+{
+public:
+  enum object_type
+  {
+    unknown_object_type = 0,
+    point_object = 1,
+    pointset_object = 2,
+    curve_object = 4,
+    surface_object = 8,
+    brep_object = 0x10,
+    mesh_object = 0x20,
+    layer_object = 0x40,
+    material_object = 0x80,
+    light_object = 0x100,
+    annotation_object = 0x200,
+    userdata_object = 0x400,
+    instance_definition = 0x800,
+    instance_reference = 0x1000,
+    text_dot = 0x2000,
+    grip_object = 0x4000,
+    detail_object = 0x8000,
+    hatch_object = 0x10000,
+    morph_control_object = 0x20000,
+    loop_object = 0x80000,
+    polysrf_filter = 0x200000,
+    edge_filter = 0x400000,
+    polyedge_filter = 0x800000,
+    meshvertex_object = 0x01000000,
+    meshedge_object = 0x02000000,
+    meshface_object = 0x04000000,
+    cage_object = 0x08000000,
+    phantom_object = 0x10000000,
+    clipplane_object = 0x20000000,
+    extrusion_object = 0x40000000,
+    any_object = 0xFFFFFFFF
+  };
+
+  enum point_style
+  {
+    unknown_point_style = 0,
+    not_rational = 1,
+    homogeneous_rational = 2,
+    euclidean_rational = 3,
+    intrinsic_point_style = 4
+  };
+
+  static object_type ObjectType(int i);
+  static point_style PointStyle(int i);
+};
