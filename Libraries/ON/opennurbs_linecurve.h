@@ -1,0 +1,33 @@
+#pragma once
+
+#include "opennurbs_curve.h"
+#include "opennurbs_line.h"
+
+// A line segment as a curve, parameterised over m_t.
+class ON_CLASS ON_LineCurve : public ON_Curve
+{
+  ON_OBJECT_DECLARE(ON_LineCurve);
+
+public:
+  ON_Line m_line;
+  ON_Interval m_t;
+  int m_dim = 3;
+
+  // Domain [0, 1].
+  ON_LineCurve();
+  // Domain [0, length], or [0, 1] for a line shorter than ON_ZERO_TOLERANCE.
+  ON_LineCurve(const ON_Line& line);
+  ON_LineCurve(const ON_3dPoint& from, const ON_3dPoint& to);
+  ON_LineCurve(const ON_Line& line, double t0, double t1);
+  ON_LineCurve(const ON_LineCurve&) = default;
+  ON_LineCurve& operator=(const ON_LineCurve&) = default;
+  ON_LineCurve& operator=(const ON_Line& line);
+  ~ON_LineCurve() override = default;
+
+  bool IsValid(ON_TextLog* text_log = nullptr) const override;
+  int Dimension() const override;
+  bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  ON_Interval Domain() const override;
+  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
+                int* hint = nullptr) const override;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "opennurbs_curve.h"
+#include "opennurbs_polyline.h"
+
+// A polyline as a curve: point i sits at parameter m_t[i].
+class ON_CLASS ON_PolylineCurve : public ON_Curve
+{
+  ON_OBJECT_DECLARE(ON_PolylineCurve);
+
+public:
+  ON_Polyline m_pline;
+  ON_SimpleArray<double> m_t;
+  int m_dim = 3;
+
+  ON_PolylineCurve() = default;
+  // Parameters 0, 1, 2, ...
+  ON_PolylineCurve(const ON_3dPointArray& points);
+  ON_PolylineCurve(const ON_PolylineCurve&) = default;
+  ON_PolylineCurve& operator=(const ON_PolylineCurve&) = default;
+  ON_PolylineCurve& operator=(const ON_3dPointArray& points);
+  ~ON_PolylineCurve() override = default;
+
+  bool IsValid(ON_TextLog* text_log = nullptr) const override;
+  int Dimension() const override;
+  bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  ON_Interval Domain() const override;
+  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
+                int* hint = nullptr) const override;
+
+  int PointCount() const;
+};

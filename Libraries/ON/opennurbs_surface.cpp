@@ -1,0 +1,168 @@
+#include "opennurbs_surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+struct DistanceSample
+{
+  double s, t;
+  ON_3dPoint point;
+  ON_3dVector ds, dt, dss, dst, dtt;
+  double distance_squared;
+};
+
+bool Sample(const ON_Surface& surface, const ON_3dPoint& P, double s, double t, DistanceSample& sample)
+{
+  sample.s = s;
+  sample.t = t;
+  if (!surface.Ev2Der(s, t, sample.point, sample.ds, sample.dt, sample.dss, sample.dst, sample.dtt))
+    return false;
+  sample.distance_squared = sample.point.DistanceToSquared(P);
+  return ON_IsValid(sample.distance_squared);
+}
+
+// Whether a parameter sits on a bound that its gradient component pushes against.
+bool Blocked(double u, double gradient, const ON_Interval& domain)
+{
+  return (u <= domain.Min() && gradient > 0.0) || (u >= domain.Max() && gradient < 0.0);
+}
+
+// Newton step of 1/2 |S - P|^2 over the free parameters; falls back to Gauss-Newton when the
+// Hessian is not positive definite.
+bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool free_t, double& step_s,
+                double& step_t)
+{
+  const ON_3dVector r = x.point - P;
+  const double gs = x.ds * r, gt = x.dt * r;
+  double a = x.ds * x.ds + x.dss * r, b = x.ds * x.dt + x.dst * r, c = x.dt * x.dt + x.dtt * r;
+  if (!free_s)
+    b = 0.0, a = 1.0;
+  if (!free_t)
+    b = 0.0, c = 1.0;
+  double det = a * c - b * b;
+  if (!(a > 0.0 && det > 0.0))
+  {
+    a = free_s ? x.ds * x.ds : 1.0;
+    c = free_t ? x.dt * x.dt : 1.0;
+    b = (free_s && free_t) ? x.ds * x.dt : 0.0;
+    det = a * c - b * b;
+    if (!(a > 0.0 && det > 0.0))
+      return false;
+  }
+  const double rs = free_s ? gs : 0.0, rt = free_t ? gt : 0.0;
+  step_s = -(c * rs - b * rt) / det;
+  step_t = -(a * rt - b * rs) / det;
+  return std::isfinite(step_s) && std::isfinite(step_t);
+}
+
+}  // namespace
+
+ON_VIRTUAL_OBJECT_IMPLEMENT(ON_Surface, ON_Geometry, "4ED7D4E1-E947-11D3-BFE5-0010830122F0")
+
+ON::object_type ON_Surface::ObjectType() const
+{
+  return ON::surface_object;
+}
+
+bool ON_Surface::EvPoint(double s, double t, ON_3dPoint& point, int quadrant, int* hint) const
+{
+  double v[3] = {0.0, 0.0, 0.0};
+  const bool ok = Evaluate(s, t, 0, 3, v, quadrant, hint);
+  point = ON_3dPoint(v[0], v[1], v[2]);
+  return ok;
+}
+
+bool ON_Surface::Ev1Der(double s, double t, ON_3dPoint& point, ON_3dVector& ds, ON_3dVector& dt, int quadrant,
+                        int* hint) const
+{
+  double v[9] = {0.0};
+  const bool ok = Evaluate(s, t, 1, 3, v, quadrant, hint);
+  point = ON_3dPoint(v[0], v[1], v[2]);
+  ds = ON_3dVector(v[3], v[4], v[5]);
+  dt = ON_3dVector(v[6], v[7], v[8]);
+  return ok;
+}
+
+bool ON_Surface::Ev2Der(double s, double t, ON_3dPoint& point, ON_3dVector& ds, ON_3dVector& dt,
+                        ON_3dVector& dss, ON_3dVector& dst, ON_3dVector& dtt, int quadrant, int* hint) const
+{
+  double v[18] = {0.0};
+  const bool ok = Evaluate(s, t, 2, 3, v, quadrant, hint);
+  point = ON_3dPoint(v[0], v[1], v[2]);
+  ds = ON_3dVector(v[3], v[4], v[5]);
+  dt = ON_3dVector(v[6], v[7], v[8]);
+  dss = ON_3dVector(v[9], v[10], v[11]);
+  dst = ON_3dVector(v[12], v[13], v[14]);
+  dtt = ON_3dVector(v[15], v[16], v[17]);
+  return ok;
+}
+
+ON_3dPoint ON_Surface::PointAt(double s, double t) const
+{
+  ON_3dPoint point(0.0, 0.0, 0.0);
+  EvPoint(s, t, point);
+  return point;
+}
+
+ON_3dVector ON_Surface::NormalAt(double s, double t) const
+{
+  ON_3dPoint point;
+  ON_3dVector ds, dt;
+  if (!Ev1Der(s, t, point, ds, dt) || !ds.Unitize() || !dt.Unitize())
+    return ON_3dVector(0.0, 0.0, 0.0);
+  ON_3dVector normal = ON_CrossProduct(ds, dt);
+  if (!normal.Unitize())
+    return ON_3dVector(0.0, 0.0, 0.0);
+  return normal;
+}
+
+bool ON_Surface::GetClosestPoint(const ON_3dPoint&, double*, double*, double, const ON_Interval*,
+                                 const ON_Interval*) const
+{
+  return false;
+}
+
+bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0, double* s, double* t,
+                                      const ON_Interval* sdomain, const ON_Interval* tdomain) const
+{
+  const ON_Interval sd = sdomain ? *sdomain : Domain(0);
+  const ON_Interval td = tdomain ? *tdomain : Domain(1);
+  if (!s || !t || !P.IsValid() || !sd.IsIncreasing() || !td.IsIncreasing())
+    return false;
+  DistanceSample x;
+  if (!Sample(*this, P, std::clamp(s0, sd.Min(), sd.Max()), std::clamp(t0, td.Min(), td.Max()), x))
+    return false;
+  // Steps below these change the point by far less than its own round-off.
+  const double s_tol = 1.0e-12 * (1.0 + std::fabs(sd.Min()) + std::fabs(sd.Max()));
+  const double t_tol = 1.0e-12 * (1.0 + std::fabs(td.Min()) + std::fabs(td.Max()));
+  for (int iteration = 0; iteration < 50 && x.distance_squared > 0.0; iteration++)
+  {
+    const ON_3dVector r = x.point - P;
+    const bool free_s = !Blocked(x.s, x.ds * r, sd), free_t = !Blocked(x.t, x.dt * r, td);
+    double step_s = 0.0, step_t = 0.0;
+    if ((!free_s && !free_t) || !NewtonStep(x, P, free_s, free_t, step_s, step_t))
+      break;
+    bool improved = false;
+    for (int halving = 0; halving < 12 && !improved; halving++, step_s *= 0.5, step_t *= 0.5)
+    {
+      if (std::fabs(step_s) <= s_tol && std::fabs(step_t) <= t_tol)
+        break;
+      DistanceSample candidate;
+      if (Sample(*this, P, std::clamp(x.s + step_s, sd.Min(), sd.Max()),
+                 std::clamp(x.t + step_t, td.Min(), td.Max()), candidate) &&
+          candidate.distance_squared < x.distance_squared)
+      {
+        const bool moved = candidate.s != x.s || candidate.t != x.t;
+        x = candidate;
+        improved = moved;
+      }
+    }
+    if (!improved)
+      break;
+  }
+  *s = x.s;
+  *t = x.t;
+  return true;
+}
