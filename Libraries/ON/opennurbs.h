@@ -44,3 +44,10 @@
 #include "opennurbs_polyline.h"
 #include "opennurbs_linecurve.h"
 #include "opennurbs_polylinecurve.h"
+
+#include "opennurbs_meshface.h"
+#include "opennurbs_meshtopologyvertex.h"
+#include "opennurbs_meshtopologyedge.h"
+#include "opennurbs_meshtopologyface.h"
+#include "opennurbs_meshtopology.h"
+#include "opennurbs_mesh.h"

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "opennurbs_array.h"
+#include "opennurbs_color.h"
+#include "opennurbs_geometry.h"
+#include "opennurbs_meshface.h"
+#include "opennurbs_meshtopology.h"
+
+// Polygon mesh of triangles and quads on single-precision vertices, with optional vertex
+// normals, face normals and vertex colours (each used only when its count matches).
+class ON_CLASS ON_Mesh : public ON_Geometry
+{
+  ON_OBJECT_DECLARE(ON_Mesh);
+
+public:
+  ON_Mesh();
+  // Reserves room; texture coordinates are not kept by this core, so that flag reserves nothing.
+  ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity,
+          bool has_vertex_normals, bool has_texture_coordinates);
+  ON_Mesh(const ON_Mesh& src);
+  ON_Mesh(ON_Mesh&& src) noexcept;
+  ON_Mesh& operator=(const ON_Mesh& src);
+  ON_Mesh& operator=(ON_Mesh&& src) noexcept;
+  ~ON_Mesh() override;
+
+  void Destroy();
+
+  // Version 4/5 rules: at least one face and three vertices, every vertex finite, every face
+  // valid by its indices, vertex normals (when present) of unit length.
+  bool IsValid(ON_TextLog* text_log = nullptr) const override;
+  ON::object_type ObjectType() const override;
+  int Dimension() const override;
+  // Box of all vertices, used or not; false (box untouched) without a face or three vertices.
+  bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+
+  int VertexCount() const;
+  int FaceCount() const;
+  int QuadCount() const;
+  int TriangleCount() const;
+  int InvalidFaceCount() const;
+  bool HasVertexNormals() const;
+  bool HasFaceNormals() const;
+  bool HasVertexColors() const;
+
+  // An index equal to the vertex count appends; larger indexes are refused.
+  bool SetVertex(int vertex_index, const ON_3dPoint& point);
+  bool SetVertex(int vertex_index, const ON_3fPoint& point);
+  // The face is stored even when invalid; the result tells whether it is valid. An index equal
+  // to the face count appends.
+  bool SetTriangle(int face_index, int a, int b, int c);
+  bool SetQuad(int face_index, int a, int b, int c, int d);
+
+  // Repairs or removes degenerate faces, removes unused vertices and drops attribute arrays whose
+  // count does not match. A mesh left without faces is destroyed. Always true.
+  bool Compact();
+  // Faces with corners out of range or at one location are repaired where a triangle remains,
+  // otherwise removed. Returns the number removed.
+  int CullDegenerateFaces();
+  // Removes vertices that no face uses, keeping the order of the others. Returns the number removed.
+  int CullUnusedVertices();
+
+  // Appends faces and vertices; attribute arrays survive only when every part has them.
+  void Append(const ON_Mesh& mesh);
+  void Append(int count, const ON_Mesh* const* meshes);
+
+  // Splits each valid quad on its shorter diagonal (a-c on a tie); the second triangles are
+  // appended after the existing faces. True when only triangles remain.
+  bool ConvertQuadsToTriangles();
+
+  void Flip();
+  void FlipFaceOrientation();
+  void FlipFaceNormals();
+  void FlipVertexNormals();
+
+  // Built on first use and kept until the mesh is changed through its member functions or
+  // DestroyTopology() is called.
+  const ON_MeshTopology& Topology() const;
+  void DestroyTopology();
+  // No partition is kept by this core; the call is kept for the toolkit's interface.
+  void DestroyPartition();
+  void DestroyRuntimeCache(bool bDelete = true);
+  // Bounding boxes are computed on demand; the call is kept for the toolkit's interface.
+  void InvalidateBoundingBoxes();
+
+  ON_3fPointArray m_V;
+  ON_SimpleArray<ON_MeshFace> m_F;
+  ON_3fVectorArray m_N;  // vertex normals
+  ON_3fVectorArray m_FN; // face normals
+  ON_SimpleArray<ON_Color> m_C; // vertex colours
+
+private:
+  void CopyFrom(const ON_Mesh& src);
+  void MoveFrom(ON_Mesh& src);
+  void DropMismatchedAttributes();
+  bool RepairFace(ON_MeshFace& face) const;
+  bool SameLocation(const ON_MeshFace& face, int i, int j) const;
+  ON_3fVector FaceNormal(const ON_MeshFace& face) const;
+  void SplitQuad(int face_index);
+
+  mutable ON_MeshTopology m_top;
+};

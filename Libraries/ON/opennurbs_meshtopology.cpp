@@ -1,0 +1,388 @@
+#include "opennurbs_meshtopology.h"
+
+#include "opennurbs_mesh.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace {
+
+// Dictionary order of locations with NaN above every number, so that sorting stays well defined.
+bool CoordinateLess(float a, float b)
+{
+  if (std::isnan(a))
+    return false;
+  return std::isnan(b) || a < b;
+}
+
+bool LocationLess(const ON_3fPoint& a, const ON_3fPoint& b)
+{
+  if (CoordinateLess(a.x, b.x)) return true;
+  if (CoordinateLess(b.x, a.x)) return false;
+  if (CoordinateLess(a.y, b.y)) return true;
+  if (CoordinateLess(b.y, a.y)) return false;
+  return CoordinateLess(a.z, b.z);
+}
+
+struct FaceSide
+{
+  int topv0; // smaller topological vertex
+  int topv1; // larger topological vertex
+  int fi;
+  int side; // side s runs from corner s to corner s+1 (mod 4)
+
+  bool operator<(const FaceSide& o) const
+  {
+    if (topv0 != o.topv0) return topv0 < o.topv0;
+    if (topv1 != o.topv1) return topv1 < o.topv1;
+    if (fi != o.fi) return fi < o.fi;
+    return side < o.side;
+  }
+};
+
+bool FaceIndexesInRange(const ON_MeshFace& f, int vertex_count)
+{
+  for (int k = 0; k < 4; k++)
+  {
+    if (f.vi[k] < 0 || f.vi[k] >= vertex_count)
+      return false;
+  }
+  return true;
+}
+
+bool SortedListContains(const int* list, int count, int value)
+{
+  return count > 0 && std::binary_search(list, list + count, value);
+}
+
+bool StrictlyAscending(const int* list, int count)
+{
+  for (int i = 1; i < count; i++)
+  {
+    if (list[i - 1] >= list[i])
+      return false;
+  }
+  return true;
+}
+
+} // namespace
+
+ON_MeshTopology::ON_MeshTopology() : m_mesh(nullptr), m_bIsValid(false)
+{
+}
+
+void ON_MeshTopology::Destroy()
+{
+  m_mesh = nullptr;
+  m_bIsValid = false;
+  m_topv_map.Destroy();
+  m_topv.Destroy();
+  m_tope.Destroy();
+  m_topf.Destroy();
+  m_vi_list.Destroy();
+  m_topei_list.Destroy();
+  m_topfi_list.Destroy();
+}
+
+int ON_MeshTopology::TopVertexCount() const
+{
+  return m_topv.Count();
+}
+
+int ON_MeshTopology::TopEdgeCount() const
+{
+  return m_tope.Count();
+}
+
+int ON_MeshTopology::TopFaceCount() const
+{
+  return m_topf.Count();
+}
+
+ON_3dPoint ON_MeshTopology::TopVertexPoint(int topvi) const
+{
+  if (!m_mesh || topvi < 0 || topvi >= m_topv.Count() || m_topv[topvi].m_v_count < 1)
+    return ON_3dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
+  return ON_3dPoint(m_mesh->m_V[m_topv[topvi].m_vi[0]]);
+}
+
+ON_Line ON_MeshTopology::TopEdgeLine(int topei) const
+{
+  if (topei < 0 || topei >= m_tope.Count())
+  {
+    const ON_3dPoint unset(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
+    return ON_Line(unset, unset);
+  }
+  const ON_MeshTopologyEdge& edge = m_tope[topei];
+  return ON_Line(TopVertexPoint(edge.m_topvi[0]), TopVertexPoint(edge.m_topvi[1]));
+}
+
+bool ON_MeshTopology::Create(const ON_Mesh& mesh)
+{
+  Destroy();
+  m_mesh = &mesh;
+  if (mesh.VertexCount() < 1)
+    return false;
+  CreateVertices();
+  CreateEdgesAndFaces();
+  m_bIsValid = true;
+  return true;
+}
+
+// Topological vertices are numbered in dictionary order of their location, as the toolkit's
+// version 4/5 numbers them; later releases number them by their first mesh vertex instead.
+void ON_MeshTopology::CreateVertices()
+{
+  const ON_3fPoint* V = m_mesh->m_V.Array();
+  const int vertex_count = m_mesh->VertexCount();
+
+  m_vi_list.SetCapacity(vertex_count);
+  m_vi_list.SetCount(vertex_count);
+  int* order = m_vi_list.Array();
+  for (int vi = 0; vi < vertex_count; vi++)
+    order[vi] = vi;
+  std::sort(order, order + vertex_count, [V](int a, int b) {
+    if (LocationLess(V[a], V[b])) return true;
+    if (LocationLess(V[b], V[a])) return false;
+    return a < b;
+  });
+
+  m_topv_map.SetCapacity(vertex_count);
+  m_topv_map.SetCount(vertex_count);
+  for (int i = 0; i < vertex_count;)
+  {
+    int end = i + 1;
+    while (end < vertex_count && V[order[end]] == V[order[i]])
+      end++;
+    m_topv.Append(ON_MeshTopologyVertex{0, nullptr, end - i, order + i});
+    for (int j = i; j < end; j++)
+      m_topv_map[order[j]] = m_topv.Count() - 1;
+    i = end;
+  }
+}
+
+// Edges are numbered in dictionary order of (smaller, larger) topological vertex.
+void ON_MeshTopology::CreateEdgesAndFaces()
+{
+  const int vertex_count = m_mesh->VertexCount();
+  const int face_count = m_mesh->FaceCount();
+  const int* topv_map = m_topv_map.Array();
+
+  std::vector<FaceSide> sides;
+  sides.reserve(static_cast<size_t>(face_count) * 4);
+  for (int fi = 0; fi < face_count; fi++)
+  {
+    const ON_MeshFace& f = m_mesh->m_F[fi];
+    if (!FaceIndexesInRange(f, vertex_count))
+      continue;
+    for (int s = 0; s < 4; s++)
+    {
+      const int a = topv_map[f.vi[s]];
+      const int b = topv_map[f.vi[(s + 1) % 4]];
+      if (a != b)
+        sides.push_back({std::min(a, b), std::max(a, b), fi, s});
+    }
+  }
+  if (m_topv.Count() < 2 || sides.empty())
+    return;
+  std::sort(sides.begin(), sides.end());
+
+  std::vector<int> side_edge(static_cast<size_t>(face_count) * 4, -1);
+  m_topfi_list.SetCapacity(static_cast<int>(sides.size()));
+  std::vector<int> vertex_edge_count(m_topv.Count(), 0);
+  std::vector<size_t> edge_first_side;
+  for (size_t i = 0; i < sides.size(); i++)
+  {
+    if (i == 0 || sides[i].topv0 != sides[i - 1].topv0 || sides[i].topv1 != sides[i - 1].topv1)
+    {
+      m_tope.Append(ON_MeshTopologyEdge{{sides[i].topv0, sides[i].topv1}, 0, nullptr});
+      vertex_edge_count[sides[i].topv0]++;
+      vertex_edge_count[sides[i].topv1]++;
+      edge_first_side.push_back(i);
+    }
+    ON_MeshTopologyEdge& edge = *m_tope.Last();
+    edge.m_topf_count++;
+    m_topfi_list.Append(sides[i].fi);
+    side_edge[static_cast<size_t>(sides[i].fi) * 4 + sides[i].side] = m_tope.Count() - 1;
+  }
+  for (int ei = 0; ei < m_tope.Count(); ei++)
+    m_tope[ei].m_topfi = m_topfi_list.Array() + edge_first_side[ei];
+
+  // Vertex edge lists, filled in ascending edge order.
+  m_topei_list.SetCapacity(2 * m_tope.Count());
+  m_topei_list.SetCount(2 * m_tope.Count());
+  std::vector<int> next(m_topv.Count(), 0);
+  int offset = 0;
+  for (int topvi = 0; topvi < m_topv.Count(); topvi++)
+  {
+    m_topv[topvi].m_topei = m_topei_list.Array() + offset;
+    next[topvi] = offset;
+    offset += vertex_edge_count[topvi];
+  }
+  for (int ei = 0; ei < m_tope.Count(); ei++)
+  {
+    for (int end = 0; end < 2; end++)
+    {
+      const int topvi = m_tope[ei].m_topvi[end];
+      m_topei_list[next[topvi]++] = ei;
+      m_topv[topvi].m_tope_count++;
+    }
+  }
+
+  m_topf.SetCapacity(face_count);
+  for (int fi = 0; fi < face_count; fi++)
+  {
+    const ON_MeshFace& f = m_mesh->m_F[fi];
+    ON_MeshTopologyFace& topf = m_topf.AppendNew();
+    const int* edge_of_side = side_edge.data() + static_cast<size_t>(fi) * 4;
+    for (int k = 0; k < 4; k++)
+    {
+      const int side = (k + 3) % 4; // the side that ends at corner k
+      const int ei = edge_of_side[side];
+      topf.m_topei[k] = ei;
+      topf.m_reve[k] = (ei >= 0 && topv_map[f.vi[side]] != m_tope[ei].m_topvi[0]) ? 1 : 0;
+    }
+    const bool triangle = f.IsTriangle();
+    if (triangle)
+    {
+      topf.m_topei[3] = topf.m_topei[2];
+      topf.m_reve[3] = 0;
+    }
+    const int* e = topf.m_topei;
+    bool good = e[0] >= 0 && e[1] >= 0 && e[2] >= 0 && e[0] != e[1] && e[1] != e[2] && e[2] != e[0];
+    if (good && !triangle)
+      good = e[3] >= 0 && e[3] != e[0] && e[3] != e[1] && e[3] != e[2];
+    if (!good)
+      topf = ON_MeshTopologyFace{{0, 0, 0, 0}, {0, 0, 0, 0}};
+  }
+}
+
+bool ON_MeshTopology::IsValid() const
+{
+  if (!m_bIsValid || !m_mesh || &m_mesh->Topology() != this)
+    return false;
+  const int vertex_count = m_mesh->VertexCount();
+  const int face_count = m_mesh->FaceCount();
+  const int topv_count = m_topv.Count();
+  if (topv_count > vertex_count || (vertex_count > 0 && topv_count == 0))
+    return false;
+  if (m_topf.Count() != face_count || (face_count > 0 && m_tope.Count() < 3))
+    return false;
+  if (m_topv_map.Count() != vertex_count)
+    return false;
+  for (int vi = 0; vi < vertex_count; vi++)
+  {
+    if (m_topv_map[vi] < 0 || m_topv_map[vi] >= topv_count)
+      return false;
+  }
+  int listed_vertices = 0;
+  for (int topvi = 0; topvi < topv_count; topvi++)
+  {
+    if (!IsValidVertex(topvi))
+      return false;
+    listed_vertices += m_topv[topvi].m_v_count;
+  }
+  if (listed_vertices != vertex_count)
+    return false;
+  for (int ei = 0; ei < m_tope.Count(); ei++)
+  {
+    if (!IsValidEdge(ei))
+      return false;
+  }
+  for (int fi = 0; fi < face_count; fi++)
+  {
+    if (!IsValidFace(fi))
+      return false;
+  }
+  return true;
+}
+
+bool ON_MeshTopology::IsValidVertex(int topvi) const
+{
+  const ON_MeshTopologyVertex& topv = m_topv[topvi];
+  if (topv.m_v_count < 1 || !topv.m_vi)
+    return false;
+  const ON_3fPoint location = m_mesh->m_V[topv.m_vi[0]];
+  for (int j = 0; j < topv.m_v_count; j++)
+  {
+    const int vi = topv.m_vi[j];
+    if (vi < 0 || vi >= m_mesh->VertexCount() || m_topv_map[vi] != topvi)
+      return false;
+    if (!(m_mesh->m_V[vi] == location)) // NaN locations fail here
+      return false;
+  }
+  if (topv.m_tope_count < 0 || (topv.m_tope_count > 0 && !topv.m_topei))
+    return false;
+  if (!StrictlyAscending(topv.m_topei, topv.m_tope_count))
+    return false;
+  for (int j = 0; j < topv.m_tope_count; j++)
+  {
+    const int ei = topv.m_topei[j];
+    if (ei < 0 || ei >= m_tope.Count())
+      return false;
+    if (m_tope[ei].m_topvi[0] != topvi && m_tope[ei].m_topvi[1] != topvi)
+      return false;
+  }
+  return true;
+}
+
+bool ON_MeshTopology::IsValidEdge(int ei) const
+{
+  const ON_MeshTopologyEdge& edge = m_tope[ei];
+  for (int end = 0; end < 2; end++)
+  {
+    const int topvi = edge.m_topvi[end];
+    if (topvi < 0 || topvi >= m_topv.Count())
+      return false;
+    if (!SortedListContains(m_topv[topvi].m_topei, m_topv[topvi].m_tope_count, ei))
+      return false;
+  }
+  if (edge.m_topvi[0] == edge.m_topvi[1] || edge.m_topf_count < 1 || !edge.m_topfi)
+    return false;
+  for (int j = 0; j < edge.m_topf_count; j++)
+  {
+    const int fi = edge.m_topfi[j];
+    if (fi < 0 || fi >= m_topf.Count())
+      return false;
+    if (!m_topf[fi].IsValid())
+      continue; // a degenerate face keeps no edges
+    const int* e = m_topf[fi].m_topei;
+    if (e[0] != ei && e[1] != ei && e[2] != ei && e[3] != ei)
+      return false;
+  }
+  return true;
+}
+
+bool ON_MeshTopology::IsValidFace(int fi) const
+{
+  const ON_MeshTopologyFace& topf = m_topf[fi];
+  if (!topf.IsValid())
+  {
+    for (int k = 0; k < 4; k++)
+    {
+      if (topf.m_topei[k] != 0 || topf.m_reve[k] != 0)
+        return false;
+    }
+    return true;
+  }
+  const ON_MeshFace& f = m_mesh->m_F[fi];
+  if (!FaceIndexesInRange(f, m_mesh->VertexCount()) || f.IsTriangle() != topf.IsTriangle())
+    return false;
+  const int corner_count = f.IsTriangle() ? 3 : 4;
+  for (int k = 0; k < corner_count; k++)
+  {
+    const int ei = topf.m_topei[k];
+    if (ei < 0 || ei >= m_tope.Count())
+      return false;
+    const ON_MeshTopologyEdge& edge = m_tope[ei];
+    if (!SortedListContains(edge.m_topfi, edge.m_topf_count, fi))
+      return false;
+    const int from = m_topv_map[f.vi[(k + corner_count - 1) % corner_count]];
+    const int to = m_topv_map[f.vi[k]];
+    const int reve = topf.m_reve[k] ? 1 : 0;
+    if (edge.m_topvi[reve] != from || edge.m_topvi[1 - reve] != to)
+      return false;
+  }
+  return true;
+}
