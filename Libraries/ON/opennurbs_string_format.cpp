@@ -18,6 +18,9 @@ struct ConversionSpec
   char conversion = 0;
 };
 
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 128; }
+bool IsAscii(wchar_t c) { return c >= 0 && c < 128; }
+
 template <class Ch>
 bool IsDigit(Ch c)
 {
@@ -83,7 +86,7 @@ size_t ParseSpec(const Ch* f, size_t i, ConversionSpec& spec, va_list* ap)
     spec.length += static_cast<char>(f[i++]);
   if (!f[i])
     return i;
-  spec.conversion = (f[i] < Ch(128)) ? static_cast<char>(f[i]) : '?';
+  spec.conversion = IsAscii(f[i]) ? static_cast<char>(f[i]) : '?';
   return i + 1;
 }
 
