@@ -1,0 +1,128 @@
+#pragma once
+
+#include "basis_s.h"
+#include "record_pool.h"
+#include "simplex.h"
+
+#include <ostream>
+#include <vector>
+
+class site_store;
+class site_shuffle;
+
+// Randomised incremental convex hull over integer-valued sites with exact visibility decisions.
+// Lifted mode adds the squared length as a last coordinate (Delaunay); power mode takes the sites'
+// own last coordinate (regular triangulation). Facets through the point at infinity close the hull.
+class hull_engine
+{
+public:
+  struct counters
+  {
+    long long sites_taken = 0;
+    long long simplices = 0;          // simplex records in use at the end of the build
+    long long basis_records = 0;      // basis records in use at the end of the build
+    int simplex_blocks = 0;
+    int basis_blocks = 0;
+    long long failed_reductions = 0;
+    long long overshoots = 0;
+    long long visibility_tests = 0;
+  };
+
+  hull_engine();
+
+  // Clears the counters and the zero basis; lifted mode on, power mode off.
+  void Reset();
+  void SetLog(std::ostream* log) { m_log = log; }
+
+  // Builds the hull of the sites in the shuffled order and returns its root. Throws hull_failure.
+  simplex* Build(const site_store& sites, site_shuffle& order, bool lifted);
+
+  // Calls visitor(simplex*) once for every hull facet.
+  template <class Visitor>
+  void VisitFacets(simplex* root, Visitor&& visitor);
+
+  bool IsInfinity(const double* vertex) const { return vertex == m_infinity; }
+  int SiteIndex(const double* vertex) const;
+  int Dimension() const { return m_curDim; }
+  const counters& Counters() const { return m_counters; }
+
+  // Returns every record to the system; the counters are kept.
+  void ReleaseStorage();
+
+  // Exposed for the tests of the reduction.
+  bool ReduceInner(basis_s* v, simplex* s, int k);
+
+private:
+  // Records and reductions.
+  basis_s* NewBasis();
+  void ReleaseBasis(basis_s*& basis);
+  simplex* NewSimplex();
+  simplex* CopySimplex(const simplex* s);
+  void FillDifference(basis_s* v, const double* p, const double* origin) const;
+  bool ReduceVector(basis_s*& v, const double* p, simplex* s, int k);
+  double ScaleFactor(basis_s* v, simplex* s, int k, int iteration);
+  void ComputeBasis(simplex* s);
+  void ComputeNormal(simplex* s);
+  bool IsVisible(const double* p, simplex* s);
+  int OpSimp(const simplex* s, const simplex* t) const;
+  int OpVert(const simplex* s, const double* v) const;
+
+  // Construction.
+  const double* TakeSite();
+  bool RaisesDimension(const double* p);
+  simplex* ExtendDimension(simplex* s);
+  void InsertSite(const double* p);
+  simplex* FindVisibleFacet(const double* p);
+  simplex* MakeCone(simplex* facet, const double* p);
+  void LinkCone(simplex* start, const double* p);
+  simplex* FindAnyFacet(simplex* root, int stamp);
+
+  record_pool<simplex> m_simplices;
+  record_pool<basis_s> m_bases;
+  basis_s m_zeroBasis;
+  basis_s* m_infinityBasis = nullptr;
+  basis_s* m_scratch = nullptr;
+  basis_s* m_spare = nullptr;
+  double m_infinity[MAXDIM] = {};
+
+  const site_store* m_sites = nullptr;
+  site_shuffle* m_order = nullptr;
+  simplex* m_root = nullptr;
+  const double* m_site = nullptr;  // the site being added
+  bool m_lifted = true;
+  int m_pdim = 3;
+  int m_rdim = 4;
+  int m_curDim = 0;
+  int m_stamp = 0;
+  int m_traversalStamp = -2;  // never equals a site stamp, never reset
+
+  // Kept between the calls of one reduction.
+  double m_logDetBound = 0.0;
+  double m_basisSqSum = 0.0;
+  double m_scaleLimit = 0.0;
+
+  std::vector<simplex*> m_searchStack;
+  std::vector<simplex*> m_traversalStack;
+  std::vector<simplex*> m_visible;
+  counters m_counters;
+  std::ostream* m_log = nullptr;
+};
+
+template <class Visitor>
+void hull_engine::VisitFacets(simplex* root, Visitor&& visitor)
+{
+  simplex* start = FindAnyFacet(root, m_traversalStamp--);
+  const int stamp = m_traversalStamp--;
+  m_traversalStack.clear();
+  m_traversalStack.push_back(start);
+  while (!m_traversalStack.empty()) {
+    simplex* s = m_traversalStack.back();
+    m_traversalStack.pop_back();
+    if (!s || s->visit_stamp == stamp)
+      continue;
+    s->visit_stamp = stamp;
+    visitor(s);
+    for (int i = 0; i < m_curDim; ++i)
+      m_traversalStack.push_back(s->neigh[i].simp);
+  }
+}

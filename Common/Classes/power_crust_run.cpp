@@ -1,0 +1,217 @@
+#include "power_crust_run.h"
+
+#include "crust_builder.h"
+#include "crust_check.h"
+#include "exact_predicates.h"
+#include "hull_failure.h"
+#include "input_box.h"
+#include "pole_finder.h"
+#include "pole_labeler.h"
+#include "pole_tables.h"
+#include "power_diagram.h"
+#include "rand48.h"
+#include "site_shuffle.h"
+#include "site_store.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kCornerDistance = 4.0;  // box corners, in largest extents from the centre
+
+// The module-wide state of one reconstruction.
+struct run_context
+{
+  hull_engine hull;
+  site_store sites;
+  site_shuffle order;
+  rand48 generator;
+  input_box box;
+  pole_tables poles;
+  power_crust_counters counters;
+  std::ostream* log = nullptr;
+  simplex* powerRoot = nullptr;
+
+  void Reset()
+  {
+    exact_predicates::Init();
+    generator.Reset();
+    box = input_box();
+    hull.Reset();
+    hull.SetLog(log);
+    sites.Release();
+    order.Release();
+    poles.Release();
+    counters = power_crust_counters();
+  }
+
+  void ReleaseStorage()
+  {
+    hull.ReleaseStorage();
+    sites.Release();
+    order.Release();
+    poles.Release();
+    powerRoot = nullptr;
+  }
+
+  void Log(const char* text) const
+  {
+    if (log)
+      *log << text;
+  }
+
+  void Shuffle()
+  {
+    generator.InitRand();
+    if (log)
+      *log << "init_rand: seed = 10000\n" << "shuffling...";
+    order.Shuffle(sites.Count(), generator);
+    if (log)
+      *log << "done\n" << std::flush;
+  }
+
+  void ReadSamples(const double* points, int count);
+  void AddCorners();
+  void FindPoles(int sampleCount, double sampleDensity);
+  void BuildPowerDiagram();
+  void EmitCrust(crust_mesh& surface, medial_result& medial);
+};
+
+run_context& Context()
+{
+  static run_context context;
+  return context;
+}
+
+double Scaled(double value)
+{
+  return std::floor(value * power_crust_run::kScaleFactor + 0.5);
+}
+
+void run_context::ReadSamples(const double* points, int count)
+{
+  sites.Reset(3);
+  for (int i = 0; i < count; ++i) {
+    const double site[3] = {Scaled(points[3 * i]), Scaled(points[3 * i + 1]), Scaled(points[3 * i + 2])};
+    if (!sites.Add(site))
+      throw hull_failure{"out of memory"};
+    box.Add(site);
+  }
+}
+
+void run_context::AddCorners()
+{
+  double extent = 0.0, centre[3];
+  for (int k = 0; k < 3; ++k) {
+    extent = std::max(extent, box.max[k] - box.min[k]);
+    centre[k] = 0.5 * (box.max[k] + box.min[k]);
+  }
+  for (int corner = 0; corner < 8; ++corner) {
+    double site[3];
+    for (int k = 0; k < 3; ++k) {
+      const bool minus = (corner >> (2 - k)) & 1;
+      site[k] = centre[k] + (minus ? -kCornerDistance : kCornerDistance) * extent;
+    }
+    if (log)
+      *log << " BOUND " << site[0] / power_crust_run::kScaleFactor << " " << site[1] / power_crust_run::kScaleFactor
+           << " " << site[2] / power_crust_run::kScaleFactor << "\n";
+    if (!sites.Add(site))
+      throw hull_failure{"out of memory"};
+  }
+  if (log)
+    *log << "done; num_sites=" << sites.Count() << "\n" << std::flush;
+}
+
+void run_context::FindPoles(int sampleCount, double sampleDensity)
+{
+  Shuffle();
+  simplex* root = hull.Build(sites, order, true);
+  counters.delaunay = hull.Counters();
+  pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log);
+  finder.Run(root, sampleCount);
+  counters.bad_poles = finder.BadPoles();
+  counters.poles = poles.Count();
+  hull.ReleaseStorage();
+  sites.Release();
+  poles.vertices.clear();
+}
+
+void run_context::BuildPowerDiagram()
+{
+  hull.Reset();
+  sites.Reset(4);
+  for (int pole = 0; pole < poles.Count(); ++pole) {
+    double site[4];
+    for (int k = 0; k < 3; ++k)
+      site[k] = Scaled(poles.points[3 * pole + k]);
+    site[3] = Scaled(poles.weights[pole]);
+    if (!sites.Add(site))
+      throw hull_failure{"out of memory"};
+  }
+  if (log)
+    *log << "dim=4\n" << std::flush;
+  Shuffle();
+  powerRoot = hull.Build(sites, order, false);
+  counters.power = hull.Counters();
+  power_diagram diagram(hull, power_crust_run::kScaleFactor, poles, log);
+  hull.VisitFacets(powerRoot, [&diagram](simplex* s) { diagram.Visit(s); });
+  counters.slivers = diagram.Slivers();
+  pole_labeler labeler(poles, log);
+  labeler.Run(box, power_crust_run::kScaleFactor);
+  counters.unlabelled_poles = labeler.Unlabelled();
+}
+
+void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
+{
+  crust_builder builder(hull, poles, log);
+  builder.EmitFaces(surface);
+  counters.open_walks = builder.OpenWalks();
+  Log("\n\n computing the medial axis ....\n");
+  crust_mesh& triangles = medial.triangles;
+  hull.VisitFacets(powerRoot, [&builder, &triangles](simplex* s) { builder.VisitMedial(s, triangles); });
+  triangles.points.assign(poles.points.begin(), poles.points.end());
+  medial.weights = poles.weights;
+}
+
+}  // namespace
+
+bool power_crust_run::Reconstruct(const double* points, int count, double sampleDensity, crust_mesh& surface,
+                                  medial_result& medial, std::string& error)
+{
+  run_context& context = Context();
+  context.Reset();
+  surface = crust_mesh();
+  medial = medial_result();
+  context.counters.samples = count;
+  bool closed = false;
+  try {
+    context.ReadSamples(points, count);
+    context.AddCorners();
+    context.FindPoles(count, sampleDensity);
+    context.BuildPowerDiagram();
+    context.EmitCrust(surface, medial);
+    closed = context.counters.open_walks == 0 && crust_check::IsClosedAndOriented(surface);
+    error = closed ? std::string() : std::string("the crust is not a closed surface");
+  } catch (const hull_failure& failure) {
+    error = failure.message;
+  }
+  context.counters.faces = surface.PolygonCount();
+  context.counters.medial_triangles = medial.triangles.PolygonCount();
+  context.ReleaseStorage();
+  if (!closed) {
+    surface = crust_mesh();
+    medial = medial_result();
+  }
+  return closed;
+}
+
+const power_crust_counters& power_crust_run::LastCounters()
+{
+  return Context().counters;
+}
+
+void power_crust_run::SetLog(std::ostream* log)
+{
+  Context().log = log;
+}

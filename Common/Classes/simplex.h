@@ -1,0 +1,28 @@
+#pragma once
+
+#include "basis_s.h"
+
+struct simplex;
+
+// One vertex of a simplex with the simplex opposite it and its reduced basis vector.
+struct neighbor
+{
+  const double* vert;  // site coordinates; the point at infinity is a sentinel address
+  simplex* simp;
+  basis_s* basis;
+};
+
+// One cell of the hull. A cell with an apex vertex was coned from a facet that became visible;
+// a cell without one is a facet of the current hull.
+struct simplex
+{
+  simplex* next;        // free-list link
+  int vertex_slot;      // 1 + index of the Voronoi or power vertex in the run's table; 0 for none
+  int pole_index;       // pole number (pass 1) or output vertex id (pass 2)
+  int visit_stamp;
+  signed char status;
+  signed char edge_status[6];
+  basis_s* normal;
+  neighbor apex;
+  neighbor neigh[MAXDIM];
+};
