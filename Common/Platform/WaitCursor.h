@@ -2,13 +2,16 @@
 
 namespace Platform {
 
-// Shows the busy state for its lifetime. A console has no cursor to change, so it only marks
-// the scope where the user waits.
+// Marks, for its lifetime, that the user waits. A console has no cursor to change; the depth
+// tells whether a wait is in progress.
 class WaitCursor {
  public:
-  WaitCursor() = default;
+  WaitCursor();
+  ~WaitCursor();
   WaitCursor(const WaitCursor&) = delete;
   WaitCursor& operator=(const WaitCursor&) = delete;
+
+  static int Depth();
 };
 
 }  // namespace Platform

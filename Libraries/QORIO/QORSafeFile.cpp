@@ -1,0 +1,62 @@
+#include "QORSafeFile.h"
+
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Permissions the new file gets: the target's when it exists, else what a plain create gives.
+mode_t CreationMode(const std::string& path) {
+  struct stat info;
+  if (stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  const mode_t mask = umask(0);
+  umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+QORSafeFile::~QORSafeFile() { Discard(); }
+
+bool QORSafeFile::Open(const std::string& path) {
+  Discard();
+  struct stat info;
+  if (path.empty() || (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) return false;
+  m_path = path;
+  m_temp = path + ".XXXXXX";
+  const int fd = mkstemp(m_temp.data());
+  if (fd < 0) {
+    m_temp.clear();
+    return false;
+  }
+  fchmod(fd, CreationMode(path));
+  m_stream = fdopen(fd, "wb");
+  if (!m_stream) {
+    close(fd);
+    Discard();
+    return false;
+  }
+  m_failed = false;
+  return true;
+}
+
+bool QORSafeFile::Commit() {
+  if (!m_stream) return false;
+  bool ok = !m_failed && std::fflush(m_stream) == 0 && !std::ferror(m_stream);
+  ok = std::fclose(m_stream) == 0 && ok;
+  m_stream = nullptr;
+  if (ok) ok = std::rename(m_temp.c_str(), m_path.c_str()) == 0;
+  if (ok)
+    m_temp.clear();
+  else
+    Discard();
+  return ok;
+}
+
+void QORSafeFile::Discard() {
+  if (m_stream) std::fclose(m_stream);
+  m_stream = nullptr;
+  if (!m_temp.empty()) std::remove(m_temp.c_str());
+  m_temp.clear();
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "opennurbs.h"
+
+// The option a get picked: its 1-based index among the get's options and, for a list option,
+// the index of the value chosen.
+class CRhinoCommandOption {
+ public:
+  int m_option_index = 0;
+  int m_list_option_current = -1;
+  ON_wString m_english_option_name;
+  ON_ClassArray<ON_wString> m_list_values;
+};
+
+// Option names as the SDK's macros make them.
+class CRhinoCommandOptionName {
+ public:
+  CRhinoCommandOptionName(const wchar_t* english, const wchar_t* local)
+      : m_english(english), m_local(local) {}
+  const wchar_t* m_english;
+  const wchar_t* m_local;
+};
+
+#define RHCMDOPTNAME(name) CRhinoCommandOptionName(name, name)

@@ -1,0 +1,41 @@
+#include "CRhinoDoc.h"
+
+#include <algorithm>
+
+CRhinoObject* CRhinoDoc::AddPointObject(const ON_3dPoint& point) {
+  return AddObject(std::make_unique<ON_Point>(point));
+}
+
+CRhinoObject* CRhinoDoc::AddObject(std::unique_ptr<ON_Geometry> geometry) {
+  if (!geometry) return nullptr;
+  m_objects.push_back(std::make_unique<CRhinoObject>(std::move(geometry)));
+  m_modified = true;
+  return m_objects.back().get();
+}
+
+CRhinoObject* CRhinoDoc::ObjectAt(int number) const {
+  return number >= 1 && number <= ObjectCount() ? m_objects[number - 1].get() : nullptr;
+}
+
+void CRhinoDoc::SelectAll(bool on) {
+  for (auto& object : m_objects) object->Select(on);
+}
+
+int CRhinoDoc::SelectedCount() const {
+  return static_cast<int>(std::count_if(m_objects.begin(), m_objects.end(),
+                                        [](const auto& o) { return o->IsSelected(); }));
+}
+
+int CRhinoDoc::DeleteSelected() {
+  const int before = ObjectCount();
+  m_objects.erase(std::remove_if(m_objects.begin(), m_objects.end(),
+                                 [](const auto& o) { return o->IsSelected(); }),
+                  m_objects.end());
+  if (ObjectCount() != before) m_modified = true;
+  return before - ObjectCount();
+}
+
+void CRhinoDoc::DeleteAll() {
+  if (!m_objects.empty()) m_modified = true;
+  m_objects.clear();
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "CRhinoCommandOption.h"
+#include "opennurbs.h"
+
+#include <string>
+#include <vector>
+
+// Base of the interactive gets: a prompt, command options, and the token answers of the
+// command stream.
+class CRhinoGet {
+ public:
+  enum result {
+    no_result = 0,
+    cancel = 1,
+    nothing = 2,
+    option = 3,
+    number = 4,
+    color = 5,
+    undo = 6,
+    miss = 7,
+    point = 8,
+    point2d = 9,
+    line2d = 10,
+    rect2d = 11,
+    object = 12,
+    string = 13,
+  };
+
+  virtual ~CRhinoGet() = default;
+
+  void SetCommandPrompt(const wchar_t* prompt);
+  // Adds a list option showing `values`, `current` chosen; returns its 1-based option index.
+  int AddCommandOptionList(const CRhinoCommandOptionName& name, int current,
+                           const ON_SimpleArray<const wchar_t*>& values);
+  void ClearCommandOptions();
+  // The option picked when the last get returned `option`.
+  const CRhinoCommandOption* Option() const;
+
+ protected:
+  // The prompt as the command line shows it, with the options and their current values.
+  std::string PromptText(const char* answers) const;
+  // Applies a `Name=Value` answer; false (after printing why) when it names no option or value.
+  bool ApplyOption(const std::string& token);
+
+ private:
+  ON_wString m_prompt;
+  std::vector<CRhinoCommandOption> m_options;
+  int m_picked = -1;
+};
