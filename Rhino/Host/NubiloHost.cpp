@@ -1,0 +1,154 @@
+#include "NubiloHost.h"
+
+#include "HostPresenter.h"
+#include "ProgressWindow.h"
+#include "rhinoSdk.h"
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace {
+
+bool Succeeded(CRhinoCommand::result result) {
+  return result == CRhinoCommand::success || result == CRhinoCommand::nothing;
+}
+
+bool ReadScript(const std::string& path, std::vector<std::string>& tokens, std::string& error) {
+  std::ifstream in(path);
+  if (!in) {
+    error = "Unable to read script " + path;
+    return false;
+  }
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!CRhinoCommandStream::Tokenize(line, tokens, error)) {
+      error = path + ":" + std::to_string(number) + ": " + error;
+      return false;
+    }
+  }
+  if (in.bad()) {
+    error = "Unable to read script " + path;
+    return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+NubiloHost::NubiloHost() = default;
+
+NubiloHost::~NubiloHost() {
+  m_plugin.Unload();
+  Platform::Presenter::Install(nullptr);
+}
+
+std::string NubiloHost::ModuleFolder() {
+  char path[4096];
+  const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (n <= 0) return ".";
+  path[n] = '\0';
+  std::string folder(path);
+  return folder.substr(0, folder.find_last_of('/'));
+}
+
+int NubiloHost::Run(int argc, char** argv) {
+  HostOptions options;
+  std::string error;
+  if (!options.Parse(argc, argv, error)) {
+    std::fprintf(stderr, "nubilo: %s\n\n%s", error.c_str(), HostOptions::Usage());
+    return kBadUsage;
+  }
+  switch (options.mode) {
+    case HostOptions::Mode::Help:
+      std::printf("nubilo: surfaces and meshes from surveyed or digitised points\n\n%s",
+                  HostOptions::Usage());
+      return kSuccess;
+    case HostOptions::Mode::Version:
+      std::printf("nubilo 1.0 (Nubilo 4.0 version 1.0)\n");
+      return kSuccess;
+    default:
+      return Start(options);
+  }
+}
+
+int NubiloHost::Start(const HostOptions& options) {
+  CRhinoApp& app = RhinoApp();
+  CRhinoCommandStream& stream = app.CommandStream();
+  std::string error;
+  if (options.mode == HostOptions::Mode::Script) {
+    std::vector<std::string> tokens;
+    if (!ReadScript(options.scriptFile, tokens, error)) {
+      std::fprintf(stderr, "nubilo: %s\n", error.c_str());
+      return kBadUsage;
+    }
+    stream.Append(tokens);
+  } else if (options.mode == HostOptions::Mode::Commands) {
+    std::vector<std::string> tokens;
+    if (!CRhinoCommandStream::Tokenize(options.commands, tokens, error)) {
+      std::fprintf(stderr, "nubilo: %s\n", error.c_str());
+      return kBadUsage;
+    }
+    stream.Append(tokens);
+  }
+  if (!options.docFile.empty()) {
+    std::fprintf(stderr, "nubilo: --doc: 3DM documents are not available in this build\n");
+    return kBadUsage;
+  }
+  Platform::ProgressWindow::SetQuiet(options.quiet);
+  if (!app.ProfileContext().SetFile(options.profileFile))
+    std::fprintf(stderr, "nubilo: cannot read the settings profile %s; using defaults\n",
+                 options.profileFile.c_str());
+
+  const bool interactive = options.mode == HostOptions::Mode::Interactive;
+  Platform::TerminalPresenter::LineReader reader;
+  if (interactive) {
+    reader = [this](const std::string& prompt, std::string& line) {
+      return m_editor.ReadLine(prompt, line);
+    };
+    stream.SetLineReader(reader);
+  }
+  m_presenter = std::make_unique<HostPresenter>(stream, reader);
+  Platform::Presenter::Install(m_presenter.get());
+
+  if (!m_plugin.Load(ModuleFolder() + "/Nubilo.so", error)) {
+    std::fprintf(stderr, "nubilo: %s\n", error.c_str());
+    return kCommandFailed;
+  }
+  return interactive ? RunInteractive() : RunTokens();
+}
+
+int NubiloHost::RunTokens() {
+  CRhinoApp& app = RhinoApp();
+  std::string token;
+  while (app.CommandStream().Next("Command", token)) {
+    const CRhinoCommand::result result = app.ExecuteCommand(token);
+    if (result == CRhinoCommand::exit_rhino) break;
+    if (!Succeeded(result)) return kCommandFailed;
+  }
+  return kSuccess;
+}
+
+int NubiloHost::RunInteractive() {
+  CRhinoApp& app = RhinoApp();
+  CRhinoCommandStream& stream = app.CommandStream();
+  std::string line, token, error;
+  for (;;) {
+    if (!stream.HasPending()) {
+      if (!m_editor.ReadLine("Command", line)) break;
+      std::vector<std::string> tokens;
+      if (!CRhinoCommandStream::Tokenize(line, tokens, error)) {
+        std::fprintf(stderr, "%s\n", error.c_str());
+        continue;
+      }
+      stream.Append(tokens);
+      continue;
+    }
+    stream.Next("Command", token);
+    if (app.ExecuteCommand(token) == CRhinoCommand::exit_rhino) break;
+  }
+  return kSuccess;
+}
