@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs the main job on the bundled sample.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+scripts/build.sh
+mkdir -p out/demo
+build/bin/nubilo --profile out/demo/profile.ini examples/import.nb
+echo
+echo "Demo results are in out/demo/:"
+ls -l out/demo | sed 1d
