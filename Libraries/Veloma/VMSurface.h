@@ -1,0 +1,54 @@
+#pragma once
+
+#include "WindowHandle.h"
+#include "opennurbs.h"
+
+// The drape: points seen along a direction become a grid of rows x columns points (the point
+// matrix, row-major, rows along the drape frame's y axis) and a degree-2 NURBS surface whose
+// control net is that grid. All operations are static; a failure sets the error text.
+class VMSurface
+{
+public:
+  VMSurface();
+  ~VMSurface();
+  VMSurface(const VMSurface&);
+  VMSurface& operator=(const VMSurface&);
+
+  // Carries points into the drape frame (intoFrame nonzero) or back to world coordinates. The
+  // frame's z axis is against the direction; the direction (0, 0, -1) leaves points untouched.
+  // Fails for a zero or invalid direction.
+  static int TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame,
+                             int showProgress);
+  // Proposes rows and columns for points already in the frame, rows * columns about the point
+  // count, following the aspect of their extent. The direction is not used. Fails without points.
+  static int AnalyzePoints(const ON_3dPointArray& points, const ON_3dVector& direction, int& rows,
+                           int& columns);
+  // The "Surface Parameters" dialog; 1 on OK with the values written back, 0 on Cancel.
+  static int GetSurfaceParameters(int& rows, int& columns, double& probeDiameter, HWND* owner);
+
+  // Grid over points in the frame: each grid point takes the highest point binned to it; the
+  // others are interpolated along their row and column (fillGaps) or set to the floor height.
+  static int CreatePointMatrix(const ON_3dPointArray& points, int rows, int columns, ON_3dPointArray& matrix,
+                               int fillGaps, int showProgress);
+  // Surface of order 3 x 3 whose control net is the matrix: columns along the first direction.
+  static int CreateSurfaceFromPointMatrix(ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows,
+                                          int columns, int showProgress);
+  // Moves every grid point by distance along the surface normal at its closest surface point,
+  // then fits the surface again. Needs a valid surface fitted to the matrix.
+  static int Offset(ON_3dPointArray& matrix, int rows, int columns, ON_NurbsSurface& surface, double distance,
+                    int showProgress);
+  // The whole drape. rows and columns are outputs (their values on entry are ignored).
+  static int DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON_NurbsSurface& surface,
+                          const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
+                          int showProgress, HWND* owner);
+
+  static ON_wString GetError();
+  static void SetError(const ON_wString& error);
+
+protected:
+  // Height of the missing grid point at index from its nearest known neighbours along its row and
+  // column, weighted by inverse planar distance. The point is found by index; row and column are
+  // not used.
+  static int InterpolatePoint(ON_3dPointArray& matrix, int rows, int columns, int index, int row, int column,
+                              double floorHeight);
+};

@@ -1,0 +1,116 @@
+#include "VMSurface.h"
+
+#include "VMStepProgress.h"
+
+#include <cmath>
+
+namespace {
+
+bool SurfaceFitsMatrix(const ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows, int columns)
+{
+  return surface.IsValid() && surface.Dimension() == 3 && surface.CVCount(0) == columns &&
+         surface.CVCount(1) == rows && matrix.Count() == rows * columns;
+}
+
+}  // namespace
+
+int VMSurface::CreateSurfaceFromPointMatrix(ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows,
+                                            int columns, int showProgress)
+{
+  if (static_cast<long long>(rows) * columns != matrix.Count())
+  {
+    SetError("Incorrect number of control points");
+    return 0;
+  }
+  ON_NurbsSurface fitted;
+  if (!fitted.Create(3, true, 3, 3, columns, rows))
+  {
+    SetError("Invalid Nurbs Surface");
+    return 0;
+  }
+  VMStepProgress progress("Creating surface", matrix.Count(), showProgress);
+  for (int k = 0; k < matrix.Count(); k++)
+  {
+    progress.Item(k);
+    fitted.SetCV(k % columns, k / columns, matrix[k]);
+  }
+  fitted.MakeClampedUniformKnotVector(0, 1.0);
+  fitted.MakeClampedUniformKnotVector(1, 1.0);
+  if (!fitted.IsValid())
+  {
+    SetError("Invalid Nurbs Surface");
+    return 0;
+  }
+  surface = fitted;
+  return 1;
+}
+
+int VMSurface::Offset(ON_3dPointArray& matrix, int rows, int columns, ON_NurbsSurface& surface, double distance,
+                      int showProgress)
+{
+  if (!SurfaceFitsMatrix(surface, matrix, rows, columns))
+  {
+    SetError("Probe compensation needs a surface of at least 3 rows and 3 columns");
+    return 0;
+  }
+  if (!std::isfinite(distance))
+  {
+    SetError("Invalid probe diameter");
+    return 0;
+  }
+  ON_3dPointArray moved(matrix);
+  VMStepProgress progress("Offsetting surface", matrix.Count(), showProgress);
+  for (int k = 0; k < matrix.Count(); k++)
+  {
+    progress.Item(k);
+    // The grid point is the control vertex (k mod columns, k div columns): its Greville
+    // parameters start a search that ends at the true closest point of the smoothed net.
+    const int i = k % columns, j = k / columns;
+    double s = 0.0, t = 0.0;
+    if (!surface.GetLocalClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), &s,
+                                      &t))
+    {
+      SetError("Closest surface point not found");
+      return 0;
+    }
+    ON_3dVector normal = surface.NormalAt(s, t);
+    if (!normal.Unitize())
+    {
+      SetError("Surface normal undefined");
+      return 0;
+    }
+    moved[k] = matrix[k] + distance * normal;
+  }
+  matrix = moved;
+  CreateSurfaceFromPointMatrix(surface, matrix, rows, columns, showProgress);
+  return 1;
+}
+
+int VMSurface::DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON_NurbsSurface& surface,
+                            const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
+                            int showProgress, HWND* owner)
+{
+  ON_3dPointArray framed(points);
+  if (!TransformPoints(framed, direction, 1, showProgress) || !AnalyzePoints(framed, direction, rows, columns))
+    return 0;
+  double probeDiameter = 0.0;
+  if (!GetSurfaceParameters(rows, columns, probeDiameter, owner))
+    return 0;
+  if (!std::isfinite(probeDiameter))
+  {
+    SetError("Invalid probe diameter");
+    return 0;
+  }
+  ON_3dPointArray grid;
+  if (!CreatePointMatrix(framed, rows, columns, grid, fillGaps, showProgress) ||
+      !TransformPoints(grid, direction, 0, showProgress))
+    return 0;
+  // A failed fit still delivers the grid; the error text tells why the surface is missing.
+  ON_NurbsSurface fitted;
+  CreateSurfaceFromPointMatrix(fitted, grid, rows, columns, showProgress);
+  if (probeDiameter != 0.0 && !Offset(grid, rows, columns, fitted, -probeDiameter / 2.0, showProgress))
+    return 0;
+  matrix = grid;
+  surface = fitted;
+  return 1;
+}
