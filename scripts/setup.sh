@@ -12,8 +12,10 @@ packages=(
   clang libclang-rt-14-dev
   assimp-utils admesh qhull-bin
   python3-ezdxf gdal-bin python3-gdal
-  nodejs npm
 )
+# Node.js may come from elsewhere than Debian (with its own npm); Debian's packages only when absent.
+command -v node >/dev/null 2>&1 || packages+=(nodejs)
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 missing=()
 for p in "${packages[@]}"; do

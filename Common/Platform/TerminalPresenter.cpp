@@ -25,6 +25,24 @@ std::string Shown(const FormField& field) {
 
 }  // namespace
 
+std::vector<std::vector<std::string>> TerminalPresenter::ListContents(const Form& form) {
+  std::vector<std::vector<std::string>> contents;
+  for (const FormField& field : form.Fields())
+    if (field.kind == FieldKind::Lines) contents.push_back(field.items);
+  return contents;
+}
+
+void TerminalPresenter::PrintChangedLists(const Form& form,
+                                          const std::vector<std::vector<std::string>>& before) const {
+  size_t i = 0;
+  for (const FormField& field : form.Fields()) {
+    if (field.kind != FieldKind::Lines) continue;
+    if (i >= before.size() || before[i] != field.items) PrintField(field);
+    ++i;
+  }
+  std::fflush(m_out);
+}
+
 TerminalPresenter::TerminalPresenter(LineReader reader, std::FILE* out)
     : m_read(std::move(reader)), m_out(out) {}
 
@@ -51,12 +69,15 @@ void TerminalPresenter::Print(const Form& form) const {
 TerminalPresenter::Step TerminalPresenter::AskField(Form& form, FormField& field) {
   for (;;) {
     std::string line;
-    const std::string prompt = field.label + " [" + Shown(field) + "]: ";
+    const std::string shown = field.kind == FieldKind::Check ? field.value : Shown(field);
+    const std::string prompt = field.label + " [" + shown + "]: ";
     if (!m_read(prompt, line)) return Step::Cancel;
     if (line.empty()) return Step::Next;
     if (Is(line, "Cancel")) return Step::Cancel;
     std::string error;
+    const std::vector<std::vector<std::string>> before = ListContents(form);
     if (form.Set(field.name, line, error)) {
+      PrintChangedLists(form, before);
       if (field.validate) {
         const std::string warning = field.validate(field);
         if (!warning.empty()) {

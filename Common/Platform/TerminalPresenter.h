@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace Platform {
 
@@ -24,6 +25,10 @@ class TerminalPresenter : public Presenter {
   void Print(const Form& form) const;
   void PrintField(const FormField& field) const;
   Step AskField(Form& form, FormField& field);
+  // The list boxes' lines, to show those that a change of another field refilled.
+  static std::vector<std::vector<std::string>> ListContents(const Form& form);
+  void PrintChangedLists(const Form& form,
+                         const std::vector<std::vector<std::string>>& before) const;
 
   LineReader m_read;
   std::FILE* m_out;

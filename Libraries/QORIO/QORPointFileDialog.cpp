@@ -64,7 +64,7 @@ void QORPointFileDialog::FillPreview() {
   char line[255];
   while (static_cast<int>(preview.items.size()) < PreviewLines &&
          std::fgets(line, sizeof line, file)) {
-    line[std::strcspn(line, "\n")] = '\0';
+    line[std::strcspn(line, "\r\n")] = '\0';
     preview.items.push_back(line);
   }
   std::fclose(file);
