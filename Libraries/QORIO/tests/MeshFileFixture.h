@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TempFolder.h"
 #include "opennurbs.h"
 
 #include <gtest/gtest.h>
@@ -17,8 +18,8 @@ class MeshFileTest : public ::testing::Test
 protected:
   void SetUp() override
   {
-    char pattern[] = "/tmp/nubilo-mesh-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
+    std::string pattern = Platform::TempFolder::Path() + "/nubilo-mesh-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     m_dir = pattern;
   }
   void TearDown() override

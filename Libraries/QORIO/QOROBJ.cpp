@@ -1,0 +1,242 @@
+// QOROBJ: error text and reading.
+#include "QOROBJ.h"
+
+#include "QORFileContent.h"
+#include "QORIOUtils.h"
+#include "QORLineReader.h"
+#include "QORMesh.h"
+#include "QORTextScan.h"
+
+#include <algorithm>
+#include <new>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+bool StartsWith(std::string_view line, char c)
+{
+  return line.size() >= 2 && line[0] == c && line[1] == ' ';
+}
+
+// "v x y z": coordinates that are missing or not numbers are 0.
+ON_3dPoint ReadVertex(std::string_view line)
+{
+  size_t pos = 0;
+  QORTextScan::NextWord(line, pos);
+  double xyz[3] = {0.0, 0.0, 0.0};
+  for (double& c : xyz)
+  {
+    if (!QORTextScan::NextDouble(line, pos, c))
+      break;
+  }
+  return ON_3dPoint(xyz[0], xyz[1], xyz[2]);
+}
+
+struct Vertices
+{
+  std::vector<ON_3dPoint> points;
+  int face_lines = 0;
+};
+
+Vertices ReadVertices(QORLineReader& lines)
+{
+  Vertices result;
+  std::string_view line;
+  while (lines.Next(line))
+  {
+    if (StartsWith(line, 'v'))
+      result.points.push_back(ReadVertex(line));
+    else if (StartsWith(line, 'f'))
+      result.face_lines++;
+  }
+  return result;
+}
+
+} // namespace
+
+ON_wString QOROBJ::s_error;
+
+ON_wString QOROBJ::GetError()
+{
+  return s_error;
+}
+
+void QOROBJ::SetError(const ON_wString& text)
+{
+  s_error = text;
+}
+
+int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleArray<int>& numbers)
+{
+  numbers.Empty();
+  size_t pos = 0;
+  QORTextScan::NextWord(line, pos); // "f"
+  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty();
+       word = QORTextScan::NextWord(line, pos))
+  {
+    int number = 0;
+    if (!QORTextScan::LeadingInteger(word, number) || number < 1 || number > vertexCount)
+      return 0;
+    numbers.Append(number);
+  }
+  return numbers.Count() >= 3 ? 1 : 0;
+}
+
+void QOROBJ::GetLineGroupNames(std::string_view line, ON_ClassArray<ON_String>& names)
+{
+  names.Empty();
+  size_t pos = 1; // after "g"
+  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty();
+       word = QORTextScan::NextWord(line, pos))
+    names.Append(ON_String(std::string(word).c_str()));
+}
+
+void QOROBJ::AddToGroupNames(const ON_ClassArray<ON_String>& lineNames, ON_ClassArray<ON_String>& names)
+{
+  for (int i = 0; i < lineNames.Count(); i++)
+  {
+    if (QORIOUtils::Contains(names, lineNames[i]) < 0)
+      names.Append(lineNames[i]);
+  }
+}
+
+// Faces of more than four corners are split into a fan of triangles from the first corner.
+int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
+{
+  try
+  {
+    std::string content;
+    if (!QORFileContent::Read(path, content))
+    {
+      SetError(L"Unable to read OBJ file");
+      return 0;
+    }
+    QORLineReader lines(content);
+    const Vertices vertices = ReadVertices(lines);
+    const int vertex_count = static_cast<int>(vertices.points.size());
+
+    ON_Mesh result(vertices.face_lines, vertex_count, false, false);
+    for (const ON_3dPoint& p : vertices.points)
+      result.m_V.Append(ON_3fPoint(p));
+    lines.Rewind();
+    ON_SimpleArray<int> n;
+    std::string_view line;
+    while (lines.Next(line))
+    {
+      if (!StartsWith(line, 'f') || !GetVertexNumbers(line, vertex_count, n))
+        continue;
+      if (n.Count() == 4)
+      {
+        result.m_F.Append(ON_MeshFace{{n[0] - 1, n[1] - 1, n[2] - 1, n[3] - 1}});
+        continue;
+      }
+      for (int k = 1; k + 1 < n.Count(); k++)
+        result.m_F.Append(ON_MeshFace{{n[0] - 1, n[k] - 1, n[k + 1] - 1, n[k + 1] - 1}});
+    }
+    if (result.m_V.Count() != vertex_count)
+      throw std::bad_alloc();
+    result.Compact();
+    if (!result.IsValid())
+    {
+      SetError(L"Mesh has invalid geometry");
+      return 0;
+    }
+    mesh = std::move(result);
+    return 1;
+  }
+  catch (const std::bad_alloc&)
+  {
+    SetError(L"Unable to read OBJ file");
+    return 0;
+  }
+}
+
+namespace {
+
+// Adds a face of three or more corners to the mesh with vertices of its own; larger faces as a
+// fan of triangles from the first corner.
+void AddFace(ON_Mesh& mesh, const std::vector<ON_3dPoint>& points, const ON_SimpleArray<int>& n)
+{
+  if (n.Count() == 4)
+  {
+    QORMesh::AddQuad(mesh, points[n[0] - 1], points[n[1] - 1], points[n[2] - 1], points[n[3] - 1]);
+    return;
+  }
+  for (int k = 1; k + 1 < n.Count(); k++)
+    QORMesh::AddTriangle(mesh, points[n[0] - 1], points[n[k] - 1], points[n[k + 1] - 1]);
+}
+
+void KeepIfValid(ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes)
+{
+  mesh.Compact();
+  if (mesh.IsValid())
+    meshes.AppendNew() = std::move(mesh);
+}
+
+} // namespace
+
+int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
+{
+  try
+  {
+    std::string content;
+    if (!QORFileContent::Read(path, content))
+    {
+      SetError(L"Unable to read OBJ file");
+      return 0;
+    }
+    QORLineReader lines(content);
+    ON_ClassArray<ON_String> known;
+    ON_ClassArray<ON_String> line_names;
+    std::vector<ON_3dPoint> points;
+    std::string_view line;
+    while (lines.Next(line))
+    {
+      if (StartsWith(line, 'v'))
+        points.push_back(ReadVertex(line));
+      else if (StartsWith(line, 'g'))
+      {
+        GetLineGroupNames(line, line_names);
+        AddToGroupNames(line_names, known);
+      }
+    }
+
+    const int vertex_count = static_cast<int>(points.size());
+    std::vector<ON_Mesh> groups(known.Count() + 1); // the last holds faces outside any group
+    std::vector<int> current;
+    ON_SimpleArray<int> n;
+    lines.Rewind();
+    while (lines.Next(line))
+    {
+      if (StartsWith(line, 'g'))
+      {
+        GetLineGroupNames(line, line_names);
+        current.clear();
+        for (int i = 0; i < line_names.Count(); i++)
+        {
+          const int group = QORIOUtils::Contains(known, line_names[i]);
+          if (std::find(current.begin(), current.end(), group) == current.end())
+            current.push_back(group);
+        }
+      }
+      else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertex_count, n))
+      {
+        if (current.empty())
+          AddFace(groups.back(), points, n);
+        for (const int group : current)
+          AddFace(groups[group], points, n);
+      }
+    }
+    meshes.Empty();
+    for (ON_Mesh& group : groups)
+      KeepIfValid(group, meshes);
+    return 1;
+  }
+  catch (const std::bad_alloc&)
+  {
+    SetError(L"Unable to read OBJ file");
+    return 0;
+  }
+}

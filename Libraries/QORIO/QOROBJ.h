@@ -1,0 +1,41 @@
+#pragma once
+
+#include "opennurbs.h"
+
+#include <string_view>
+
+// Wavefront OBJ files with their MTL material files: vertex positions, faces and groups.
+// Static only; failures set the class's error text.
+class QOROBJ
+{
+public:
+  QOROBJ() = delete;
+
+  static ON_wString GetError();
+  static void SetError(const ON_wString& text);
+
+  // The whole file as one mesh with shared vertices; the mesh is untouched on failure.
+  static int OBJToMesh(const ON_wString& path, ON_Mesh& mesh);
+  // One mesh per group, in order of first appearance, then one for the faces outside any group.
+  static int OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes);
+  // With `materials` nonzero the MTL file is written too and referenced.
+  static int MeshToOBJ(const ON_Mesh& mesh, const ON_wString& path, int materials);
+  // One group per mesh, or with `join` nonzero the meshes joined into one.
+  static int MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials,
+                       int join);
+  // The MTL file beside the OBJ file, one material per colour; its name (no folder) goes to
+  // `mtlName`.
+  static int WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours,
+                          ON_wString& mtlName);
+
+protected:
+  // Every vertex number (1-based) of a face line; 0 when there are fewer than three or one of
+  // them is not a vertex of the file.
+  static int GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleArray<int>& numbers);
+  static void GetLineGroupNames(std::string_view line, ON_ClassArray<ON_String>& names);
+  static void AddToGroupNames(const ON_ClassArray<ON_String>& lineNames, ON_ClassArray<ON_String>& names);
+
+private:
+  static int WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& path, int materials);
+  static ON_wString s_error;
+};

@@ -1,0 +1,257 @@
+#include "MeshFileFixture.h"
+#include "QOROBJ.h"
+
+#include <vector>
+
+namespace {
+
+using QOROBJTest = MeshFileTest;
+
+// A convex pentagon in the plane z = 0.
+const char kPentagon[] = "v 0 0 0\nv 2 0 0\nv 3 1 0\nv 1 3 0\nv -1 1 0\n";
+
+std::vector<std::vector<int>> Faces(const ON_Mesh& mesh)
+{
+  std::vector<std::vector<int>> faces;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    const ON_MeshFace& f = mesh.m_F[fi];
+    faces.push_back(f.IsTriangle() ? std::vector<int>{f.vi[0], f.vi[1], f.vi[2]}
+                                   : std::vector<int>{f.vi[0], f.vi[1], f.vi[2], f.vi[3]});
+  }
+  return faces;
+}
+
+struct FaceCase
+{
+  const char* line;
+  std::vector<std::vector<int>> faces; // empty: the line is skipped
+};
+
+TEST_F(QOROBJTest, FaceLines)
+{
+  const FaceCase cases[] = {
+      {"f 1/1/1 2/2/2 3/3/3", {{0, 1, 2}}},
+      {"f 1//4 2//4 3//4 4//4", {{0, 1, 2, 3}}},
+      {"f 1 2 3 4 5", {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}}}, // a fan from the first corner
+      {"f\t1 2 3", {}},                                     // "f" not followed by a space
+      {"f -3 -2 -1", {}},
+      {"f 0 1 2", {}},
+      {"f 1 2 6", {}},
+      {"f 1 2", {}},
+      {"f 1 2 x", {}},
+      {"f 1 2 3 4 99", {}},
+      {"f 1 2 99999999999", {}},
+  };
+  for (const FaceCase& c : cases)
+  {
+    Write("f.obj", std::string(kPentagon) + c.line + "\n");
+    ON_Mesh mesh;
+    QOROBJ::SetError(L"");
+    const int rc = QOROBJ::OBJToMesh(WPath("f.obj"), mesh);
+    EXPECT_EQ(rc, c.faces.empty() ? 0 : 1) << c.line;
+    EXPECT_EQ(Faces(mesh), c.faces) << c.line;
+    if (c.faces.empty())
+    {
+      EXPECT_TRUE(QOROBJ::GetError() == L"Mesh has invalid geometry") << c.line;
+    }
+  }
+}
+
+TEST_F(QOROBJTest, SingleMeshSharesVerticesAndDropsUnusedOnes)
+{
+  Write("m.obj", "# faces may come before their vertices\r\nf 1 2 3\r\nf 3 2 4\r\n"
+                 "v 0 0 0\r\nv 1 0 0 extra\r\nv 0 1 0\r\nv 1 1\r\nv 9 9 9\r\nvt 5 5\r\n");
+  ON_Mesh mesh;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("m.obj"), mesh), 1);
+  EXPECT_EQ(Faces(mesh), (std::vector<std::vector<int>>{{0, 1, 2}, {2, 1, 3}}));
+  ASSERT_EQ(mesh.VertexCount(), 4);
+  EXPECT_EQ(mesh.m_V[3], ON_3fPoint(1, 1, 0)) << "a missing coordinate is 0";
+}
+
+TEST_F(QOROBJTest, GroupsGiveOneMeshEachAndTheUngroupedFacesComeLast)
+{
+  Write("g.obj", std::string(kPentagon) +
+                     "f 1 2 3\n"        // outside any group
+                     "g a b\nf 1 2 4\n" // in a and b
+                     "g b\nf 1 3 4 5\n" // b only; no new group
+                     "g \nf 2 3 4\n"    // outside again
+                     "g c\nf 1 1 2\n"); // c has no valid face
+  ON_ClassArray<ON_Mesh> meshes;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("g.obj"), meshes), 1);
+  ASSERT_EQ(meshes.Count(), 3);
+  EXPECT_EQ(meshes[0].FaceCount(), 1); // a
+  EXPECT_EQ(meshes[1].FaceCount(), 2); // b
+  EXPECT_EQ(meshes[2].FaceCount(), 2); // outside
+  EXPECT_EQ(meshes[1].VertexCount(), 7) << "every face brings its own vertices";
+  EXPECT_TRUE(meshes[1].m_F[1].IsQuad());
+  EXPECT_EQ(meshes[2].m_V[3], ON_3fPoint(2, 0, 0));
+}
+
+TEST_F(QOROBJTest, GroupReaderSplitsLargeFacesToo)
+{
+  Write("g.obj", std::string(kPentagon) + "g p\nf 1 2 3 4 5\n");
+  ON_ClassArray<ON_Mesh> meshes;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("g.obj"), meshes), 1);
+  ASSERT_EQ(meshes.Count(), 1);
+  EXPECT_EQ(meshes[0].FaceCount(), 3);
+}
+
+TEST_F(QOROBJTest, UnreadableFilesLeaveTheOutputAlone)
+{
+  for (const std::string& path : {Path("missing.obj"), m_dir})
+  {
+    ON_Mesh mesh = SampleMesh();
+    EXPECT_EQ(QOROBJ::OBJToMesh(ON_wString(path.c_str()), mesh), 0);
+    EXPECT_TRUE(QOROBJ::GetError() == L"Unable to read OBJ file");
+    EXPECT_EQ(mesh.FaceCount(), 3);
+    ON_ClassArray<ON_Mesh> meshes;
+    meshes.Append(SampleMesh());
+    EXPECT_EQ(QOROBJ::OBJToMesh(ON_wString(path.c_str()), meshes), 0);
+    EXPECT_EQ(meshes.Count(), 1);
+  }
+  Write("empty.obj", "");
+  ON_Mesh mesh = SampleMesh();
+  EXPECT_EQ(QOROBJ::OBJToMesh(WPath("empty.obj"), mesh), 0);
+  EXPECT_TRUE(QOROBJ::GetError() == L"Mesh has invalid geometry");
+  EXPECT_EQ(mesh.FaceCount(), 3);
+}
+
+TEST_F(QOROBJTest, WrittenLayoutWithMaterials)
+{
+  ON_Mesh mesh = SampleMesh();
+  mesh.m_C.Append(ON_Color(255, 51, 0));
+  ASSERT_EQ(QOROBJ::MeshToOBJ(mesh, WPath("my model.obj"), 1), 1);
+  EXPECT_EQ(Read(Path("my model.obj")),
+            "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\n"
+            "mtllib my-model.mtl\n"
+            "v 0.000000 0.000000 0.000000\nv 1.000000 0.000000 0.000000\nv 1.000000 1.000000 0.000000\n"
+            "v 0.000000 1.000000 0.000000\nv 2.000000 0.000000 0.500000\nv 2.000000 1.000000 0.500000\n"
+            "g Object1\nusemtl Material1\nf 1 2 3\nf 1 3 4\nf 2 5 6 3\n");
+  EXPECT_EQ(Read(Path("my-model.mtl")),
+            "## Wavefront MTL file\n## Created by Norvane Geometry Library\n\n"
+            "\nnewmtl Material1\nKa 1.000000 0.200000 0.000000\nKd 1.000000 0.200000 0.000000\n"
+            "Ks 1.000000 0.200000 0.000000\nTf 0.000000 0.000000 0.000000\nd 0.000000\nNs 0\n");
+}
+
+TEST_F(QOROBJTest, ListsAsGroupsOrJoined)
+{
+  ON_ClassArray<ON_Mesh> meshes;
+  meshes.Append(SampleMesh());
+  meshes.Append(SampleMesh());
+  ASSERT_EQ(QOROBJ::MeshToOBJ(meshes, WPath("groups.obj"), 1, 0), 1);
+  const std::string groups = Read(Path("groups.obj"));
+  EXPECT_NE(groups.find("g Object2\nusemtl Material2\nf 7 8 9\n"), std::string::npos) << groups;
+  EXPECT_NE(Read(Path("groups.mtl")).find("newmtl Material2\nKa 1.000000 1.000000 1.000000\n"), std::string::npos);
+
+  ASSERT_EQ(QOROBJ::MeshToOBJ(meshes, WPath("joined.obj"), 0, 1), 1);
+  const std::string joined = Read(Path("joined.obj"));
+  EXPECT_EQ(joined.find("g Object2"), std::string::npos);
+  EXPECT_EQ(joined.find("mtllib"), std::string::npos);
+  EXPECT_NE(joined.find("g Object1\nf 1 2 3\n"), std::string::npos);
+  EXPECT_NE(joined.find("f 8 11 12 9\n"), std::string::npos);
+
+  ON_ClassArray<ON_Mesh> none;
+  ASSERT_EQ(QOROBJ::MeshToOBJ(none, WPath("none.obj"), 1, 0), 1);
+  EXPECT_EQ(Read(Path("none.obj")), "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\nmtllib none.mtl\n");
+}
+
+TEST_F(QOROBJTest, WriteFailures)
+{
+  // The MTL file cannot be written: no OBJ file either.
+  RunTool("mkdir '" + Path("a.mtl") + "'");
+  EXPECT_EQ(QOROBJ::MeshToOBJ(SampleMesh(), WPath("a.obj"), 1), 0);
+  EXPECT_TRUE(QOROBJ::GetError() == L"Unable to write to MTL file");
+  EXPECT_FALSE(Exists(Path("a.obj")));
+  // The OBJ target is a folder.
+  RunTool("mkdir '" + Path("b.obj") + "'");
+  EXPECT_EQ(QOROBJ::MeshToOBJ(SampleMesh(), WPath("b.obj"), 0), 0);
+  EXPECT_TRUE(QOROBJ::GetError() == L"Unable to write to OBJ file");
+  EXPECT_EQ(QOROBJ::MeshToOBJ(SampleMesh(), WPath("no-folder/c.obj"), 0), 0);
+}
+
+TEST_F(QOROBJTest, RoundTripAndOtherTools)
+{
+  ON_ClassArray<ON_Mesh> meshes;
+  meshes.Append(SampleMesh());
+  meshes.Append(SampleMesh());
+  meshes[1].m_V[0] = ON_3fPoint(-1.25f, 3.5f, 1e6f);
+  ASSERT_EQ(QOROBJ::MeshToOBJ(meshes, WPath("r.obj"), 1, 0), 1);
+  ON_ClassArray<ON_Mesh> groups;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("r.obj"), groups), 1);
+  ASSERT_EQ(groups.Count(), 2);
+  EXPECT_EQ(groups[1].FaceCount(), 3);
+  EXPECT_EQ(groups[1].m_V[0], ON_3fPoint(-1.25f, 3.5f, 1e6f));
+  ON_Mesh whole;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("r.obj"), whole), 1);
+  EXPECT_EQ(whole.VertexCount(), 12);
+  EXPECT_EQ(whole.QuadCount(), 2);
+
+  if (!HasTool("assimp"))
+    GTEST_SKIP() << "assimp (Debian assimp-utils) is not installed";
+  const std::string info = RunTool("assimp info '" + Path("r.obj") + "' --raw");
+  EXPECT_EQ(NumberAfter(info, "Meshes:"), 2) << info;
+  EXPECT_EQ(NumberAfter(info, "Faces:"), 6) << info;
+  EXPECT_EQ(NumberAfter(info, "Materials:"), 3) << info; // two and assimp's default
+}
+
+// Polygons as a reader that keeps them whole counts them, and the faces they give here: one per
+// triangle or quad, a fan of triangles for larger ones; relative (negative) references are skipped.
+void CountPolygons(const std::string& text, long& polygons, long& faces)
+{
+  polygons = faces = 0;
+  size_t pos = 0;
+  while (pos < text.size())
+  {
+    size_t end = text.find('\n', pos);
+    if (end == std::string::npos)
+      end = text.size();
+    const std::string line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (line.rfind("f ", 0) != 0)
+      continue;
+    long corners = 0;
+    bool blank = true;
+    for (size_t i = 1; i < line.size(); i++)
+    {
+      const bool b = line[i] == ' ' || line[i] == '\t' || line[i] == '\r';
+      if (blank && !b)
+        corners++;
+      blank = b;
+    }
+    polygons++;
+    if (line.find(" -") == std::string::npos)
+      faces += corners == 4 ? 1 : corners - 2;
+  }
+}
+
+TEST_F(QOROBJTest, SharedFilesKeepEveryPolygon)
+{
+  const char* names[] = {"carrot.obj", "cornell_box.obj", "cube_usemtl.obj", "car-normal-citrus.obj"};
+  const int groups[] = {2, 1, 1, 7}; // cornell_box.obj has no groups, only "o" lines
+  for (int i = 0; i < 4; i++)
+  {
+    const std::string path = SharedData(std::string("obj/") + names[i]);
+    if (!Exists(path))
+      GTEST_SKIP() << "shared test data not found: " << path;
+    long polygons, faces;
+    CountPolygons(Read(path), polygons, faces);
+    ON_Mesh mesh;
+    ASSERT_EQ(QOROBJ::OBJToMesh(ON_wString(path.c_str()), mesh), 1) << names[i];
+    EXPECT_EQ(mesh.FaceCount(), faces) << names[i];
+    ON_ClassArray<ON_Mesh> meshes;
+    ASSERT_EQ(QOROBJ::OBJToMesh(ON_wString(path.c_str()), meshes), 1) << names[i];
+    EXPECT_EQ(meshes.Count(), groups[i]) << names[i];
+    long grouped = 0;
+    for (int m = 0; m < meshes.Count(); m++)
+      grouped += meshes[m].FaceCount();
+    EXPECT_EQ(grouped, faces) << names[i];
+    if (HasTool("assimp"))
+    {
+      const std::string info = RunTool("assimp info '" + path + "' --raw");
+      EXPECT_EQ(NumberAfter(info, "Faces:"), polygons) << names[i];
+    }
+  }
+}
+
+} // namespace
