@@ -5,6 +5,7 @@
 #include "opennurbs_3fpoint.h"
 #include "opennurbs_3fvector.h"
 #include "opennurbs_4dpoint.h"
+#include "opennurbs_xform.h"
 
 #include <cmath>
 
@@ -142,6 +143,17 @@ int ON_3dPoint::MinimumCoordinateIndex() const
 }
 
 double ON_3dPoint::MinimumCoordinate() const { return std::fabs((*this)[MinimumCoordinateIndex()]); }
+
+void ON_3dPoint::Transform(const ON_Xform& xform)
+{
+  const double (*m)[4] = xform.m_xform;
+  const double hx = m[0][0] * x + m[0][1] * y + m[0][2] * z + m[0][3];
+  const double hy = m[1][0] * x + m[1][1] * y + m[1][2] * z + m[1][3];
+  const double hz = m[2][0] * x + m[2][1] * y + m[2][2] * z + m[2][3];
+  const double w = m[3][0] * x + m[3][1] * y + m[3][2] * z + m[3][3];
+  const double s = (w != 0.0) ? 1.0 / w : 0.0;
+  Set(s * hx, s * hy, s * hz);
+}
 
 void ON_3dPoint::Zero() { x = y = z = 0.0; }
 

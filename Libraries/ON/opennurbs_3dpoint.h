@@ -8,6 +8,7 @@ class ON_3dVector;
 class ON_4dPoint;
 class ON_3fPoint;
 class ON_3fVector;
+class ON_Xform;
 
 // Double-precision location in 3-D; the default constructor leaves x, y, z uninitialized.
 class ON_CLASS ON_3dPoint
@@ -69,6 +70,9 @@ public:
   double MaximumCoordinate() const; // largest absolute value
   int MinimumCoordinateIndex() const;
   double MinimumCoordinate() const; // smallest absolute value
+
+  // Homogeneous transformation; a point mapped to w = 0 becomes (0,0,0).
+  void Transform(const ON_Xform& xform);
 
   void Zero();
   bool IsZero() const;

@@ -63,6 +63,13 @@ bool ON_3dPointArray::GetBBox(double boxmin[3], double boxmax[3], bool bGrowBox)
   return ON_GetPointListBoundingBox(3, 0, m_count, 3, m_count > 0 ? &m_a[0].x : nullptr, boxmin, boxmax, bGrowBox);
 }
 
+bool ON_3dPointArray::Transform(const ON_Xform& xform)
+{
+  for (int i = 0; i < m_count; i++)
+    m_a[i].Transform(xform);
+  return m_count > 0;
+}
+
 bool ON_3dPointArray::Translate(const ON_3dVector& delta)
 {
   for (int i = 0; i < m_count; i++)

@@ -4,6 +4,8 @@
 #include "opennurbs_bounding_box.h"
 #include "opennurbs_simplearray.h"
 
+class ON_Xform;
+
 // The point list used throughout the system.
 class ON_CLASS ON_3dPointArray : public ON_SimpleArray<ON_3dPoint>
 {
@@ -25,6 +27,8 @@ public:
   bool GetBoundingBox(ON_BoundingBox& bbox, int bGrowBox = false) const;
   bool GetBBox(double boxmin[3], double boxmax[3], bool bGrowBox = false) const;
 
+  // Transforms every point (ON_3dPoint::Transform); false when the array is empty.
+  bool Transform(const ON_Xform& xform);
   // Moves every point; false when the array is empty.
   bool Translate(const ON_3dVector& delta);
   bool SwapCoordinates(int i, int j);

@@ -3,6 +3,7 @@
 #include "opennurbs_2dvector.h"
 #include "opennurbs_3dpoint.h"
 #include "opennurbs_3fvector.h"
+#include "opennurbs_xform.h"
 
 #include <algorithm>
 #include <cmath>
@@ -189,6 +190,13 @@ int ON_3dVector::MinimumCoordinateIndex() const
 }
 
 double ON_3dVector::MinimumCoordinate() const { return std::fabs((*this)[MinimumCoordinateIndex()]); }
+
+void ON_3dVector::Transform(const ON_Xform& xform)
+{
+  const double (*m)[4] = xform.m_xform;
+  Set(m[0][0] * x + m[0][1] * y + m[0][2] * z, m[1][0] * x + m[1][1] * y + m[1][2] * z,
+      m[2][0] * x + m[2][1] * y + m[2][2] * z);
+}
 
 void ON_3dVector::Zero() { x = y = z = 0.0; }
 

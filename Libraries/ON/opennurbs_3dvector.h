@@ -5,6 +5,7 @@
 class ON_2dVector;
 class ON_3dPoint;
 class ON_3fVector;
+class ON_Xform;
 
 // Double-precision direction in 3-D; the default constructor leaves x, y, z uninitialized.
 class ON_CLASS ON_3dVector
@@ -66,6 +67,9 @@ public:
   double MaximumCoordinate() const; // largest absolute value
   int MinimumCoordinateIndex() const;
   double MinimumCoordinate() const; // smallest absolute value
+
+  // Applies the upper-left 3x3 part: no translation, no division.
+  void Transform(const ON_Xform& xform);
 
   void Zero();
   void Reverse();

@@ -29,6 +29,8 @@ typedef uint64_t ON__UINT64;
 // The release of the system's era (v4/v5-early) used 1.0e-12; the toolkit switched to 2^-32 in 2012.
 // The later value is kept: 1e-12 is below the round-off of ordinary model coordinates.
 #define ON_ZERO_TOLERANCE 2.3283064365386962890625e-10
+// Relative coincidence tolerance that came with the 2012 zero tolerance.
+#define ON_RELATIVE_TOLERANCE 2.27373675443232059e-13
 #define ON_EPSILON 2.2204460492503131e-16
 #define ON_SQRT_EPSILON 1.490116119385000000e-8
 #define ON_FLOAT_EPSILON 1.192092896e-07

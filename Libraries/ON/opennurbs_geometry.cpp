@@ -6,6 +6,8 @@ ON_VIRTUAL_OBJECT_IMPLEMENT(ON_Geometry, ON_Object, "4ED7D4DA-E947-11d3-BFE5-001
 
 int ON_Geometry::Dimension() const { return 3; }
 
+bool ON_Geometry::Transform(const ON_Xform&) { return false; }
+
 ON_BoundingBox ON_Geometry::BoundingBox() const
 {
   ON_BoundingBox bbox;

@@ -3,6 +3,8 @@
 #include "opennurbs_bounding_box.h"
 #include "opennurbs_object.h"
 
+class ON_Xform;
+
 // Base of the classes with a location in space.
 class ON_CLASS ON_Geometry : public ON_Object
 {
@@ -19,6 +21,10 @@ public:
 
   // Writes Dimension() values to each of boxmin and boxmax; grows them when bGrowBox is set.
   virtual bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const = 0;
+
+  // Applies xform to the object. Abstract in the toolkit; here classes that cannot be
+  // transformed keep this default, which reports failure.
+  virtual bool Transform(const ON_Xform& xform);
 
   // Three-dimensional box (an empty box when the object has none).
   ON_BoundingBox BoundingBox() const;

@@ -86,6 +86,13 @@ bool ON_Line::GetBoundingBox(ON_BoundingBox& bbox, int bGrowBox) const
   return bbox.Set(3, 0, 2, 3, &ends[0].x, bGrowBox);
 }
 
+bool ON_Line::Transform(const ON_Xform& xform)
+{
+  from.Transform(xform);
+  to.Transform(xform);
+  return true;
+}
+
 void ON_Line::Reverse()
 {
   const ON_3dPoint p = from;

@@ -4,6 +4,7 @@
 #include "opennurbs_3dvector.h"
 
 class ON_BoundingBox;
+class ON_Xform;
 
 // Line from `from` to `to`, parametrized by 0 at from and 1 at to.
 class ON_CLASS ON_Line
@@ -41,6 +42,9 @@ public:
 
   ON_BoundingBox BoundingBox() const;
   bool GetBoundingBox(ON_BoundingBox& bbox, int bGrowBox = false) const;
+
+  // Transforms both ends.
+  bool Transform(const ON_Xform& xform);
 
   // Exchanges from and to.
   void Reverse();

@@ -1,6 +1,7 @@
 #include "opennurbs_pointgeometry.h"
 
 #include "opennurbs_textlog.h"
+#include "opennurbs_xform.h"
 
 ON_OBJECT_IMPLEMENT(ON_Point, ON_Geometry, "C3101A1D-F157-11D3-BFE7-0010830122F0")
 
@@ -36,4 +37,10 @@ int ON_Point::Dimension() const { return 3; }
 bool ON_Point::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
   return ON_GetPointListBoundingBox(3, 0, 1, 3, &point.x, boxmin, boxmax, bGrowBox);
+}
+
+bool ON_Point::Transform(const ON_Xform& xform)
+{
+  point.Transform(xform);
+  return true;
 }

@@ -29,4 +29,5 @@ public:
   ON::object_type ObjectType() const override;
   int Dimension() const override;
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  bool Transform(const ON_Xform& xform) override;
 };
