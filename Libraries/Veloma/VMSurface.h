@@ -42,6 +42,14 @@ public:
                           const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
                           int showProgress, HWND* owner);
 
+  // Closed mesh around the points: their concave power crust (concave nonzero) or convex hull.
+  // The mesh is replaced on success and left untouched on failure ("Invalid mesh").
+  static int WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress);
+  // Convex hull mesh, every extreme point kept and every face outwards; progress only for showProgress 1.
+  static int WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
+  // Power crust mesh, triangulated; shows no progress whatever the last argument.
+  static int WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
+
   static ON_wString GetError();
   static void SetError(const ON_wString& error);
 
