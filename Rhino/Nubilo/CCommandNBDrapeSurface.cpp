@@ -1,0 +1,233 @@
+#include "CNubiloHostVersion.h"
+#include "NubiloIdentity.h"
+#include "QORPoint.h"
+#include "VMSurface.h"
+#include "rhinoSdk.h"
+
+#include <cfloat>
+#include <cmath>
+#include <memory>
+
+namespace {
+
+const wchar_t* const kDirectionEntry = L"NBDrapeSurface - Drape Direction";
+const wchar_t* const kTypeEntry = L"NBDrapeSurface - Surface Type";
+
+enum DrapeDirection { Top, Bottom, Front, Back, Right, Left, Custom, DirectionCount };
+enum SurfaceType { NurbsSurface, PolygonMesh, NurbCurves, Polylines, Lines, PointObjects, TypeCount };
+
+const wchar_t* const kDirectionNames[DirectionCount] = {L"Top", L"Bottom", L"Front", L"Back",
+                                                        L"Right", L"Left", L"Custom"};
+const wchar_t* const kTypeNames[TypeCount] = {L"NurbsSurface", L"PolygonMesh",
+                                              L"NurbCurves", L"Polylines", L"Lines", L"Points"};
+const ON_3dVector kDirections[Custom] = {{0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {0, -1, 0}, {-1, 0, 0}, {1, 0, 0}};
+
+ON_SimpleArray<const wchar_t*> Names(const wchar_t* const* names, int count)
+{
+  ON_SimpleArray<const wchar_t*> list;
+  for (int i = 0; i < count; i++)
+    list.Append(names[i]);
+  return list;
+}
+
+int LoadIndex(const wchar_t* entry, int count)
+{
+  int index = 0;
+  RhinoApp().ProfileContext().LoadProfileInt(NubiloIdentity::SettingsSection, entry, &index);
+  return (index >= 0 && index < count) ? index : 0;
+}
+
+// Largest rounding of the grid's coordinates into single-precision mesh vertices.
+double SinglePrecisionRounding(const ON_3dPointArray& matrix)
+{
+  double largest = 0.0;
+  for (int i = 0; i < matrix.Count(); i++)
+    for (int k = 0; k < 3; k++)
+      largest = std::fmax(largest, std::fabs(matrix[i][k]));
+  return largest * FLT_EPSILON / 2.0;
+}
+
+}  // namespace
+
+// NBDrapeSurface: drapes a grid over the selected points along a direction and adds it as a
+// NURBS surface, a mesh, curves, polylines, lines or points.
+class CCommandNBDrapeSurface : public CRhinoCommand
+{
+public:
+  CCommandNBDrapeSurface() : CRhinoCommand(0, 0, nullptr, 0) {}
+
+  ON_UUID CommandUUID() override
+  {
+    // 7C2D4E61-3B9A-4F0E-8D15-62A7C3904B2E
+    return {0x7C2D4E61, 0x3B9A, 0x4F0E, {0x8D, 0x15, 0x62, 0xA7, 0xC3, 0x90, 0x4B, 0x2E}};
+  }
+  const wchar_t* EnglishCommandName() override { return L"NBDrapeSurface"; }
+
+  result RunCommand(const CRhinoCommandContext& context) override
+  {
+    if (!CNubiloHostVersion::Check())
+      return failure;
+    CRhinoDoc& doc = context.m_doc;
+    int directionIndex = LoadIndex(kDirectionEntry, DirectionCount);
+    int typeIndex = LoadIndex(kTypeEntry, TypeCount);
+
+    CRhinoGetObject get;
+    if (!SelectPoints(get, directionIndex, typeIndex))
+    {
+      RhinoApp().Print("Failure [Command cancelled]\n");
+      return cancel;
+    }
+    ON_3dVector direction;
+    if (!DirectionOf(directionIndex, direction))
+    {
+      RhinoApp().Print("Failure [Drape direction not selected]\n");
+      return failure;
+    }
+    CRhinoProfileContext& profile = RhinoApp().ProfileContext();
+    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kDirectionEntry, directionIndex);
+    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, typeIndex);
+
+    ON_3dPointArray points;
+    for (int i = 0; i < get.ObjectCount(); i++)
+      if (const ON_Point* point = ON_Point::Cast(get.Object(i).Geometry()))
+        points.Append(point->point);
+
+    ON_3dPointArray matrix;
+    ON_NurbsSurface surface;
+    int rows = 0, columns = 0;
+    if (!VMSurface::DrapeSurface(matrix, rows, columns, surface, points, direction, 1, 1, nullptr))
+      return Fail(VMSurface::GetError());
+    const result added = AddOutput(doc, static_cast<SurfaceType>(typeIndex), rows, columns, matrix, surface);
+    if (added == success)
+      doc.Redraw();
+    return added;
+  }
+
+private:
+  static bool SelectPoints(CRhinoGetObject& get, int& directionIndex, int& typeIndex)
+  {
+    get.SetCommandPrompt(L"Select points");
+    get.SetGeometryFilter(CRhinoGetObject::point_object);
+    for (;;)
+    {
+      get.ClearCommandOptions();
+      const int directionOption =
+          get.AddCommandOptionList(RHCMDOPTNAME(L"DrapeDirection"), directionIndex, Names(kDirectionNames, DirectionCount));
+      const int typeOption =
+          get.AddCommandOptionList(RHCMDOPTNAME(L"SurfaceType"), typeIndex, Names(kTypeNames, TypeCount));
+      const CRhinoGet::result answer = get.GetObjects(1, 0);
+      if (answer == CRhinoGet::object)
+        return true;
+      if (answer != CRhinoGet::option || !get.Option())
+        return false;
+      if (get.Option()->m_option_index == directionOption)
+        directionIndex = get.Option()->m_list_option_current;
+      else if (get.Option()->m_option_index == typeOption)
+        typeIndex = get.Option()->m_list_option_current;
+    }
+  }
+
+  static bool DirectionOf(int directionIndex, ON_3dVector& direction)
+  {
+    if (directionIndex != Custom)
+    {
+      direction = kDirections[directionIndex];
+      return true;
+    }
+    CArgsRhinoGetLine args;
+    args.SetFirstPointPrompt(L"Start point of drape direction");
+    args.SetSecondPointPrompt(L"End point of drape direction");
+    ON_Line line;
+    if (RhinoGetLine(args, line) != CRhinoCommand::success)
+      return false;
+    direction = line.to - line.from;
+    return true;
+  }
+
+  static result Fail(const ON_wString& error)
+  {
+    RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(error));
+    return failure;
+  }
+
+  template <class Item, class Make>
+  static void AddAll(CRhinoDoc& doc, const ON_ClassArray<Item>& items, Make make)
+  {
+    for (int i = 0; i < items.Count(); i++)
+      doc.AddObject(make(items[i]));
+  }
+
+  static result AddOutput(CRhinoDoc& doc, SurfaceType type, int rows, int columns, const ON_3dPointArray& matrix,
+                          const ON_NurbsSurface& surface)
+  {
+    switch (type)
+    {
+      case NurbsSurface:
+        // A grid of fewer than 3 rows or columns has no surface; say so rather than add nothing.
+        if (!surface.IsValid())
+          return Fail(VMSurface::GetError());
+        doc.AddObject(std::make_unique<ON_NurbsSurface>(surface));
+        RhinoApp().Print("Created a nurbs surface of %d rows and %d columns\n", surface.CVCount(0), surface.CVCount(1));
+        return success;
+      case PolygonMesh:
+      {
+        ON_Mesh mesh;
+        if (!QORPoint::PointMatrixToMesh(rows, columns, matrix, mesh))
+          return Fail(QORPoint::GetError());
+        doc.AddObject(std::make_unique<ON_Mesh>(mesh));
+        RhinoApp().Print("Created a polygon mesh of %d faces and %d vertices\n", mesh.FaceCount(), mesh.VertexCount());
+        WarnAboutSinglePrecision(matrix);
+        return success;
+      }
+      case NurbCurves:
+      {
+        ON_ClassArray<ON_NurbsCurve> horizontal, vertical;
+        QORPoint::PointMatrixToNurbsCurves(rows, columns, matrix, horizontal, vertical);
+        auto make = [](const ON_NurbsCurve& c) { return std::make_unique<ON_NurbsCurve>(c); };
+        AddAll(doc, horizontal, make);
+        AddAll(doc, vertical, make);
+        RhinoApp().Print("Created %d horizontal and %d vertical nurbs curves\n", horizontal.Count(), vertical.Count());
+        return success;
+      }
+      case Polylines:
+      {
+        ON_ClassArray<ON_Polyline> horizontal, vertical;
+        QORPoint::PointMatrixToPolylines(rows, columns, matrix, horizontal, vertical);
+        auto make = [](const ON_Polyline& p) { return std::make_unique<ON_PolylineCurve>(p); };
+        AddAll(doc, horizontal, make);
+        AddAll(doc, vertical, make);
+        RhinoApp().Print("Created %d horizontal and %d vertical polylines\n", horizontal.Count(), vertical.Count());
+        return success;
+      }
+      case Lines:
+      {
+        ON_ClassArray<ON_Line> horizontal, vertical;
+        QORPoint::PointMatrixToLines(rows, columns, matrix, horizontal, vertical);
+        auto make = [](const ON_Line& l) { return std::make_unique<ON_LineCurve>(l); };
+        AddAll(doc, horizontal, make);
+        AddAll(doc, vertical, make);
+        RhinoApp().Print("Created %d horizontal and %d vertical lines\n", horizontal.Count(), vertical.Count());
+        return success;
+      }
+      default:
+        for (int i = 0; i < matrix.Count(); i++)
+          doc.AddPointObject(matrix[i]);
+        RhinoApp().Print("Created %d points\n", rows * columns);
+        return success;
+    }
+  }
+
+  // Mesh vertices are single precision: far from the origin (survey coordinates) they lose
+  // detail that the grid itself keeps, and the user should know by how much.
+  static void WarnAboutSinglePrecision(const ON_3dPointArray& matrix)
+  {
+    const ON_BoundingBox box = matrix.BoundingBox();
+    const double rounding = SinglePrecisionRounding(matrix);
+    if (box.IsValid() && rounding > 1e-6 * box.m_min.DistanceTo(box.m_max))
+      RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here; "
+                       "a NURBS surface or curves keep full precision\n",
+                       rounding);
+  }
+};
+
+static CCommandNBDrapeSurface theNBDrapeSurfaceCommand;

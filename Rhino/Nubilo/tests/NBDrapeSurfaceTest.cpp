@@ -1,0 +1,202 @@
+#include "DynamicLibrary.h"
+#include "HeadlessPresenter.h"
+#include "ProgressWindow.h"
+#include "ScriptPresenter.h"
+#include "TempFolder.h"
+#include "rhinoSdk.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <unistd.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+const wchar_t* const kSection = L"Plug-Ins\\5D1E0C42-7B93-4A6F-9E28-03B7C6A14F95\\Settings";
+
+Platform::DynamicLibrary& DrapeModule()
+{
+  static Platform::DynamicLibrary module;
+  if (!module.IsLoaded())
+  {
+    EXPECT_TRUE(module.Load(NUBILO_PLUGIN)) << module.Error();
+  }
+  return module;
+}
+
+class DrapeCommandTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
+    DrapeModule();
+    Platform::ProgressWindow::SetQuiet(true);
+    Platform::Presenter::Install(&m_presenter);
+    RhinoApp().SetPrintSink([this](const std::string& text) { m_printed += text; });
+    RhinoApp().SetApplicationName(L"Rhinoceros 4.0");
+    RhinoApp().SetRhinoRegistryKey(L"Software\\Rhinoceros\\4.0");
+    RhinoApp().ActiveDoc()->DeleteAll();
+    RhinoApp().CommandStream().Clear();
+    m_profile = Platform::TempFolder::Path() + "/nubilo-drape-test-" + std::to_string(::getpid()) + ".ini";
+    std::remove(m_profile.c_str());
+    RhinoApp().ProfileContext().SetFile(m_profile);
+  }
+  void TearDown() override
+  {
+    RhinoApp().SetPrintSink(nullptr);
+    Platform::Presenter::Install(nullptr);
+    Platform::ProgressWindow::SetQuiet(false);
+    RhinoApp().CommandStream().Clear();
+    RhinoApp().ProfileContext().SetFile("");
+    std::remove(m_profile.c_str());
+  }
+
+  CRhinoCommand::result Run(const std::string& line)
+  {
+    std::vector<std::string> tokens;
+    std::string error;
+    CRhinoCommandStream::Tokenize(line, tokens, error);
+    CRhinoCommandStream& stream = RhinoApp().CommandStream();
+    stream.Append(tokens);
+    std::string token;
+    CRhinoCommand::result result = CRhinoCommand::nothing;
+    while (stream.Next("Command", token))
+    {
+      result = RhinoApp().ExecuteCommand(token);
+      if (result != CRhinoCommand::success)
+        break;
+    }
+    return result;
+  }
+
+  // A 5 x 3 patch of points in the XY plane at heights that vary with x.
+  void AddSurveyPoints()
+  {
+    for (int x = 0; x < 5; x++)
+      for (int y = 0; y < 3; y++)
+        RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(x * 2.0, y, x * 0.5));
+  }
+
+  int Saved(const wchar_t* entry)
+  {
+    int value = -1;
+    RhinoApp().ProfileContext().LoadProfileInt(kSection, entry, &value);
+    return value;
+  }
+
+  std::vector<ON_3dPoint> AddedPoints(int from)
+  {
+    std::vector<ON_3dPoint> points;
+    const auto& objects = RhinoApp().ActiveDoc()->Objects();
+    for (size_t i = from; i < objects.size(); i++)
+      if (const ON_Point* p = ON_Point::Cast(objects[i]->Geometry()))
+        points.push_back(p->point);
+    return points;
+  }
+
+  Platform::ScriptPresenter m_presenter{RhinoApp().CommandStream()};
+  std::string m_printed;
+  std::string m_profile;
+};
+
+}  // namespace
+
+TEST_F(DrapeCommandTest, DefaultsToTopAndNurbsSurfaceAndSavesTheOptionsUsed)
+{
+  AddSurveyPoints();
+  ASSERT_EQ(Run("NBDrapeSurface All Enter Rows=3 Columns=5 OK"), CRhinoCommand::success);
+  EXPECT_EQ(m_printed, "Created a nurbs surface of 5 rows and 3 columns\n");
+  const ON_NurbsSurface* surface = ON_NurbsSurface::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry());
+  ASSERT_NE(surface, nullptr);
+  EXPECT_NEAR(surface->NormalAt(0.5, 0.5).z, 0.97, 0.03);  // looks up, against the Top drape
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), 0);
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Surface Type"), 0);
+  m_printed.clear();
+  ASSERT_EQ(Run("NBDrapeSurface DrapeDirection=Bottom SurfaceType=Lines All Enter Rows=3 Columns=4 OK"),
+            CRhinoCommand::success);
+  EXPECT_EQ(m_printed, "Created 9 horizontal and 8 vertical lines\n");
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), 1);
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Surface Type"), 4);
+}
+
+TEST_F(DrapeCommandTest, CancellingTheSelectionKeepsTheSavedOptions)
+{
+  AddSurveyPoints();
+  RhinoApp().ProfileContext().SaveProfileInt(kSection, L"NBDrapeSurface - Surface Type", 3);
+  EXPECT_EQ(Run("NBDrapeSurface DrapeDirection=Left SurfaceType=Points Cancel"), CRhinoCommand::cancel);
+  EXPECT_EQ(m_printed, "Failure [Command cancelled]\n");
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), -1);
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Surface Type"), 3);
+}
+
+TEST_F(DrapeCommandTest, EveryOutputTypeCountsWhatItAdds)
+{
+  struct Case
+  {
+    const char* type;
+    const char* printed;
+    int objects;
+  };
+  const Case cases[] = {
+      {"PolygonMesh", "Created a polygon mesh of 6 faces and 12 vertices\n", 1},
+      {"NurbCurves", "Created 3 horizontal and 4 vertical nurbs curves\n", 7},
+      {"Polylines", "Created 3 horizontal and 4 vertical polylines\n", 7},
+      {"Lines", "Created 9 horizontal and 8 vertical lines\n", 17},
+      {"Points", "Created 12 points\n", 12},
+  };
+  for (const Case& c : cases)
+  {
+    RhinoApp().ActiveDoc()->DeleteAll();
+    AddSurveyPoints();
+    m_printed.clear();
+    const std::string line = std::string("NBDrapeSurface SurfaceType=") + c.type + " All Enter Rows=3 Columns=4 OK";
+    ASSERT_EQ(Run(line), CRhinoCommand::success) << c.type;
+    EXPECT_EQ(m_printed, c.printed);
+    EXPECT_EQ(RhinoApp().ActiveDoc()->ObjectCount(), 15 + c.objects) << c.type;
+  }
+}
+
+TEST_F(DrapeCommandTest, PointsOfATenByTwentyGrid)
+{
+  AddSurveyPoints();
+  ASSERT_EQ(Run("NBDrapeSurface SurfaceType=Points All Enter Rows=10 Columns=20 OK"), CRhinoCommand::success);
+  EXPECT_EQ(m_printed, "Created 200 points\n");
+  EXPECT_EQ(RhinoApp().ActiveDoc()->ObjectCount(), 15 + 200);
+}
+
+TEST_F(DrapeCommandTest, CustomLineStraightDownDrapesLikeTop)
+{
+  AddSurveyPoints();
+  ASSERT_EQ(Run("NBDrapeSurface SurfaceType=Points All Enter Rows=4 Columns=6 OK"), CRhinoCommand::success);
+  const std::vector<ON_3dPoint> top = AddedPoints(15);
+  const int before = RhinoApp().ActiveDoc()->ObjectCount();
+  std::string survey;
+  for (int number = 1; number <= 15; number++)
+    survey += std::to_string(number) + " ";
+  ASSERT_EQ(Run("NBDrapeSurface DrapeDirection=Custom " + survey + "Enter 0,0,10 0,0,0 Rows=4 Columns=6 OK"),
+            CRhinoCommand::success);
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), 6);
+  const std::vector<ON_3dPoint> custom = AddedPoints(before);
+  ASSERT_EQ(top.size(), 24u);
+  ASSERT_EQ(custom.size(), top.size());
+  for (size_t i = 0; i < top.size(); i++)
+    EXPECT_EQ(custom[i], top[i]);
+}
+
+TEST_F(DrapeCommandTest, FailuresAreReportedInTheSystemsWords)
+{
+  AddSurveyPoints();
+  EXPECT_EQ(Run("NBDrapeSurface DrapeDirection=Custom All Enter Cancel"), CRhinoCommand::failure);
+  EXPECT_NE(m_printed.find("Failure [Drape direction not selected]\n"), std::string::npos) << m_printed;
+  EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), -1);
+  m_printed.clear();
+  EXPECT_EQ(Run("NBDrapeSurface All Enter Cancel"), CRhinoCommand::failure);
+  EXPECT_EQ(m_printed, "Failure [Cancelled]\n");
+  m_printed.clear();
+  // Two rows have no surface: the command says so instead of reporting an empty one.
+  EXPECT_EQ(Run("NBDrapeSurface SurfaceType=NurbsSurface All Enter Rows=2 Columns=4 OK"), CRhinoCommand::failure);
+  EXPECT_EQ(m_printed, "Failure [Invalid Nurbs Surface]\n");
+  EXPECT_EQ(RhinoApp().ActiveDoc()->ObjectCount(), 15);
+}
