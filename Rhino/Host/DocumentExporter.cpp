@@ -1,5 +1,6 @@
 #include "DocumentExporter.h"
 
+#include "MeshFileTransfer.h"
 #include "QORTXT.h"
 
 #include <algorithm>
@@ -23,13 +24,16 @@ std::string DocumentExporter::Extension(const std::string& path) {
   return extension;
 }
 
-std::vector<std::string> DocumentExporter::Extensions() { return {".txt", ".xyz", ".csv"}; }
+std::vector<std::string> DocumentExporter::Extensions() {
+  return {".txt", ".xyz", ".csv", ".stl", ".obj"};
+}
 
 bool DocumentExporter::Export(const std::vector<const CRhinoObject*>& objects,
                               const std::string& path, std::string& message) {
   const std::string extension = Extension(path);
   if (extension == ".txt" || extension == ".xyz") return ExportPoints(objects, path, " ", message);
   if (extension == ".csv") return ExportPoints(objects, path, ",", message);
+  if (MeshFileTransfer::Handles(extension)) return MeshFileTransfer::Export(objects, path, message);
   message = "Cannot export to \"" + extension + "\" files";
   return false;
 }

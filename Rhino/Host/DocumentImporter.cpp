@@ -1,8 +1,11 @@
 #include "DocumentImporter.h"
 
 #include "DocumentExporter.h"
+#include "MeshFileTransfer.h"
 
-bool DocumentImporter::Import(CRhinoDoc&, const std::string& path, std::string& message) {
+bool DocumentImporter::Import(CRhinoDoc& doc, const std::string& path, std::string& message) {
+  if (MeshFileTransfer::Handles(DocumentExporter::Extension(path)))
+    return MeshFileTransfer::Import(doc, path, message);
   message = "Cannot import \"" + DocumentExporter::Extension(path) + "\" files";
   return false;
 }

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs the nubilo program in a scratch folder and the reference tools on what it wrote.
+class MeshFilesProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string folder = "/tmp/nubilo-meshes-XXXXXX";
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    m_folder = folder;
+  }
+  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
+
+  std::string Path(const std::string& name) const { return m_folder + "/" + name; }
+  void Write(const std::string& name, const std::string& content) const {
+    std::ofstream(Path(name), std::ios::binary) << content;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  // Exit status; the output goes to m_output.
+  int Shell(const std::string& command) {
+    m_output.clear();
+    std::FILE* pipe = popen(("cd '" + m_folder + "' && " + command + " 2>&1 </dev/null").c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  int Run(const std::string& commands) {
+    return Shell(std::string(NUBILO_PROGRAM) + " --quiet --profile profile.ini -c '" + commands + "'");
+  }
+  bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
+  long NumberAfter(const std::string& label) const {
+    const size_t at = m_output.find(label);
+    return at == std::string::npos ? -1 : std::strtol(m_output.c_str() + at + label.size(), nullptr, 10);
+  }
+  static bool HasTools() {
+    return std::system("command -v admesh >/dev/null 2>&1 && command -v assimp >/dev/null 2>&1") == 0;
+  }
+
+  std::string m_folder;
+  std::string m_output;
+};
+
+const char kTwoTriangles[] =
+    "solid a\n"
+    "facet normal 0 0 1\nouter loop\nvertex 0 0 0\nvertex 1 0 0\nvertex 0 1 0\nendloop\nendfacet\n"
+    "endsolid a\n"
+    "solid b\n"
+    "facet normal 0 0 1\nouter loop\nvertex 0 0 1\nvertex 1 0 1\nvertex 0 1 1\nendloop\nendfacet\n"
+    "endsolid b\n";
+
+}  // namespace
+
+TEST_F(MeshFilesProgramTest, StlToObjAndBack) {
+  Write("part.stl", kTwoTriangles);
+  ASSERT_EQ(Run("Import part.stl  Export part.obj"), 0) << m_output;
+  EXPECT_TRUE(Printed("Imported 2 meshes\n")) << m_output;
+  EXPECT_TRUE(Printed("Exported 2 meshes to part.obj\n")) << m_output;
+  EXPECT_NE(Read("part.obj").find("mtllib part.mtl\n"), std::string::npos);
+  EXPECT_NE(Read("part.obj").find("g Object2\nusemtl Material2\nf 4 5 6\n"), std::string::npos);
+
+  ASSERT_EQ(Run("Import part.obj  Export model.stl FileType=ASCII OK"), 0) << m_output;
+  EXPECT_EQ(Read("model.stl").rfind("solid\n", 0), 0u);
+  ASSERT_EQ(Run("Import part.obj  Export model.stl"), 0) << m_output;
+  EXPECT_EQ(Read("model.stl").size(), 84u + 2 * 50u) << "binary by default";
+
+  if (!HasTools()) GTEST_SKIP() << "admesh or assimp (Debian admesh, assimp-utils) is not installed";
+  // (admesh takes binary files of fewer than four facets for empty text files.)
+  ASSERT_EQ(Shell("assimp info model.stl --raw"), 0);
+  EXPECT_EQ(NumberAfter("Faces:"), 2) << m_output;
+  ASSERT_EQ(Shell("assimp info part.obj --raw"), 0);
+  EXPECT_EQ(NumberAfter("Faces:"), 2) << m_output;
+}
+
+TEST_F(MeshFilesProgramTest, RealFilesThroughTheProgram) {
+  const std::string stl = std::string(NUBILO_SHARED_DATA) + "/stl/part1.stl";
+  const std::string obj = std::string(NUBILO_SHARED_DATA) + "/obj/carrot.obj";
+  if (!std::ifstream(stl).good() || !std::ifstream(obj).good())
+    GTEST_SKIP() << "shared test data not found under " << NUBILO_SHARED_DATA;
+  ASSERT_EQ(Run("Import \"" + stl + "\"  Export part.obj"), 0) << m_output;
+  ASSERT_EQ(Run("Import \"" + obj + "\"  Export model.stl"), 0) << m_output;
+  EXPECT_TRUE(Printed("Imported 2 meshes\n")) << m_output;
+  if (!HasTools()) GTEST_SKIP() << "admesh or assimp (Debian admesh, assimp-utils) is not installed";
+  ASSERT_EQ(Shell("assimp info part.obj --raw"), 0);
+  EXPECT_EQ(NumberAfter("Faces:"), 380) << m_output;
+  // 60 quads as two triangles each, 2 hexagons as four.
+  ASSERT_EQ(Shell("admesh model.stl"), 0);
+  EXPECT_EQ(NumberAfter("Number of facets                 :"), 128) << m_output;
+}
+
+TEST_F(MeshFilesProgramTest, FailuresStopTheRun) {
+  EXPECT_EQ(Run("Import missing.stl"), 1);
+  EXPECT_TRUE(Printed("Failure [Unable to read STL file]\n")) << m_output;
+  EXPECT_EQ(Run("Import missing.obj"), 1);
+  EXPECT_TRUE(Printed("Failure [Unable to read OBJ file]\n")) << m_output;
+  Write("part.stl", kTwoTriangles);
+  EXPECT_EQ(Run("Export empty.stl"), 1);
+  EXPECT_TRUE(Printed("Failure [No meshes to export]\n")) << m_output;
+  EXPECT_EQ(Run("Import part.stl  Export out.stl Cancel"), 1);
+  EXPECT_TRUE(Printed("Failure [Export cancelled]\n")) << m_output;
+  EXPECT_EQ(Run("Import part.stl  Export no-folder/out.obj"), 1);
+  EXPECT_TRUE(Printed("Failure [Unable to write to MTL file]\n")) << m_output;
+}
