@@ -3,8 +3,6 @@
 #include "opennurbs_3dvector.h"
 #include "opennurbs_3fpoint.h"
 
-#include <cmath>
-
 const ON_3fVector ON_3fVector::ZeroVector(0.0f, 0.0f, 0.0f);
 const ON_3fVector ON_3fVector::XAxis(1.0f, 0.0f, 0.0f);
 const ON_3fVector ON_3fVector::YAxis(0.0f, 1.0f, 0.0f);
@@ -102,7 +100,6 @@ void ON_3fVector::Reverse()
 }
 
 bool ON_3fVector::IsZero() const { return x == 0.0f && y == 0.0f && z == 0.0f; }
-bool ON_3fVector::IsUnitVector() const { return IsValid() && std::fabs(Length() - 1.0) <= 1.0e-5; }
 bool ON_3fVector::IsValid() const { return ON_IsValidFloat(x) && ON_IsValidFloat(y) && ON_IsValidFloat(z); }
 
 ON_3fVector operator*(float d, const ON_3fVector& v) { return ON_3fVector(d * v.x, d * v.y, d * v.z); }

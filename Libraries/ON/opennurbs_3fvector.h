@@ -51,7 +51,6 @@ public:
   void Zero();
   void Reverse();
   bool IsZero() const;
-  bool IsUnitVector() const;
   bool IsValid() const;
 };
 

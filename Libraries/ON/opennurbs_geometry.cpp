@@ -18,9 +18,14 @@ ON_BoundingBox ON_Geometry::BoundingBox() const
 bool ON_Geometry::GetBoundingBox(ON_BoundingBox& bbox, int bGrowBox) const
 {
   ON_3dPoint bbox_min = bbox.m_min, bbox_max = bbox.m_max;
-  const bool rc = GetBoundingBox(bbox_min, bbox_max, bGrowBox);
-  bbox = rc ? ON_BoundingBox(bbox_min, bbox_max) : ON_BoundingBox();
-  return rc;
+  if (GetBoundingBox(bbox_min, bbox_max, bGrowBox))
+  {
+    bbox = ON_BoundingBox(bbox_min, bbox_max);
+    return true;
+  }
+  if (!bGrowBox)
+    bbox.Destroy(); // a box being grown stays as it was
+  return false;
 }
 
 bool ON_Geometry::GetBoundingBox(ON_3dPoint& bbox_min, ON_3dPoint& bbox_max, int bGrowBox) const

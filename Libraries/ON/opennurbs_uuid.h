@@ -14,8 +14,6 @@ struct ON_UUID
   unsigned char Data4[8];
 };
 
-typedef ON_UUID ON_UuidPtr;
-
 extern ON_EXTERN_DECL const ON_UUID ON_nil_uuid;
 extern ON_EXTERN_DECL const ON_UUID ON_max_uuid;
 

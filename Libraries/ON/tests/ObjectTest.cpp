@@ -1,4 +1,5 @@
 #include "opennurbs.h"
+#include "opennurbs_xform.h"
 
 #include <gtest/gtest.h>
 
@@ -85,6 +86,29 @@ TEST(Object, PointGeometry)
   EXPECT_FALSE(p.IsValid(&log));
   EXPECT_FALSE(log_text.IsEmpty());
   EXPECT_FALSE(p.BoundingBox().IsValid());
+}
+
+// A geometry without a box: growing keeps the caller's box, a fresh query empties it.
+class TestBoxlessGeometry : public ON_Geometry
+{
+  ON_OBJECT_DECLARE(TestBoxlessGeometry);
+
+public:
+  bool IsValid(ON_TextLog* = nullptr) const override { return true; }
+  bool GetBBox(double*, double*, bool) const override { return false; }
+};
+
+ON_OBJECT_IMPLEMENT(TestBoxlessGeometry, ON_Geometry, "0B6E4A51-7C2D-4E89-9F31-52A8D6C4E017")
+
+TEST(Object, FailedBoxQueryEmptiesOnlyAFreshBox)
+{
+  TestBoxlessGeometry g;
+  ON_BoundingBox box(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 1, 1));
+  EXPECT_FALSE(g.GetBoundingBox(box, true));
+  EXPECT_TRUE(box.IsValid());
+  EXPECT_FALSE(g.GetBoundingBox(box));
+  EXPECT_FALSE(box.IsValid());
+  EXPECT_FALSE(g.Transform(ON_Xform(1)));
 }
 
 TEST(TextLog, PrintsIntoAStringWithIndentation)
