@@ -1,0 +1,90 @@
+#include "CNubiloHostVersion.h"
+#include "NubiloIdentity.h"
+#include "VMSurface.h"
+#include "rhinoSdk.h"
+
+#include <memory>
+
+namespace {
+
+const wchar_t* const kTypeEntry = L"NBWrapMesh - Nubilo Type";
+
+enum NubiloType { Concave, Convex, TypeCount };
+const wchar_t* const kTypeNames[TypeCount] = {L"Concave", L"Convex"};
+
+}  // namespace
+
+// NBWrapMesh: wraps a closed mesh around the selected points, concave (power crust) or convex.
+class CCommandNBWrapMesh : public CRhinoCommand
+{
+public:
+  CCommandNBWrapMesh() : CRhinoCommand(0, 0, nullptr, 0) {}
+
+  ON_UUID CommandUUID() override
+  {
+    // 9B41E6D3-2C7F-4A85-B3E0-5D18F27C6A94
+    return {0x9B41E6D3, 0x2C7F, 0x4A85, {0xB3, 0xE0, 0x5D, 0x18, 0xF2, 0x7C, 0x6A, 0x94}};
+  }
+  const wchar_t* EnglishCommandName() override { return L"NBWrapMesh"; }
+
+  result RunCommand(const CRhinoCommandContext& context) override
+  {
+    if (!CNubiloHostVersion::Check())
+      return failure;
+    CRhinoDoc& doc = context.m_doc;
+    CRhinoProfileContext& profile = RhinoApp().ProfileContext();
+    int typeIndex = 0;
+    profile.LoadProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, &typeIndex);
+    if (typeIndex < 0 || typeIndex >= TypeCount)
+      typeIndex = 0;
+
+    CRhinoGetObject get;
+    if (!SelectPoints(get, typeIndex))
+    {
+      RhinoApp().Print("Failure [Command cancelled]\n");
+      return cancel;
+    }
+    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, typeIndex);
+
+    ON_3dPointArray points;
+    for (int i = 0; i < get.ObjectCount(); i++)
+      if (const ON_Point* point = ON_Point::Cast(get.Object(i).Geometry()))
+        points.Append(point->point);
+
+    ON_Mesh mesh;
+    if (!VMSurface::WrapMesh(mesh, points, typeIndex == Concave ? 1 : 0, 1))
+    {
+      RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(VMSurface::GetError()));
+      return failure;
+    }
+    const int faces = mesh.FaceCount();
+    doc.AddObject(std::make_unique<ON_Mesh>(std::move(mesh)));
+    doc.Redraw();
+    RhinoApp().Print("Wrapped %d points to create a mesh containing %d faces\n", points.Count(), faces);
+    return success;
+  }
+
+private:
+  static bool SelectPoints(CRhinoGetObject& get, int& typeIndex)
+  {
+    ON_SimpleArray<const wchar_t*> names;
+    for (const wchar_t* name : kTypeNames)
+      names.Append(name);
+    get.SetCommandPrompt(L"Select points");
+    get.SetGeometryFilter(CRhinoGetObject::point_object);
+    for (;;)
+    {
+      get.ClearCommandOptions();
+      const int typeOption = get.AddCommandOptionList(RHCMDOPTNAME(L"NubiloType"), typeIndex, names);
+      const CRhinoGet::result answer = get.GetObjects(1, 0);
+      if (answer == CRhinoGet::object)
+        return true;
+      if (answer != CRhinoGet::option || !get.Option())
+        return false;
+      if (get.Option()->m_option_index == typeOption)
+        typeIndex = get.Option()->m_list_option_current;
+    }
+  }
+};
+
+static CCommandNBWrapMesh theNBWrapMeshCommand;
