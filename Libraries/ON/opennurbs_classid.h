@@ -54,7 +54,8 @@ public:                                                              \
 private:                                                             \
   ON_Object* DuplicateObject() const override;                       \
                                                                      \
-public:
+public:                                                              \
+  static_assert(true, "the declaration is closed by the caller's ;")
 
 #define ON_OBJECT_IMPLEMENT_COMMON(cls, basecls)                                      \
   cls* cls::Cast(ON_Object* p)                                                        \
