@@ -105,6 +105,7 @@ protected:
 TEST_F(WrapCommandTest, DefaultsToConcaveAndSavesTheTypeUsed)
 {
   AddSpherePoints(300);
+  const int redraws = RhinoApp().ActiveDoc()->RedrawCount();
   ASSERT_EQ(Run("NBWrapMesh All Enter"), CRhinoCommand::success);
   const ON_Mesh* mesh = LastMesh();
   ASSERT_NE(mesh, nullptr);
@@ -112,7 +113,7 @@ TEST_F(WrapCommandTest, DefaultsToConcaveAndSavesTheTypeUsed)
                            " faces\n");
   EXPECT_GT(mesh->VertexCount(), 300);  // the crust's corners are power vertices, not the points
   EXPECT_EQ(Saved(), 0);
-  EXPECT_EQ(RhinoApp().ActiveDoc()->RedrawCount(), 1);
+  EXPECT_EQ(RhinoApp().ActiveDoc()->RedrawCount(), redraws + 1);
 }
 
 TEST_F(WrapCommandTest, ConvexChoiceIsRememberedForTheNextRun)
