@@ -6,6 +6,8 @@ scripts/setup.sh
 scripts/build.sh
 mkdir -p out/demo
 build/bin/nubilo --profile out/demo/profile.ini examples/import.nb
+build/bin/nubilo --profile out/demo/profile.ini examples/wrap.nb
+build/bin/nubilo --profile out/demo/profile.ini examples/hull.nb
 echo
 echo "Demo results are in out/demo/:"
 ls -l out/demo | sed 1d
