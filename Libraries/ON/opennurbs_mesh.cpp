@@ -9,6 +9,12 @@ ON_OBJECT_IMPLEMENT(ON_Mesh, ON_Geometry, "4ED7D4E4-E947-11D3-BFE5-0010830122F0"
 namespace {
 
 // Takes over the memory of src (the point and vector array classes copy when moved).
+// ON_IsValidFloat, inlined for the vertex loop of IsValid.
+inline bool IsValidCoordinate(float x)
+{
+  return x != ON_UNSET_FLOAT && std::isfinite(x);
+}
+
 template <class T>
 void MoveArray(ON_SimpleArray<T>& dst, ON_SimpleArray<T>& src)
 {
@@ -105,7 +111,7 @@ bool ON_Mesh::IsValid(ON_TextLog* /*text_log*/) const
   for (int vi = 0; vi < vertex_count; vi++)
   {
     const ON_3fPoint& p = m_V[vi];
-    if (!ON_IsValidFloat(p.x) || !ON_IsValidFloat(p.y) || !ON_IsValidFloat(p.z))
+    if (!IsValidCoordinate(p.x) || !IsValidCoordinate(p.y) || !IsValidCoordinate(p.z))
       return false;
   }
   for (int vi = 0; vi < m_N.Count(); vi++)

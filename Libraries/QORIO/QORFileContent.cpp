@@ -6,37 +6,36 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-int QORFileContent::Read(const ON_wString& path, std::string& content)
+bool QORFileContent::Load(const ON_wString& path)
 {
+  m_data.reset();
+  m_size = 0;
   const int fd = open(static_cast<const char*>(ON_String(path)), O_RDONLY | O_CLOEXEC);
   if (fd < 0)
-    return 0;
-  int rc = 0;
+    return false;
+  bool ok = false;
   struct stat info;
   if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode))
   {
-    try
+    const size_t capacity = static_cast<size_t>(info.st_size);
+    m_data.reset(new (std::nothrow) char[capacity > 0 ? capacity : 1]);
+    ok = m_data != nullptr;
+    while (ok && m_size < capacity) // a file that shrinks while read keeps what was there
     {
-      std::string data(static_cast<size_t>(info.st_size), '\0');
-      size_t done = 0;
-      while (done < data.size())
-      {
-        const ssize_t n = read(fd, &data[done], data.size() - done);
-        if (n < 0 && errno == EINTR)
-          continue;
-        if (n <= 0)
-          break;
-        done += static_cast<size_t>(n);
-      }
-      data.resize(done); // a file that shrank while read keeps what was there
-      content.swap(data);
-      rc = 1;
-    }
-    catch (const std::bad_alloc&)
-    {
-      rc = 0;
+      const ssize_t n = read(fd, m_data.get() + m_size, capacity - m_size);
+      if (n < 0 && errno == EINTR)
+        continue;
+      ok = n >= 0;
+      if (n <= 0)
+        break;
+      m_size += static_cast<size_t>(n);
     }
   }
   close(fd);
-  return rc;
+  return ok;
+}
+
+std::string_view QORFileContent::Text() const
+{
+  return std::string_view(m_data.get(), m_size);
 }

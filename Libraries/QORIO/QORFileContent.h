@@ -2,15 +2,19 @@
 
 #include "opennurbs.h"
 
-#include <string>
+#include <memory>
+#include <string_view>
 
-// Whole-file reading for the format readers.
+// The whole content of a file, read at once for the format readers.
 class QORFileContent
 {
 public:
-  QORFileContent() = delete;
+  // Reads a regular file; false when it cannot be opened or read, is a folder or a device, or
+  // memory runs out.
+  bool Load(const ON_wString& path);
+  std::string_view Text() const;
 
-  // Reads a regular file into `content`; 0 when it cannot be opened or read, or is a directory
-  // or device.
-  static int Read(const ON_wString& path, std::string& content);
+private:
+  std::unique_ptr<char[]> m_data;
+  size_t m_size = 0;
 };

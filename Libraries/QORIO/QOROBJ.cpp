@@ -107,13 +107,13 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
 {
   try
   {
-    std::string content;
-    if (!QORFileContent::Read(path, content))
+    QORFileContent file;
+    if (!file.Load(path))
     {
       SetError(L"Unable to read OBJ file");
       return 0;
     }
-    QORLineReader lines(content);
+    QORLineReader lines(file.Text());
     const Vertices vertices = ReadVertices(lines);
     const int vertex_count = static_cast<int>(vertices.points.size());
 
@@ -181,13 +181,13 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
 {
   try
   {
-    std::string content;
-    if (!QORFileContent::Read(path, content))
+    QORFileContent file;
+    if (!file.Load(path))
     {
       SetError(L"Unable to read OBJ file");
       return 0;
     }
-    QORLineReader lines(content);
+    QORLineReader lines(file.Text());
     ON_ClassArray<ON_String> known;
     ON_ClassArray<ON_String> line_names;
     std::vector<ON_3dPoint> points;

@@ -55,13 +55,14 @@ int QORSTL::STLToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
 {
   try
   {
-    std::string content;
-    if (!QORFileContent::Read(path, content))
+    QORFileContent file;
+    if (!file.Load(path))
     {
       SetError(L"Unable to read STL file");
       return 0;
     }
     ON_ClassArray<ON_Mesh> solids;
+    const std::string_view content = file.Text();
     if (IsTextSTL(content))
     {
       ReadASCIISTLFile(content, solids);
@@ -113,11 +114,14 @@ bool QORSTL::IsTextSTL(std::string_view content)
     const void* newline = std::memchr(data + pos, '\n', end - pos);
     if (newline)
       end = static_cast<size_t>(static_cast<const char*>(newline) - data) + 1;
-    size_t word_pos = 0;
-    const std::string_view word = QORTextScan::NextWord(content.substr(pos, end - pos), word_pos);
-    if (QORTextScan::EqualsIgnoringCase(word, "facet"))
-      return true;
+    const std::string_view chunk = content.substr(pos, end - pos);
     pos = end;
+    const size_t first = chunk.find_first_not_of(" \t\n\r\v\f");
+    if (first == std::string_view::npos || (chunk[first] != 'f' && chunk[first] != 'F'))
+      continue;
+    size_t word_pos = first;
+    if (QORTextScan::EqualsIgnoringCase(QORTextScan::NextWord(chunk, word_pos), "facet"))
+      return true;
   }
   return false;
 }

@@ -16,11 +16,6 @@ namespace {
 constexpr size_t kFlushSize = 1 << 20;
 const char kBinaryHeader[] = "Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n";
 
-void AppendFloat(std::string& out, float value)
-{
-  out.append(reinterpret_cast<const char*>(&value), sizeof(value));
-}
-
 // The C "%f" form of the value rounded to single precision, independent of the locale.
 void AppendFixed(std::string& out, double value)
 {
@@ -160,9 +155,14 @@ void QORSTL::WriteFace(std::string& out, const ON_3dPoint& p0, const ON_3dPoint&
   normal.PerpendicularTo(p0, p1, p2);
   if (binary)
   {
-    for (const double c : {normal.x, normal.y, normal.z, p0.x, p0.y, p0.z, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z})
-      AppendFloat(out, static_cast<float>(c));
-    out.append(2, '\0');
+    const double values[12] = {normal.x, normal.y, normal.z, p0.x, p0.y, p0.z, p1.x, p1.y, p1.z, p2.x, p2.y, p2.z};
+    char record[50] = {};
+    for (int i = 0; i < 12; i++)
+    {
+      const float value = static_cast<float>(values[i]);
+      std::memcpy(record + 4 * i, &value, sizeof(value));
+    }
+    out.append(record, sizeof(record));
     return;
   }
   AppendFixedTriple(out, "  facet normal ", normal);
