@@ -12,3 +12,7 @@ ON_Object* ON_Object::Duplicate() const { return DuplicateObject(); }
 ON::object_type ON_Object::ObjectType() const { return ON::unknown_object_type; }
 
 ON_Object* ON_Object::DuplicateObject() const { return nullptr; }
+
+bool ON_Object::Write(ON_BinaryArchive&) const { return false; }
+
+bool ON_Object::Read(ON_BinaryArchive&) { return false; }

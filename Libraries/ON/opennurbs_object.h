@@ -4,6 +4,7 @@
 #include "opennurbs_on.h"
 
 class ON_TextLog;
+class ON_BinaryArchive;
 
 // Root of the geometry and model classes, with run-time type information (ON_ClassId).
 class ON_CLASS ON_Object
@@ -29,6 +30,10 @@ public:
   // Optional text_log receives the reason for an invalid object.
   virtual bool IsValid(ON_TextLog* text_log = nullptr) const = 0;
   virtual ON::object_type ObjectType() const;
+
+  // 3DM class data; a class without a 3DM form returns false.
+  virtual bool Write(ON_BinaryArchive& archive) const;
+  virtual bool Read(ON_BinaryArchive& archive);
 
 private:
   virtual ON_Object* DuplicateObject() const;

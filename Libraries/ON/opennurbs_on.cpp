@@ -24,3 +24,19 @@ ON::point_style ON::PointStyle(int i)
     return static_cast<point_style>(i);
   return unknown_point_style;
 }
+
+ON::object_mode ON::ObjectMode(int i)
+{
+  return (i >= normal_object && i < object_mode_count) ? static_cast<object_mode>(i) : normal_object;
+}
+
+ON::object_color_source ON::ObjectColorSource(int i)
+{
+  return (i >= color_from_layer && i <= color_from_parent) ? static_cast<object_color_source>(i) : color_from_layer;
+}
+
+ON::object_material_source ON::ObjectMaterialSource(int i)
+{
+  return (i == material_from_object || i == material_from_parent) ? static_cast<object_material_source>(i)
+                                                                    : material_from_layer;
+}

@@ -50,6 +50,35 @@ public:
     intrinsic_point_style = 4
   };
 
+  // How an object of a model is shown and edited.
+  enum object_mode
+  {
+    normal_object = 0,
+    hidden_object = 1,
+    locked_object = 2,
+    idef_object = 3,
+    object_mode_count = 4
+  };
+
+  enum object_color_source
+  {
+    color_from_layer = 0,
+    color_from_object = 1,
+    color_from_material = 2,
+    color_from_parent = 3
+  };
+
+  enum object_material_source
+  {
+    material_from_layer = 0,
+    material_from_object = 1,
+    material_from_parent = 3
+  };
+
   static object_type ObjectType(int i);
   static point_style PointStyle(int i);
+  // Out-of-range values give the first enumerator.
+  static object_mode ObjectMode(int i);
+  static object_color_source ObjectColorSource(int i);
+  static object_material_source ObjectMaterialSource(int i);
 };

@@ -1,5 +1,6 @@
 #include "opennurbs_pointgeometry.h"
 
+#include "opennurbs_binaryarchive.h"
 #include "opennurbs_textlog.h"
 #include "opennurbs_xform.h"
 
@@ -43,4 +44,15 @@ bool ON_Point::Transform(const ON_Xform& xform)
 {
   point.Transform(xform);
   return true;
+}
+
+bool ON_Point::Write(ON_BinaryArchive& archive) const
+{
+  return archive.Write3dmChunkVersion(1, 0) && archive.WritePoint(point);
+}
+
+bool ON_Point::Read(ON_BinaryArchive& archive)
+{
+  int major = 0, minor = 0;
+  return archive.Read3dmChunkVersion(&major, &minor) && major == 1 && archive.ReadPoint(point);
 }

@@ -30,4 +30,6 @@ public:
   int Dimension() const override;
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
   bool Transform(const ON_Xform& xform) override;
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
 };

@@ -1,0 +1,98 @@
+// Class chunks of ON_BinaryArchive: the class id, the class data and the end mark of one object.
+
+#include "opennurbs.h"
+
+namespace
+{
+// Class ids of older toolkits whose data the current classes read unchanged.
+struct LegacyClass
+{
+  const char* legacy_id;
+  const char* class_name;
+};
+
+const LegacyClass kLegacyClasses[] = {
+    {"76A709D5-1550-11D4-8000-0010830122F0", "ON_NurbsCurve"},    // old NURBS curve
+    {"5EAF1119-0B51-11D4-BFFE-0010830122F0", "ON_NurbsCurve"},    // TL_NurbsCurve
+    {"FA4FD4B5-1613-11D4-8000-0010830122F0", "ON_NurbsSurface"},  // old NURBS surface
+    {"4760C817-0BE3-11D4-BFFE-0010830122F0", "ON_NurbsSurface"},  // TL_NurbsSurface
+    {"EF638317-154B-11D4-8000-0010830122F0", "ON_PolyCurve"},     // old poly curve
+};
+
+const ON_ClassId* ClassForId(const ON_UUID& id)
+{
+  if (const ON_ClassId* class_id = ON_ClassId::ClassId(id))
+    return class_id;
+  for (const LegacyClass& legacy : kLegacyClasses)
+    if (ON_UuidFromString(legacy.legacy_id) == id)
+      return ON_ClassId::ClassId(legacy.class_name);
+  return nullptr;
+}
+}  // namespace
+
+const ON_UUID& ON_BinaryArchive::LastSkippedClassId() const { return m_skipped_class_id; }
+
+bool ON_BinaryArchive::WriteObjectData(const ON_Object& object, const ON_UUID& class_id)
+{
+  bool ok = BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_UUID, 0) && WriteUuid(class_id) && EndWrite3dmChunk();
+  ok = ok && BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_DATA, 0);
+  ok = ok && object.Write(*this);
+  return EndWrite3dmChunk() && ok;
+}
+
+bool ON_BinaryArchive::WriteObject(const ON_Object& object)
+{
+  const ON_ClassId* class_id = object.ClassId();
+  if (!class_id || !BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS, 0))
+    return false;
+  bool ok = WriteObjectData(object, class_id->Uuid());
+  ok = ok && BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_END, 0) && EndWrite3dmChunk();
+  return EndWrite3dmChunk() && ok;
+}
+
+int ON_BinaryArchive::ReadObject(ON_Object** object)
+{
+  *object = nullptr;
+  m_skipped_class_id = ON_nil_uuid;
+  unsigned int tc = 0;
+  ON__INT64 length = 0;
+  if (!BeginRead3dmChunk(&tc, &length))
+    return 0;
+  if (tc != TCODE_OPENNURBS_CLASS)
+  {
+    EndRead3dmChunk();
+    ++m_critical_error_count;
+    return 0;
+  }
+  ON_UUID id = ON_nil_uuid;
+  bool ok = BeginRead3dmChunk(&tc, &length) && tc == TCODE_OPENNURBS_CLASS_UUID && ReadUuid(id);
+  ok = EndRead3dmChunk() && ok;
+  const ON_ClassId* class_id = ok ? ClassForId(id) : nullptr;
+  ON_Object* created = class_id ? class_id->Create() : nullptr;
+  if (ok && created)
+  {
+    // Data that does not parse drops the object; the enclosing chunks keep the stream in step.
+    const bool framed = BeginRead3dmChunk(&tc, &length);
+    const bool parsed = framed && tc == TCODE_OPENNURBS_CLASS_DATA && created->Read(*this);
+    ok = framed && EndRead3dmChunk();
+    if (!parsed)
+    {
+      delete created;
+      created = nullptr;
+    }
+  }
+  // User data and anything newer up to the class end is skipped with the chunk.
+  ok = EndRead3dmChunk() && ok;
+  if (!ok)
+  {
+    delete created;
+    return 0;
+  }
+  if (!created)
+  {
+    m_skipped_class_id = id;
+    return 3;
+  }
+  *object = created;
+  return 1;
+}

@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include "Rhino3dm.h"
+#include "opennurbs.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <dirent.h>
+#include <set>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace
+{
+const std::string kSamples = NUBILO_SHARED_DATA "/3dm";
+
+std::vector<std::string> SampleFiles(const std::string& folder)
+{
+  std::vector<std::string> files;
+  if (DIR* dir = opendir((kSamples + "/" + folder).c_str()))
+  {
+    while (dirent* entry = readdir(dir))
+    {
+      const std::string name = entry->d_name;
+      if (name.size() > 4 && name.substr(name.size() - 4) == ".3dm")
+        files.push_back(folder + "/" + name);
+    }
+    closedir(dir);
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string TempPath(const char* name) { return ::testing::TempDir() + "onx_" + std::to_string(getpid()) + name; }
+
+bool SameNumber(double a, double b) { return std::fabs(a - b) <= 1e-5 * std::max(1.0, std::fabs(a) + std::fabs(b)); }
+
+bool SameTriple(const Json::Value& triple, const ON_3dPoint& p)
+{
+  return triple.size() == 3 && SameNumber(triple[0].asDouble(), p.x) && SameNumber(triple[1].asDouble(), p.y) &&
+         SameNumber(triple[2].asDouble(), p.z);
+}
+
+// Classes the core reads; objects of other classes are skipped by both sides of a comparison.
+bool CoreReads(const std::string& class_name)
+{
+  static const std::set<std::string> classes = {"ON_Point", "ON_TextDot"};
+  return classes.count(class_name) > 0;
+}
+
+std::string Narrow(const ON_wString& s)
+{
+  const ON_String narrow(s);
+  return narrow.Array() ? narrow.Array() : "";
+}
+
+std::string ClassName(const ON_Object* object) { return object->ClassId()->ClassName(); }
+
+void ExpectLayersLikeReference(const ONX_Model& model, const Json::Value& reference, const std::string& file)
+{
+  const Json::Value& layers = reference["layers"];
+  ASSERT_EQ(model.m_layer_table.Count(), static_cast<int>(layers.size())) << file;
+  for (int i = 0; i < model.m_layer_table.Count(); ++i)
+  {
+    const ON_Layer& layer = model.m_layer_table[i];
+    EXPECT_EQ(Narrow(layer.LayerName()), layers[i]["name"].asString()) << file;
+    const Json::Value& c = layers[i]["color"];
+    EXPECT_EQ(layer.Color().Red(), c["r"].asInt()) << file;
+    EXPECT_EQ(layer.Color().Green(), c["g"].asInt()) << file;
+    EXPECT_EQ(layer.Color().Blue(), c["b"].asInt()) << file;
+  }
+}
+
+void ExpectObjectsLikeReference(const ONX_Model& model, const Json::Value& reference, const std::string& file)
+{
+  std::vector<Json::Value> expected;
+  for (const Json::Value& object : reference["objects"])
+    if (CoreReads(object["class"].asString()))
+      expected.push_back(object);
+  ASSERT_EQ(model.m_object_table.Count(), static_cast<int>(expected.size())) << file;
+  for (int i = 0; i < model.m_object_table.Count(); ++i)
+  {
+    const ONX_Model_Object& record = model.m_object_table[i];
+    const Json::Value& object = expected[static_cast<size_t>(i)];
+    EXPECT_EQ(ClassName(record.m_object), object["class"].asString()) << file << " object " << i;
+    EXPECT_EQ(record.m_attributes.m_layer_index, object["layerIndex"].asInt()) << file << " object " << i;
+    EXPECT_EQ(Narrow(record.m_attributes.m_name), object["name"].asString()) << file;
+    const ON_Geometry* geometry = ON_Geometry::Cast(record.m_object);
+    if (geometry && object.isMember("bbox"))
+    {
+      const ON_BoundingBox box = geometry->BoundingBox();
+      EXPECT_TRUE(SameTriple(object["bbox"]["min"], box.m_min)) << file << " object " << i;
+      EXPECT_TRUE(SameTriple(object["bbox"]["max"], box.m_max)) << file << " object " << i;
+    }
+  }
+}
+
+ONX_Model_Object& AddObject(ONX_Model& model, ON_Object* object, int layer_index, const wchar_t* name)
+{
+  ONX_Model_Object& record = model.m_object_table.AppendNew();
+  record.m_object = object;
+  record.m_bDeleteObject = true;
+  record.m_attributes.m_layer_index = layer_index;
+  record.m_attributes.m_name = name;
+  return record;
+}
+
+// Two layers, two points and a text dot.
+void MakeSmallModel(ONX_Model& model)
+{
+  ON_Layer& base = model.m_layer_table.AppendNew();
+  base.SetLayerName(L"Default");
+  ON_Layer& red = model.m_layer_table.AppendNew();
+  red.SetLayerName(L"Ground \u00e9");
+  red.SetColor(ON_Color(255, 0, 0));
+  AddObject(model, new ON_Point(1.0, 2.0, 3.0), 0, L"first");
+  AddObject(model, new ON_Point(-4.5, 1e6, 0.25), 1, L"second");
+  AddObject(model, new ON_TextDot(ON_3dPoint(7.0, 8.0, 9.0), L"here"), 1, L"");
+}
+
+std::vector<unsigned char> Written(const ONX_Model& model, int version)
+{
+  ON_BinaryArchive archive(ON_BinaryArchive::Mode::write3dm);
+  EXPECT_TRUE(model.Write(archive, version));
+  return archive.Buffer();
+}
+
+bool ReadBytes(const std::vector<unsigned char>& bytes, ONX_Model& model)
+{
+  ON_BinaryArchive archive(ON_BinaryArchive::Mode::read3dm);
+  archive.SetBuffer(bytes.data(), bytes.size());
+  return model.Read(archive);
+}
+}  // namespace
+
+class SampleFile : public ::testing::TestWithParam<std::string>
+{
+};
+
+TEST_P(SampleFile, ReadsLikeRhino3dm)
+{
+  const std::string file = kSamples + "/" + GetParam();
+  ONX_Model model;
+  if (access(file.c_str(), R_OK) != 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ASSERT_TRUE(model.Read(file.c_str())) << file;
+  Json::Value reference;
+  std::string why_not;
+  if (!Rhino3dm::Inspect(file, reference, why_not))
+  {
+    if (Rhino3dm::Missing(why_not))
+      GTEST_SKIP() << why_not;
+    FAIL() << file << ": " << why_not;
+  }
+  EXPECT_EQ(model.m_3dm_file_version, reference["archiveVersion"].asInt()) << file;
+  ExpectLayersLikeReference(model, reference, file);
+  ExpectObjectsLikeReference(model, reference, file);
+}
+
+std::vector<std::string> VersionTwoAndThreeSamples()
+{
+  std::vector<std::string> files = SampleFiles("V2");
+  const std::vector<std::string> v3 = SampleFiles("V3");
+  files.insert(files.end(), v3.begin(), v3.end());
+  return files;
+}
+
+std::string SampleTestName(const ::testing::TestParamInfo<std::string>& info)
+{
+  std::string name = info.param.substr(info.param.find('/') + 1);
+  for (char& c : name)
+    if (!std::isalnum(static_cast<unsigned char>(c)))
+      c = '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(V2AndV3, SampleFile, ::testing::ValuesIn(VersionTwoAndThreeSamples()), SampleTestName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SampleFile);
+
+TEST(ONXModel, UnsupportedClassesAreSkippedAndCounted)
+{
+  ONX_Model model;
+  if (!model.Read((kSamples + "/V2/v2_Camera.3dm").c_str()))
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  EXPECT_GE(model.SkippedObjectCount(), 45);
+  const std::string summary = Narrow(model.SkippedObjectSummary());
+  EXPECT_NE(summary.find("ON_Brep 41"), std::string::npos) << summary;
+  EXPECT_NE(summary.find("ON_Light 4"), std::string::npos) << summary;
+}
+
+TEST(ONXModel, WrittenFilesReadBackInBothReaders)
+{
+  ONX_Model model;
+  MakeSmallModel(model);
+  for (int version : {2, 3})
+  {
+    const std::string path = TempPath(version == 2 ? "_v2.3dm" : "_v3.3dm");
+    ASSERT_TRUE(model.Write(path.c_str(), version));
+
+    ONX_Model back;
+    ASSERT_TRUE(back.Read(path.c_str()));
+    EXPECT_EQ(back.m_3dm_file_version, version);
+    ASSERT_EQ(back.m_layer_table.Count(), 2);
+    EXPECT_TRUE(back.m_layer_table[1].LayerName() == L"Ground \u00e9");
+    ASSERT_EQ(back.m_object_table.Count(), 3);
+    EXPECT_EQ(ON_Point::Cast(back.m_object_table[1].m_object)->point.y, 1e6);
+    EXPECT_EQ(back.m_object_table[1].m_attributes.m_layer_index, 1);
+    ASSERT_NE(ON_TextDot::Cast(back.m_object_table[2].m_object), nullptr) << "version " << version;
+
+    Json::Value reference;
+    std::string why_not;
+    if (!Rhino3dm::Inspect(path, reference, why_not))
+    {
+      std::remove(path.c_str());
+      if (Rhino3dm::Missing(why_not))
+        GTEST_SKIP() << why_not;
+      FAIL() << why_not;
+    }
+    EXPECT_EQ(reference["archiveVersion"].asInt(), version);
+    ExpectLayersLikeReference(back, reference, path);
+    ExpectObjectsLikeReference(back, reference, path);
+    EXPECT_EQ(reference["objects"][2]["class"].asString(), "ON_TextDot");
+    std::remove(path.c_str());
+  }
+}
+
+TEST(ONXModel, PointClassDataMatchesTheFormatBytes)
+{
+  ON_BinaryArchive archive(ON_BinaryArchive::Mode::write3dm);
+  archive.SetArchive3dmVersion(3);
+  ASSERT_TRUE(archive.WriteObject(ON_Point(1.0, 2.0, 3.0)));
+  const std::vector<unsigned char>& b = archive.Buffer();
+  // Class data chunk of the single point: version 1.0, three doubles, CRC e5 0b 3c 49.
+  const std::vector<unsigned char> data_chunk = {0xfc, 0xff, 0x02, 0x00, 0x1d, 0x00, 0x00, 0x00, 0x10};
+  ASSERT_EQ(b.size(), 81u);
+  EXPECT_TRUE(std::equal(data_chunk.begin(), data_chunk.end(), b.begin() + 36));
+  const std::vector<unsigned char> crc = {0xe5, 0x0b, 0x3c, 0x49};
+  EXPECT_TRUE(std::equal(crc.begin(), crc.end(), b.begin() + 69));
+}
+
+TEST(ONXModel, DamagedFilesFailCleanly)
+{
+  ONX_Model model;
+  MakeSmallModel(model);
+  const std::vector<unsigned char> good = Written(model, 3);
+  ONX_Model back;
+  ASSERT_TRUE(ReadBytes(good, back));
+
+  for (size_t length = 0; length < good.size(); ++length)
+  {
+    const std::vector<unsigned char> cut(good.begin(), good.begin() + static_cast<long>(length));
+    EXPECT_FALSE(ReadBytes(cut, back)) << "cut at " << length;
+  }
+  for (size_t at = 32; at < good.size(); at += 7)
+  {
+    std::vector<unsigned char> bad = good;
+    bad[at] ^= 0x5A;
+    ReadBytes(bad, back);  // must not crash; most flips fail the read
+  }
+  std::vector<unsigned char> bad_crc = good;
+  bad_crc[good.size() - 60] ^= 0x01;  // inside the last object's attributes
+  EXPECT_FALSE(ReadBytes(bad_crc, back));
+}
+
+TEST(ONXModel, WritingVersion4GivesVersion3AndPolishFixesIndices)
+{
+  ONX_Model model;
+  AddObject(model, new ON_Point(0, 0, 0), 7, L"");
+  AddObject(model, new ON_Point(1, 0, 0), 0, L"");
+  model.m_object_table[0].m_attributes.m_uuid = ON_UuidFromString("6B4D2C5E-1B0A-3D4C-8E9F-102132435465");
+  model.m_object_table[1].m_attributes.m_uuid = model.m_object_table[0].m_attributes.m_uuid;
+  ONX_Model back;
+  ASSERT_TRUE(ReadBytes(Written(model, 4), back));
+  EXPECT_EQ(back.m_3dm_file_version, 3);
+  ASSERT_EQ(back.m_layer_table.Count(), 1);  // a default layer for objects without one
+  EXPECT_EQ(back.m_object_table[0].m_attributes.m_layer_index, 0);
+  EXPECT_NE(back.m_object_table[0].m_attributes.m_uuid, back.m_object_table[1].m_attributes.m_uuid);
+}
