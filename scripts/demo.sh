@@ -6,6 +6,7 @@ scripts/setup.sh
 scripts/build.sh
 mkdir -p out/demo
 build/bin/nubilo --profile out/demo/profile.ini examples/import.nb
+build/bin/nubilo --profile out/demo/profile.ini examples/drape.nb
 build/bin/nubilo --profile out/demo/profile.ini examples/wrap.nb
 build/bin/nubilo --profile out/demo/profile.ini examples/hull.nb
 echo

@@ -38,7 +38,7 @@ public:
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
-  bool Transform(const ON_Xform& xform);
+  bool Transform(const ON_Xform& xform) override;
 
   ON_Interval Domain() const override;
   bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
