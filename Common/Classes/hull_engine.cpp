@@ -19,6 +19,7 @@ simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool l
   }
   m_scratch = nullptr;
   m_spare = nullptr;
+  m_normalScratch = nullptr;
   m_infinityBasis = NewBasis();
   m_infinityBasis->exact_norm2 = m_infinityBasis->residual_norm2 = 1.0;
   m_infinityBasis->Residual()[m_rdim - 1] = 1.0;
@@ -54,7 +55,7 @@ void hull_engine::ReleaseStorage()
   m_simplices.Clear();
   m_bases.Clear();
   m_root = nullptr;
-  m_scratch = m_spare = m_infinityBasis = nullptr;
+  m_scratch = m_spare = m_normalScratch = m_infinityBasis = nullptr;
   m_visible.clear();
   m_visible.shrink_to_fit();
 }
@@ -95,7 +96,7 @@ simplex* hull_engine::ExtendDimension(simplex* s)
     return s->apex.vert ? s->neigh[o].simp : s;
   s->visit_stamp = m_stamp;
   s->neigh[o].vert = m_site;
-  ReleaseBasis(s->normal);
+  s->has_normal = 0;
   ReleaseBasis(s->neigh[0].basis);
   if (!s->apex.vert) {
     s->neigh[o].simp = ExtendDimension(s->apex.simp);

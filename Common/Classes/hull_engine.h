@@ -83,6 +83,7 @@ private:
   basis_s* m_infinityBasis = nullptr;
   basis_s* m_scratch = nullptr;
   basis_s* m_spare = nullptr;
+  basis_s* m_normalScratch = nullptr;
   double m_infinity[MAXDIM] = {};
 
   const site_store* m_sites = nullptr;

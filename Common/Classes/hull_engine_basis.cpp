@@ -78,7 +78,7 @@ simplex* hull_engine::CopySimplex(const simplex* s)
   simplex* copy = NewSimplex();
   *copy = *s;
   copy->next = nullptr;
-  copy->normal = nullptr;
+  copy->has_normal = 0;
   for (int i = 0; i < m_rdim; ++i)
     if (copy->neigh[i].basis)
       ++copy->neigh[i].basis->ref_count;
@@ -221,6 +221,10 @@ void hull_engine::ComputeBasis(simplex* s)
 void hull_engine::ComputeNormal(simplex* s)
 {
   ComputeBasis(s);
+  if (!m_normalScratch)
+    m_normalScratch = NewBasis();
+  m_normalScratch->residual_norm2 = 0.0;
+  std::memset(m_normalScratch->vecs, 0, sizeof(m_normalScratch->vecs));
   for (int i = m_curDim - 1; i >= -1; --i) {
     const double* q = i >= 0 ? m_root->neigh[i].vert : m_root->apex.vert;
     bool onFacet = false;
@@ -228,10 +232,13 @@ void hull_engine::ComputeNormal(simplex* s)
       onFacet = s->neigh[j].vert == q;
     if (onFacet)
       continue;
-    ReduceVector(s->normal, q, s, m_curDim);
-    if (s->normal->residual_norm2 != 0.0)
+    ReduceVector(m_normalScratch, q, s, m_curDim);
+    if (m_normalScratch->residual_norm2 != 0.0)
       break;
   }
+  std::memcpy(s->normal, m_normalScratch->vecs, sizeof(double) * m_rdim);
+  s->normal_norm2 = m_normalScratch->residual_norm2;
+  s->has_normal = 1;
 }
 
 bool hull_engine::IsVisible(const double* p, simplex* s)
@@ -239,7 +246,7 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   ++m_counters.visibility_tests;
   if (m_curDim == 0)
     return false;
-  if (!s->normal) {
+  if (!s->has_normal) {
     ComputeNormal(s);
     for (int i = 0; i < m_curDim; ++i)
       ReleaseBasis(s->neigh[i].basis);
@@ -249,13 +256,12 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   basis_s* v = m_scratch;
   v->scale_log2 = 0;
   FillDifference(v, p, s->neigh[0].vert);
-  const basis_s* normal = s->normal;
   for (int attempt = 0; attempt < 3; ++attempt) {
-    const double d = Dot(v->Residual(), normal->vecs, m_rdim);
+    const double d = Dot(v->Residual(), s->normal, m_rdim);
     if (d == 0.0)
       return false;
     const double length2 = Dot(v->Residual(), v->Residual(), m_rdim);
-    if ((d * d / normal->residual_norm2) / length2 > kVisTolSq)
+    if ((d * d / s->normal_norm2) / length2 > kVisTolSq)
       return d < 0;
     ComputeBasis(s);
     ReduceInner(v, s, m_curDim);

@@ -13,16 +13,20 @@ struct neighbor
 };
 
 // One cell of the hull. A cell with an apex vertex was coned from a facet that became visible;
-// a cell without one is a facet of the current hull.
-struct simplex
+// a cell without one is a facet of the current hull. The facet normal (the residual half of its
+// reduced vector) is kept in the record, beside the fields a visibility test reads, so that the
+// test touches no other record.
+struct alignas(64) simplex
 {
-  simplex* next;        // free-list link
-  int vertex_slot;      // 1 + index of the Voronoi or power vertex in the run's table; 0 for none
-  int pole_index;       // pole number (pass 1) or output vertex id (pass 2)
+  simplex* next;  // free-list link
   int visit_stamp;
   signed char status;
+  signed char has_normal;
   signed char edge_status[6];
-  basis_s* normal;
+  int vertex_slot;  // 1 + index of the Voronoi or power vertex in the run's table; 0 for none
+  int pole_index;   // pole number (pass 1) or output vertex id (pass 2)
+  double normal[MAXDIM];
+  double normal_norm2;
   neighbor apex;
   neighbor neigh[MAXDIM];
 };
