@@ -2,14 +2,13 @@
 #include "QOROBJ.h"
 
 #include "QORFileContent.h"
-#include "QORIOUtils.h"
 #include "QORLineReader.h"
 #include "QORMesh.h"
 #include "QORTextScan.h"
 
-#include <algorithm>
 #include <new>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -84,22 +83,13 @@ int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleAr
   return numbers.Count() >= 3 ? 1 : 0;
 }
 
-void QOROBJ::GetLineGroupNames(std::string_view line, ON_ClassArray<ON_String>& names)
+void QOROBJ::GetLineGroupNames(std::string_view line, std::vector<std::string_view>& names)
 {
-  names.Empty();
+  names.clear();
   size_t pos = 1; // after "g"
   for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty();
        word = QORTextScan::NextWord(line, pos))
-    names.Append(ON_String(std::string(word).c_str()));
-}
-
-void QOROBJ::AddToGroupNames(const ON_ClassArray<ON_String>& lineNames, ON_ClassArray<ON_String>& names)
-{
-  for (int i = 0; i < lineNames.Count(); i++)
-  {
-    if (QORIOUtils::Contains(names, lineNames[i]) < 0)
-      names.Append(lineNames[i]);
-  }
+    names.push_back(word);
 }
 
 // Faces of more than four corners are split into a fan of triangles from the first corner.
@@ -188,8 +178,9 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
       return 0;
     }
     QORLineReader lines(file.Text());
-    ON_ClassArray<ON_String> known;
-    ON_ClassArray<ON_String> line_names;
+    // Known names (exact, case-sensitive) in order of first appearance.
+    std::unordered_map<std::string_view, int> known;
+    std::vector<std::string_view> line_names;
     std::vector<ON_3dPoint> points;
     std::string_view line;
     while (lines.Next(line))
@@ -199,13 +190,16 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
       else if (StartsWith(line, 'g'))
       {
         GetLineGroupNames(line, line_names);
-        AddToGroupNames(line_names, known);
+        for (const std::string_view name : line_names)
+          known.emplace(name, static_cast<int>(known.size()));
       }
     }
 
     const int vertex_count = static_cast<int>(points.size());
-    std::vector<ON_Mesh> groups(known.Count() + 1); // the last holds faces outside any group
+    std::vector<ON_Mesh> groups(known.size() + 1); // the last holds faces outside any group
     std::vector<int> current;
+    std::vector<int> named_on_line(groups.size(), -1); // a name given twice on a line counts once
+    int group_line = 0;
     ON_SimpleArray<int> n;
     lines.Rewind();
     while (lines.Next(line))
@@ -214,11 +208,13 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
       {
         GetLineGroupNames(line, line_names);
         current.clear();
-        for (int i = 0; i < line_names.Count(); i++)
+        group_line++;
+        for (const std::string_view name : line_names)
         {
-          const int group = QORIOUtils::Contains(known, line_names[i]);
-          if (std::find(current.begin(), current.end(), group) == current.end())
+          const int group = known.find(name)->second;
+          if (named_on_line[group] != group_line)
             current.push_back(group);
+          named_on_line[group] = group_line;
         }
       }
       else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertex_count, n))

@@ -3,6 +3,7 @@
 #include "opennurbs.h"
 
 #include <string_view>
+#include <vector>
 
 // Wavefront OBJ files with their MTL material files: vertex positions, faces and groups.
 // Static only; failures set the class's error text.
@@ -32,8 +33,8 @@ protected:
   // Every vertex number (1-based) of a face line; 0 when there are fewer than three or one of
   // them is not a vertex of the file.
   static int GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleArray<int>& numbers);
-  static void GetLineGroupNames(std::string_view line, ON_ClassArray<ON_String>& names);
-  static void AddToGroupNames(const ON_ClassArray<ON_String>& lineNames, ON_ClassArray<ON_String>& names);
+  // The names of a "g " line, in order.
+  static void GetLineGroupNames(std::string_view line, std::vector<std::string_view>& names);
 
 private:
   static int WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& path, int materials);

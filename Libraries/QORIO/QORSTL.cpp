@@ -128,7 +128,8 @@ bool QORSTL::IsTextSTL(std::string_view content)
 
 // Facets are read by position: after the "facet" line come "outer loop", three vertex lines,
 // "endloop" and "endfacet". A facet with a bad vertex line, or cut off by the end of the file,
-// is dropped; a solid is kept when its "endsolid" line is reached and it is valid.
+// is dropped; a solid is kept when its "endsolid" line is reached and it is valid. Facets after
+// an "endsolid" start a new solid, so that no facet is returned twice.
 void QORSTL::ReadASCIISTLFile(std::string_view content, ON_ClassArray<ON_Mesh>& meshes)
 {
   QORLineReader lines(content);
@@ -145,7 +146,8 @@ void QORSTL::ReadASCIISTLFile(std::string_view content, ON_ClassArray<ON_Mesh>& 
     else if (QORTextScan::EqualsIgnoringCase(word, "endsolid") || QORTextScan::EqualsIgnoringCase(word, "end"))
     {
       if (solid.IsValid())
-        meshes.Append(solid);
+        meshes.AppendNew() = std::move(solid);
+      solid.Destroy();
     }
     else if (QORTextScan::EqualsIgnoringCase(word, "facet"))
     {

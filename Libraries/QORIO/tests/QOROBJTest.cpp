@@ -73,7 +73,7 @@ TEST_F(QOROBJTest, GroupsGiveOneMeshEachAndTheUngroupedFacesComeLast)
 {
   Write("g.obj", std::string(kPentagon) +
                      "f 1 2 3\n"        // outside any group
-                     "g a b\nf 1 2 4\n" // in a and b
+                     "g a b a\nf 1 2 4\n" // in a and b, once each
                      "g b\nf 1 3 4 5\n" // b only; no new group
                      "g \nf 2 3 4\n"    // outside again
                      "g c\nf 1 1 2\n"); // c has no valid face

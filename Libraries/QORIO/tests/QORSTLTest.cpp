@@ -143,6 +143,7 @@ TEST_F(QORSTLTest, TextReading)
                    "  vertex 1 0 0\r\n\tvertex 0 1 0\r\n  endloop\r\n  endfacet\r\n") + "endsolid\r\n", {1}},
       {"two solids", "solid a\n" + a + "endsolid a\nsolid b\n" + a + b + "endsolid b\n", {1, 2}},
       {"\"end\" closes a solid", "solid\n" + a + "end\n", {1}},
+      {"facets after endsolid", "solid\n" + a + "endsolid\n" + b + "endsolid\nendsolid\n", {1, 1}},
       {"missing endsolid", "solid a\n" + a + "endsolid a\nsolid b\n" + b, {1}},
       {"non-numeric vertex", "solid\n" + Facet("0 0 0", "1 zero 0", "0 1 0") + b + "endsolid\n", {1}},
       {"two numbers", "solid\n" + Facet("0 0 0", "1 0", "0 1 0") + b + "endsolid\n", {1}},
