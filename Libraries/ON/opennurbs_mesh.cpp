@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <utility>
-#include <vector>
 
 ON_OBJECT_IMPLEMENT(ON_Mesh, ON_Geometry, "4ED7D4E4-E947-11D3-BFE5-0010830122F0");
 
@@ -266,7 +265,7 @@ void ON_Mesh::Append(const ON_Mesh& mesh)
 void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
 {
   ON_Mesh self_copy;
-  std::vector<const ON_Mesh*> parts;
+  ON_SimpleArray<const ON_Mesh*> parts(count > 0 ? count : 0);
   for (int i = 0; i < count && meshes; i++)
   {
     const ON_Mesh* m = meshes[i];
@@ -278,9 +277,9 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
         self_copy = *this;
       m = &self_copy;
     }
-    parts.push_back(m);
+    parts.Append(m);
   }
-  if (parts.empty())
+  if (parts.Count() == 0)
     return;
 
   const bool was_empty = VertexCount() == 0;
@@ -289,15 +288,17 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
   bool keep_normals = was_empty || HasVertexNormals();
   bool keep_colors = was_empty || HasVertexColors();
   bool keep_face_normals = FaceCount() == 0 || HasFaceNormals();
-  for (const ON_Mesh* m : parts)
+  for (int i = 0; i < parts.Count(); i++)
   {
+    const ON_Mesh* m = parts[i];
     keep_normals = keep_normals && m->HasVertexNormals();
     keep_colors = keep_colors && m->HasVertexColors();
     keep_face_normals = keep_face_normals && (m->FaceCount() == 0 || m->HasFaceNormals());
   }
 
-  for (const ON_Mesh* m : parts)
+  for (int i = 0; i < parts.Count(); i++)
   {
+    const ON_Mesh* m = parts[i];
     const int offset = VertexCount();
     for (int fi = 0; fi < m->FaceCount(); fi++)
     {

@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 bool ON_Mesh::Compact()
 {
@@ -123,7 +122,11 @@ int ON_Mesh::CullDegenerateFaces()
 int ON_Mesh::CullUnusedVertices()
 {
   const int vertex_count = VertexCount();
-  std::vector<int> new_index(vertex_count, -1);
+  ON_SimpleArray<int> new_index(vertex_count);
+  if (new_index.Capacity() < vertex_count)
+    return 0; // out of memory: nothing removed
+  new_index.SetCount(vertex_count);
+  new_index.MemSet(0xFF); // -1 everywhere
   for (int fi = 0; fi < FaceCount(); fi++)
   {
     for (int k = 0; k < 4; k++)

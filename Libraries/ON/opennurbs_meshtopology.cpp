@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <vector>
 
 namespace {
@@ -124,8 +125,17 @@ bool ON_MeshTopology::Create(const ON_Mesh& mesh)
   m_mesh = &mesh;
   if (mesh.VertexCount() < 1)
     return false;
-  CreateVertices();
-  CreateEdgesAndFaces();
+  try
+  {
+    CreateVertices();
+    CreateEdgesAndFaces();
+  }
+  catch (const std::bad_alloc&)
+  {
+    Destroy();
+    m_mesh = &mesh; // not rebuilt again until the mesh changes
+    return false;
+  }
   m_bIsValid = true;
   return true;
 }
@@ -139,6 +149,11 @@ void ON_MeshTopology::CreateVertices()
 
   m_vi_list.SetCapacity(vertex_count);
   m_vi_list.SetCount(vertex_count);
+  m_topv_map.SetCapacity(vertex_count);
+  m_topv_map.SetCount(vertex_count);
+  m_topv.SetCapacity(vertex_count); // room for the most there can be: Append cannot fail
+  if (m_vi_list.Count() != vertex_count || m_topv_map.Count() != vertex_count || m_topv.Capacity() < vertex_count)
+    throw std::bad_alloc();
   int* order = m_vi_list.Array();
   for (int vi = 0; vi < vertex_count; vi++)
     order[vi] = vi;
@@ -148,8 +163,6 @@ void ON_MeshTopology::CreateVertices()
     return a < b;
   });
 
-  m_topv_map.SetCapacity(vertex_count);
-  m_topv_map.SetCount(vertex_count);
   for (int i = 0; i < vertex_count;)
   {
     int end = i + 1;
@@ -190,6 +203,11 @@ void ON_MeshTopology::CreateEdgesAndFaces()
 
   std::vector<int> side_edge(static_cast<size_t>(face_count) * 4, -1);
   m_topfi_list.SetCapacity(static_cast<int>(sides.size()));
+  m_tope.SetCapacity(static_cast<int>(sides.size()));
+  m_topf.SetCapacity(face_count);
+  if (m_topfi_list.Capacity() < static_cast<int>(sides.size()) || m_tope.Capacity() < static_cast<int>(sides.size()) ||
+      m_topf.Capacity() < face_count)
+    throw std::bad_alloc();
   std::vector<int> vertex_edge_count(m_topv.Count(), 0);
   std::vector<size_t> edge_first_side;
   for (size_t i = 0; i < sides.size(); i++)
@@ -212,6 +230,8 @@ void ON_MeshTopology::CreateEdgesAndFaces()
   // Vertex edge lists, filled in ascending edge order.
   m_topei_list.SetCapacity(2 * m_tope.Count());
   m_topei_list.SetCount(2 * m_tope.Count());
+  if (m_topei_list.Count() != 2 * m_tope.Count())
+    throw std::bad_alloc();
   std::vector<int> next(m_topv.Count(), 0);
   int offset = 0;
   for (int topvi = 0; topvi < m_topv.Count(); topvi++)
@@ -230,7 +250,6 @@ void ON_MeshTopology::CreateEdgesAndFaces()
     }
   }
 
-  m_topf.SetCapacity(face_count);
   for (int fi = 0; fi < face_count; fi++)
   {
     const ON_MeshFace& f = m_mesh->m_F[fi];
