@@ -21,7 +21,6 @@ const KnownClass kUnsupportedClasses[] = {
     {"C4CD5359-446D-4690-9FF5-29059732472B", "ON_SumSurface"},
     {"665F6331-2A66-4CCE-81D0-B5EEBD9B5417", "ON_SumSurface"},
     {"4ED7D4D8-E947-11D3-BFE5-0010830122F0", "ON_CurveOnSurface"},
-    {"8BD94E1A-59E1-11D4-8018-0010830122F0", "ON_AnnotationArrow"},
     {"ABAF5873-4145-11D4-800F-0010830122F0", "ON_Annotation"},
     {"5DE6B20D-486B-11D4-8014-0010830122F0", "ON_LinearDimension"},
     {"5DE6B20E-486B-11D4-8014-0010830122F0", "ON_RadialDimension"},
@@ -191,6 +190,13 @@ void ModelReader::AddObject(ON_Object* object, const ON_3dmObjectAttributes& att
     ON_TextDot* dot = new ON_TextDot(old_dot->TextDot());
     delete object;
     object = dot;
+  }
+  // Version 2 arrows become line curves.
+  if (const ON_OBSOLETE_V2_AnnotationArrow* arrow = ON_OBSOLETE_V2_AnnotationArrow::Cast(object))
+  {
+    ON_LineCurve* line = new ON_LineCurve(arrow->LineCurve());
+    delete object;
+    object = line;
   }
   ONX_Model_Object& record = m_model.m_object_table.AppendNew();
   record.m_object = object;

@@ -134,13 +134,26 @@ bool ModelWriter::WriteObjectRecord(const ON_Object& object, ON_3dmObjectAttribu
   return ok;
 }
 
-// Version 2 has no instance definitions and knows text dots only in their old form.
+// Version 2 has no instance definitions, knows text dots only in their old form and keeps
+// every curve and surface in NURBS form.
 bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjectAttributes& attributes)
 {
   if (ON_InstanceDefinition::Cast(&object) || attributes.Mode() == ON::idef_object)
     return true;
   if (const ON_TextDot* dot = ON_TextDot::Cast(&object))
     return WriteObjectRecord(ON_OBSOLETE_V2_TextDot(*dot), attributes);
+  const ON_Curve* curve = ON_Curve::Cast(&object);
+  if (curve && !ON_NurbsCurve::Cast(curve))
+  {
+    ON_NurbsCurve nurbs;
+    return curve->GetNurbForm(nurbs) && WriteObjectRecord(nurbs, attributes);
+  }
+  const ON_Surface* surface = ON_Surface::Cast(&object);
+  if (surface && !ON_NurbsSurface::Cast(surface))
+  {
+    ON_NurbsSurface nurbs;
+    return surface->GetNurbForm(nurbs) && WriteObjectRecord(nurbs, attributes);
+  }
   return WriteObjectRecord(object, attributes);
 }
 

@@ -65,5 +65,6 @@
 #include "opennurbs_material.h"
 #include "opennurbs_textdot.h"
 #include "opennurbs_obsolete_v2_textdot.h"
+#include "opennurbs_obsolete_v2_annotationarrow.h"
 #include "onx_model_object.h"
 #include "onx_model.h"

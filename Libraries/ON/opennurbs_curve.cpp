@@ -50,3 +50,5 @@ ON_3dVector ON_Curve::DerivativeAt(double t) const
   ON_3dVector derivative;
   return Ev1Der(t, point, derivative) ? derivative : ON_3dVector::UnsetVector;
 }
+
+int ON_Curve::GetNurbForm(ON_NurbsCurve&, double, const ON_Interval*) const { return 0; }

@@ -6,6 +6,8 @@
 #include "opennurbs_interval.h"
 
 // Parametric curve C(t) over Domain().
+class ON_NurbsCurve;
+
 class ON_CLASS ON_Curve : public ON_Geometry
 {
   ON_OBJECT_DECLARE(ON_Curve);
@@ -23,6 +25,9 @@ public:
   // from the left at interior knots.
   virtual bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
                         int* hint = nullptr) const = 0;
+  // NURBS form of the curve: 1 exact, 2 approximate within tolerance, 0 none.
+  virtual int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0,
+                          const ON_Interval* subdomain = nullptr) const;
 
   // ON_3dPoint::UnsetPoint when the evaluation fails.
   ON_3dPoint PointAt(double t) const;

@@ -32,6 +32,8 @@ public:
   int Dimension() const override;
   // Box of all vertices, used or not; false (box untouched) without a face or three vertices.
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
 
   int VertexCount() const;
   int FaceCount() const;

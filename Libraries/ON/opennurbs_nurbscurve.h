@@ -38,6 +38,9 @@ public:
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
+  int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0, const ON_Interval* subdomain = nullptr) const override;
   bool Transform(const ON_Xform& xform) override;
 
   ON_Interval Domain() const override;

@@ -36,6 +36,9 @@ public:
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
+  int GetNurbForm(ON_NurbsSurface& nurbs, double tolerance = 0.0) const override;
   bool Transform(const ON_Xform& xform) override;
 
   ON_Interval Domain(int dir) const override;
@@ -71,5 +74,5 @@ public:
 
 private:
   void CopyFrom(const ON_NurbsSurface& src);
-  bool EvaluateHomogeneous(double s, double t, int der_count, int quadrant, double* h) const;
+  bool EvaluateHomogeneous(double s, double t, int der_count, int quadrant, int* hint, double* h) const;
 };

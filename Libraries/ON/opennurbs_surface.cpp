@@ -13,11 +13,11 @@ struct DistanceSample
   double distance_squared;
 };
 
-bool Sample(const ON_Surface& surface, const ON_3dPoint& P, double s, double t, DistanceSample& sample)
+bool Sample(const ON_Surface& surface, const ON_3dPoint& P, double s, double t, int* hint, DistanceSample& sample)
 {
   sample.s = s;
   sample.t = t;
-  if (!surface.Ev2Der(s, t, sample.point, sample.ds, sample.dt, sample.dss, sample.dst, sample.dtt))
+  if (!surface.Ev2Der(s, t, sample.point, sample.ds, sample.dt, sample.dss, sample.dst, sample.dtt, 0, hint))
     return false;
   sample.distance_squared = sample.point.DistanceToSquared(P);
   return ON_IsValid(sample.distance_squared);
@@ -131,12 +131,14 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
   const ON_Interval td = tdomain ? *tdomain : Domain(1);
   if (!s || !t || !P.IsValid() || !sd.IsIncreasing() || !td.IsIncreasing())
     return false;
+  int hint[2] = {0, 0};
   DistanceSample x;
-  if (!Sample(*this, P, std::clamp(s0, sd.Min(), sd.Max()), std::clamp(t0, td.Min(), td.Max()), x))
+  if (!Sample(*this, P, std::clamp(s0, sd.Min(), sd.Max()), std::clamp(t0, td.Min(), td.Max()), hint, x))
     return false;
   // Steps below these change the point by far less than its own round-off.
   const double s_tol = 1.0e-12 * (1.0 + std::fabs(sd.Min()) + std::fabs(sd.Max()));
   const double t_tol = 1.0e-12 * (1.0 + std::fabs(td.Min()) + std::fabs(td.Max()));
+  const double converged_s = std::min(1.0e-6 * sd.Length(), 1.0e-4), converged_t = std::min(1.0e-6 * td.Length(), 1.0e-4);
   for (int iteration = 0; iteration < 50 && x.distance_squared > 0.0; iteration++)
   {
     const ON_3dVector r = x.point - P;
@@ -144,6 +146,14 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
     double step_s = 0.0, step_t = 0.0;
     if ((!free_s && !free_t) || !NewtonStep(x, P, free_s, free_t, step_s, step_t))
       break;
+    // A full Newton step this small leaves an error of about its square: done after taking it.
+    const bool final_step = std::fabs(step_s) <= converged_s && std::fabs(step_t) <= converged_t;
+    if (final_step)
+    {
+      x.s = std::clamp(x.s + step_s, sd.Min(), sd.Max());
+      x.t = std::clamp(x.t + step_t, td.Min(), td.Max());
+      break;
+    }
     bool improved = false;
     for (int halving = 0; halving < 12 && !improved; halving++, step_s *= 0.5, step_t *= 0.5)
     {
@@ -151,7 +161,7 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
         break;
       DistanceSample candidate;
       if (Sample(*this, P, std::clamp(x.s + step_s, sd.Min(), sd.Max()),
-                 std::clamp(x.t + step_t, td.Min(), td.Max()), candidate) &&
+                 std::clamp(x.t + step_t, td.Min(), td.Max()), hint, candidate) &&
           candidate.distance_squared < x.distance_squared)
       {
         const bool moved = candidate.s != x.s || candidate.t != x.t;
@@ -166,3 +176,5 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
   *t = x.t;
   return true;
 }
+
+int ON_Surface::GetNurbForm(ON_NurbsSurface&, double) const { return 0; }

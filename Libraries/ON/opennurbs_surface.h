@@ -6,6 +6,8 @@
 #include "opennurbs_interval.h"
 
 // Parametric surface S(s, t); direction 0 is the first parameter s, direction 1 the second t.
+class ON_NurbsSurface;
+
 class ON_CLASS ON_Surface : public ON_Geometry
 {
   ON_OBJECT_DECLARE(ON_Surface);
@@ -23,6 +25,8 @@ public:
   // evaluates from below in s, 3 or 4 from below in t.
   virtual bool Evaluate(double s, double t, int der_count, int v_stride, double* v, int quadrant = 0,
                         int* hint = nullptr) const = 0;
+  // NURBS form of the surface: 1 exact, 2 approximate within tolerance, 0 none.
+  virtual int GetNurbForm(ON_NurbsSurface& nurbs, double tolerance = 0.0) const;
 
   // (0,0,0) when the evaluation fails.
   ON_3dPoint PointAt(double s, double t) const;

@@ -46,7 +46,9 @@ bool SameTriple(const Json::Value& triple, const ON_3dPoint& p)
 // Classes the core reads; objects of other classes are skipped by both sides of a comparison.
 bool CoreReads(const std::string& class_name)
 {
-  static const std::set<std::string> classes = {"ON_Point", "ON_TextDot"};
+  static const std::set<std::string> classes = {"ON_Point",        "ON_TextDot",   "ON_Mesh",
+                                                "ON_NurbsCurve",   "ON_LineCurve", "ON_PolylineCurve",
+                                                "ON_NurbsSurface"};
   return classes.count(class_name) > 0;
 }
 
@@ -73,6 +75,57 @@ void ExpectLayersLikeReference(const ONX_Model& model, const Json::Value& refere
   }
 }
 
+void ExpectCurveLikeReference(const ON_Curve& curve, const Json::Value& object, const std::string& where)
+{
+  EXPECT_TRUE(SameTriple(object["start"], curve.PointAtStart())) << where;
+  EXPECT_TRUE(SameTriple(object["end"], curve.PointAtEnd())) << where;
+  EXPECT_TRUE(SameNumber(object["domain"][0].asDouble(), curve.Domain().m_t[0])) << where;
+  EXPECT_TRUE(SameNumber(object["domain"][1].asDouble(), curve.Domain().m_t[1])) << where;
+  if (const ON_NurbsCurve* nurbs = ON_NurbsCurve::Cast(&curve))
+  {
+    EXPECT_EQ(nurbs->Degree(), object["degree"].asInt()) << where;
+    EXPECT_EQ(nurbs->CVCount(), object["cvCount"].asInt()) << where;
+    EXPECT_EQ(nurbs->IsRational(), object["isRational"].asBool()) << where;
+  }
+}
+
+void ExpectBoxLikeReference(const ON_Geometry& geometry, const Json::Value& object, const std::string& where)
+{
+  const ON_BoundingBox box = geometry.BoundingBox();
+  EXPECT_TRUE(SameTriple(object["bbox"]["min"], box.m_min)) << where;
+  EXPECT_TRUE(SameTriple(object["bbox"]["max"], box.m_max)) << where;
+}
+
+void ExpectGeometryLikeReference(const ON_Object* geometry, const Json::Value& object, const std::string& where)
+{
+  if (const ON_Curve* curve = ON_Curve::Cast(geometry))
+    ExpectCurveLikeReference(*curve, object, where);
+  else if (const ON_NurbsSurface* surface = ON_NurbsSurface::Cast(geometry))
+  {
+    EXPECT_EQ(surface->Degree(0), object["degreeU"].asInt()) << where;
+    EXPECT_EQ(surface->Degree(1), object["degreeV"].asInt()) << where;
+    EXPECT_EQ(surface->CVCount(0), object["cvCountU"].asInt()) << where;
+    EXPECT_EQ(surface->CVCount(1), object["cvCountV"].asInt()) << where;
+    EXPECT_TRUE(SameNumber(surface->Domain(1).m_t[1], object["domainV"][1].asDouble())) << where;
+  }
+  else if (const ON_Mesh* mesh = ON_Mesh::Cast(geometry))
+  {
+    EXPECT_EQ(mesh->VertexCount(), object["vertexCount"].asInt()) << where;
+    EXPECT_EQ(mesh->FaceCount(), object["faceCount"].asInt()) << where;
+    EXPECT_EQ(mesh->QuadCount(), object["quadCount"].asInt()) << where;
+    EXPECT_EQ(mesh->m_N.Count(), object["normalCount"].asInt()) << where;
+    EXPECT_EQ(mesh->m_C.Count(), object["vertexColorCount"].asInt()) << where;
+    ExpectBoxLikeReference(*mesh, object, where);
+  }
+  else if (const ON_TextDot* dot = ON_TextDot::Cast(geometry))
+  {
+    EXPECT_TRUE(SameTriple(object["point"], dot->Point())) << where;
+    EXPECT_EQ(Narrow(ON_wString(dot->TextString())), object["text"].asString()) << where;
+  }
+  else if (const ON_Geometry* other = ON_Geometry::Cast(geometry))
+    ExpectBoxLikeReference(*other, object, where);
+}
+
 void ExpectObjectsLikeReference(const ONX_Model& model, const Json::Value& reference, const std::string& file)
 {
   std::vector<Json::Value> expected;
@@ -84,16 +137,11 @@ void ExpectObjectsLikeReference(const ONX_Model& model, const Json::Value& refer
   {
     const ONX_Model_Object& record = model.m_object_table[i];
     const Json::Value& object = expected[static_cast<size_t>(i)];
-    EXPECT_EQ(ClassName(record.m_object), object["class"].asString()) << file << " object " << i;
-    EXPECT_EQ(record.m_attributes.m_layer_index, object["layerIndex"].asInt()) << file << " object " << i;
-    EXPECT_EQ(Narrow(record.m_attributes.m_name), object["name"].asString()) << file;
-    const ON_Geometry* geometry = ON_Geometry::Cast(record.m_object);
-    if (geometry && object.isMember("bbox"))
-    {
-      const ON_BoundingBox box = geometry->BoundingBox();
-      EXPECT_TRUE(SameTriple(object["bbox"]["min"], box.m_min)) << file << " object " << i;
-      EXPECT_TRUE(SameTriple(object["bbox"]["max"], box.m_max)) << file << " object " << i;
-    }
+    const std::string where = file + " object " + std::to_string(object["index"].asInt());
+    EXPECT_EQ(ClassName(record.m_object), object["class"].asString()) << where;
+    EXPECT_EQ(record.m_attributes.m_layer_index, object["layerIndex"].asInt()) << where;
+    EXPECT_EQ(Narrow(record.m_attributes.m_name), object["name"].asString()) << where;
+    ExpectGeometryLikeReference(record.m_object, object, where);
   }
 }
 
@@ -107,7 +155,45 @@ ONX_Model_Object& AddObject(ONX_Model& model, ON_Object* object, int layer_index
   return record;
 }
 
-// Two layers, two points and a text dot.
+ON_Mesh* TwoFaceMesh()
+{
+  ON_Mesh* mesh = new ON_Mesh();
+  const float corners[5][3] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0.5f, 2, 1}};
+  for (int i = 0; i < 5; ++i)
+  {
+    mesh->SetVertex(i, ON_3fPoint(corners[i][0], corners[i][1], corners[i][2]));
+    mesh->m_N.Append(ON_3fVector(0, 0, 1));
+    mesh->m_C.Append(ON_Color(10 * i, 20, 30));
+  }
+  mesh->SetQuad(0, 0, 1, 2, 3);
+  mesh->SetTriangle(1, 3, 2, 4);
+  return mesh;
+}
+
+ON_NurbsCurve* CubicCurve()
+{
+  const ON_3dPoint points[5] = {{0, 0, 0}, {1, 2, 0}, {3, 2, 1}, {4, 0, 1}, {6, 1, 2}};
+  ON_NurbsCurve* curve = new ON_NurbsCurve();
+  curve->CreateClampedUniformNurbs(3, 4, 5, points);
+  return curve;
+}
+
+ON_NurbsSurface* BilinearSurface()
+{
+  ON_NurbsSurface* surface = new ON_NurbsSurface(3, false, 2, 2, 2, 3);
+  for (int i = 0; i < 2; ++i)
+    for (int j = 0; j < 3; ++j)
+      surface->SetCV(i, j, ON_3dPoint(i, j, i * j));
+  const double knots_u[2] = {0, 1};
+  const double knots_v[3] = {0, 1, 2};
+  for (int k = 0; k < 2; ++k)
+    surface->m_knot[0][k] = knots_u[k];
+  for (int k = 0; k < 3; ++k)
+    surface->m_knot[1][k] = knots_v[k];
+  return surface;
+}
+
+// Two layers, points, a text dot, a mesh, curves and a surface.
 void MakeSmallModel(ONX_Model& model)
 {
   ON_Layer& base = model.m_layer_table.AppendNew();
@@ -118,6 +204,15 @@ void MakeSmallModel(ONX_Model& model)
   AddObject(model, new ON_Point(1.0, 2.0, 3.0), 0, L"first");
   AddObject(model, new ON_Point(-4.5, 1e6, 0.25), 1, L"second");
   AddObject(model, new ON_TextDot(ON_3dPoint(7.0, 8.0, 9.0), L"here"), 1, L"");
+  AddObject(model, TwoFaceMesh(), 0, L"mesh");
+  AddObject(model, CubicCurve(), 1, L"");
+  AddObject(model, new ON_LineCurve(ON_3dPoint(1, 1, 1), ON_3dPoint(2, 3, 4)), 1, L"");
+  ON_3dPointArray corners;
+  corners.Append(ON_3dPoint(0, 0, 0));
+  corners.Append(ON_3dPoint(5, 0, 0));
+  corners.Append(ON_3dPoint(5, 5, 0));
+  AddObject(model, new ON_PolylineCurve(corners), 0, L"");
+  AddObject(model, BilinearSurface(), 0, L"");
 }
 
 std::vector<unsigned char> Written(const ONX_Model& model, int version)
@@ -204,7 +299,7 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     EXPECT_EQ(back.m_3dm_file_version, version);
     ASSERT_EQ(back.m_layer_table.Count(), 2);
     EXPECT_TRUE(back.m_layer_table[1].LayerName() == L"Ground \u00e9");
-    ASSERT_EQ(back.m_object_table.Count(), 3);
+    ASSERT_EQ(back.m_object_table.Count(), 8);
     EXPECT_EQ(ON_Point::Cast(back.m_object_table[1].m_object)->point.y, 1e6);
     EXPECT_EQ(back.m_object_table[1].m_attributes.m_layer_index, 1);
     ASSERT_NE(ON_TextDot::Cast(back.m_object_table[2].m_object), nullptr) << "version " << version;
@@ -222,6 +317,8 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     ExpectLayersLikeReference(back, reference, path);
     ExpectObjectsLikeReference(back, reference, path);
     EXPECT_EQ(reference["objects"][2]["class"].asString(), "ON_TextDot");
+    // Version 2 keeps curves in NURBS form only.
+    EXPECT_EQ(reference["objects"][5]["class"].asString(), version == 2 ? "ON_NurbsCurve" : "ON_LineCurve");
     std::remove(path.c_str());
   }
 }
