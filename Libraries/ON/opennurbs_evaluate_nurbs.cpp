@@ -8,8 +8,11 @@ namespace {
 const int kStackOrder = 8;
 
 // Triangular table of basis values (upper part, column = degree) and knot differences (lower part).
-void BasisTable(int order, const double* knot, double t, double* table, double* left, double* right)
+// kOrder fixes the order at compile time (0: the run-time order) so that small orders unroll.
+template <int kOrder>
+void BasisTable(int runtime_order, const double* knot, double t, double* table, double* left, double* right)
 {
+  const int order = kOrder ? kOrder : runtime_order;
   const int degree = order - 1;
   auto at = [&](int r, int c) -> double& { return table[r * order + c]; };
   at(0, 0) = 1.0;
@@ -29,8 +32,10 @@ void BasisTable(int order, const double* knot, double t, double* table, double* 
   }
 }
 
-void Derivatives(int order, const double* table, int der_count, double* a, double* N)
+template <int kOrder>
+void Derivatives(int runtime_order, const double* table, int der_count, double* a, double* N)
 {
+  const int order = kOrder ? kOrder : runtime_order;
   const int degree = order - 1;
   auto ndu = [&](int r, int c) { return table[r * order + c]; };
   const int top = der_count < degree ? der_count : degree;
@@ -73,6 +78,21 @@ void Derivatives(int order, const double* table, int der_count, double* a, doubl
   }
 }
 
+template <int kOrder>
+void Evaluate(int order, const double* knot, double t, int der_count, double* table, double* N)
+{
+  double* left = table + order * order;
+  double* right = left + order;
+  double* a = right + order;
+  BasisTable<kOrder>(order, knot, t, table, left, right);
+  for (int j = 0; j < order; j++)
+    N[j] = table[j * order + order - 1];
+  for (int k = 1; k <= der_count; k++)
+    for (int j = 0; j < order; j++)
+      N[k * order + j] = 0.0;
+  Derivatives<kOrder>(order, table, der_count, a, N);
+}
+
 }  // namespace
 
 bool ON_EvaluateNurbsBasisDerivatives(int order, const double* knot, double t, int der_count, double* N)
@@ -87,15 +107,12 @@ bool ON_EvaluateNurbsBasisDerivatives(int order, const double* knot, double t, i
     heap.resize(order * order + 4 * order);
     table = heap.data();
   }
-  double* left = table + order * order;
-  double* right = left + order;
-  double* a = right + order;
-  BasisTable(order, knot, t, table, left, right);
-  for (int j = 0; j < order; j++)
-    N[j] = table[j * order + order - 1];
-  for (int k = 1; k <= der_count; k++)
-    for (int j = 0; j < order; j++)
-      N[k * order + j] = 0.0;
-  Derivatives(order, table, der_count, a, N);
+  switch (order)
+  {
+    case 2: Evaluate<2>(order, knot, t, der_count, table, N); break;
+    case 3: Evaluate<3>(order, knot, t, der_count, table, N); break;
+    case 4: Evaluate<4>(order, knot, t, der_count, table, N); break;
+    default: Evaluate<0>(order, knot, t, der_count, table, N); break;
+  }
   return true;
 }

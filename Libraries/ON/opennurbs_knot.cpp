@@ -1,9 +1,11 @@
 #include "opennurbs_knot.h"
 
-int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int side, int)
+int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int side, int hint)
 {
   const int first = order - 2;   // knot index starting span 0
   const int last = cv_count - 1; // knot index ending the last span
+  if (hint > 0 && hint <= cv_count - order && knot[first + hint] < t && t < knot[first + hint + 1])
+    return hint;  // strictly inside the hinted span: side does not matter
   if (!(t > knot[first]))
     return 0;
   if (!(t < knot[last]))

@@ -8,7 +8,7 @@
 
 // Span index for parameter t: the non-empty span with knot[i+order-2] <= t < knot[i+order-1];
 // t at or past the end gives the last span, t before the start the first. With side < 0 a t
-// on an interior knot takes the span to its left.
+// on an interior knot takes the span to its left. hint, a span found before, is tried first.
 ON_DECL int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int side = 0, int hint = 0);
 
 // Clamped knots spaced by delta (accumulated by repeated addition); false when delta <= 0.

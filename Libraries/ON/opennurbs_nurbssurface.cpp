@@ -31,8 +31,12 @@ private:
   double* m_data = m_stack;
 };
 
+// Binomial coefficients for the derivative orders evaluation sees in practice; beyond them computed.
 double Binomial(int n, int k)
 {
+  static const double table[5][5] = {{1, 0, 0, 0, 0}, {1, 1, 0, 0, 0}, {1, 2, 1, 0, 0}, {1, 3, 3, 1, 0}, {1, 4, 6, 4, 1}};
+  if (n < 5)
+    return table[n][k];
   double c = 1.0;
   for (int i = 1; i <= k; i++)
     c = c * (n - k + i) / i;
@@ -48,6 +52,74 @@ double BoxDistanceSquared(const ON_3dPoint& P, const double* lo, const double* h
     d += e * e;
   }
   return d;
+}
+
+// Tensor product of the basis values with the control vertices of one span: first along s into
+// partial, then along t into h. Non-zero template arguments fix the sizes so that the loops unroll.
+template <int kO0, int kO1, int kSize>
+void Contract(int rt_o0, int rt_o1, int rt_size, int n, const double* N0, const double* N1, const double* first,
+              const int* stride, double* partial, double* h)
+{
+  const int o0 = kO0 ? kO0 : rt_o0, o1 = kO1 ? kO1 : rt_o1, size = kSize ? kSize : rt_size;
+  std::fill(partial, partial + n * o1 * size, 0.0);
+  for (int a = 0; a < o0; a++)
+    for (int b = 0; b < o1; b++)
+    {
+      const double* cv = first + a * static_cast<ptrdiff_t>(stride[0]) + b * static_cast<ptrdiff_t>(stride[1]);
+      for (int k = 0; k < n; k++)
+      {
+        const double basis = N0[k * o0 + a];
+        double* out = partial + (k * o1 + b) * size;
+        for (int c = 0; c < size; c++)
+          out[c] += basis * cv[c];
+      }
+    }
+  std::fill(h, h + n * n * size, 0.0);
+  for (int k = 0; k < n; k++)
+    for (int l = 0; k + l < n; l++)
+    {
+      double* out = h + (k * n + l) * size;
+      for (int b = 0; b < o1; b++)
+      {
+        const double basis = N1[l * o1 + b];
+        const double* in = partial + (k * o1 + b) * size;
+        for (int c = 0; c < size; c++)
+          out[c] += basis * in[c];
+      }
+    }
+}
+
+// Euclidean derivatives up to the second from homogeneous ones of a rational 3-D surface (the
+// quotient rule written out); same layout as EvaluateHomogeneous with n = der_count + 1.
+bool RationalQuotient(const double* h, int der_count, double* e)
+{
+  const int n = der_count + 1;
+  auto H = [&](int k, int l) { return h + (k * n + l) * 4; };
+  auto E = [&](int k, int l) { return e + (k * n + l) * 4; };
+  const double w = H(0, 0)[3];
+  if (w == 0.0)
+    return false;
+  const double inverse = 1.0 / w;
+  for (int c = 0; c < 3; c++)
+    E(0, 0)[c] = H(0, 0)[c] * inverse;
+  if (der_count < 1)
+    return true;
+  const double ws = H(1, 0)[3], wt = H(0, 1)[3];
+  for (int c = 0; c < 3; c++)
+  {
+    E(1, 0)[c] = (H(1, 0)[c] - ws * E(0, 0)[c]) * inverse;
+    E(0, 1)[c] = (H(0, 1)[c] - wt * E(0, 0)[c]) * inverse;
+  }
+  if (der_count < 2)
+    return true;
+  const double wss = H(2, 0)[3], wst = H(1, 1)[3], wtt = H(0, 2)[3];
+  for (int c = 0; c < 3; c++)
+  {
+    E(2, 0)[c] = (H(2, 0)[c] - 2.0 * ws * E(1, 0)[c] - wss * E(0, 0)[c]) * inverse;
+    E(1, 1)[c] = (H(1, 1)[c] - ws * E(0, 1)[c] - wt * E(1, 0)[c] - wst * E(0, 0)[c]) * inverse;
+    E(0, 2)[c] = (H(0, 2)[c] - 2.0 * wt * E(0, 1)[c] - wtt * E(0, 0)[c]) * inverse;
+  }
+  return true;
 }
 
 const int kSpanSamples = 4;
@@ -246,36 +318,40 @@ ON_Interval ON_NurbsSurface::Domain(int dir) const
 }
 
 // h[(k * (der_count + 1) + l) * CVSize() + c]: k-th s and l-th t derivative of homogeneous coordinate c.
-bool ON_NurbsSurface::EvaluateHomogeneous(double s, double t, int der_count, int quadrant, double* h) const
+// hint (optional, two span indexes) starts the span searches and receives the spans used.
+bool ON_NurbsSurface::EvaluateHomogeneous(double s, double t, int der_count, int quadrant, int* hint,
+                                          double* h) const
 {
   const int o0 = m_order[0], o1 = m_order[1], n = der_count + 1, size = CVSize();
-  const int span0 = ON_NurbsSpanIndex(o0, m_cv_count[0], m_knot[0], s, (quadrant == 2 || quadrant == 3) ? -1 : 1);
-  const int span1 = ON_NurbsSpanIndex(o1, m_cv_count[1], m_knot[1], t, (quadrant == 3 || quadrant == 4) ? -1 : 1);
-  Scratch scratch(n * (o0 + o1));
+  const int span0 = ON_NurbsSpanIndex(o0, m_cv_count[0], m_knot[0], s, (quadrant == 2 || quadrant == 3) ? -1 : 1,
+                                      hint ? hint[0] : 0);
+  const int span1 = ON_NurbsSpanIndex(o1, m_cv_count[1], m_knot[1], t, (quadrant == 3 || quadrant == 4) ? -1 : 1,
+                                      hint ? hint[1] : 0);
+  if (hint)
+  {
+    hint[0] = span0;
+    hint[1] = span1;
+  }
+  Scratch scratch(n * (o0 + o1) + n * o1 * size);
   double* N0 = scratch.Data();
   double* N1 = N0 + n * o0;
+  double* partial = N1 + n * o1;  // partial[(k * o1 + b) * size + c]: s-derivative k along row b
   if (!ON_EvaluateNurbsBasisDerivatives(o0, m_knot[0] + span0, s, der_count, N0) ||
       !ON_EvaluateNurbsBasisDerivatives(o1, m_knot[1] + span1, t, der_count, N1))
     return false;
-  std::fill(h, h + n * n * size, 0.0);
-  for (int a = 0; a < o0; a++)
-    for (int b = 0; b < o1; b++)
-    {
-      const double* cv = CV(span0 + a, span1 + b);
-      for (int k = 0; k < n; k++)
-        for (int l = 0; k + l < n; l++)
-        {
-          const double basis = N0[k * o0 + a] * N1[l * o1 + b];
-          double* out = h + (k * n + l) * size;
-          for (int c = 0; c < size; c++)
-            out[c] += basis * cv[c];
-        }
-    }
+  const double* first = m_cv + span0 * static_cast<ptrdiff_t>(m_cv_stride[0]) +
+                        span1 * static_cast<ptrdiff_t>(m_cv_stride[1]);
+  if (o0 == 3 && o1 == 3 && size == 4)
+    Contract<3, 3, 4>(o0, o1, size, n, N0, N1, first, m_cv_stride, partial, h);
+  else if (o0 == 3 && o1 == 3 && size == 3)
+    Contract<3, 3, 3>(o0, o1, size, n, N0, N1, first, m_cv_stride, partial, h);
+  else
+    Contract<0, 0, 0>(o0, o1, size, n, N0, N1, first, m_cv_stride, partial, h);
   return true;
 }
 
 bool ON_NurbsSurface::Evaluate(double s, double t, int der_count, int v_stride, double* v, int quadrant,
-                               int*) const
+                               int* hint) const
 {
   if (!v || der_count < 0 || v_stride < m_dim || !m_cv || !m_knot[0] || !m_knot[1] || m_order[0] < 2 ||
       m_order[1] < 2 || m_cv_count[0] < m_order[0] || m_cv_count[1] < m_order[1])
@@ -284,9 +360,14 @@ bool ON_NurbsSurface::Evaluate(double s, double t, int der_count, int v_stride, 
   Scratch scratch(2 * n * n * size);
   double* h = scratch.Data();
   double* e = h + n * n * size;  // Euclidean derivatives, same layout
-  if (!EvaluateHomogeneous(s, t, der_count, quadrant, h))
+  if (!EvaluateHomogeneous(s, t, der_count, quadrant, hint, h))
     return false;
-  if (m_is_rat)
+  if (m_is_rat && der_count <= 2 && m_dim == 3)
+  {
+    if (!RationalQuotient(h, der_count, e))
+      return false;
+  }
+  else if (m_is_rat)
   {
     const double w = h[m_dim];
     if (w == 0.0)
@@ -294,15 +375,24 @@ bool ON_NurbsSurface::Evaluate(double s, double t, int der_count, int v_stride, 
     auto weight = [&](int k, int l) { return h[(k * n + l) * size + m_dim]; };
     for (int k = 0; k < n; k++)
       for (int l = 0; k + l < n; l++)
+      {
+        double* out = e + (k * n + l) * size;
         for (int c = 0; c < m_dim; c++)
-        {
-          double value = h[(k * n + l) * size + c];
-          for (int a = 0; a <= k; a++)
-            for (int b = 0; b <= l; b++)
-              if (a + b > 0)
-                value -= Binomial(k, a) * Binomial(l, b) * weight(a, b) * e[((k - a) * n + (l - b)) * size + c];
-          e[(k * n + l) * size + c] = value / w;
-        }
+          out[c] = h[(k * n + l) * size + c];
+        for (int a = 0; a <= k; a++)
+          for (int b = 0; b <= l; b++)
+          {
+            if (a + b == 0)
+              continue;
+            const double factor = Binomial(k, a) * Binomial(l, b) * weight(a, b);
+            const double* lower = e + ((k - a) * n + (l - b)) * size;
+            for (int c = 0; c < m_dim; c++)
+              out[c] -= factor * lower[c];
+          }
+        const double inverse = 1.0 / w;
+        for (int c = 0; c < m_dim; c++)
+          out[c] *= inverse;
+      }
   }
   else
     std::copy(h, h + n * n * size, e);
