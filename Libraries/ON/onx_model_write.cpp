@@ -40,6 +40,7 @@ private:
   bool WriteModelObject(const ONX_Model_Object& record);
   bool WriteObjectRecord(const ON_Object& object, ON_3dmObjectAttributes attributes);
   bool WriteVersion2Object(const ON_Object& object, const ON_3dmObjectAttributes& attributes);
+  bool WritePointsOfCloud(const ON_PointCloud& cloud, const ON_3dmObjectAttributes& attributes);
   void PolishAttributes(ON_3dmObjectAttributes& attributes);
 
   const ONX_Model& m_model;
@@ -134,6 +135,19 @@ bool ModelWriter::WriteObjectRecord(const ON_Object& object, ON_3dmObjectAttribu
   return ok;
 }
 
+// One point object per cloud point, each with the cloud's attributes and an id of its own.
+bool ModelWriter::WritePointsOfCloud(const ON_PointCloud& cloud, const ON_3dmObjectAttributes& attributes)
+{
+  bool ok = true;
+  for (int i = 0; i < cloud.PointCount(); ++i)
+  {
+    ON_3dmObjectAttributes point_attributes = attributes;
+    point_attributes.m_uuid = ON_nil_uuid;
+    ok = WriteObjectRecord(ON_Point(cloud[i]), point_attributes) && ok;
+  }
+  return ok;
+}
+
 // Version 2 has no instance definitions, knows text dots only in their old form and keeps
 // every curve and surface in NURBS form.
 bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjectAttributes& attributes)
@@ -142,6 +156,8 @@ bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjec
     return true;
   if (const ON_TextDot* dot = ON_TextDot::Cast(&object))
     return WriteObjectRecord(ON_OBSOLETE_V2_TextDot(*dot), attributes);
+  if (const ON_PointCloud* cloud = ON_PointCloud::Cast(&object))
+    return WritePointsOfCloud(*cloud, attributes);
   const ON_Curve* curve = ON_Curve::Cast(&object);
   if (curve && !ON_NurbsCurve::Cast(curve))
   {

@@ -63,6 +63,7 @@
 #include "opennurbs_instancedefinition.h"
 #include "opennurbs_layer.h"
 #include "opennurbs_material.h"
+#include "opennurbs_pointcloud.h"
 #include "opennurbs_textdot.h"
 #include "opennurbs_obsolete_v2_textdot.h"
 #include "opennurbs_obsolete_v2_annotationarrow.h"

@@ -48,7 +48,7 @@ bool CoreReads(const std::string& class_name)
 {
   static const std::set<std::string> classes = {"ON_Point",        "ON_TextDot",   "ON_Mesh",
                                                 "ON_NurbsCurve",   "ON_LineCurve", "ON_PolylineCurve",
-                                                "ON_NurbsSurface"};
+                                                "ON_NurbsSurface", "ON_PointCloud"};
   return classes.count(class_name) > 0;
 }
 
@@ -213,6 +213,10 @@ void MakeSmallModel(ONX_Model& model)
   corners.Append(ON_3dPoint(5, 5, 0));
   AddObject(model, new ON_PolylineCurve(corners), 0, L"");
   AddObject(model, BilinearSurface(), 0, L"");
+  ON_PointCloud* cloud = new ON_PointCloud();
+  cloud->AppendPoint(ON_3dPoint(1, 2, 3));
+  cloud->AppendPoint(ON_3dPoint(4, 5, 6));
+  AddObject(model, cloud, 1, L"cloud");
 }
 
 std::vector<unsigned char> Written(const ONX_Model& model, int version)
@@ -299,7 +303,8 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     EXPECT_EQ(back.m_3dm_file_version, version);
     ASSERT_EQ(back.m_layer_table.Count(), 2);
     EXPECT_TRUE(back.m_layer_table[1].LayerName() == L"Ground \u00e9");
-    ASSERT_EQ(back.m_object_table.Count(), 8);
+    // Version 2 keeps a point cloud as one point object per point.
+    ASSERT_EQ(back.m_object_table.Count(), version == 2 ? 10 : 9);
     EXPECT_EQ(ON_Point::Cast(back.m_object_table[1].m_object)->point.y, 1e6);
     EXPECT_EQ(back.m_object_table[1].m_attributes.m_layer_index, 1);
     ASSERT_NE(ON_TextDot::Cast(back.m_object_table[2].m_object), nullptr) << "version " << version;
