@@ -101,7 +101,8 @@ void BM_GdalGridNearestVersusPointMatrix(benchmark::State& state)
     return;
   }
   const ON_3dPointArray points = SurveyPoints(200000, 1000.0, 2);
-  const std::string csv = "bench_drape_points.csv", raster = "bench_drape_grid.tif";
+  const std::string name = "bench_drape_points";
+  const std::string csv = name + ".csv", vrt = name + ".vrt", raster = "bench_drape_grid.tif";
   std::FILE* file = std::fopen(csv.c_str(), "w");
   if (!file)
   {
@@ -112,12 +113,26 @@ void BM_GdalGridNearestVersusPointMatrix(benchmark::State& state)
   for (int i = 0; i < points.Count(); i++)
     std::fprintf(file, "%.3f,%.3f,%.3f\n", points[i].x, points[i].y, points[i].z);
   std::fclose(file);
+  std::FILE* layer = std::fopen(vrt.c_str(), "w");
+  if (!layer)
+  {
+    state.SkipWithError("cannot write the layer description");
+    return;
+  }
+  std::fprintf(layer,
+               "<OGRVRTDataSource><OGRVRTLayer name=\"points\">"
+               "<SrcDataSource relativeToVRT=\"1\">%s.csv</SrcDataSource><SrcLayer>%s</SrcLayer>"
+               "<GeometryType>wkbPoint</GeometryType>"
+               "<GeometryField encoding=\"PointFromColumns\" x=\"x\" y=\"y\" z=\"z\"/>"
+               "</OGRVRTLayer></OGRVRTDataSource>\n",
+               name.c_str(), name.c_str());
+  std::fclose(layer);
   const ON_BoundingBox box = points.BoundingBox();
   char command[1024];
   std::snprintf(command, sizeof command,
-                "gdal_grid -q -a nearest -zfield z -oo X_POSSIBLE_NAMES=x -oo Y_POSSIBLE_NAMES=y "
-                "-txe %.3f %.3f -tye %.3f %.3f -outsize 447 447 -of GTiff %s %s",
-                box.m_min.x, box.m_max.x, box.m_min.y, box.m_max.y, csv.c_str(), raster.c_str());
+                "gdal_grid -q -a nearest -zfield z -l points -txe %.3f %.3f -tye %.3f %.3f -outsize 447 447 "
+                "-of GTiff %s %s",
+                box.m_min.x, box.m_max.x, box.m_min.y, box.m_max.y, vrt.c_str(), raster.c_str());
   double gdal = 0.0, ours = 0.0;
   for (auto _ : state)
   {
@@ -135,6 +150,7 @@ void BM_GdalGridNearestVersusPointMatrix(benchmark::State& state)
     state.SetIterationTime(gdal + ours);
   }
   std::remove(csv.c_str());
+  std::remove(vrt.c_str());
   std::remove(raster.c_str());
   state.counters["gdal_grid_s"] = gdal;
   state.counters["point_matrix_s"] = ours;
