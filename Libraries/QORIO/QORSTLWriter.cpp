@@ -46,6 +46,18 @@ bool WriteOut(QORSafeFile& file, std::string& out)
   return ok;
 }
 
+// Any face with a fourth corner (only valid quads are split; the others are written as their
+// first three corners either way).
+bool HasQuads(const ON_Mesh& mesh)
+{
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    if (mesh.m_F[fi].vi[2] != mesh.m_F[fi].vi[3])
+      return true;
+  }
+  return false;
+}
+
 bool CornersInRange(const ON_MeshFace& face, int vertex_count)
 {
   for (int k = 0; k < 3; k++)
@@ -100,7 +112,7 @@ int QORSTL::WriteMesh(const ON_Mesh& mesh, const ON_wString& path, int binary)
   }
   const ON_Mesh* source = &mesh;
   ON_Mesh triangles;
-  if (mesh.QuadCount() > 0)
+  if (HasQuads(mesh))
   {
     triangles = mesh;
     triangles.ConvertQuadsToTriangles();
