@@ -12,6 +12,35 @@ bool SurfaceFitsMatrix(const ON_NurbsSurface& surface, const ON_3dPointArray& ma
          surface.CVCount(1) == rows && matrix.Count() == rows * columns;
 }
 
+// Each grid point moved along the normal at its closest surface point. The grid point is the
+// control vertex (k mod columns, k div columns): its Greville parameters start a search that ends
+// at the true closest point of the smoothed net.
+bool OffsetPoints(const ON_3dPointArray& matrix, int columns, const ON_NurbsSurface& surface, double distance,
+                  ON_3dPointArray& moved, int showProgress)
+{
+  VMStepProgress progress("Offsetting surface", matrix.Count(), showProgress);
+  for (int k = 0; k < matrix.Count(); k++)
+  {
+    progress.Item(k);
+    const int i = k % columns, j = k / columns;
+    double s = 0.0, t = 0.0;
+    if (!surface.GetLocalClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), &s,
+                                      &t))
+    {
+      VMSurface::SetError("Closest surface point not found");
+      return false;
+    }
+    ON_3dVector normal = surface.NormalAt(s, t);
+    if (!normal.Unitize())
+    {
+      VMSurface::SetError("Surface normal undefined");
+      return false;
+    }
+    moved[k] = matrix[k] + distance * normal;
+  }
+  return true;
+}
+
 }  // namespace
 
 int VMSurface::CreateSurfaceFromPointMatrix(ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows,
@@ -59,28 +88,8 @@ int VMSurface::Offset(ON_3dPointArray& matrix, int rows, int columns, ON_NurbsSu
     return 0;
   }
   ON_3dPointArray moved(matrix);
-  VMStepProgress progress("Offsetting surface", matrix.Count(), showProgress);
-  for (int k = 0; k < matrix.Count(); k++)
-  {
-    progress.Item(k);
-    // The grid point is the control vertex (k mod columns, k div columns): its Greville
-    // parameters start a search that ends at the true closest point of the smoothed net.
-    const int i = k % columns, j = k / columns;
-    double s = 0.0, t = 0.0;
-    if (!surface.GetLocalClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), &s,
-                                      &t))
-    {
-      SetError("Closest surface point not found");
-      return 0;
-    }
-    ON_3dVector normal = surface.NormalAt(s, t);
-    if (!normal.Unitize())
-    {
-      SetError("Surface normal undefined");
-      return 0;
-    }
-    moved[k] = matrix[k] + distance * normal;
-  }
+  if (!OffsetPoints(matrix, columns, surface, distance, moved, showProgress))
+    return 0;
   matrix = moved;
   CreateSurfaceFromPointMatrix(surface, matrix, rows, columns, showProgress);
   return 1;

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <random>
+#include <sstream>
 
 namespace {
 
@@ -206,4 +207,34 @@ TEST_F(VMSurfaceFitting, RealTerrainDrapesWithinItsHeights)
     ASSERT_GE(matrix[k].z, box.m_min.z);
     ASSERT_LE(matrix[k].z, box.m_max.z);
   }
+}
+
+TEST_F(VMSurfaceFitting, ProgressWindowsComeInTheOrderOfTheSteps)
+{
+  // Points on a slope seen from the front, with a hole in the middle that must be interpolated.
+  ON_3dPointArray points;
+  for (int x = 0; x <= 6; x++)
+    for (int z = 0; z <= 6; z++)
+      if (x < 2 || x > 4 || z < 2 || z > 4)
+        points.Append(ON_3dPoint(x, 10.0 + 0.1 * x, z));
+  AnswerDialog(7, 7, 0.5);
+  Platform::ProgressWindow::SetQuiet(false);
+  ::testing::internal::CaptureStderr();
+  ON_3dPointArray matrix;
+  ON_NurbsSurface surface;
+  int rows = 0, columns = 0;
+  const int result =
+      VMSurface::DrapeSurface(matrix, rows, columns, surface, points, ON_3dVector(0, 1, 0), 1, 1, nullptr);
+  const std::string log = ::testing::internal::GetCapturedStderr();
+  ASSERT_EQ(result, 1);
+  std::vector<std::string> closed;
+  std::istringstream lines(log);
+  const std::string done = ": done";
+  for (std::string line; std::getline(lines, line);)
+    if (line.size() > done.size() && line.compare(line.size() - done.size(), done.size(), done) == 0)
+      closed.push_back(line.substr(0, line.size() - done.size()));
+  EXPECT_EQ(closed, (std::vector<std::string>{"Transforming points", "Calculating surface",
+                                              "Checking for missing points", "Interpolating points",
+                                              "Transforming points", "Creating surface", "Offsetting surface",
+                                              "Creating surface"}));
 }
