@@ -1,5 +1,6 @@
 #include "DocumentExporter.h"
 
+#include "DocumentFile.h"
 #include "MeshFileTransfer.h"
 #include "QORTXT.h"
 
@@ -25,7 +26,7 @@ std::string DocumentExporter::Extension(const std::string& path) {
 }
 
 std::vector<std::string> DocumentExporter::Extensions() {
-  return {".txt", ".xyz", ".csv", ".stl", ".obj"};
+  return {".txt", ".xyz", ".csv", ".stl", ".obj", ".3dm"};
 }
 
 bool DocumentExporter::Export(const std::vector<const CRhinoObject*>& objects,
@@ -34,6 +35,7 @@ bool DocumentExporter::Export(const std::vector<const CRhinoObject*>& objects,
   if (extension == ".txt" || extension == ".xyz") return ExportPoints(objects, path, " ", message);
   if (extension == ".csv") return ExportPoints(objects, path, ",", message);
   if (MeshFileTransfer::Handles(extension)) return MeshFileTransfer::Export(objects, path, message);
+  if (DocumentFile::Handles(extension)) return DocumentFile::Current().Export(objects, path, message);
   message = "Cannot export to \"" + extension + "\" files";
   return false;
 }

@@ -1,5 +1,6 @@
 #include "NubiloHost.h"
 
+#include "DocumentFile.h"
 #include "HostPresenter.h"
 #include "ProgressWindow.h"
 #include "rhinoSdk.h"
@@ -35,6 +36,33 @@ bool ReadScript(const std::string& path, std::vector<std::string>& tokens, std::
     return false;
   }
   return true;
+}
+
+// --doc: the document file is read at start when it exists and saved at exit when changed.
+bool OpenDocument(const std::string& path) {
+  DocumentFile& file = DocumentFile::Current();
+  file.SetPath(path);
+  if (access(path.c_str(), F_OK) != 0) return true;
+  CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  std::string message;
+  if (!file.Import(doc, path, message)) {
+    std::fprintf(stderr, "nubilo: --doc: %s\n", message.c_str());
+    return false;
+  }
+  doc.SetModified(false);
+  return true;
+}
+
+int SaveDocument(int status) {
+  DocumentFile& file = DocumentFile::Current();
+  CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  if (file.Path().empty() || !doc.IsModified()) return status;
+  std::string message;
+  if (!file.Save(doc, file.Path(), file.Version(), message)) {
+    std::fprintf(stderr, "nubilo: %s\n", message.c_str());
+    return NubiloHost::kCommandFailed;
+  }
+  return status;
 }
 
 }  // namespace
@@ -94,10 +122,7 @@ int NubiloHost::Start(const HostOptions& options) {
     }
     stream.Append(tokens);
   }
-  if (!options.docFile.empty()) {
-    std::fprintf(stderr, "nubilo: --doc: 3DM documents are not available in this build\n");
-    return kBadUsage;
-  }
+  if (!options.docFile.empty() && !OpenDocument(options.docFile)) return kCommandFailed;
   Platform::ProgressWindow::SetQuiet(options.quiet);
   if (!app.ProfileContext().SetFile(options.profileFile))
     std::fprintf(stderr, "nubilo: cannot read the settings profile %s; using defaults\n",
@@ -118,7 +143,7 @@ int NubiloHost::Start(const HostOptions& options) {
     std::fprintf(stderr, "nubilo: %s\n", error.c_str());
     return kCommandFailed;
   }
-  return interactive ? RunInteractive() : RunTokens();
+  return SaveDocument(interactive ? RunInteractive() : RunTokens());
 }
 
 int NubiloHost::RunTokens() {

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CRhinoDoc.h"
+#include "opennurbs.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+// The document as a 3DM model: the file it was opened from, and the layers, properties and
+// object attributes read with it, so that a save writes them back.
+class DocumentFile {
+ public:
+  static DocumentFile& Current();
+  // True for ".3dm".
+  static bool Handles(const std::string& extension);
+
+  const std::string& Path() const { return m_path; }
+  void SetPath(const std::string& path) { m_path = path; }
+  int Version() const { return m_version; }
+
+  // Adds the objects of a 3DM file to the document, their layers merged by name.
+  bool Import(CRhinoDoc& doc, const std::string& path, std::string& message);
+  // Writes the objects with their layers, in a temporary file renamed onto the path.
+  bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path, int version,
+             std::string& message);
+  // Export through the "3DM Export Options" form.
+  bool Export(const std::vector<const CRhinoObject*>& objects, const std::string& path,
+              std::string& message);
+  // Saves the whole document to its path (or a new one) in the given version; the document is
+  // unmodified afterwards.
+  bool Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message);
+
+ private:
+  int LayerIndex(const ON_Layer& layer);
+  void PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects);
+
+  std::string m_path;
+  int m_version = 3;
+  ON_3dmProperties m_properties;
+  ON_3dmSettings m_settings;
+  ON_ClassArray<ON_Layer> m_layers;
+  std::map<const ON_Geometry*, ON_3dmObjectAttributes> m_attributes;
+};

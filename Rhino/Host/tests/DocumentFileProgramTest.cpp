@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include "opennurbs.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Runs the nubilo program with a 3DM document in a scratch folder.
+class DocumentFileProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string folder = "/tmp/nubilo-3dm-XXXXXX";
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    m_folder = folder;
+    std::ofstream(Path("pts.xyz")) << "1 2 3\n4 5 6\n7 8 9.5\n";
+  }
+  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
+
+  std::string Path(const std::string& name) const { return m_folder + "/" + name; }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+  int Run(const std::string& options, const std::string& commands) {
+    m_output.clear();
+    const std::string command = "cd '" + m_folder + "' && " + NUBILO_PROGRAM + " --quiet --profile profile.ini " +
+                                options + " -c '" + commands + "' 2>&1 </dev/null";
+    std::FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return -1;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
+    const int status = pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+  bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
+
+  // A version 3 site with a red layer holding one point.
+  void WriteSite(const std::string& name) {
+    ONX_Model model;
+    model.m_layer_table.AppendNew().SetLayerName(L"Default");
+    ON_Layer& red = model.m_layer_table.AppendNew();
+    red.SetLayerName(L"Survey");
+    red.SetColor(ON_Color(255, 0, 0));
+    ONX_Model_Object& record = model.m_object_table.AppendNew();
+    record.m_object = new ON_Point(0, 0, 42);
+    record.m_bDeleteObject = true;
+    record.m_attributes.m_layer_index = 1;
+    ASSERT_TRUE(model.Write(Path(name).c_str(), 3));
+  }
+
+  std::string m_folder;
+  std::string m_output;
+};
+
+}  // namespace
+
+TEST_F(DocumentFileProgramTest, DocumentRoundTripsWithItsLayers) {
+  WriteSite("site.3dm");
+  ASSERT_EQ(Run("--doc site.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+  ONX_Model saved;
+  ASSERT_TRUE(saved.Read(Path("site.3dm").c_str()));
+  EXPECT_EQ(saved.m_3dm_file_version, 3);
+  ASSERT_EQ(saved.m_object_table.Count(), 4);
+  ASSERT_EQ(saved.m_layer_table.Count(), 2);
+  EXPECT_TRUE(saved.m_layer_table[1].LayerName() == L"Survey");
+  EXPECT_EQ(saved.m_layer_table[1].Color().Red(), 255);
+  EXPECT_EQ(saved.m_object_table[0].m_attributes.m_layer_index, 1);
+  EXPECT_EQ(ON_Point::Cast(saved.m_object_table[0].m_object)->point.z, 42.0);
+  EXPECT_EQ(ON_Point::Cast(saved.m_object_table[3].m_object)->point.z, 9.5);
+
+  ASSERT_EQ(Run("--doc site.3dm", "List"), 0) << m_output;
+  EXPECT_TRUE(Printed("4 object(s)")) << m_output;
+}
+
+TEST_F(DocumentFileProgramTest, SaveExportAndImportChooseTheirFiles) {
+  ASSERT_EQ(Run("", "NBImportPoints File=pts.xyz Format=0 OK  Save old.3dm Version=2  SelAll  Export all.3dm Version=3.0 OK"),
+            0)
+      << m_output;
+  EXPECT_TRUE(Printed("Saved 3 objects to old.3dm")) << m_output;
+  ONX_Model model;
+  ASSERT_TRUE(model.Read(Path("old.3dm").c_str()));
+  EXPECT_EQ(model.m_3dm_file_version, 2);
+  ASSERT_TRUE(model.Read(Path("all.3dm").c_str()));
+  EXPECT_EQ(model.m_3dm_file_version, 3);
+
+  ASSERT_EQ(Run("", "Import old.3dm  Import all.3dm  List"), 0) << m_output;
+  EXPECT_TRUE(Printed("Imported 3 objects from old.3dm")) << m_output;
+  EXPECT_TRUE(Printed("6 object(s)")) << m_output;
+  EXPECT_EQ(Run("", "Save"), 1);
+  EXPECT_TRUE(Printed("Failure [Save needs a .3dm file name]")) << m_output;
+}
+
+TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone) {
+  std::ofstream(Path("broken.3dm")) << "3D Geometry File Format        3 and nothing else";
+  EXPECT_EQ(Run("--doc broken.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
+  EXPECT_TRUE(Printed("Unable to read file")) << m_output;
+  EXPECT_EQ(Read("broken.3dm"), "3D Geometry File Format        3 and nothing else");
+}
