@@ -192,7 +192,10 @@ TEST_F(DrapeCommandTest, FailuresAreReportedInTheSystemsWords)
   EXPECT_NE(m_printed.find("Failure [Drape direction not selected]\n"), std::string::npos) << m_printed;
   EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), -1);
   m_printed.clear();
-  EXPECT_EQ(Run("NBDrapeSurface All Enter Cancel"), CRhinoCommand::failure);
+  EXPECT_EQ(Run("NBDrapeSurface DrapeDirection=Custom All Enter 1,1,1 1,1,1"), CRhinoCommand::failure);
+  EXPECT_EQ(m_printed, "Failure [Invalid drape direction]\n");
+  m_printed.clear();
+  EXPECT_EQ(Run("NBDrapeSurface DrapeDirection=Top All Enter Cancel"), CRhinoCommand::failure);
   EXPECT_EQ(m_printed, "Failure [Cancelled]\n");
   m_printed.clear();
   // Two rows have no surface: the command says so instead of reporting an empty one.
