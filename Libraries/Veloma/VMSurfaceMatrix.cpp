@@ -45,6 +45,11 @@ bool MakeGridFrame(const ON_3dPointArray& points, int rows, int columns, GridFra
 {
   const ON_BoundingBox box = points.BoundingBox();
   const double width = box.m_max.x - box.m_min.x, height = box.m_max.y - box.m_min.y;
+  if (!std::isfinite(width) || !std::isfinite(height))
+  {
+    VMSurface::SetError("The points spread too far for a grid");
+    return false;
+  }
   if ((columns > 1 && !(width > 0.0)) || (rows > 1 && !(height > 0.0)))
   {
     VMSurface::SetError("The points lie on a line seen along the drape direction; use one row or one column");
@@ -144,6 +149,32 @@ void CloseBorder(ON_3dPointArray& matrix, int rows, int columns, double floor)
   }
 }
 
+// Weighted mean without overflow: weights relative to the largest, terms as fractions of the
+// total, and the result kept between the neighbours' heights.
+double ScaledAverage(const double* w, const double* z)
+{
+  double largest = 0.0, lowest = 0.0, highest = 0.0;
+  bool any = false;
+  for (int n = 0; n < 4; n++)
+    if (w[n] > 0.0)
+    {
+      largest = std::fmax(largest, w[n]);
+      lowest = any ? std::fmin(lowest, z[n]) : z[n];
+      highest = any ? std::fmax(highest, z[n]) : z[n];
+      any = true;
+    }
+  double total = 0.0, relative[4];
+  for (int n = 0; n < 4; n++)
+  {
+    relative[n] = w[n] > 0.0 ? (std::isfinite(w[n]) ? w[n] / largest : 1.0) : 0.0;
+    total += relative[n];
+  }
+  double mean = 0.0;
+  for (int n = 0; n < 4; n++)
+    mean += relative[n] / total * z[n];
+  return std::fmin(std::fmax(mean, lowest), highest);
+}
+
 }  // namespace
 
 int VMSurface::CreatePointMatrix(const ON_3dPointArray& points, int rows, int columns, ON_3dPointArray& matrix,
@@ -205,6 +236,11 @@ int VMSurface::InterpolatePoint(ON_3dPointArray& matrix, int rows, int columns, 
   // Summed in this fixed order so that grids compare exactly with earlier drapes.
   const double weighted = w[kUp] * z[kUp] + w[kDown] * z[kDown] + w[kRight] * z[kRight] + w[kLeft] * z[kLeft];
   const double weights = w[kLeft] + w[kRight] + w[kDown] + w[kUp];
-  point.z = weights > 0.0 ? weighted / weights : floorHeight;
+  if (!(weights > 0.0))
+    point.z = floorHeight;
+  else if (std::isfinite(weighted / weights))
+    point.z = weighted / weights;
+  else
+    point.z = ScaledAverage(w, z);  // tiny spacings or huge heights overflow the plain sums
   return 1;
 }

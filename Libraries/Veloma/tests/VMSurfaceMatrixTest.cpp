@@ -132,3 +132,17 @@ TEST_F(VMSurfaceMatrix, SurveyCoordinatesKeepTheirPrecision)
   EXPECT_EQ(matrix[4].z, 960.03125);
   EXPECT_EQ(matrix[8].z, 957.0625);
 }
+
+TEST_F(VMSurfaceMatrix, ExtremeScalesStayFinite)
+{
+  // Spacing 1e-100 and heights 1e300 overflow the plain weighted sums.
+  const double d = 1e-100, h = 1e300;
+  const ON_3dPointArray points = Points({{0, 0, 0}, {2 * d, 0, 0}, {0, 2 * d, 0}, {2 * d, 2 * d, 0}, {d, 0, h},
+                                         {0, d, h}, {2 * d, d, h}, {d, 2 * d, h}});
+  ON_3dPointArray matrix;
+  ASSERT_EQ(VMSurface::CreatePointMatrix(points, 3, 3, matrix, 1, 0), 1);
+  EXPECT_DOUBLE_EQ(matrix[4].z, h);
+  const ON_3dPointArray spread = Points({{-1e308, 0, 0}, {1e308, 1, 0}});
+  EXPECT_EQ(VMSurface::CreatePointMatrix(spread, 3, 3, matrix, 1, 0), 0);
+  EXPECT_EQ(Error(), "The points spread too far for a grid");
+}
