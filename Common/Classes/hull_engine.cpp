@@ -1,6 +1,7 @@
 // Randomised incremental construction of the hull and the traversal of its facets.
 #include "hull_engine.h"
 
+#include "exact_predicates.h"
 #include "hull_failure.h"
 #include "site_shuffle.h"
 #include "site_store.h"
@@ -26,6 +27,7 @@ simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool l
   m_infinityBasis->Exact(m_rdim)[m_rdim - 1] = 1.0;
 
   m_curDim = 0;
+  m_lastNew = nullptr;
   m_root = NewSimplex();
   simplex* facet = NewSimplex();
   m_root->apex.vert = m_infinity;
@@ -55,6 +57,7 @@ void hull_engine::ReleaseStorage()
   m_simplices.Clear();
   m_bases.Clear();
   m_root = nullptr;
+  m_lastNew = nullptr;
   m_scratch = m_spare = m_normalScratch = m_infinityBasis = nullptr;
   m_visible.clear();
   m_visible.shrink_to_fit();
@@ -115,12 +118,119 @@ simplex* hull_engine::ExtendDimension(simplex* s)
   return ns;
 }
 
+// Once the hull has its full dimension, a site is located by walking from the facets of the
+// previous insertion, and the facets it covers are returned to the pool; before that, by the
+// search from the root.
 void hull_engine::InsertSite(const double* p)
 {
-  simplex* facet = FindVisibleFacet(p);
+  const bool walking = m_curDim == m_rdim && m_lastNew;
+  simplex* facet = walking ? LocateVisibleFacet(p) : FindVisibleFacet(p);
   if (!facet)
     return;
-  LinkCone(MakeCone(facet, p), p);
+  simplex* last = MakeCone(facet, p);
+  LinkCone(last, p);
+  if (last)
+    m_lastNew = last;
+  if (walking)
+    ReleaseConed();
+}
+
+bool hull_engine::IsInfiniteFacet(const simplex* s) const
+{
+  for (int i = 0; i < m_curDim; ++i)
+    if (s->neigh[i].vert == m_infinity)
+      return true;
+  return false;
+}
+
+// Walk through the finite facets (tetrahedra of the projected triangulation) toward the one that
+// holds p, leaving each across a face that separates it from p; the faces are tried from a
+// rotating start. Ends at that facet, or at the facet through infinity where p leaves the hull.
+simplex* hull_engine::WalkToward(const double* p, bool& contains)
+{
+  contains = false;
+  static const int kFace[4][3] = {{1, 2, 3}, {0, 3, 2}, {0, 1, 3}, {0, 2, 1}};
+  simplex* t = m_lastNew;
+  for (int i = 0; i < 4; ++i)
+    if (t->neigh[i].vert == m_infinity)
+      t = t->neigh[i].simp;  // start inside, across the hull face
+  const long long limit = 4 * (m_simplices.RecordsInUse() + 16);
+  for (long long steps = 0; steps < limit; ++steps) {
+    ++m_counters.walk_steps;
+    if (IsInfiniteFacet(t))
+      return t;
+    simplex* next = nullptr;
+    const unsigned first = m_walkTurn++;
+    for (unsigned k = 0; k < 4 && !next; ++k) {
+      const int i = static_cast<int>((first + k) & 3);
+      const double* b = t->neigh[kFace[i][0]].vert;
+      const double* c = t->neigh[kFace[i][1]].vert;
+      const double* d = t->neigh[kFace[i][2]].vert;
+      const double towardP = exact_predicates::Orient(b, c, d, p);
+      const double towardV = exact_predicates::Orient(b, c, d, t->neigh[i].vert);
+      if ((towardP < 0.0 && towardV > 0.0) || (towardP > 0.0 && towardV < 0.0))
+        next = t->neigh[i].simp;
+    }
+    if (!next) {
+      contains = exact_predicates::Orient(t->neigh[1].vert, t->neigh[2].vert, t->neigh[3].vert, t->neigh[0].vert) != 0.0;
+      return t;
+    }
+    t = next;
+  }
+  return nullptr;
+}
+
+// Breadth-first search over the facets from `start` for one that p sees. Facets tested carry the
+// site's stamp (as after the search from the root), facets only queued a traversal stamp.
+simplex* hull_engine::SearchFacets(simplex* start, const double* p)
+{
+  ++m_counters.searches;
+  const int queued = m_traversalStamp--;
+  m_visible.clear();
+  m_visible.push_back(start);
+  start->visit_stamp = queued;
+  for (size_t next = 0; next < m_visible.size(); ++next) {
+    simplex* s = m_visible[next];
+    s->visit_stamp = m_stamp;
+    if (IsVisible(p, s))
+      return s;
+    for (int i = 0; i < m_curDim; ++i) {
+      simplex* n = s->neigh[i].simp;
+      if (n->visit_stamp != m_stamp && n->visit_stamp != queued) {
+        n->visit_stamp = queued;
+        m_visible.push_back(n);
+      }
+    }
+  }
+  return nullptr;
+}
+
+simplex* hull_engine::LocateVisibleFacet(const double* p)
+{
+  bool contains = false;
+  simplex* reached = WalkToward(p, contains);
+  if (reached && IsVisible(p, reached)) {
+    reached->visit_stamp = m_stamp;
+    return reached;
+  }
+  // A facet of the lower hull whose tetrahedron holds p decides alone: when it does not see p,
+  // p repeats a vertex or lies above the lower hull (a hidden weighted site), and no facet sees
+  // it. Otherwise (a flat facet, or p on the hull's boundary) ask the facets in turn, nearest first.
+  if (contains)
+    return nullptr;
+  return SearchFacets(reached ? reached : m_lastNew, p);
+}
+
+// The facets that the new site covered are no longer part of the hull, and no search reaches them.
+void hull_engine::ReleaseConed()
+{
+  for (simplex* f : m_visible) {
+    for (int i = 0; i < m_rdim; ++i)
+      ReleaseBasis(f->neigh[i].basis);
+    ReleaseBasis(f->apex.basis);
+    m_simplices.Give(f);
+  }
+  m_visible.clear();
 }
 
 simplex* hull_engine::FindVisibleFacet(const double* p)

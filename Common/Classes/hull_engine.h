@@ -26,6 +26,8 @@ public:
     long long failed_reductions = 0;
     long long overshoots = 0;
     long long visibility_tests = 0;
+    long long walk_steps = 0;
+    long long searches = 0;  // sites located by a search over the facets instead of the walk
   };
 
   hull_engine();
@@ -73,6 +75,11 @@ private:
   simplex* ExtendDimension(simplex* s);
   void InsertSite(const double* p);
   simplex* FindVisibleFacet(const double* p);
+  simplex* LocateVisibleFacet(const double* p);
+  simplex* WalkToward(const double* p, bool& contains);
+  simplex* SearchFacets(simplex* start, const double* p);
+  bool IsInfiniteFacet(const simplex* s) const;
+  void ReleaseConed();
   simplex* MakeCone(simplex* facet, const double* p);
   void LinkCone(simplex* start, const double* p);
   simplex* FindAnyFacet(simplex* root, int stamp);
@@ -89,6 +96,8 @@ private:
   const site_store* m_sites = nullptr;
   site_shuffle* m_order = nullptr;
   simplex* m_root = nullptr;
+  simplex* m_lastNew = nullptr;  // a current facet made by the last insertion
+  unsigned m_walkTurn = 0;
   const double* m_site = nullptr;  // the site being added
   bool m_lifted = true;
   int m_pdim = 3;
@@ -112,7 +121,7 @@ private:
 template <class Visitor>
 void hull_engine::VisitFacets(simplex* root, Visitor&& visitor)
 {
-  simplex* start = FindAnyFacet(root, m_traversalStamp--);
+  simplex* start = m_lastNew ? m_lastNew : FindAnyFacet(root, m_traversalStamp--);
   const int stamp = m_traversalStamp--;
   m_traversalStack.clear();
   m_traversalStack.push_back(start);

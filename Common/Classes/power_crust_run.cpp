@@ -67,6 +67,7 @@ struct run_context
     if (log)
       *log << "init_rand: seed = 10000\n" << "shuffling...";
     order.Shuffle(sites.Count(), generator);
+    order.SortRounds(sites);
     if (log)
       *log << "done\n" << std::flush;
   }

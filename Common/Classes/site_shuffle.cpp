@@ -1,6 +1,10 @@
 #include "site_shuffle.h"
 
 #include "rand48.h"
+#include "site_store.h"
+
+#include <algorithm>
+#include <cstdint>
 
 #include <cstddef>
 #include <utility>
@@ -30,4 +34,60 @@ void site_shuffle::Release()
   m_table.clear();
   m_table.shrink_to_fit();
   m_position = 0;
+}
+
+namespace {
+
+constexpr int kFirstRound = 64;  // sites left in plain random order at the start
+constexpr int kCurveBits = 21;
+
+uint64_t SpreadBits(uint64_t v)
+{
+  v &= 0x1fffff;
+  v = (v | v << 32) & 0x1f00000000ffffULL;
+  v = (v | v << 16) & 0x1f0000ff0000ffULL;
+  v = (v | v << 8) & 0x100f00f00f00f00fULL;
+  v = (v | v << 4) & 0x10c30c30c30c30c3ULL;
+  v = (v | v << 2) & 0x1249249249249249ULL;
+  return v;
+}
+
+}  // namespace
+
+void site_shuffle::SortRounds(const site_store& sites)
+{
+  const int count = static_cast<int>(m_table.size()) - 1;
+  if (count <= kFirstRound)
+    return;
+  double low[3], high[3];
+  for (int k = 0; k < 3; ++k) {
+    low[k] = sites.Site(0)[k];
+    high[k] = low[k];
+  }
+  for (int i = 1; i < count; ++i)
+    for (int k = 0; k < 3; ++k) {
+      low[k] = std::min(low[k], sites.Site(i)[k]);
+      high[k] = std::max(high[k], sites.Site(i)[k]);
+    }
+  const double cells = static_cast<double>((1 << kCurveBits) - 1);
+  std::vector<std::pair<uint64_t, int>> keyed;
+  int end = count;
+  while (end > kFirstRound) {
+    const int begin = std::max(kFirstRound, end / 2);
+    keyed.clear();
+    for (int j = begin; j < end; ++j) {
+      const double* site = sites.Site(m_table[j]);
+      uint64_t key = 0;
+      for (int k = 0; k < 3; ++k) {
+        const double extent = high[k] - low[k];
+        const double unit = extent > 0.0 ? (site[k] - low[k]) / extent : 0.0;
+        key |= SpreadBits(static_cast<uint64_t>(unit * cells)) << k;
+      }
+      keyed.push_back({key, m_table[j]});
+    }
+    std::sort(keyed.begin(), keyed.end());
+    for (int j = begin; j < end; ++j)
+      m_table[j] = keyed[j - begin].second;
+    end = begin;
+  }
 }
