@@ -68,7 +68,10 @@ void ProgressWindow::Draw() {
     const int quarter = m_position / 25;
     if (quarter == m_lastQuarter) return;
     m_lastQuarter = quarter;
-    std::fprintf(stderr, "%s: %s\n", m_title.c_str(), m_text.c_str());
+    if (m_text.empty())
+      std::fprintf(stderr, "%s\n", m_title.c_str());
+    else
+      std::fprintf(stderr, "%s: %s\n", m_title.c_str(), m_text.c_str());
   }
   std::fflush(stderr);
 }
