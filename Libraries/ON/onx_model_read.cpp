@@ -146,9 +146,14 @@ bool ModelReader::ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttribut
       return false;
     if (tc == ON_BinaryArchive::TCODE_OPENNURBS_CLASS)
     {
-      const int rc = m_archive.ReadObject(&object);
+      ON_Object* read = nullptr;
+      const int rc = m_archive.ReadObject(&read);
       if (rc == 0)
         return false;
+      if (object)
+        delete read;  // a record holds one object; further class chunks are ignored
+      else
+        object = read;
       if (rc == 3)
       {
         skipped = true;

@@ -162,7 +162,22 @@ bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjec
   if (curve && !ON_NurbsCurve::Cast(curve))
   {
     ON_NurbsCurve nurbs;
-    return curve->GetNurbForm(nurbs) && WriteObjectRecord(nurbs, attributes);
+    if (curve->GetNurbForm(nurbs))
+      return WriteObjectRecord(nurbs, attributes);
+    const ON_PolyCurve* poly = ON_PolyCurve::Cast(curve);
+    ON_PolyCurve segments;
+    for (int i = 0; poly && i < poly->Count(); ++i)
+    {
+      // Segments that cannot be joined into one NURBS curve stay a poly curve of NURBS segments.
+      ON_NurbsCurve* segment = new ON_NurbsCurve();
+      if (!poly->SegmentCurve(i)->GetNurbForm(*segment))
+      {
+        delete segment;
+        return false;
+      }
+      segments.Append(segment);
+    }
+    return poly && WriteObjectRecord(segments, attributes);
   }
   const ON_Surface* surface = ON_Surface::Cast(&object);
   if (surface && !ON_NurbsSurface::Cast(surface))

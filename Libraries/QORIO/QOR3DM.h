@@ -60,14 +60,22 @@ class QOR3DM {
   static ON_LineCurve ReadGetLineCurve(int index);
   static int ReadGetPolylineCurve(int index, ON_PolylineCurve& curve, ON_3dmObjectAttributes& attributes);
   static ON_PolylineCurve ReadGetPolylineCurve(int index);
+  static int ReadGetArcCurve(int index, ON_ArcCurve& curve, ON_3dmObjectAttributes& attributes);
+  static ON_ArcCurve ReadGetArcCurve(int index);
   static int ReadGetNurbsCurve(int index, ON_NurbsCurve& curve, ON_3dmObjectAttributes& attributes);
   static ON_NurbsCurve ReadGetNurbsCurve(int index);
+  static int ReadGetPolyCurve(int index, ON_PolyCurve& curve, ON_3dmObjectAttributes& attributes);
+  static ON_PolyCurve ReadGetPolyCurve(int index);
+  static int ReadGetPlaneSurface(int index, ON_PlaneSurface& surface, ON_3dmObjectAttributes& attributes);
+  static ON_PlaneSurface ReadGetPlaneSurface(int index);
   static int ReadGetNurbsSurface(int index, ON_NurbsSurface& surface, ON_3dmObjectAttributes& attributes);
   static ON_NurbsSurface ReadGetNurbsSurface(int index);
   static int ReadGetMesh(int index, ON_Mesh& mesh, ON_3dmObjectAttributes& attributes);
   static ON_Mesh ReadGetMesh(int index);
   static int ReadGetTextDot(int index, ON_TextDot& dot, ON_3dmObjectAttributes& attributes);
   static ON_TextDot ReadGetTextDot(int index);
+  static int ReadGetInstanceRef(int index, ON_InstanceRef& reference, ON_3dmObjectAttributes& attributes);
+  static ON_InstanceRef ReadGetInstanceRef(int index);
 
   // Write process.
   static int WriteStart();

@@ -74,3 +74,27 @@ int QOR3DM::ReadGetTextDot(int index, ON_TextDot& dot, ON_3dmObjectAttributes& a
 }
 
 ON_TextDot QOR3DM::ReadGetTextDot(int index) { return ReadGetTyped<ON_TextDot>(index); }
+
+int QOR3DM::ReadGetArcCurve(int index, ON_ArcCurve& curve, ON_3dmObjectAttributes& attributes) {
+  return ReadGetTyped(index, curve, attributes);
+}
+
+ON_ArcCurve QOR3DM::ReadGetArcCurve(int index) { return ReadGetTyped<ON_ArcCurve>(index); }
+
+int QOR3DM::ReadGetPolyCurve(int index, ON_PolyCurve& curve, ON_3dmObjectAttributes& attributes) {
+  return ReadGetTyped(index, curve, attributes);
+}
+
+ON_PolyCurve QOR3DM::ReadGetPolyCurve(int index) { return ReadGetTyped<ON_PolyCurve>(index); }
+
+int QOR3DM::ReadGetPlaneSurface(int index, ON_PlaneSurface& surface, ON_3dmObjectAttributes& attributes) {
+  return ReadGetTyped(index, surface, attributes);
+}
+
+ON_PlaneSurface QOR3DM::ReadGetPlaneSurface(int index) { return ReadGetTyped<ON_PlaneSurface>(index); }
+
+int QOR3DM::ReadGetInstanceRef(int index, ON_InstanceRef& reference, ON_3dmObjectAttributes& attributes) {
+  return ReadGetTyped(index, reference, attributes);
+}
+
+ON_InstanceRef QOR3DM::ReadGetInstanceRef(int index) { return ReadGetTyped<ON_InstanceRef>(index); }

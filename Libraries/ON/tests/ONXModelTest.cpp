@@ -48,7 +48,8 @@ bool CoreReads(const std::string& class_name)
 {
   static const std::set<std::string> classes = {"ON_Point",        "ON_TextDot",   "ON_Mesh",
                                                 "ON_NurbsCurve",   "ON_LineCurve", "ON_PolylineCurve",
-                                                "ON_NurbsSurface", "ON_PointCloud"};
+                                                "ON_NurbsSurface", "ON_PointCloud", "ON_ArcCurve",
+                                                "ON_PolyCurve",    "ON_PlaneSurface"};
   return classes.count(class_name) > 0;
 }
 
@@ -217,6 +218,15 @@ void MakeSmallModel(ONX_Model& model)
   cloud->AppendPoint(ON_3dPoint(1, 2, 3));
   cloud->AppendPoint(ON_3dPoint(4, 5, 6));
   AddObject(model, cloud, 1, L"cloud");
+  ON_Circle circle(ON_3dPoint(1, 2, 3), 2.5);
+  AddObject(model, new ON_ArcCurve(ON_Arc(circle, ON_Interval(0.25, 2.0))), 0, L"arc");
+  ON_PolyCurve* poly = new ON_PolyCurve();
+  poly->Append(new ON_LineCurve(ON_3dPoint(0, 0, 0), ON_3dPoint(0, 0, 2)));
+  poly->Append(new ON_ArcCurve(ON_Arc(ON_Circle(ON_3dPoint(1, 0, 2), 1.0), ON_Interval(ON_PI, 2 * ON_PI))));
+  AddObject(model, poly, 0, L"poly");
+  ON_PlaneSurface* plane = new ON_PlaneSurface(ON_Plane(ON_3dPoint(0, 0, 5), ON_3dVector(0, 0, 1)));
+  plane->m_extents[0] = ON_Interval(-1, 3);
+  AddObject(model, plane, 1, L"plane");
 }
 
 std::vector<unsigned char> Written(const ONX_Model& model, int version)
@@ -304,7 +314,7 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     ASSERT_EQ(back.m_layer_table.Count(), 2);
     EXPECT_TRUE(back.m_layer_table[1].LayerName() == L"Ground \u00e9");
     // Version 2 keeps a point cloud as one point object per point.
-    ASSERT_EQ(back.m_object_table.Count(), version == 2 ? 10 : 9);
+    ASSERT_EQ(back.m_object_table.Count(), version == 2 ? 13 : 12);
     EXPECT_EQ(ON_Point::Cast(back.m_object_table[1].m_object)->point.y, 1e6);
     EXPECT_EQ(back.m_object_table[1].m_attributes.m_layer_index, 1);
     ASSERT_NE(ON_TextDot::Cast(back.m_object_table[2].m_object), nullptr) << "version " << version;
