@@ -138,7 +138,7 @@ TEST(vtkPowerCrustFilter, SphereAndTorusGiveClosedOutwardSurfacesOfTheirGenus)
   ExpectClosedOutwardSurface(sphere, 2);
   EXPECT_NEAR(4.0 / 3.0 * M_PI, sphere.signedVolume, 0.05);
 
-  const surface_shape torus = Analyse(Reconstruct(PointsOnly(sample_shapes::Torus(120, 30, 1.0, 0.35, 4))));
+  const surface_shape torus = Analyse(Reconstruct(PointsOnly(sample_shapes::Torus(60, 15, 1.0, 0.35, 4))));
   ExpectClosedOutwardSurface(torus, 0);
   EXPECT_NEAR(2.0 * M_PI * M_PI * 0.35 * 0.35, torus.signedVolume, 0.05);
 }
