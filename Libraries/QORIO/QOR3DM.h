@@ -94,6 +94,28 @@ class QOR3DM {
   // file beside the target and renamed into place, so a failure leaves the old file intact.
   static int WriteEnd(const ON_wString& path, int version, const ON_3dmProperties* properties = nullptr);
 
+  // Conversions: whole collections between 3DM files and arrays in one call. Readers append
+  // what they take (the mesh readers excepted); writers return 0 when any step failed.
+  static int _3DMToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes);
+  static int _3DMToMesh(const ON_wString& path, ON_Mesh& mesh);
+  static int _3DMToPoints(const ON_wString& path, ON_3dPointArray& points, int skipClouds);
+  static int _3DMToLines(const ON_wString& path, ON_ClassArray<ON_Line>& lines);
+  static int _3DMToPolylines(const ON_wString& path, ON_ClassArray<ON_Polyline>& polylines);
+  static int _3DMToCurves(const ON_wString& path, ON_ClassArray<ON_NurbsCurve>& curves);
+  static int _3DMToObjects(const ON_wString& path, ON_3dPointArray& points, ON_ClassArray<ON_NurbsCurve>& curves,
+                           ON_ClassArray<ON_Mesh>& meshes);
+  static int Get3DMProperties(const ON_wString& path, ON_3dmProperties& properties);
+  static int GeometryTo3DM(const ON_Geometry& geometry, const ON_wString& path, int version);
+  static int MeshTo3DM(const ON_Mesh& mesh, const ON_wString& path, int version);
+  static int MeshTo3DM(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int version, int combine);
+  static int PointsTo3DM(const ON_3dPointArray& points, const ON_wString& path, int version, int asCloud);
+  static int LinesTo3DM(const ON_ClassArray<ON_Line>& lines, const ON_wString& path, int version);
+  static int PolylinesTo3DM(const ON_ClassArray<ON_Polyline>& polylines, const ON_wString& path, int version);
+  static int ObjectsTo3DM(const ON_3dPointArray& points, const ON_ClassArray<ON_Line>& lines,
+                          const ON_ClassArray<ON_Polyline>& polylines, const ON_ClassArray<ON_Circle>& circles,
+                          const ON_ClassArray<ON_Arc>& arcs, const ON_ClassArray<ON_NurbsCurve>& curves,
+                          const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int version);
+
   static ON_String GetObjectClassName(const ON_Object& object);
   static void DestroyModel(ONX_Model& model);
   // The "3DM Export Options" dialog: version 2, 3 or 4 from the list "2.0", "3.0", "4.0".
