@@ -23,7 +23,6 @@ void crust_builder::EmitFaces(crust_mesh& surface)
   for (int i = 0; i < m_poles.Count(); ++i) {
     const signed char label = m_poles.records[i].label;
     if (label == kUnlabelled) {
-      ++m_unlabelledPoles;
       if (m_log)
         *m_log << "pole " << i << " label " << int(label) << "\n";
       continue;

@@ -21,7 +21,6 @@ public:
 
   // Faces whose walk met a tetrahedron without a finite power vertex; such faces are not emitted.
   int OpenWalks() const { return m_openWalks; }
-  int UnlabelledPoles() const { return m_unlabelledPoles; }
 
 private:
   bool EmitFace(simplex* start, int edge, crust_mesh& surface);
@@ -33,5 +32,4 @@ private:
   std::ostream* m_log;
   std::vector<int> m_face;
   int m_openWalks = 0;
-  int m_unlabelledPoles = 0;
 };

@@ -45,14 +45,10 @@ public:
 
   bool IsInfinity(const double* vertex) const { return vertex == m_infinity; }
   int SiteIndex(const double* vertex) const;
-  int Dimension() const { return m_curDim; }
   const counters& Counters() const { return m_counters; }
 
   // Returns every record to the system; the counters are kept.
   void ReleaseStorage();
-
-  // Exposed for the tests of the reduction.
-  bool ReduceInner(basis_s* v, simplex* s, int k);
 
 private:
   // Records and reductions.
@@ -62,6 +58,7 @@ private:
   simplex* CopySimplex(const simplex* s);
   void FillDifference(basis_s* v, const double* p, const double* origin) const;
   bool ReduceVector(basis_s*& v, const double* p, simplex* s, int k);
+  bool ReduceInner(basis_s* v, simplex* s, int k);
   double ScaleFactor(basis_s* v, simplex* s, int k, int iteration);
   void ComputeBasis(simplex* s);
   void ComputeNormal(simplex* s);

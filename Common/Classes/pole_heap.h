@@ -18,7 +18,6 @@ public:
   // Recomputes the priority of `pole` at `position` from its in and out priorities.
   void UpdatePriority(int position, int pole);
   bool Holds(int position, int pole) const;
-  bool Empty() const { return m_size == 0; }
 
 private:
   struct entry

@@ -16,7 +16,6 @@ public:
   void SortRounds(const site_store& sites);
   // The next site index, or -1 when every site has been taken.
   int Next();
-  int Taken() const { return m_position; }
   void Release();
 
 private:

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <sstream>
 #include <set>
 #include <utility>
 
@@ -35,6 +36,30 @@ TEST(PowerCrustRun, SphereGivesClosedSurfaceOfGenusZero)
   const power_crust_counters& counters = power_crust_run::LastCounters();
   EXPECT_EQ(0, counters.open_walks);
   EXPECT_GT(counters.poles, 2000);
+}
+
+}  // namespace
+
+namespace {
+
+// A diagnostic stream, when attached, receives the stages' lines; detached, nothing is written.
+TEST(PowerCrustRun, DiagnosticLinesGoToAnAttachedStreamOnly)
+{
+  const std::vector<double> points = sample_shapes::EvenSphere(300, 0.5);
+  crust_mesh surface;
+  medial_result medial;
+  std::string error;
+  std::ostringstream log;
+  power_crust_run::SetLog(&log);
+  ASSERT_TRUE(power_crust_run::Reconstruct(points.data(), 300, 0.6, surface, medial, error)) << error;
+  power_crust_run::SetLog(nullptr);
+  const std::string text = log.str();
+  EXPECT_NE(std::string::npos, text.find("done; num_sites=308\n"));
+  EXPECT_NE(std::string::npos, text.find("num_poles=" + std::to_string(power_crust_run::LastCounters().poles)));
+  EXPECT_NE(std::string::npos, text.find("bad poles="));
+  const size_t written = text.size();
+  ASSERT_TRUE(power_crust_run::Reconstruct(points.data(), 300, 0.6, surface, medial, error));
+  EXPECT_EQ(written, log.str().size());
 }
 
 }  // namespace
