@@ -3,16 +3,22 @@
 
 #include "opennurbs.h"
 
-#include <set>
+#include <cstring>
+#include <unordered_set>
 
 namespace
 {
 // The toolkit version these files claim; readers expect the tables of 4.2 for it.
 constexpr unsigned int kOpenNURBSVersion = 200210150u;
 
-struct UuidLess
+struct UuidHash
 {
-  bool operator()(const ON_UUID& a, const ON_UUID& b) const { return ON_UuidCompare(a, b) < 0; }
+  size_t operator()(const ON_UUID& id) const
+  {
+    unsigned long long halves[2];
+    std::memcpy(halves, &id, sizeof(halves));
+    return static_cast<size_t>(halves[0] * 0x9E3779B97F4A7C15ull ^ halves[1]);
+  }
 };
 
 class ModelWriter
@@ -46,7 +52,7 @@ private:
   const ONX_Model& m_model;
   ON_BinaryArchive& m_archive;
   int m_version;
-  std::set<ON_UUID, UuidLess> m_used_ids;
+  std::unordered_set<ON_UUID, UuidHash> m_used_ids;
 };
 
 bool ModelWriter::BeginTable(unsigned int typecode) { return m_archive.BeginWrite3dmChunk(typecode, 0); }
