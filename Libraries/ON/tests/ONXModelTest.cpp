@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstring>
 #include <dirent.h>
 #include <set>
 #include <string>
@@ -389,4 +390,71 @@ TEST(ONXModel, WritingVersion4GivesVersion3AndPolishFixesIndices)
   ASSERT_EQ(back.m_layer_table.Count(), 1);  // a default layer for objects without one
   EXPECT_EQ(back.m_object_table[0].m_attributes.m_layer_index, 0);
   EXPECT_NE(back.m_object_table[0].m_attributes.m_uuid, back.m_object_table[1].m_attributes.m_uuid);
+}
+
+namespace
+{
+// A class chunk whose data claims huge counts after the version byte.
+std::vector<unsigned char> HostileClassChunk(const char* class_id, int major, int minor, int leading_ints)
+{
+  ON_BinaryArchive writer(ON_BinaryArchive::Mode::write3dm);
+  writer.SetArchive3dmVersion(3);
+  writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_OPENNURBS_CLASS, 0);
+  writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_OPENNURBS_CLASS_UUID, 0);
+  writer.WriteUuid(ON_UuidFromString(class_id));
+  writer.EndWrite3dmChunk();
+  writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_OPENNURBS_CLASS_DATA, 0);
+  writer.Write3dmChunkVersion(major, minor);
+  for (int i = 0; i < leading_ints; ++i)
+    writer.WriteInt(0x7FFFFFF0);
+  const double zeros[32] = {};
+  writer.WriteDouble(32, zeros);
+  writer.EndWrite3dmChunk();
+  writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_OPENNURBS_CLASS_END, 0);
+  writer.EndWrite3dmChunk();
+  writer.EndWrite3dmChunk();
+  return writer.Buffer();
+}
+}  // namespace
+
+TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
+{
+  struct Case
+  {
+    const char* class_id;
+    int major, minor, leading_ints;
+  };
+  const Case cases[] = {
+      {"4ED7D4E4-E947-11D3-BFE5-0010830122F0", 3, 2, 2},  // mesh vertex and face counts
+      {"4ED7D4E4-E947-11D3-BFE5-0010830122F0", 1, 0, 2},
+      {"2488F347-F8FA-11D3-BFEC-0010830122F0", 1, 1, 1},  // point cloud point count
+      {"4ED7D4E6-E947-11D3-BFE5-0010830122F0", 1, 0, 1},  // polyline point count
+      {"4ED7D4E0-E947-11D3-BFE5-0010830122F0", 1, 0, 1},  // poly curve segment count
+  };
+  for (const Case& c : cases)
+  {
+    const std::vector<unsigned char> bytes = HostileClassChunk(c.class_id, c.major, c.minor, c.leading_ints);
+    ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
+    reader.SetBuffer(bytes.data(), bytes.size());
+    reader.SetArchive3dmVersion(3);
+    ON_Object* object = nullptr;
+    EXPECT_EQ(reader.ReadObject(&object), 3) << c.class_id;  // skipped, the stream stays in step
+    EXPECT_EQ(object, nullptr);
+    EXPECT_TRUE(reader.AtEnd());
+  }
+  // NURBS curves and surfaces: sizes that do not fit the chunk.
+  ON_BinaryArchive writer(ON_BinaryArchive::Mode::write3dm);
+  writer.SetArchive3dmVersion(3);
+  ON_NurbsCurve big;
+  ASSERT_TRUE(big.Create(3, false, 4, 4));
+  ASSERT_TRUE(writer.WriteObject(big));
+  std::vector<unsigned char> bytes = writer.Buffer();
+  const int huge = 0x40000000;
+  std::memcpy(bytes.data() + 36 + 8 + 1 + 12, &huge, 4);  // the CV count after dim, rational, order
+  ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
+  reader.SetBuffer(bytes.data(), bytes.size());
+  reader.SetArchive3dmVersion(3);
+  ON_Object* object = nullptr;
+  EXPECT_EQ(reader.ReadObject(&object), 3);
+  EXPECT_EQ(object, nullptr);
 }
