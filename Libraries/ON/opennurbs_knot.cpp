@@ -10,6 +10,10 @@ int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int
     return 0;
   if (!(t < knot[last]))
     return cv_count - order;
+  // On evenly spaced knots the span follows from t directly; the search below checks nothing then.
+  const int guess = first + static_cast<int>((t - knot[first]) / (knot[last] - knot[first]) * (last - first));
+  if (guess >= first && guess < last && knot[guess] < t && t < knot[guess + 1])
+    return guess - first;
   int lo = first, hi = last;  // knot[lo] < t < knot[hi]
   while (hi - lo > 1)
   {

@@ -123,6 +123,7 @@ bool RationalQuotient(const double* h, int der_count, double* e)
 }
 
 const int kSpanSamples = 4;
+const size_t kSpanStarts = 4;
 
 struct SpanCandidate
 {
@@ -445,25 +446,37 @@ bool ON_NurbsSurface::GetClosestPoint(const ON_3dPoint& P, double* s, double* t,
                          std::min(td.Max(), m_knot[1][span.j + m_order[1] - 1]));
     if (!ss.IsIncreasing() || !ts.IsIncreasing())
       continue;
-    // Start from the nearest of a few samples: a curved span can hold more than one local minimum.
-    double u0 = ss.Mid(), v0 = ts.Mid(), nearest = -1.0;
+    // A curved span can hold more than one local minimum: search from every sample that is
+    // nearer than its neighbours, nearest first, a few at most.
+    double samples[kSpanSamples + 1][kSpanSamples + 1];
+    for (int a = 0; a <= kSpanSamples; a++)
+      for (int b = 0; b <= kSpanSamples; b++)
+        samples[a][b] = PointAt(ss.ParameterAt(a / double(kSpanSamples)), ts.ParameterAt(b / double(kSpanSamples)))
+                            .DistanceToSquared(P);
+    std::vector<std::pair<double, std::pair<int, int>>> starts;
     for (int a = 0; a <= kSpanSamples; a++)
       for (int b = 0; b <= kSpanSamples; b++)
       {
-        const double su = ss.ParameterAt(a / double(kSpanSamples)), sv = ts.ParameterAt(b / double(kSpanSamples));
-        const double d = PointAt(su, sv).DistanceToSquared(P);
-        if (nearest < 0.0 || d < nearest)
-          nearest = d, u0 = su, v0 = sv;
+        const double d = samples[a][b];
+        const bool lowest = (a == 0 || d <= samples[a - 1][b]) && (a == kSpanSamples || d <= samples[a + 1][b]) &&
+                            (b == 0 || d <= samples[a][b - 1]) && (b == kSpanSamples || d <= samples[a][b + 1]);
+        if (lowest)
+          starts.push_back({d, {a, b}});
       }
-    double u, v;
-    if (!GetLocalClosestPoint(P, u0, v0, &u, &v, &ss, &ts))
-      continue;
-    const double d = PointAt(u, v).DistanceToSquared(P);
-    if (best < 0.0 || d < best)
+    std::sort(starts.begin(), starts.end());
+    for (size_t n = 0; n < starts.size() && n < kSpanStarts; n++)
     {
-      best = d;
-      *s = u;
-      *t = v;
+      double u, v;
+      if (!GetLocalClosestPoint(P, ss.ParameterAt(starts[n].second.first / double(kSpanSamples)),
+                                ts.ParameterAt(starts[n].second.second / double(kSpanSamples)), &u, &v, &ss, &ts))
+        continue;
+      const double d = PointAt(u, v).DistanceToSquared(P);
+      if (best < 0.0 || d < best)
+      {
+        best = d;
+        *s = u;
+        *t = v;
+      }
     }
   }
   if (best < 0.0)

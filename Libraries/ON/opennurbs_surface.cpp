@@ -32,8 +32,9 @@ bool Blocked(double u, double gradient, const ON_Interval& domain)
 // Newton step of 1/2 |S - P|^2 over the free parameters; falls back to Gauss-Newton when the
 // Hessian is not positive definite.
 bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool free_t, double& step_s,
-                double& step_t)
+                double& step_t, bool& full_newton)
 {
+  full_newton = true;
   const ON_3dVector r = x.point - P;
   const double gs = x.ds * r, gt = x.dt * r;
   double a = x.ds * x.ds + x.dss * r, b = x.ds * x.dt + x.dst * r, c = x.dt * x.dt + x.dtt * r;
@@ -44,6 +45,7 @@ bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool 
   double det = a * c - b * b;
   if (!(a > 0.0 && det > 0.0))
   {
+    full_newton = false;
     a = free_s ? x.ds * x.ds : 1.0;
     c = free_t ? x.dt * x.dt : 1.0;
     b = (free_s && free_t) ? x.ds * x.dt : 0.0;
@@ -55,6 +57,36 @@ bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool 
   step_s = -(c * rs - b * rt) / det;
   step_t = -(a * rt - b * rs) / det;
   return std::isfinite(step_s) && std::isfinite(step_t);
+}
+
+// u inside the domain; within round-off of an end, exactly that end (so that it can block).
+double Snap(double u, const ON_Interval& domain)
+{
+  const double tolerance = 1.0e-12 * (1.0 + std::fabs(domain.Min()) + std::fabs(domain.Max()));
+  if (u <= domain.Min() + tolerance)
+    return domain.Min();
+  if (u >= domain.Max() - tolerance)
+    return domain.Max();
+  return u;
+}
+
+// Tries x + step, halving it until the distance drops; x moves to the first better point.
+bool SearchAlong(const ON_Surface& surface, const ON_3dPoint& P, const ON_Interval& sd, const ON_Interval& td,
+                 double s_tol, double t_tol, int* hint, double step_s, double step_t, DistanceSample& x)
+{
+  for (int halving = 0; halving < 40; halving++, step_s *= 0.5, step_t *= 0.5)
+  {
+    if (std::fabs(step_s) <= s_tol && std::fabs(step_t) <= t_tol)
+      return false;
+    DistanceSample candidate;
+    if (Sample(surface, P, Snap(x.s + step_s, sd), Snap(x.t + step_t, td), hint, candidate) &&
+        candidate.distance_squared < x.distance_squared && (candidate.s != x.s || candidate.t != x.t))
+    {
+      x = candidate;
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -144,31 +176,23 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
     const ON_3dVector r = x.point - P;
     const bool free_s = !Blocked(x.s, x.ds * r, sd), free_t = !Blocked(x.t, x.dt * r, td);
     double step_s = 0.0, step_t = 0.0;
-    if ((!free_s && !free_t) || !NewtonStep(x, P, free_s, free_t, step_s, step_t))
+    bool full_newton = false;
+    if ((!free_s && !free_t) || !NewtonStep(x, P, free_s, free_t, step_s, step_t, full_newton))
       break;
     // A full Newton step this small leaves an error of about its square: done after taking it.
-    const bool final_step = std::fabs(step_s) <= converged_s && std::fabs(step_t) <= converged_t;
+    const bool final_step = full_newton && std::fabs(step_s) <= converged_s && std::fabs(step_t) <= converged_t;
     if (final_step)
     {
-      x.s = std::clamp(x.s + step_s, sd.Min(), sd.Max());
-      x.t = std::clamp(x.t + step_t, td.Min(), td.Max());
+      x.s = Snap(x.s + step_s, sd);
+      x.t = Snap(x.t + step_t, td);
       break;
     }
-    bool improved = false;
-    for (int halving = 0; halving < 12 && !improved; halving++, step_s *= 0.5, step_t *= 0.5)
-    {
-      if (std::fabs(step_s) <= s_tol && std::fabs(step_t) <= t_tol)
-        break;
-      DistanceSample candidate;
-      if (Sample(*this, P, std::clamp(x.s + step_s, sd.Min(), sd.Max()),
-                 std::clamp(x.t + step_t, td.Min(), td.Max()), hint, candidate) &&
-          candidate.distance_squared < x.distance_squared)
-      {
-        const bool moved = candidate.s != x.s || candidate.t != x.t;
-        x = candidate;
-        improved = moved;
-      }
-    }
+    // Newton (projected onto the domain) first; where it does not descend, steepest descent.
+    const double gs = free_s ? x.ds * r : 0.0, gt = free_t ? x.dt * r : 0.0;
+    const double scale = std::sqrt(step_s * step_s + step_t * step_t) / std::sqrt(gs * gs + gt * gt);
+    bool improved = SearchAlong(*this, P, sd, td, s_tol, t_tol, hint, step_s, step_t, x);
+    if (!improved && std::isfinite(scale) && scale > 0.0)
+      improved = SearchAlong(*this, P, sd, td, s_tol, t_tol, hint, -gs * scale, -gt * scale, x);
     if (!improved)
       break;
   }

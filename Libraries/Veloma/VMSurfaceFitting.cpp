@@ -1,6 +1,7 @@
 #include "VMSurface.h"
 
 #include "VMStepProgress.h"
+#include "VMSurfaceProjector.h"
 
 #include <cmath>
 
@@ -13,19 +14,18 @@ bool SurfaceFitsMatrix(const ON_NurbsSurface& surface, const ON_3dPointArray& ma
 }
 
 // Each grid point moved along the normal at its closest surface point. The grid point is the
-// control vertex (k mod columns, k div columns): its Greville parameters start a search that ends
-// at the true closest point of the smoothed net.
+// control vertex (k mod columns, k div columns): its Greville parameters start the search.
 bool OffsetPoints(const ON_3dPointArray& matrix, int columns, const ON_NurbsSurface& surface, double distance,
                   ON_3dPointArray& moved, int showProgress)
 {
+  const VMSurfaceProjector projector(surface);
   VMStepProgress progress("Offsetting surface", matrix.Count(), showProgress);
   for (int k = 0; k < matrix.Count(); k++)
   {
     progress.Item(k);
     const int i = k % columns, j = k / columns;
     double s = 0.0, t = 0.0;
-    if (!surface.GetLocalClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), &s,
-                                      &t))
+    if (!projector.ClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), s, t))
     {
       VMSurface::SetError("Closest surface point not found");
       return false;

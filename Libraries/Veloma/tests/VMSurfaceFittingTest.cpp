@@ -101,6 +101,38 @@ TEST_F(VMSurfaceFitting, OffsetUsesTheTrueClosestSurfacePoint)
   }
 }
 
+TEST_F(VMSurfaceFitting, OffsetFindsTheClosestPointAcrossBorderDips)
+{
+  // Sparse survey points leave border grid points at the floor height: the border curve dips
+  // there, and the nearest surface point of such a grid point can lie several spans away.
+  std::mt19937 random(4);
+  std::uniform_real_distribution<double> along(0.0, 120.0), noise(-0.5, 0.5);
+  ON_3dPointArray points;
+  for (int i = 0; i < 6000; i++)
+  {
+    const double x = along(random), y = along(random);
+    points.Append(ON_3dPoint(x, y, 40.0 * std::sin(x / 23.0) * std::cos(y / 31.0) + noise(random)));
+  }
+  const int rows = 100, columns = 100;
+  ON_3dPointArray matrix;
+  ASSERT_EQ(VMSurface::CreatePointMatrix(points, rows, columns, matrix, 1, 0), 1);
+  const ON_3dPointArray before(matrix);
+  ON_NurbsSurface surface;
+  ASSERT_EQ(VMSurface::CreateSurfaceFromPointMatrix(surface, matrix, rows, columns, 0), 1);
+  const ON_NurbsSurface fitted(surface);
+  ASSERT_EQ(VMSurface::Offset(matrix, rows, columns, surface, 1.0, 0), 1);
+  for (int k = 0; k < matrix.Count(); k++)
+  {
+    const int r = k / columns, c = k % columns;
+    if (r != 0 && r != rows - 1 && c != 0 && c != columns - 1)
+      continue;
+    double s, t;
+    ASSERT_TRUE(fitted.GetClosestPoint(before[k], &s, &t));
+    const ON_3dPoint expected = before[k] + fitted.NormalAt(s, t);
+    EXPECT_LT(matrix[k].DistanceTo(expected), 1e-6) << "border grid point " << k;
+  }
+}
+
 TEST_F(VMSurfaceFitting, OffsetNeedsAFittedSurface)
 {
   ON_3dPointArray matrix = FlatGrid(2, 4, 0.0);
