@@ -57,7 +57,7 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
     ON_3dmObjectAttributes attributes = record.m_attributes;
     const int layer = attributes.m_layer_index;
     attributes.m_layer_index = layer >= 0 && layer < static_cast<int>(layerMap.size()) ? layerMap[layer] : 0;
-    m_attributes[object->Geometry()] = attributes;
+    object->SetAttributes(attributes);
     ++added;
   }
   message = "Imported " + Count(added, "object") + " from " + path;
@@ -77,8 +77,7 @@ void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhino
     ONX_Model_Object& record = model.m_object_table.AppendNew();
     record.m_object = object->Geometry();  // the document keeps ownership
     record.m_bDeleteObject = false;
-    const auto kept = m_attributes.find(object->Geometry());
-    if (kept != m_attributes.end()) record.m_attributes = kept->second;
+    record.m_attributes = object->Attributes();
   }
 }
 

@@ -3,7 +3,6 @@
 #include "CRhinoDoc.h"
 #include "opennurbs.h"
 
-#include <map>
 #include <string>
 #include <vector>
 
@@ -40,5 +39,4 @@ class DocumentFile {
   ON_3dmProperties m_properties;
   ON_3dmSettings m_settings;
   ON_ClassArray<ON_Layer> m_layers;
-  std::map<const ON_Geometry*, ON_3dmObjectAttributes> m_attributes;
 };
