@@ -134,13 +134,16 @@ void BM_ConcaveSphere(benchmark::State& state)
 }
 BENCHMARK(BM_ConcaveSphere)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
+// The hole's outer poles lie near the axis with nearly equal balls, and each of their slab-like
+// power cells meets a whole ring of inner cells: the crust has about 90 faces per point and takes
+// 18 to 31 KB of memory per point, so a million torus points are out of reach of this machine.
 void BM_ConcaveTorus(benchmark::State& state)
 {
   const ON_3dPointArray points = TorusPoints(static_cast<int>(state.range(0)));
   for (auto _ : state)
     Report(state, RunIsolated(points, 1), points.Count());
 }
-BENCHMARK(BM_ConcaveTorus)->Arg(10000)->Arg(30000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ConcaveTorus)->Arg(10000)->Arg(30000)->Arg(100000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 // qconvex on the same points, read from a file in qhull's format, triangulated facets written out.
 double QconvexSeconds(const ON_3dPointArray& points)
