@@ -1,9 +1,4 @@
-#include "DynamicLibrary.h"
-#include "HeadlessPresenter.h"
-#include "ProgressWindow.h"
-#include "ScriptPresenter.h"
-#include "TempFolder.h"
-#include "rhinoSdk.h"
+#include "PlugInCommandTest.h"
 
 #include <gtest/gtest.h>
 
@@ -14,76 +9,15 @@
 
 namespace {
 
-const wchar_t* const kSection = L"Plug-Ins\\5D1E0C42-7B93-4A6F-9E28-03B7C6A14F95\\Settings";
-
-Platform::DynamicLibrary& DrapeModule()
-{
-  static Platform::DynamicLibrary module;
-  if (!module.IsLoaded())
-  {
-    EXPECT_TRUE(module.Load(NUBILO_PLUGIN)) << module.Error();
-  }
-  return module;
-}
-
-class DrapeCommandTest : public ::testing::Test
+class DrapeCommandTest : public PlugInCommandTest
 {
 protected:
-  void SetUp() override
-  {
-    DrapeModule();
-    Platform::ProgressWindow::SetQuiet(true);
-    Platform::Presenter::Install(&m_presenter);
-    RhinoApp().SetPrintSink([this](const std::string& text) { m_printed += text; });
-    RhinoApp().SetApplicationName(L"Rhinoceros 4.0");
-    RhinoApp().SetRhinoRegistryKey(L"Software\\Rhinoceros\\4.0");
-    RhinoApp().ActiveDoc()->DeleteAll();
-    RhinoApp().CommandStream().Clear();
-    m_profile = Platform::TempFolder::Path() + "/nubilo-drape-test-" + std::to_string(::getpid()) + ".ini";
-    std::remove(m_profile.c_str());
-    RhinoApp().ProfileContext().SetFile(m_profile);
-  }
-  void TearDown() override
-  {
-    RhinoApp().SetPrintSink(nullptr);
-    Platform::Presenter::Install(nullptr);
-    Platform::ProgressWindow::SetQuiet(false);
-    RhinoApp().CommandStream().Clear();
-    RhinoApp().ProfileContext().SetFile("");
-    std::remove(m_profile.c_str());
-  }
-
-  CRhinoCommand::result Run(const std::string& line)
-  {
-    std::vector<std::string> tokens;
-    std::string error;
-    CRhinoCommandStream::Tokenize(line, tokens, error);
-    CRhinoCommandStream& stream = RhinoApp().CommandStream();
-    stream.Append(tokens);
-    std::string token;
-    CRhinoCommand::result result = CRhinoCommand::nothing;
-    while (stream.Next("Command", token))
-    {
-      result = RhinoApp().ExecuteCommand(token);
-      if (result != CRhinoCommand::success)
-        break;
-    }
-    return result;
-  }
-
   // A 5 x 3 patch of points in the XY plane at heights that vary with x.
   void AddSurveyPoints()
   {
     for (int x = 0; x < 5; x++)
       for (int y = 0; y < 3; y++)
         RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(x * 2.0, y, x * 0.5));
-  }
-
-  int Saved(const wchar_t* entry)
-  {
-    int value = -1;
-    RhinoApp().ProfileContext().LoadProfileInt(kSection, entry, &value);
-    return value;
   }
 
   std::vector<ON_3dPoint> AddedPoints(int from)
@@ -96,9 +30,6 @@ protected:
     return points;
   }
 
-  Platform::ScriptPresenter m_presenter{RhinoApp().CommandStream()};
-  std::string m_printed;
-  std::string m_profile;
 };
 
 }  // namespace
@@ -124,7 +55,7 @@ TEST_F(DrapeCommandTest, DefaultsToTopAndNurbsSurfaceAndSavesTheOptionsUsed)
 TEST_F(DrapeCommandTest, CancellingTheSelectionKeepsTheSavedOptions)
 {
   AddSurveyPoints();
-  RhinoApp().ProfileContext().SaveProfileInt(kSection, L"NBDrapeSurface - Surface Type", 3);
+  RhinoApp().ProfileContext().SaveProfileInt(kSettingsSection, L"NBDrapeSurface - Surface Type", 3);
   EXPECT_EQ(Run("NBDrapeSurface DrapeDirection=Left SurfaceType=Points Cancel"), CRhinoCommand::cancel);
   EXPECT_EQ(m_printed, "Failure [Command cancelled]\n");
   EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), -1);

@@ -1,8 +1,4 @@
-#include "DynamicLibrary.h"
-#include "ProgressWindow.h"
-#include "ScriptPresenter.h"
-#include "TempFolder.h"
-#include "rhinoSdk.h"
+#include "PlugInCommandTest.h"
 
 #include <gtest/gtest.h>
 
@@ -14,64 +10,11 @@
 
 namespace {
 
-const wchar_t* const kSection = L"Plug-Ins\\5D1E0C42-7B93-4A6F-9E28-03B7C6A14F95\\Settings";
 const wchar_t* const kTypeEntry = L"NBWrapMesh - Nubilo Type";
 
-Platform::DynamicLibrary& WrapModule()
-{
-  static Platform::DynamicLibrary module;
-  if (!module.IsLoaded())
-  {
-    EXPECT_TRUE(module.Load(NUBILO_PLUGIN)) << module.Error();
-  }
-  return module;
-}
-
-class WrapCommandTest : public ::testing::Test
+class WrapCommandTest : public PlugInCommandTest
 {
 protected:
-  void SetUp() override
-  {
-    WrapModule();
-    Platform::ProgressWindow::SetQuiet(true);
-    Platform::Presenter::Install(&m_presenter);
-    RhinoApp().SetPrintSink([this](const std::string& text) { m_printed += text; });
-    RhinoApp().SetApplicationName(L"Rhinoceros 4.0");
-    RhinoApp().SetRhinoRegistryKey(L"Software\\Rhinoceros\\4.0");
-    RhinoApp().ActiveDoc()->DeleteAll();
-    RhinoApp().CommandStream().Clear();
-    m_profile = Platform::TempFolder::Path() + "/nubilo-wrap-test-" + std::to_string(::getpid()) + ".ini";
-    std::remove(m_profile.c_str());
-    RhinoApp().ProfileContext().SetFile(m_profile);
-  }
-  void TearDown() override
-  {
-    RhinoApp().SetPrintSink(nullptr);
-    Platform::Presenter::Install(nullptr);
-    Platform::ProgressWindow::SetQuiet(false);
-    RhinoApp().CommandStream().Clear();
-    RhinoApp().ProfileContext().SetFile("");
-    std::remove(m_profile.c_str());
-  }
-
-  CRhinoCommand::result Run(const std::string& line)
-  {
-    std::vector<std::string> tokens;
-    std::string error;
-    CRhinoCommandStream::Tokenize(line, tokens, error);
-    CRhinoCommandStream& stream = RhinoApp().CommandStream();
-    stream.Append(tokens);
-    std::string token;
-    CRhinoCommand::result result = CRhinoCommand::nothing;
-    while (stream.Next("Command", token))
-    {
-      result = RhinoApp().ExecuteCommand(token);
-      if (result != CRhinoCommand::success)
-        break;
-    }
-    return result;
-  }
-
   // Points spread evenly over a sphere.
   void AddSpherePoints(int count)
   {
@@ -83,21 +26,13 @@ protected:
     }
   }
 
-  int Saved()
-  {
-    int value = -1;
-    RhinoApp().ProfileContext().LoadProfileInt(kSection, kTypeEntry, &value);
-    return value;
-  }
+  int Saved() { return PlugInCommandTest::Saved(kTypeEntry); }
 
   const ON_Mesh* LastMesh()
   {
     return ON_Mesh::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry());
   }
 
-  Platform::ScriptPresenter m_presenter{RhinoApp().CommandStream()};
-  std::string m_printed;
-  std::string m_profile;
 };
 
 }  // namespace

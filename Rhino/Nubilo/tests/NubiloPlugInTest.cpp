@@ -1,81 +1,22 @@
-#include "DynamicLibrary.h"
-#include "HeadlessPresenter.h"
-#include "ScriptPresenter.h"
 #include "NubiloResource.h"
+#include "PlugInCommandTest.h"
 #include "Shell.h"
-#include "TempFolder.h"
 #include "Uuid.h"
-#include "rhinoSdk.h"
-
-#include <gtest/gtest.h>
 
 #include <fstream>
 #include <regex>
 
 namespace {
 
-// The module stays loaded for the whole test program, as in the host.
-Platform::DynamicLibrary& Module() {
-  static Platform::DynamicLibrary module;
-  if (!module.IsLoaded()) {
-    EXPECT_TRUE(module.Load(NUBILO_PLUGIN)) << module.Error();
-  }
-  return module;
-}
-
-// Answers forms from the command stream, as the host does for scripts, and keeps the messages.
-class ScriptedPresenter : public Platform::ScriptPresenter {
- public:
-  ScriptedPresenter() : ScriptPresenter(RhinoApp().CommandStream()) {}
-  void ShowMessage(const std::string& text, const std::string& caption,
-                   Platform::MessageIcon icon) override {
-    m_messages.ShowMessage(text, caption, icon);
-  }
-  const std::vector<Platform::HeadlessPresenter::Message>& Messages() const {
-    return m_messages.Messages();
-  }
-  void Clear() { m_messages.Clear(); }
-
- private:
-  Platform::HeadlessPresenter m_messages;
-};
-
-class NubiloPlugInTest : public ::testing::Test {
+class NubiloPlugInTest : public PlugInCommandTest {
  protected:
   void SetUp() override {
-    Module();
+    PlugInCommandTest::SetUp();
     m_plugin = CRhinoPlugIn::LastConstructed();
     ASSERT_NE(m_plugin, nullptr);
     const std::string module = NUBILO_PLUGIN;
     m_plugin->SetPlugInFolder(ON_wString(module.substr(0, module.find_last_of('/')).c_str()));
-    Platform::Presenter::Install(&m_presenter);
-    RhinoApp().SetPrintSink([this](const std::string& text) { m_printed += text; });
-    RhinoApp().SetApplicationName(L"Rhinoceros 4.0");
-    RhinoApp().SetRhinoRegistryKey(L"Software\\Rhinoceros\\4.0");
     RhinoApp().SetMenuBarAvailable(true);
-    RhinoApp().ActiveDoc()->DeleteAll();
-    RhinoApp().CommandStream().Clear();
-  }
-  void TearDown() override {
-    RhinoApp().SetPrintSink(nullptr);
-    Platform::Presenter::Install(nullptr);
-    RhinoApp().CommandStream().Clear();
-  }
-
-  // Runs a command line as the host does; returns the last command's result.
-  CRhinoCommand::result Run(const std::string& line) {
-    std::vector<std::string> tokens;
-    std::string error;
-    CRhinoCommandStream::Tokenize(line, tokens, error);
-    CRhinoCommandStream& stream = RhinoApp().CommandStream();
-    stream.Append(tokens);
-    std::string token;
-    CRhinoCommand::result result = CRhinoCommand::nothing;
-    while (stream.Next("Command", token)) {
-      result = RhinoApp().ExecuteCommand(token);
-      if (result != CRhinoCommand::success) break;
-    }
-    return result;
   }
 
   int MenuPosition() const {
@@ -86,8 +27,6 @@ class NubiloPlugInTest : public ::testing::Test {
   }
 
   CRhinoPlugIn* m_plugin = nullptr;
-  ScriptedPresenter m_presenter;
-  std::string m_printed;
 };
 
 struct PointFile {
@@ -103,8 +42,8 @@ struct PointFile {
 
 TEST_F(NubiloPlugInTest, ExportsAndIdentity) {
   using IntFunction = int (*)();
-  auto version = reinterpret_cast<IntFunction>(Module().Symbol("RhinoPlugInSdkVersion"));
-  auto release = reinterpret_cast<IntFunction>(Module().Symbol("RhinoPlugInSdkServiceRelease"));
+  auto version = reinterpret_cast<IntFunction>(PlugInModule().Symbol("RhinoPlugInSdkVersion"));
+  auto release = reinterpret_cast<IntFunction>(PlugInModule().Symbol("RhinoPlugInSdkServiceRelease"));
   ASSERT_TRUE(version && release);
   EXPECT_EQ(version(), 200612060);
   EXPECT_EQ(release(), 200802224);
@@ -112,7 +51,7 @@ TEST_F(NubiloPlugInTest, ExportsAndIdentity) {
                            "RhinoPlugInDeveloperCountry", "RhinoPlugInDeveloperPhone",
                            "RhinoPlugInDeveloperFax", "RhinoPlugInDeveloperEmail",
                            "RhinoPlugInDeveloperWebsite", "RhinoPlugInUpdateURL"})
-    EXPECT_NE(Module().Symbol(name), nullptr) << name;
+    EXPECT_NE(PlugInModule().Symbol(name), nullptr) << name;
   ON_wString id;
   ON_UuidToString(m_plugin->PlugInID(), id);
   EXPECT_EQ(id.CompareNoCase(L"5D1E0C42-7B93-4A6F-9E28-03B7C6A14F95"), 0) << ON_String(id).Array();
