@@ -1,48 +1,18 @@
-#include <gtest/gtest.h>
-
+#include "ProgramTest.h"
 #include "opennurbs.h"
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 // Runs the nubilo program with a 3DM document in a scratch folder.
-class DocumentFileProgramTest : public ::testing::Test {
+class DocumentFileProgramTest : public ProgramTest {
  protected:
   void SetUp() override {
-    std::string folder = "/tmp/nubilo-3dm-XXXXXX";
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    m_folder = folder;
-    std::ofstream(Path("pts.xyz")) << "1 2 3\n4 5 6\n7 8 9.5\n";
-  }
-  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
-
-  std::string Path(const std::string& name) const { return m_folder + "/" + name; }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
+    ProgramTest::SetUp();
+    Write("pts.xyz", "1 2 3\n4 5 6\n7 8 9.5\n");
   }
   int Run(const std::string& options, const std::string& commands) {
-    m_output.clear();
-    const std::string command = "cd '" + m_folder + "' && " + NUBILO_PROGRAM + " --quiet --profile profile.ini " +
-                                options + " -c '" + commands + "' 2>&1 </dev/null";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return Nubilo(options + " -c " + Quote(commands));
   }
-  bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
 
   // A version 3 site with a red layer holding one point.
   void WriteSite(const std::string& name) {
@@ -57,9 +27,6 @@ class DocumentFileProgramTest : public ::testing::Test {
     record.m_attributes.m_layer_index = 1;
     ASSERT_TRUE(model.Write(Path(name).c_str(), 3));
   }
-
-  std::string m_folder;
-  std::string m_output;
 };
 
 }  // namespace

@@ -1,50 +1,11 @@
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "ProgramTest.h"
 
 namespace {
 
 // Runs the nubilo program in a scratch folder and the reference tools on what it wrote.
-class MeshFilesProgramTest : public ::testing::Test {
+class MeshFilesProgramTest : public ProgramTest {
  protected:
-  void SetUp() override {
-    std::string folder = "/tmp/nubilo-meshes-XXXXXX";
-    ASSERT_NE(mkdtemp(folder.data()), nullptr);
-    m_folder = folder;
-  }
-  void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
-
-  std::string Path(const std::string& name) const { return m_folder + "/" + name; }
-  void Write(const std::string& name, const std::string& content) const {
-    std::ofstream(Path(name), std::ios::binary) << content;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-  // Exit status; the output goes to m_output.
-  int Shell(const std::string& command) {
-    m_output.clear();
-    std::FILE* pipe = popen(("cd '" + m_folder + "' && " + command + " 2>&1 </dev/null").c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  int Run(const std::string& commands) {
-    return Shell(std::string(NUBILO_PROGRAM) + " --quiet --profile profile.ini -c '" + commands + "'");
-  }
-  bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
+  int Run(const std::string& commands) { return Nubilo("-c " + Quote(commands)); }
   long NumberAfter(const std::string& label) const {
     const size_t at = m_output.find(label);
     return at == std::string::npos ? -1 : std::strtol(m_output.c_str() + at + label.size(), nullptr, 10);
@@ -52,9 +13,6 @@ class MeshFilesProgramTest : public ::testing::Test {
   static bool HasTools() {
     return std::system("command -v admesh >/dev/null 2>&1 && command -v assimp >/dev/null 2>&1") == 0;
   }
-
-  std::string m_folder;
-  std::string m_output;
 };
 
 const char kTwoTriangles[] =

@@ -1,60 +1,17 @@
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <sys/wait.h>
-#include <unistd.h>
+#include "ProgramTest.h"
 
 namespace {
 
-std::string Quote(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
-// Runs the nubilo program in a scratch folder with its own profile; returns the exit status and
-// what it printed (standard output and error together).
-class NubiloProgramTest : public ::testing::Test {
+// The nubilo program with a small point file in its scratch folder.
+class NubiloProgramTest : public ProgramTest {
  protected:
   void SetUp() override {
-    char folder[] = "/tmp/nubilo-host-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    m_folder = folder;
+    ProgramTest::SetUp();
     Write("pts.txt", "1 2 3\n4,5,6\n\n7;8;9\r\n");
   }
-  void TearDown() override { std::system(("rm -rf " + Quote(m_folder)).c_str()); }
-
-  std::string Path(const std::string& name) const { return m_folder + "/" + name; }
-  void Write(const std::string& name, const std::string& content) const {
-    std::ofstream(Path(name), std::ios::binary) << content;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-  }
-
   int Run(const std::string& arguments, const std::string& input = "") {
-    const std::string command = "cd " + Quote(m_folder) + " && printf %s " + Quote(input) +
-                                " | " + NUBILO_PROGRAM + " --quiet --profile profile.ini " +
-                                arguments + " 2>&1";
-    m_output.clear();
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return -1;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
-    const int status = pclose(pipe);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return Nubilo(arguments, input);
   }
-  bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
-
-  std::string m_folder;
-  std::string m_output;
 };
 
 }  // namespace
