@@ -134,7 +134,7 @@ int QOR3DM::WriteEnd(const ON_wString& path, int version, const ON_3dmProperties
     QORSafeFile file;
     const std::vector<unsigned char>& bytes = archive.Buffer();
     ok = file.Open(static_cast<const char*>(ON_String(path))) &&
-         std::fwrite(bytes.data(), 1, bytes.size(), file.Stream()) == bytes.size() && file.Commit();
+         file.Write(bytes.data(), bytes.size()) && file.Commit();
   }
   if (!ok) SetError(L"Unable to write to 3DM file");
   return ok ? 1 : 0;

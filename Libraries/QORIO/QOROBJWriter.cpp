@@ -48,15 +48,6 @@ void AppendLine(std::string& out, const char* keyword, double a, double b, doubl
   out += '\n';
 }
 
-bool WriteOut(QORSafeFile& file, std::string& out)
-{
-  const bool ok = std::fwrite(out.data(), 1, out.size(), file.Stream()) == out.size();
-  if (!ok)
-    file.Fail();
-  out.clear();
-  return ok;
-}
-
 // One colour, or white when the mesh has none or several.
 ON_Color MaterialColor(const ON_Mesh& mesh)
 {
@@ -143,7 +134,7 @@ int QOROBJ::WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& 
       {
         AppendLine(out, "v", mesh.m_V[vi].x, mesh.m_V[vi].y, mesh.m_V[vi].z);
         if (out.size() >= kFlushSize)
-          ok = WriteOut(file, out);
+          ok = file.Flush(out);
       }
     }
     long long offset = 1;
@@ -169,11 +160,11 @@ int QOROBJ::WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& 
         }
         out += '\n';
         if (out.size() >= kFlushSize)
-          ok = WriteOut(file, out);
+          ok = file.Flush(out);
       }
       offset += mesh.VertexCount();
     }
-    if (!ok || !WriteOut(file, out) || !file.Commit())
+    if (!ok || !file.Flush(out) || !file.Commit())
     {
       SetError(L"Unable to write to OBJ file");
       return 0;
@@ -215,7 +206,7 @@ int QOROBJ::WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Colo
       AppendFixed(out, alpha);
       out += "\nNs 0\n";
     }
-    if (!WriteOut(file, out) || !file.Commit())
+    if (!file.Flush(out) || !file.Commit())
     {
       SetError(L"Unable to write to MTL file");
       return 0;

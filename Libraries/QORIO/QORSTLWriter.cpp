@@ -37,15 +37,6 @@ void AppendFixedTriple(std::string& out, const char* prefix, const ON_3dVector& 
   out += '\n';
 }
 
-bool WriteOut(QORSafeFile& file, std::string& out)
-{
-  const bool ok = std::fwrite(out.data(), 1, out.size(), file.Stream()) == out.size();
-  if (!ok)
-    file.Fail();
-  out.clear();
-  return ok;
-}
-
 // Any face with a fourth corner (only valid quads are split; the others are written as their
 // first three corners either way).
 bool HasQuads(const ON_Mesh& mesh)
@@ -148,11 +139,11 @@ int QORSTL::WriteMesh(const ON_Mesh& mesh, const ON_wString& path, int binary)
     WriteFace(out, ON_3dPoint(source->m_V[face.vi[0]]), ON_3dPoint(source->m_V[face.vi[1]]),
               ON_3dPoint(source->m_V[face.vi[2]]), binary);
     if (out.size() >= kFlushSize)
-      ok = WriteOut(file, out);
+      ok = file.Flush(out);
   }
   if (!binary)
     out += "endsolid\n";
-  if (!ok || !WriteOut(file, out) || !file.Commit())
+  if (!ok || !file.Flush(out) || !file.Commit())
   {
     SetError(L"Unable to write to STL file");
     return 0;

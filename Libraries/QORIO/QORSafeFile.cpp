@@ -41,6 +41,17 @@ bool QORSafeFile::Open(const std::string& path) {
   return true;
 }
 
+bool QORSafeFile::Write(const void* data, size_t size) {
+  if (!m_stream || std::fwrite(data, 1, size, m_stream) != size) m_failed = true;
+  return !m_failed;
+}
+
+bool QORSafeFile::Flush(std::string& text) {
+  const bool ok = Write(text.data(), text.size());
+  text.clear();
+  return ok;
+}
+
 bool QORSafeFile::Commit() {
   if (!m_stream) return false;
   bool ok = !m_failed && std::fflush(m_stream) == 0 && !std::ferror(m_stream);

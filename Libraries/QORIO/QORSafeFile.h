@@ -16,6 +16,10 @@ class QORSafeFile {
   // or the target is a folder.
   bool Open(const std::string& path);
   std::FILE* Stream() const { return m_stream; }
+  // Writes the bytes; false, with the file marked as failed, when they could not all be written.
+  bool Write(const void* data, size_t size);
+  // Writes the text and empties it, for writers that fill a buffer piece by piece.
+  bool Flush(std::string& text);
   // Marks the file as failed, for writers that test their own writes.
   void Fail() { m_failed = true; }
   // Flushes and closes the temporary file and renames it onto the target; false (and the

@@ -90,7 +90,7 @@ bool DocumentFile::Write(const std::vector<const CRhinoObject*>& objects, const 
   if (ok) {
     QORSafeFile file;
     const std::vector<unsigned char>& bytes = archive.Buffer();
-    ok = file.Open(path) && std::fwrite(bytes.data(), 1, bytes.size(), file.Stream()) == bytes.size() &&
+    ok = file.Open(path) && file.Write(bytes.data(), bytes.size()) &&
          file.Commit();
   }
   if (!ok) {
