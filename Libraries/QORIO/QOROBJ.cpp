@@ -67,7 +67,8 @@ void QOROBJ::SetError(const ON_wString& text)
   s_error = text;
 }
 
-int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleArray<int>& numbers)
+int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore,
+                             ON_SimpleArray<int>& numbers)
 {
   numbers.Empty();
   size_t pos = 0;
@@ -76,7 +77,11 @@ int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleAr
        word = QORTextScan::NextWord(line, pos))
   {
     int number = 0;
-    if (!QORTextScan::LeadingInteger(word, number) || number < 1 || number > vertexCount)
+    if (!QORTextScan::LeadingInteger(word, number))
+      return 0;
+    if (number < 0)
+      number += verticesBefore + 1;
+    if (number < 1 || number > vertexCount)
       return 0;
     numbers.Append(number);
   }
@@ -113,9 +118,12 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
     lines.Rewind();
     ON_SimpleArray<int> n;
     std::string_view line;
+    int vertices_before = 0;
     while (lines.Next(line))
     {
-      if (!StartsWith(line, 'f') || !GetVertexNumbers(line, vertex_count, n))
+      if (StartsWith(line, 'v'))
+        vertices_before++;
+      if (!StartsWith(line, 'f') || !GetVertexNumbers(line, vertex_count, vertices_before, n))
         continue;
       if (n.Count() == 4)
       {
@@ -201,10 +209,13 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
     std::vector<int> named_on_line(groups.size(), -1); // a name given twice on a line counts once
     int group_line = 0;
     ON_SimpleArray<int> n;
+    int vertices_before = 0;
     lines.Rewind();
     while (lines.Next(line))
     {
-      if (StartsWith(line, 'g'))
+      if (StartsWith(line, 'v'))
+        vertices_before++;
+      else if (StartsWith(line, 'g'))
       {
         GetLineGroupNames(line, line_names);
         current.clear();
@@ -217,7 +228,7 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
           named_on_line[group] = group_line;
         }
       }
-      else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertex_count, n))
+      else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertex_count, vertices_before, n))
       {
         if (current.empty())
           AddFace(groups.back(), points, n);

@@ -31,8 +31,10 @@ public:
 
 protected:
   // Every vertex number (1-based) of a face line; 0 when there are fewer than three or one of
-  // them is not a vertex of the file.
-  static int GetVertexNumbers(std::string_view line, int vertexCount, ON_SimpleArray<int>& numbers);
+  // them is not a vertex of the file. A negative number counts back from the last vertex defined
+  // before the line (-1 is that vertex), as every other OBJ reader reads it.
+  static int GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore,
+                              ON_SimpleArray<int>& numbers);
   // The names of a "g " line, in order.
   static void GetLineGroupNames(std::string_view line, std::vector<std::string_view>& names);
 

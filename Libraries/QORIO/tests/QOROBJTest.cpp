@@ -35,7 +35,8 @@ TEST_F(QOROBJTest, FaceLines)
       {"f 1//4 2//4 3//4 4//4", {{0, 1, 2, 3}}},
       {"f 1 2 3 4 5", {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}}}, // a fan from the first corner
       {"f\t1 2 3", {}},                                     // "f" not followed by a space
-      {"f -3 -2 -1", {}},
+      {"f -3 -2 -1", {{0, 1, 2}}},                         // relative (unused vertices go)
+      {"f -6 -2 -1", {}},                                   // before the first vertex
       {"f 0 1 2", {}},
       {"f 1 2 6", {}},
       {"f 1 2", {}},
@@ -56,6 +57,25 @@ TEST_F(QOROBJTest, FaceLines)
       EXPECT_TRUE(QOROBJ::GetError() == L"Mesh has invalid geometry") << c.line;
     }
   }
+}
+
+TEST_F(QOROBJTest, RelativeReferencesCountBackFromTheirLine)
+{
+  // -1 is the last vertex defined before the face line; a vertex after it does not count.
+  Write("r.obj", std::string(kPentagon) + "f -5 2 -1\nv 5 5 0\nf -1 -2 -3\n");
+  ON_Mesh mesh;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("r.obj"), mesh), 1);
+  ASSERT_EQ(mesh.FaceCount(), 2);
+  auto corner = [&](int face, int k) { return ON_3dPoint(mesh.m_V[mesh.m_F[face].vi[k]]); };
+  EXPECT_EQ(corner(0, 0), ON_3dPoint(0, 0, 0));
+  EXPECT_EQ(corner(0, 1), ON_3dPoint(2, 0, 0));
+  EXPECT_EQ(corner(0, 2), ON_3dPoint(-1, 1, 0));
+  EXPECT_EQ(corner(1, 0), ON_3dPoint(5, 5, 0));
+  EXPECT_EQ(corner(1, 2), ON_3dPoint(1, 3, 0));
+  ON_ClassArray<ON_Mesh> groups;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("r.obj"), groups), 1);
+  ASSERT_EQ(groups.Count(), 1);
+  EXPECT_EQ(groups[0].FaceCount(), 2);
 }
 
 TEST_F(QOROBJTest, SingleMeshSharesVerticesAndDropsUnusedOnes)
@@ -196,7 +216,7 @@ TEST_F(QOROBJTest, RoundTripAndOtherTools)
 }
 
 // Polygons as a reader that keeps them whole counts them, and the faces they give here: one per
-// triangle or quad, a fan of triangles for larger ones; relative (negative) references are skipped.
+// triangle or quad, a fan of triangles for larger ones.
 void CountPolygons(const std::string& text, long& polygons, long& faces)
 {
   polygons = faces = 0;
@@ -220,8 +240,7 @@ void CountPolygons(const std::string& text, long& polygons, long& faces)
       blank = b;
     }
     polygons++;
-    if (line.find(" -") == std::string::npos)
-      faces += corners == 4 ? 1 : corners - 2;
+    faces += corners == 4 ? 1 : corners - 2;
   }
 }
 
