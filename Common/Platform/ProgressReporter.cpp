@@ -27,7 +27,7 @@ void ProgressReporter::SetStatus(const std::string& status) {
 }
 
 void ProgressReporter::StartProgress() {
-  m_window.Open(m_title, m_parent);
+  m_window.Open(m_title);
   SetStatus(m_status);
   SetCurrent(m_min);
 }

@@ -20,10 +20,9 @@ ProgressWindow::~ProgressWindow() { Close(); }
 void ProgressWindow::SetQuiet(bool quiet) { g_quiet = quiet; }
 bool ProgressWindow::Quiet() { return g_quiet; }
 
-void ProgressWindow::Open(const std::string& title, HWND* owner) {
+void ProgressWindow::Open(const std::string& title) {
   m_open = true;
   m_title = title;
-  m_owner = owner;
   m_lastQuarter = -1;
   Draw();
 }

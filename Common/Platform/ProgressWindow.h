@@ -1,7 +1,5 @@
 #pragma once
 
-#include "WindowHandle.h"
-
 #include <string>
 
 namespace Platform {
@@ -16,7 +14,7 @@ class ProgressWindow {
   ProgressWindow(const ProgressWindow&) = delete;
   ProgressWindow& operator=(const ProgressWindow&) = delete;
 
-  void Open(const std::string& title, HWND* owner);
+  void Open(const std::string& title);
   void SetTitle(const std::string& title);
   void SetText(const std::string& text);
   void SetPosition(int position);
@@ -26,7 +24,6 @@ class ProgressWindow {
   const std::string& Title() const { return m_title; }
   const std::string& Text() const { return m_text; }
   int Position() const { return m_position; }
-  HWND* Owner() const { return m_owner; }
 
   static void SetQuiet(bool quiet);
   static bool Quiet();
@@ -39,7 +36,6 @@ class ProgressWindow {
   std::string m_text;
   int m_position = 0;
   int m_lastQuarter = -1;
-  HWND* m_owner = nullptr;
 };
 
 }  // namespace Platform

@@ -25,10 +25,6 @@ std::string DocumentExporter::Extension(const std::string& path) {
   return extension;
 }
 
-std::vector<std::string> DocumentExporter::Extensions() {
-  return {".txt", ".xyz", ".csv", ".stl", ".obj", ".3dm"};
-}
-
 bool DocumentExporter::Export(const std::vector<const CRhinoObject*>& objects,
                               const std::string& path, std::string& message) {
   const std::string extension = Extension(path);

@@ -13,8 +13,6 @@ class DocumentExporter {
   // True with a report line in `message`; false with the reason in `message`.
   static bool Export(const std::vector<const CRhinoObject*>& objects, const std::string& path,
                      std::string& message);
-  // The extensions Export understands, lower case with the dot.
-  static std::vector<std::string> Extensions();
   // The extension of a path, lower case with the dot ("" when it has none).
   static std::string Extension(const std::string& path);
 

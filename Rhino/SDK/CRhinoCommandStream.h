@@ -26,7 +26,6 @@ class CRhinoCommandStream : public Platform::TokenSource {
 
   // Interactive input: the reader is asked for a line whenever the stream is empty.
   void SetLineReader(LineReader reader) { m_reader = std::move(reader); }
-  bool IsInteractive() const { return static_cast<bool>(m_reader); }
 
   bool Next(const std::string& prompt, std::string& token) override;
   void Unget(const std::string& token) override { m_tokens.push_front(token); }
