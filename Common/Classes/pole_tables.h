@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <utility>
 #include <vector>
 
 struct simplex;
@@ -31,7 +30,6 @@ struct neighbour_link
 struct pole_record
 {
   int first_neighbour = -1;
-  int neighbour_count = 0;
   int first_opposite = -1;
   signed char label = kUnlabelled;
   double in_priority = 0.0;
@@ -62,18 +60,6 @@ struct pole_tables
   {
     neighbours.push_back({edge, kappa, facet, to, records[from].first_neighbour});
     records[from].first_neighbour = static_cast<int>(neighbours.size()) - 1;
-    ++records[from].neighbour_count;
-  }
-
-  // Links come in pairs, so the shorter of the two lists answers.
-  bool HasNeighbour(int from, int to) const
-  {
-    if (records[to].neighbour_count < records[from].neighbour_count)
-      std::swap(from, to);
-    for (int l = records[from].first_neighbour; l >= 0; l = neighbours[l].next)
-      if (neighbours[l].pole == to)
-        return true;
-    return false;
   }
 
   void Release() { *this = pole_tables(); }

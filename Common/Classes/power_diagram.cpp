@@ -3,6 +3,7 @@
 #include "edge_table.h"
 #include "exact_predicates.h"
 #include "hull_engine.h"
+#include "hull_failure.h"
 #include "pole_tables.h"
 #include "simplex.h"
 
@@ -62,8 +63,6 @@ void power_diagram::LinkEdge(simplex* s, int edge)
   const double* qSite = s->neigh[kEdgeTable[edge].end1].vert;
   const int p = m_hull.SiteIndex(pSite);
   const int q = m_hull.SiteIndex(qSite);
-  if (m_poles.HasNeighbour(p, q))
-    return;
   const ball a = BallOf(pSite, m_scale);
   const ball b = BallOf(qSite, m_scale);
   double distance2 = 0.0;
@@ -73,6 +72,35 @@ void power_diagram::LinkEdge(simplex* s, int edge)
   m_poles.AddNeighbour(q, p, edge, kappa, s);
   m_poles.AddNeighbour(p, q, edge, kappa, s);
   s->edge_status[edge] = 3;
+  MarkRing(s, edge);
+}
+
+// Every other tetrahedron around the edge learns that the pair is linked, so that no list has to
+// be searched for it. The ring of a closed triangulation always leads back to the start.
+void power_diagram::MarkRing(simplex* start, int edge)
+{
+  const edge_row& row = kEdgeTable[edge];
+  const double* r = start->neigh[row.end0].vert;
+  const double* s = start->neigh[row.end1].vert;
+  const double* y = start->neigh[row.fourth].vert;
+  for (simplex* next = start->neigh[row.third].simp; next != start;) {
+    int rAt = -1, sAt = -1, yAt = -1;
+    for (int i = 0; i < 4; ++i) {
+      const double* v = next->neigh[i].vert;
+      if (v == r)
+        rAt = i;
+      else if (v == s)
+        sAt = i;
+      else if (v == y)
+        yAt = i;
+    }
+    if (rAt < 0 || sAt < 0 || yAt < 0)
+      throw hull_failure{"broken adjacency around an edge of the power diagram"};
+    next->edge_status[EdgeOfPositions(rAt, sAt)] = 2;
+    simplex* after = next->neigh[yAt].simp;
+    y = next->neigh[6 - rAt - sAt - yAt].vert;
+    next = after;
+  }
 }
 
 void power_diagram::SetPowerVertex(simplex* s)

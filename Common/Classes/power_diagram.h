@@ -18,6 +18,7 @@ public:
 
 private:
   void LinkEdge(simplex* s, int edge);
+  void MarkRing(simplex* start, int edge);
   void SetPowerVertex(simplex* s);
 
   hull_engine& m_hull;
