@@ -46,7 +46,7 @@ bool crust_builder::EmitFace(simplex* start, int edge, crust_mesh& surface)
   const bool rOuter = m_poles.records[m_hull.SiteIndex(r)].label == kOuter;
 
   start->edge_status[edge] = 1;
-  std::vector<simplex*> ring{start};
+  m_ring.assign(1, start);
   simplex* next = start->neigh[row.third].simp;
   while (next != start) {
     if (next->status != 1 && next->status != 3) {
@@ -54,7 +54,7 @@ bool crust_builder::EmitFace(simplex* start, int edge, crust_mesh& surface)
         *m_log << "inf reg face\n";
       return false;
     }
-    ring.push_back(next);
+    m_ring.push_back(next);
     int rAt = -1, sAt = -1, yAt = -1;
     for (int i = 0; i < 4; ++i) {
       const double* v = next->neigh[i].vert;
@@ -77,7 +77,7 @@ bool crust_builder::EmitFace(simplex* start, int edge, crust_mesh& surface)
     return false;
 
   m_face.clear();
-  for (simplex* cell : ring)
+  for (simplex* cell : m_ring)
     EmitVertex(cell, surface);
   // The walk turns about the axis r -> s from the third towards the fourth vertex of the first cell,
   // and the polygon's vertices turn the same way, so its normal n points along s - r exactly when

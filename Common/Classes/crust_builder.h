@@ -31,5 +31,6 @@ private:
   pole_tables& m_poles;
   std::ostream* m_log;
   std::vector<int> m_face;
+  std::vector<simplex*> m_ring;
   int m_openWalks = 0;
 };
