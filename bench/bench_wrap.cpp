@@ -143,7 +143,7 @@ void BM_ConcaveTorus(benchmark::State& state)
   for (auto _ : state)
     Report(state, RunIsolated(points, 1), points.Count());
 }
-BENCHMARK(BM_ConcaveTorus)->Arg(10000)->Arg(30000)->Arg(100000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ConcaveTorus)->Arg(10000)->Arg(30000)->Arg(100000)->Arg(1000000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 // qconvex on the same points, read from a file in qhull's format, triangulated facets written out.
 double QconvexSeconds(const ON_3dPointArray& points)

@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 
 namespace {
 
@@ -129,6 +130,7 @@ void run_context::FindPoles(int sampleCount, double sampleDensity)
   Shuffle();
   simplex* root = hull.Build(sites, order, true);
   counters.delaunay = hull.Counters();
+  poles.vertices.reserve(counters.delaunay.simplices);
   pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log);
   finder.Run(root, sampleCount);
   counters.bad_poles = finder.BadPoles();
@@ -155,6 +157,9 @@ void run_context::BuildPowerDiagram()
   Shuffle();
   powerRoot = hull.Build(sites, order, false);
   counters.power = hull.Counters();
+  // A triangulation of the sphere with V vertices and T tetrahedra has V + T edges, two links each.
+  poles.vertices.reserve(counters.power.simplices);
+  poles.neighbours.reserve(2 * (counters.power.simplices + poles.Count()));
   power_diagram diagram(hull, power_crust_run::kScaleFactor, poles, log);
   hull.VisitFacets(powerRoot, [&diagram](simplex* s) { diagram.Visit(s); });
   counters.slivers = diagram.Slivers();
@@ -184,22 +189,35 @@ bool power_crust_run::Reconstruct(const double* points, int count, double sample
   context.Reset();
   surface = crust_mesh();
   medial = medial_result();
+  error.clear();
   context.counters.samples = count;
-  bool closed = false;
+  bool emitted = false;
   try {
     context.ReadSamples(points, count);
     context.AddCorners();
     context.FindPoles(count, sampleDensity);
     context.BuildPowerDiagram();
     context.EmitCrust(surface, medial);
-    closed = context.counters.open_walks == 0 && crust_check::IsClosedAndOriented(surface);
-    error = closed ? std::string() : std::string("the crust is not a closed surface");
+    emitted = true;
   } catch (const hull_failure& failure) {
     error = failure.message;
+  } catch (const std::bad_alloc&) {
+    error = "out of memory";
   }
   context.counters.faces = surface.PolygonCount();
   context.counters.medial_triangles = medial.triangles.PolygonCount();
   context.ReleaseStorage();
+  // Checked once the hull's storage is gone, so that the check does not add to the peak.
+  bool closed = false;
+  if (emitted) {
+    try {
+      closed = context.counters.open_walks == 0 && crust_check::IsClosedAndOriented(surface);
+      if (!closed)
+        error = "the crust is not a closed surface";
+    } catch (const std::bad_alloc&) {
+      error = "out of memory";
+    }
+  }
   if (!closed) {
     surface = crust_mesh();
     medial = medial_result();
