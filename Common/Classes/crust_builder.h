@@ -1,36 +1,38 @@
 #pragma once
 
 #include "crust_mesh.h"
+#include "power_cell.h"
 
 #include <ostream>
 #include <vector>
 
-class hull_engine;
+class site_store;
 struct pole_tables;
-struct simplex;
 
 // Emits the faces of the power diagram that separate inner from outer poles, each oriented from the
 // inner towards the outer pole, and the triangles of the regular triangulation joining inner poles.
 class crust_builder
 {
 public:
-  crust_builder(hull_engine& hull, pole_tables& poles, std::ostream* log);
+  crust_builder(std::vector<power_cell>& cells, const site_store& sites, pole_tables& poles, std::ostream* log);
 
   void EmitFaces(crust_mesh& surface);
-  void VisitMedial(simplex* s, crust_mesh& medial);
+  // Visits every cell in order.
+  void EmitMedialTriangles(crust_mesh& medial);
 
   // Faces whose walk met a tetrahedron without a finite power vertex; such faces are not emitted.
   int OpenWalks() const { return m_openWalks; }
 
 private:
-  bool EmitFace(simplex* start, int edge, crust_mesh& surface);
-  void EmitVertex(simplex* s, crust_mesh& surface);
-  int PoleOf(const simplex* s, int position) const;
+  bool EmitFace(int start, int edge, crust_mesh& surface);
+  void EmitVertex(power_cell& cell, crust_mesh& surface);
+  void VisitMedial(power_cell& cell, crust_mesh& medial);
 
-  hull_engine& m_hull;
+  std::vector<power_cell>& m_cells;
+  const site_store& m_sites;
   pole_tables& m_poles;
   std::ostream* m_log;
   std::vector<int> m_face;
-  std::vector<simplex*> m_ring;
+  std::vector<int> m_ring;
   int m_openWalks = 0;
 };

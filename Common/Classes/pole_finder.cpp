@@ -44,6 +44,7 @@ void pole_finder::Run(simplex* root, int sampleCount)
   m_second.assign(siteCount, nullptr);
   m_lfs.assign(siteCount, 0.0);
   m_poles.records.reserve(static_cast<size_t>(2) * siteCount);
+  m_vertices.reserve(m_hull.Counters().simplices);
   Log("Computing Voronoi vertices and 1st poles....\n");
   m_hull.VisitFacets(root, [this](simplex* s) { VisitFirstPoles(s); });
   Log("\n\n\ncomputing 2nd poles....\n");
@@ -83,7 +84,7 @@ void pole_finder::Run(simplex* root, int sampleCount)
 
 const double* pole_finder::Vertex(const simplex* s) const
 {
-  return m_poles.vertices[s->vertex_slot - 1].data();
+  return m_vertices[s->vertex_slot - 1].data();
 }
 
 void pole_finder::SetCircumcentre(simplex* s)
@@ -112,8 +113,8 @@ void pole_finder::SetCircumcentre(simplex* s)
   std::array<double, 3> centre;
   for (int k = 0; k < 3; ++k)
     centre[k] = p[0][k] + (lu * vw[k] + lv * wu[k] + lw * uv[k]) / (2.0 * det);
-  m_poles.vertices.push_back(centre);
-  s->vertex_slot = static_cast<int>(m_poles.vertices.size());
+  m_vertices.push_back(centre);
+  s->vertex_slot = static_cast<int>(m_vertices.size());
   s->status = 1;
 }
 

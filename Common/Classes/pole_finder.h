@@ -1,14 +1,15 @@
 #pragma once
 
+#include "simplex.h"
+
+#include <array>
 #include <ostream>
 #include <vector>
 
 class hull_engine;
+class site_store;
 struct input_box;
 struct pole_tables;
-#include "simplex.h"
-
-class site_store;
 
 // Pass 1 of the reconstruction: Voronoi vertices of the Delaunay tetrahedra, two poles per sample,
 // their weights and the opposite links between a sample's poles.
@@ -38,6 +39,7 @@ private:
   double m_density;
   pole_tables& m_poles;
   std::ostream* m_log;
+  std::vector<std::array<double, 3>> m_vertices;  // Voronoi vertices, by simplex vertex_slot - 1
   std::vector<simplex*> m_first;
   std::vector<simplex*> m_second;
   std::vector<double> m_lfs;

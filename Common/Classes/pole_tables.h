@@ -1,9 +1,6 @@
 #pragma once
 
-#include <array>
 #include <vector>
-
-struct simplex;
 
 // Pole labels.
 constexpr signed char kUnlabelled = 0;
@@ -12,29 +9,29 @@ constexpr signed char kInner = 2;
 
 struct opposite_link
 {
+  double cosine;  // of the angle at the sample between its two poles
   int pole;
-  double cosine;
   int next;
 };
 
 struct neighbour_link
 {
-  int edge;       // edge-table number of the pole pair in `facet`
-  double kappa;   // cosine of the intersection angle of the two balls
-  simplex* facet;
+  double kappa;  // cosine of the intersection angle of the two balls
+  int cell;      // the power cell (tetrahedron) where the pair was recorded
   int pole;
   int next;
+  signed char edge;  // edge-table number of the pole pair in `cell`
 };
 
 // Adjacency record of one pole.
 struct pole_record
 {
-  int first_neighbour = -1;
-  int first_opposite = -1;
-  signed char label = kUnlabelled;
   double in_priority = 0.0;
   double out_priority = 0.0;
+  int first_neighbour = -1;
+  int first_opposite = -1;
   int heap_position = 0;
+  signed char label = kUnlabelled;
 };
 
 // The poles of a reconstruction and their links, shared by the pole, labelling and crust stages.
@@ -46,19 +43,18 @@ struct pole_tables
   std::vector<pole_record> records;
   std::vector<opposite_link> opposites;
   std::vector<neighbour_link> neighbours;
-  std::vector<std::array<double, 3>> vertices;  // Voronoi or power vertices, by simplex vertex_slot - 1
 
   int Count() const { return static_cast<int>(records.size()); }
 
   void AddOpposite(int from, int to, double cosine)
   {
-    opposites.push_back({to, cosine, records[from].first_opposite});
+    opposites.push_back({cosine, to, records[from].first_opposite});
     records[from].first_opposite = static_cast<int>(opposites.size()) - 1;
   }
 
-  void AddNeighbour(int from, int to, int edge, double kappa, simplex* facet)
+  void AddNeighbour(int from, int to, int edge, double kappa, int cell)
   {
-    neighbours.push_back({edge, kappa, facet, to, records[from].first_neighbour});
+    neighbours.push_back({kappa, cell, to, records[from].first_neighbour, static_cast<signed char>(edge)});
     records[from].first_neighbour = static_cast<int>(neighbours.size()) - 1;
   }
 

@@ -8,6 +8,7 @@
 #include "pole_finder.h"
 #include "pole_labeler.h"
 #include "pole_tables.h"
+#include "power_cell.h"
 #include "power_diagram.h"
 #include "rand48.h"
 #include "site_shuffle.h"
@@ -15,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <malloc.h>
 #include <new>
 
 namespace {
@@ -32,7 +34,7 @@ struct run_context
   pole_tables poles;
   power_crust_counters counters;
   std::ostream* log = nullptr;
-  simplex* powerRoot = nullptr;
+  std::vector<power_cell> cells;  // the regular triangulation of pass 2
 
   void Reset()
   {
@@ -49,11 +51,19 @@ struct run_context
 
   void ReleaseStorage()
   {
-    hull.ReleaseStorage();
+    ReleaseHull();
     sites.Release();
     order.Release();
     poles.Release();
-    powerRoot = nullptr;
+    std::vector<power_cell>().swap(cells);
+  }
+
+  // Hands the hull's record blocks back to the system, so that the stages after a pass can use
+  // the room.
+  void ReleaseHull()
+  {
+    hull.ReleaseStorage();
+    malloc_trim(0);
   }
 
   void Log(const char* text) const
@@ -130,14 +140,12 @@ void run_context::FindPoles(int sampleCount, double sampleDensity)
   Shuffle();
   simplex* root = hull.Build(sites, order, true);
   counters.delaunay = hull.Counters();
-  poles.vertices.reserve(counters.delaunay.simplices);
   pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log);
   finder.Run(root, sampleCount);
   counters.bad_poles = finder.BadPoles();
   counters.poles = poles.Count();
-  hull.ReleaseStorage();
+  ReleaseHull();
   sites.Release();
-  poles.vertices.clear();
 }
 
 void run_context::BuildPowerDiagram()
@@ -155,13 +163,14 @@ void run_context::BuildPowerDiagram()
   if (log)
     *log << "dim=4\n" << std::flush;
   Shuffle();
-  powerRoot = hull.Build(sites, order, false);
+  simplex* root = hull.Build(sites, order, false);
   counters.power = hull.Counters();
+  power_diagram::CopyCells(hull, root, cells);
+  ReleaseHull();
   // A triangulation of the sphere with V vertices and T tetrahedra has V + T edges, two links each.
-  poles.vertices.reserve(counters.power.simplices);
-  poles.neighbours.reserve(2 * (counters.power.simplices + poles.Count()));
-  power_diagram diagram(hull, power_crust_run::kScaleFactor, poles, log);
-  hull.VisitFacets(powerRoot, [&diagram](simplex* s) { diagram.Visit(s); });
+  poles.neighbours.reserve(2 * (cells.size() + poles.Count()));
+  power_diagram diagram(cells, sites, power_crust_run::kScaleFactor, poles, log);
+  diagram.Run();
   counters.slivers = diagram.Slivers();
   pole_labeler labeler(poles, log);
   labeler.Run(box, power_crust_run::kScaleFactor);
@@ -170,13 +179,12 @@ void run_context::BuildPowerDiagram()
 
 void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
 {
-  crust_builder builder(hull, poles, log);
+  crust_builder builder(cells, sites, poles, log);
   builder.EmitFaces(surface);
   counters.open_walks = builder.OpenWalks();
   Log("\n\n computing the medial axis ....\n");
-  crust_mesh& triangles = medial.triangles;
-  hull.VisitFacets(powerRoot, [&builder, &triangles](simplex* s) { builder.VisitMedial(s, triangles); });
-  triangles.points.assign(poles.points.begin(), poles.points.end());
+  builder.EmitMedialTriangles(medial.triangles);
+  medial.triangles.points.assign(poles.points.begin(), poles.points.end());
   medial.weights = poles.weights;
 }
 

@@ -6,6 +6,7 @@
 #include "hull_failure.h"
 #include "pole_tables.h"
 #include "simplex.h"
+#include "site_store.h"
 
 #include <cmath>
 
@@ -38,83 +39,102 @@ void Cross(const double* u, const double* v, double* out)
 
 }  // namespace
 
-power_diagram::power_diagram(hull_engine& hull, double scale, pole_tables& poles, std::ostream* log)
-    : m_hull(hull), m_scale(scale), m_poles(poles), m_log(log)
+power_diagram::power_diagram(std::vector<power_cell>& cells, const site_store& sites, double scale,
+                             pole_tables& poles, std::ostream* log)
+    : m_cells(cells), m_sites(sites), m_scale(scale), m_poles(poles), m_log(log)
 {
 }
 
-void power_diagram::Visit(simplex* s)
+void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells)
 {
-  for (int i = 0; i < 4; ++i) {
-    if (m_hull.IsInfinity(s->neigh[i].vert)) {
-      s->status = 0;
-      return;
+  cells.clear();
+  // The output-id field is free until the crust is emitted: it numbers the facets meanwhile.
+  int count = 0;
+  hull.VisitFacets(root, [&count](simplex* s) { s->pole_index = count++; });
+  cells.resize(count);
+  int index = 0;
+  hull.VisitFacets(root, [&hull, &cells, &index](simplex* s) {
+    power_cell& cell = cells[index++];
+    for (int i = 0; i < 4; ++i) {
+      const double* vertex = s->neigh[i].vert;
+      const int pole = vertex ? hull.SiteIndex(vertex) : power_cell::kInfinity;
+      if (pole < power_cell::kInfinity)
+        throw hull_failure{"adjacency failure!"};
+      cell.pole[i] = pole;
+      cell.neighbour[i] = s->neigh[i].simp ? s->neigh[i].simp->pole_index : -1;
     }
+  });
+}
+
+void power_diagram::Run()
+{
+  for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell)
+    Visit(cell);
+}
+
+void power_diagram::Visit(int index)
+{
+  power_cell& cell = m_cells[index];
+  if (cell.IsInfinite()) {
+    cell.status = 0;
+    return;
   }
   for (int e = 0; e < 6; ++e)
-    if (s->edge_status[e] == 0)
-      LinkEdge(s, e);
-  SetPowerVertex(s);
+    if (cell.edge_status[e] == 0)
+      LinkEdge(index, e);
+  SetPowerVertex(cell);
 }
 
-void power_diagram::LinkEdge(simplex* s, int edge)
+void power_diagram::LinkEdge(int index, int edge)
 {
-  const double* pSite = s->neigh[kEdgeTable[edge].end0].vert;
-  const double* qSite = s->neigh[kEdgeTable[edge].end1].vert;
-  const int p = m_hull.SiteIndex(pSite);
-  const int q = m_hull.SiteIndex(qSite);
-  const ball a = BallOf(pSite, m_scale);
-  const ball b = BallOf(qSite, m_scale);
+  power_cell& cell = m_cells[index];
+  const int p = cell.pole[kEdgeTable[edge].end0];
+  const int q = cell.pole[kEdgeTable[edge].end1];
+  const ball a = BallOf(m_sites.Site(p), m_scale);
+  const ball b = BallOf(m_sites.Site(q), m_scale);
   double distance2 = 0.0;
   for (int k = 0; k < 3; ++k)
     distance2 += (a.centre[k] - b.centre[k]) * (a.centre[k] - b.centre[k]);
   const double kappa = (a.radius2 + b.radius2 - distance2) / (2.0 * std::sqrt(a.radius2) * std::sqrt(b.radius2));
-  m_poles.AddNeighbour(q, p, edge, kappa, s);
-  m_poles.AddNeighbour(p, q, edge, kappa, s);
-  s->edge_status[edge] = 3;
-  MarkRing(s, edge);
+  m_poles.AddNeighbour(q, p, edge, kappa, index);
+  m_poles.AddNeighbour(p, q, edge, kappa, index);
+  cell.edge_status[edge] = 3;
+  MarkRing(index, edge);
 }
 
 // Every other tetrahedron around the edge learns that the pair is linked, so that no list has to
 // be searched for it. The ring of a closed triangulation always leads back to the start.
-void power_diagram::MarkRing(simplex* start, int edge)
+void power_diagram::MarkRing(int start, int edge)
 {
   const edge_row& row = kEdgeTable[edge];
-  const double* r = start->neigh[row.end0].vert;
-  const double* s = start->neigh[row.end1].vert;
-  const double* y = start->neigh[row.fourth].vert;
-  for (simplex* next = start->neigh[row.third].simp; next != start;) {
-    int rAt = -1, sAt = -1, yAt = -1;
-    for (int i = 0; i < 4; ++i) {
-      const double* v = next->neigh[i].vert;
-      if (v == r)
-        rAt = i;
-      else if (v == s)
-        sAt = i;
-      else if (v == y)
-        yAt = i;
-    }
+  const power_cell& first = m_cells[start];
+  const int r = first.pole[row.end0], s = first.pole[row.end1];
+  int y = first.pole[row.fourth];
+  for (int next = first.neighbour[row.third]; next != start;) {
+    if (next < 0)
+      throw hull_failure{"adjacency failure!"};
+    power_cell& cell = m_cells[next];
+    const int rAt = cell.PositionOf(r), sAt = cell.PositionOf(s), yAt = cell.PositionOf(y);
     if (rAt < 0 || sAt < 0 || yAt < 0)
-      throw hull_failure{"broken adjacency around an edge of the power diagram"};
-    next->edge_status[EdgeOfPositions(rAt, sAt)] = 2;
-    simplex* after = next->neigh[yAt].simp;
-    y = next->neigh[6 - rAt - sAt - yAt].vert;
-    next = after;
+      throw hull_failure{"adjacency failure!"};
+    cell.edge_status[EdgeOfPositions(rAt, sAt)] = 2;
+    y = cell.pole[6 - rAt - sAt - yAt];
+    next = cell.neighbour[yAt];
   }
 }
 
-void power_diagram::SetPowerVertex(simplex* s)
+void power_diagram::SetPowerVertex(power_cell& cell)
 {
   ball balls[4];
   for (int i = 0; i < 4; ++i)
-    balls[i] = BallOf(s->neigh[i].vert, m_scale);
+    balls[i] = BallOf(m_sites.Site(cell.pole[i]), m_scale);
   const double* a = balls[0].centre;
   const double det = exact_predicates::Orient(balls[1].centre, balls[2].centre, balls[3].centre, a);
   if (det == 0.0) {
     ++m_slivers;
     if (m_log)
       *m_log << "sliver!\n";
-    s->status = -1;
+    cell.status = -1;
     return;
   }
   double d[4][3], h[4];
@@ -130,10 +150,7 @@ void power_diagram::SetPowerVertex(simplex* s)
   Cross(d[2], d[3], cd);
   Cross(d[3], d[1], db);
   Cross(d[1], d[2], bc);
-  std::array<double, 3> vertex;
   for (int k = 0; k < 3; ++k)
-    vertex[k] = a[k] + (h[1] * cd[k] + h[2] * db[k] + h[3] * bc[k]) / (2.0 * det);
-  m_poles.vertices.push_back(vertex);
-  s->vertex_slot = static_cast<int>(m_poles.vertices.size());
-  s->status = 1;
+    cell.vertex[k] = a[k] + (h[1] * cd[k] + h[2] * db[k] + h[3] * bc[k]) / (2.0 * det);
+  cell.status = 1;
 }

@@ -1,8 +1,12 @@
 #pragma once
 
+#include "power_cell.h"
+
 #include <ostream>
+#include <vector>
 
 class hull_engine;
+class site_store;
 struct pole_tables;
 struct simplex;
 
@@ -11,17 +15,24 @@ struct simplex;
 class power_diagram
 {
 public:
-  power_diagram(hull_engine& hull, double scale, pole_tables& poles, std::ostream* log);
+  power_diagram(std::vector<power_cell>& cells, const site_store& sites, double scale, pole_tables& poles,
+                std::ostream* log);
 
-  void Visit(simplex* s);
+  // Copies the facets of the built hull into `cells`, in traversal order. Throws hull_failure.
+  static void CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells);
+
+  // Visits every cell in order.
+  void Run();
   long long Slivers() const { return m_slivers; }
 
 private:
-  void LinkEdge(simplex* s, int edge);
-  void MarkRing(simplex* start, int edge);
-  void SetPowerVertex(simplex* s);
+  void Visit(int cell);
+  void LinkEdge(int cell, int edge);
+  void MarkRing(int start, int edge);
+  void SetPowerVertex(power_cell& cell);
 
-  hull_engine& m_hull;
+  std::vector<power_cell>& m_cells;
+  const site_store& m_sites;
   double m_scale;
   pole_tables& m_poles;
   std::ostream* m_log;

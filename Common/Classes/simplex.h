@@ -22,9 +22,8 @@ struct alignas(64) simplex
   int visit_stamp;
   signed char status;
   signed char has_normal;
-  signed char edge_status[6];  // pass 2: 0 unlinked, 3 linked here, 2 linked elsewhere, 1 face emitted, 13 medial
-  int vertex_slot;  // 1 + index of the Voronoi or power vertex in the run's table; 0 for none
-  int pole_index;   // pole number (pass 1) or output vertex id (pass 2)
+  int vertex_slot;  // 1 + index of the Voronoi vertex in the pole finder's table; 0 for none
+  int pole_index;   // pole number (pass 1); facet number while pass 2's cells are copied
   double normal[MAXDIM];
   double normal_norm2;
   neighbor apex;

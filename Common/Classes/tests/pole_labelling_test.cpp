@@ -45,14 +45,14 @@ TEST(PoleLabeler, FloodsFromOutsideThroughNeighboursAndOpposites)
 {
   pole_tables poles = Poles(4);
   poles.points = {100.0f, 0, 0, 0.5f, 0, 0, -0.5f, 0, 0, 0.6f, 0.2f, 0};
-  poles.AddNeighbour(0, 1, 0, 0.9, nullptr);
-  poles.AddNeighbour(1, 0, 0, 0.9, nullptr);
+  poles.AddNeighbour(0, 1, 0, 0.9, -1);
+  poles.AddNeighbour(1, 0, 0, 0.9, -1);
   poles.AddOpposite(1, 2, -0.8);
   poles.AddOpposite(2, 1, -0.8);
-  poles.AddNeighbour(1, 3, 0, 0.0, nullptr);
-  poles.AddNeighbour(3, 1, 0, 0.0, nullptr);
-  poles.AddNeighbour(3, 2, 0, 0.4, nullptr);
-  poles.AddNeighbour(2, 3, 0, 0.4, nullptr);
+  poles.AddNeighbour(1, 3, 0, 0.0, -1);
+  poles.AddNeighbour(3, 1, 0, 0.0, -1);
+  poles.AddNeighbour(3, 2, 0, 0.4, -1);
+  poles.AddNeighbour(2, 3, 0, 0.4, -1);
   input_box box;
   const double corner[2][3] = {{-1e6, -1e6, -1e6}, {1e6, 1e6, 1e6}};
   box.Add(corner[0]);
@@ -70,8 +70,8 @@ TEST(PoleLabeler, FloodsFromOutsideThroughNeighboursAndOpposites)
 TEST(PoleLabeler, NoOutsidePoleLeavesEveryPoleUnlabelled)
 {
   pole_tables poles = Poles(2);
-  poles.AddNeighbour(0, 1, 0, 0.9, nullptr);
-  poles.AddNeighbour(1, 0, 0, 0.9, nullptr);
+  poles.AddNeighbour(0, 1, 0, 0.9, -1);
+  poles.AddNeighbour(1, 0, 0, 0.9, -1);
   input_box box;
   const double corner[2][3] = {{-1e6, -1e6, -1e6}, {1e6, 1e6, 1e6}};
   box.Add(corner[0]);
