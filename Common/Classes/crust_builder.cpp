@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-crust_builder::crust_builder(std::vector<power_cell>& cells, const site_store& sites, pole_tables& poles,
-                             std::ostream* log)
-    : m_cells(cells), m_sites(sites), m_poles(poles), m_log(log)
+crust_builder::crust_builder(std::vector<power_cell>& cells, const std::vector<power_vertex>& vertices,
+                             const site_store& sites, pole_tables& poles, std::ostream* log)
+    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_poles(poles), m_log(log)
 {
 }
 
@@ -64,7 +64,7 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
 
   m_face.clear();
   for (int cell : m_ring)
-    EmitVertex(m_cells[cell], surface);
+    EmitVertex(cell, surface);
   // The walk turns about the axis r -> s from the third towards the fourth vertex of the first cell,
   // and the polygon's vertices turn the same way, so its normal n points along s - r exactly when
   // orient(s, third, fourth; r) > 0. Keep the order when n . (outer - inner) > 0.
@@ -78,12 +78,13 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
   return true;
 }
 
-void crust_builder::EmitVertex(power_cell& cell, crust_mesh& surface)
+void crust_builder::EmitVertex(int index, crust_mesh& surface)
 {
+  power_cell& cell = m_cells[index];
   if (cell.status != 3) {
     cell.status = 3;
     cell.output_id = surface.PointCount();
-    surface.points.insert(surface.points.end(), cell.vertex, cell.vertex + 3);
+    surface.points.insert(surface.points.end(), m_vertices[index].begin(), m_vertices[index].end());
   }
   m_face.push_back(cell.output_id);
 }

@@ -14,7 +14,8 @@ struct pole_tables;
 class crust_builder
 {
 public:
-  crust_builder(std::vector<power_cell>& cells, const site_store& sites, pole_tables& poles, std::ostream* log);
+  crust_builder(std::vector<power_cell>& cells, const std::vector<power_vertex>& vertices, const site_store& sites,
+                pole_tables& poles, std::ostream* log);
 
   void EmitFaces(crust_mesh& surface);
   // Visits every cell in order.
@@ -25,10 +26,11 @@ public:
 
 private:
   bool EmitFace(int start, int edge, crust_mesh& surface);
-  void EmitVertex(power_cell& cell, crust_mesh& surface);
+  void EmitVertex(int cell, crust_mesh& surface);
   void VisitMedial(power_cell& cell, crust_mesh& medial);
 
   std::vector<power_cell>& m_cells;
+  const std::vector<power_vertex>& m_vertices;
   const site_store& m_sites;
   pole_tables& m_poles;
   std::ostream* m_log;

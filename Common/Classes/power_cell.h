@@ -1,13 +1,16 @@
 #pragma once
 
+#include <array>
+
+using power_vertex = std::array<double, 3>;  // in input units
+
 // One tetrahedron of the regular triangulation of the poles, copied out of the hull once it is
 // built so that the hull's records can be released before the crust is made. Cells refer to each
-// other and to the poles by index.
+// other and to the poles by index; their power vertices are kept beside them, by the same index.
 struct power_cell
 {
   static constexpr int kInfinity = -1;  // the pole index of the point at infinity
 
-  double vertex[3];  // the power vertex, in input units (status 1 or 3)
   int pole[4];       // the pole at each position, or kInfinity
   int neighbour[4];  // the cell opposite each position
   int output_id;     // the vertex's id in the crust once emitted

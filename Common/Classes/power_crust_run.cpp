@@ -35,6 +35,7 @@ struct run_context
   power_crust_counters counters;
   std::ostream* log = nullptr;
   std::vector<power_cell> cells;  // the regular triangulation of pass 2
+  std::vector<power_vertex> powerVertices;  // by cell
 
   void Reset()
   {
@@ -56,6 +57,7 @@ struct run_context
     order.Release();
     poles.Release();
     std::vector<power_cell>().swap(cells);
+    std::vector<power_vertex>().swap(powerVertices);
   }
 
   // Hands the hull's record blocks back to the system, so that the stages after a pass can use
@@ -169,7 +171,7 @@ void run_context::BuildPowerDiagram()
   ReleaseHull();
   // A triangulation of the sphere with V vertices and T tetrahedra has V + T edges, two links each.
   poles.neighbours.reserve(2 * (cells.size() + poles.Count()));
-  power_diagram diagram(cells, sites, power_crust_run::kScaleFactor, poles, log);
+  power_diagram diagram(cells, powerVertices, sites, power_crust_run::kScaleFactor, poles, log);
   diagram.Run();
   counters.slivers = diagram.Slivers();
   pole_labeler labeler(poles, log);
@@ -179,7 +181,7 @@ void run_context::BuildPowerDiagram()
 
 void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
 {
-  crust_builder builder(cells, sites, poles, log);
+  crust_builder builder(cells, powerVertices, sites, poles, log);
   builder.EmitFaces(surface);
   counters.open_walks = builder.OpenWalks();
   Log("\n\n computing the medial axis ....\n");

@@ -39,9 +39,9 @@ void Cross(const double* u, const double* v, double* out)
 
 }  // namespace
 
-power_diagram::power_diagram(std::vector<power_cell>& cells, const site_store& sites, double scale,
-                             pole_tables& poles, std::ostream* log)
-    : m_cells(cells), m_sites(sites), m_scale(scale), m_poles(poles), m_log(log)
+power_diagram::power_diagram(std::vector<power_cell>& cells, std::vector<power_vertex>& vertices,
+                             const site_store& sites, double scale, pole_tables& poles, std::ostream* log)
+    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_scale(scale), m_poles(poles), m_log(log)
 {
 }
 
@@ -68,6 +68,7 @@ void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<powe
 
 void power_diagram::Run()
 {
+  m_vertices.assign(m_cells.size(), power_vertex{});
   for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell)
     Visit(cell);
 }
@@ -82,7 +83,7 @@ void power_diagram::Visit(int index)
   for (int e = 0; e < 6; ++e)
     if (cell.edge_status[e] == 0)
       LinkEdge(index, e);
-  SetPowerVertex(cell);
+  SetPowerVertex(index);
 }
 
 void power_diagram::LinkEdge(int index, int edge)
@@ -123,8 +124,9 @@ void power_diagram::MarkRing(int start, int edge)
   }
 }
 
-void power_diagram::SetPowerVertex(power_cell& cell)
+void power_diagram::SetPowerVertex(int index)
 {
+  power_cell& cell = m_cells[index];
   ball balls[4];
   for (int i = 0; i < 4; ++i)
     balls[i] = BallOf(m_sites.Site(cell.pole[i]), m_scale);
@@ -151,6 +153,6 @@ void power_diagram::SetPowerVertex(power_cell& cell)
   Cross(d[3], d[1], db);
   Cross(d[1], d[2], bc);
   for (int k = 0; k < 3; ++k)
-    cell.vertex[k] = a[k] + (h[1] * cd[k] + h[2] * db[k] + h[3] * bc[k]) / (2.0 * det);
+    m_vertices[index][k] = a[k] + (h[1] * cd[k] + h[2] * db[k] + h[3] * bc[k]) / (2.0 * det);
   cell.status = 1;
 }

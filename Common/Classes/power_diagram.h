@@ -15,13 +15,13 @@ struct simplex;
 class power_diagram
 {
 public:
-  power_diagram(std::vector<power_cell>& cells, const site_store& sites, double scale, pole_tables& poles,
-                std::ostream* log);
+  power_diagram(std::vector<power_cell>& cells, std::vector<power_vertex>& vertices, const site_store& sites,
+                double scale, pole_tables& poles, std::ostream* log);
 
   // Copies the facets of the built hull into `cells`, in traversal order. Throws hull_failure.
   static void CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells);
 
-  // Visits every cell in order.
+  // Visits every cell in order; fills `vertices`, one per cell.
   void Run();
   long long Slivers() const { return m_slivers; }
 
@@ -29,9 +29,10 @@ private:
   void Visit(int cell);
   void LinkEdge(int cell, int edge);
   void MarkRing(int start, int edge);
-  void SetPowerVertex(power_cell& cell);
+  void SetPowerVertex(int cell);
 
   std::vector<power_cell>& m_cells;
+  std::vector<power_vertex>& m_vertices;
   const site_store& m_sites;
   double m_scale;
   pole_tables& m_poles;

@@ -35,6 +35,7 @@ void ResetPolyData(vtkPolyData* data)
 
 void FillPolygons(const crust_mesh& mesh, vtkCellArray* cells)
 {
+  cells->AllocateExact(mesh.PolygonCount(), static_cast<vtkIdType>(mesh.ids.size()));
   std::vector<vtkIdType> ids;
   for (int k = 0; k < mesh.PolygonCount(); ++k) {
     ids.assign(mesh.ids.begin() + mesh.offsets[k], mesh.ids.begin() + mesh.offsets[k + 1]);
@@ -128,21 +129,26 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
     vtkErrorMacro(<< "ASSERT: " << error);
 
   vtkPoints* outputPoints = output->GetPoints();
+  outputPoints->SetNumberOfPoints(surface.PointCount());
   for (int i = 0; i < surface.PointCount(); ++i) {
     double world[3];
     frame.FromFrame(&surface.points[3 * i], world);
-    outputPoints->InsertNextPoint(world);
+    outputPoints->SetPoint(i, world);
   }
   FillPolygons(surface, output->GetPolys());
+  surface = crust_mesh();
 
   vtkPoints* poles = this->MedialSurface->GetPoints();
-  for (int i = 0; i < medial.triangles.PointCount(); ++i) {
+  const int poleCount = medial.triangles.PointCount();
+  poles->SetNumberOfPoints(poleCount);
+  weights->SetNumberOfTuples(poleCount);
+  for (int i = 0; i < poleCount; ++i) {
     const double centre[3] = {medial.triangles.points[3 * i], medial.triangles.points[3 * i + 1],
                               medial.triangles.points[3 * i + 2]};
     double world[3];
     frame.FromFrame(centre, world);
-    poles->InsertNextPoint(world);
-    weights->InsertNextValue(static_cast<float>(frame.WeightFromFrame(centre, medial.weights[i])));
+    poles->SetPoint(i, world);
+    weights->SetValue(i, static_cast<float>(frame.WeightFromFrame(centre, medial.weights[i])));
   }
   FillPolygons(medial.triangles, this->MedialSurface->GetPolys());
   this->MedialSurface->Modified();

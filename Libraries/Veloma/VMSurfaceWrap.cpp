@@ -11,6 +11,7 @@
 #include <vtkPolyDataNormals.h>
 #include <vtkSmartPointer.h>
 
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,11 @@ bool PolyDataToMesh(vtkPolyData* data, bool triangulate, ON_Mesh& mesh)
   if (!points || !polys)
     return false;
   const int vertexCount = static_cast<int>(points->GetNumberOfPoints());
-  ON_Mesh result(static_cast<int>(polys->GetNumberOfCells()), vertexCount, false, false);
+  const vtkIdType cellCount = polys->GetNumberOfCells();
+  const vtkIdType faceCount = triangulate ? polys->GetNumberOfConnectivityIds() - 2 * cellCount : cellCount;
+  if (faceCount < 0 || faceCount > INT_MAX)
+    return false;
+  ON_Mesh result(static_cast<int>(faceCount), vertexCount, false, false);
   for (int i = 0; i < vertexCount; ++i) {
     double p[3];
     points->GetPoint(i, p);
@@ -157,6 +162,9 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
   filter->Update();
   auto surface = vtkSmartPointer<vtkPolyData>::New();
   surface->ShallowCopy(filter->GetOutput());
+  // The input and the medial surface are not needed for the mesh: free them first.
+  filter = nullptr;
+  input = nullptr;
   ON_Mesh local;
   if (!PolyDataToMesh(surface, true, local))
     return Fail();
