@@ -59,6 +59,8 @@ private:
   void FillDifference(basis_s* v, const double* p, const double* origin) const;
   bool ReduceVector(basis_s*& v, const double* p, simplex* s, int k);
   bool ReduceInner(basis_s* v, simplex* s, int k);
+  template <class Dimension>
+  bool ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k);
   double ScaleFactor(basis_s* v, simplex* s, int k, int iteration);
   void ComputeBasis(simplex* s);
   void ComputeNormal(simplex* s);

@@ -23,6 +23,18 @@ double Dot(const double* a, const double* b, int n)
   return sum;
 }
 
+template <int D>
+struct fixed_dimension
+{
+  constexpr int operator()() const { return D; }
+};
+
+struct runtime_dimension
+{
+  int value;
+  int operator()() const { return value; }
+};
+
 }  // namespace
 
 hull_engine::hull_engine()
@@ -123,36 +135,46 @@ bool hull_engine::ReduceVector(basis_s*& v, const double* p, simplex* s, int k)
   return ReduceInner(v, s, k);
 }
 
+// Both passes build 4-dimensional hulls; with the dimension known at compile time the short
+// vector loops unroll.
 bool hull_engine::ReduceInner(basis_s* v, simplex* s, int k)
 {
+  if (m_rdim == MAXDIM)
+    return ReduceInnerIn(fixed_dimension<MAXDIM>(), v, s, k);
+  return ReduceInnerIn(runtime_dimension{m_rdim}, v, s, k);
+}
+
+template <class Dimension>
+bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
+{
   double* a = v->Residual();
-  double* b = v->Exact(m_rdim);
-  v->exact_norm2 = v->residual_norm2 = Dot(a, a, m_rdim);
+  double* b = v->Exact(rdim());
+  v->exact_norm2 = v->residual_norm2 = Dot(a, a, rdim());
   if (k <= 1) {
-    std::memcpy(a, b, sizeof(double) * m_rdim);
+    std::memcpy(a, b, sizeof(double) * rdim());
     return true;
   }
   for (int j = 0; j < kMaxReduceIterations; ++j) {
-    std::memcpy(a, b, sizeof(double) * m_rdim);
+    std::memcpy(a, b, sizeof(double) * rdim());
     for (int i = k - 1; i > 0; --i) {
       basis_s* n = s->neigh[i].basis;
-      const double factor = Dot(a, n->Residual(), m_rdim) / n->residual_norm2;
-      const double* nb = n->Exact(m_rdim);
-      for (int l = 0; l < m_rdim; ++l)
+      const double factor = Dot(a, n->Residual(), rdim()) / n->residual_norm2;
+      const double* nb = n->Exact(rdim());
+      for (int l = 0; l < rdim(); ++l)
         a[l] -= factor * nb[l];
     }
-    v->residual_norm2 = Dot(a, a, m_rdim);
-    v->exact_norm2 = Dot(b, b, m_rdim);
+    v->residual_norm2 = Dot(a, a, rdim());
+    v->exact_norm2 = Dot(b, b, rdim());
     if (v->exact_norm2 <= 2.0 * v->residual_norm2)
       return true;
     const double scale = ScaleFactor(v, s, k, j);
-    for (int l = 0; l < m_rdim; ++l)
+    for (int l = 0; l < rdim(); ++l)
       b[l] *= scale;
     for (int i = k - 1; i > 0; --i) {
       basis_s* n = s->neigh[i].basis;
-      const double c = std::floor(0.5 - Dot(n->Residual(), b, m_rdim) / n->residual_norm2);
-      const double* nb = n->Exact(m_rdim);
-      for (int l = 0; l < m_rdim; ++l)
+      const double c = std::floor(0.5 - Dot(n->Residual(), b, rdim()) / n->residual_norm2);
+      const double* nb = n->Exact(rdim());
+      for (int l = 0; l < rdim(); ++l)
         b[l] += c * nb[l];
     }
   }
