@@ -1,11 +1,10 @@
 #include "CNubiloHostVersion.h"
+#include "MeshPrecision.h"
 #include "NubiloIdentity.h"
 #include "QORPoint.h"
 #include "VMSurface.h"
 #include "rhinoSdk.h"
 
-#include <cfloat>
-#include <cmath>
 #include <memory>
 
 namespace {
@@ -35,16 +34,6 @@ int LoadIndex(const wchar_t* entry, int count)
   int index = 0;
   RhinoApp().ProfileContext().LoadProfileInt(NubiloIdentity::SettingsSection, entry, &index);
   return (index >= 0 && index < count) ? index : 0;
-}
-
-// Largest rounding of the grid's coordinates into single-precision mesh vertices.
-double SinglePrecisionRounding(const ON_3dPointArray& matrix)
-{
-  double largest = 0.0;
-  for (int i = 0; i < matrix.Count(); i++)
-    for (int k = 0; k < 3; k++)
-      largest = std::fmax(largest, std::fabs(matrix[i][k]));
-  return largest * FLT_EPSILON / 2.0;
 }
 
 }  // namespace
@@ -217,13 +206,9 @@ private:
     }
   }
 
-  // Mesh vertices are single precision: far from the origin (survey coordinates) they lose
-  // detail that the grid itself keeps, and the user should know by how much.
   static void WarnAboutSinglePrecision(const ON_3dPointArray& matrix)
   {
-    const ON_BoundingBox box = matrix.BoundingBox();
-    const double rounding = SinglePrecisionRounding(matrix);
-    if (box.IsValid() && rounding > 1e-6 * box.m_min.DistanceTo(box.m_max))
+    if (const double rounding = MeshPrecision::NoticeableRounding(matrix))
       RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here; "
                        "a NURBS surface or curves keep full precision\n",
                        rounding);

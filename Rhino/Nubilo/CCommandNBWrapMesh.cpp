@@ -1,4 +1,5 @@
 #include "CNubiloHostVersion.h"
+#include "MeshPrecision.h"
 #include "NubiloIdentity.h"
 #include "VMSurface.h"
 #include "rhinoSdk.h"
@@ -61,6 +62,8 @@ public:
     doc.AddObject(std::make_unique<ON_Mesh>(std::move(mesh)));
     doc.Redraw();
     RhinoApp().Print("Wrapped %d points to create a mesh containing %d faces\n", points.Count(), faces);
+    if (const double rounding = MeshPrecision::NoticeableRounding(points))
+      RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here\n", rounding);
     return success;
   }
 

@@ -80,3 +80,14 @@ TEST_F(WrapCommandTest, CancelAndFailureAreReported)
   EXPECT_EQ(m_printed, "Failure [Invalid mesh]\n");
   EXPECT_EQ(RhinoApp().ActiveDoc()->ObjectCount(), 3);
 }
+
+TEST_F(WrapCommandTest, WarnsWhenSurveyCoordinatesLoseDetailInTheMesh)
+{
+  const ON_3dPoint origin(512000.0, 4712000.0, 800.0);
+  for (int corner = 0; corner < 8; corner++)
+    RhinoApp().ActiveDoc()->AddPointObject(origin + 10.0 * ON_3dVector(corner & 1, (corner >> 1) & 1, (corner >> 2) & 1));
+  ASSERT_EQ(Run("NBWrapMesh NubiloType=Convex All Enter"), CRhinoCommand::success);
+  // Near 4.7 million single precision keeps multiples of 0.5; the bound is |4,712,010| FLT_EPSILON / 2.
+  EXPECT_EQ(m_printed, "Wrapped 8 points to create a mesh containing 12 faces\n"
+                       "Warning: mesh vertices are single precision and rounded by up to 0.280858 here\n");
+}
