@@ -1,5 +1,6 @@
 #include "crust_builder.h"
 
+#include "edge_ring_walk.h"
 #include "edge_table.h"
 #include "exact_predicates.h"
 #include "pole_tables.h"
@@ -37,12 +38,13 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
   const edge_row& row = kEdgeTable[edge];
   power_cell& first = m_cells[start];
   const int r = first.pole[row.end0], s = first.pole[row.end1];
-  int y = first.pole[row.fourth];
   const bool rOuter = m_poles.records[r].label == kOuter;
 
   first.edge_status[edge] = 1;
   m_ring.assign(1, start);
-  for (int next = first.neighbour[row.third]; next != start;) {
+  edge_ring_walk walk(m_cells, start, edge);
+  int edgeInCell = 0;
+  for (int next = walk.Next(edgeInCell); next != start; next = walk.Next(edgeInCell)) {
     if (next < 0)
       return false;
     power_cell& cell = m_cells[next];
@@ -52,12 +54,7 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
       return false;
     }
     m_ring.push_back(next);
-    const int rAt = cell.PositionOf(r), sAt = cell.PositionOf(s), yAt = cell.PositionOf(y);
-    if (rAt < 0 || sAt < 0 || yAt < 0)
-      return false;
-    cell.edge_status[EdgeOfPositions(rAt, sAt)] = 1;
-    y = cell.pole[6 - rAt - sAt - yAt];
-    next = cell.neighbour[yAt];
+    cell.edge_status[edgeInCell] = 1;
   }
   if (!first.HasVertex())
     return false;

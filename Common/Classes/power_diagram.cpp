@@ -1,5 +1,6 @@
 #include "power_diagram.h"
 
+#include "edge_ring_walk.h"
 #include "edge_table.h"
 #include "exact_predicates.h"
 #include "hull_engine.h"
@@ -107,20 +108,12 @@ void power_diagram::LinkEdge(int index, int edge)
 // be searched for it. The ring of a closed triangulation always leads back to the start.
 void power_diagram::MarkRing(int start, int edge)
 {
-  const edge_row& row = kEdgeTable[edge];
-  const power_cell& first = m_cells[start];
-  const int r = first.pole[row.end0], s = first.pole[row.end1];
-  int y = first.pole[row.fourth];
-  for (int next = first.neighbour[row.third]; next != start;) {
-    if (next < 0)
+  edge_ring_walk walk(m_cells, start, edge);
+  int edgeInCell = 0;
+  for (int cell = walk.Next(edgeInCell); cell != start; cell = walk.Next(edgeInCell)) {
+    if (cell < 0)
       throw hull_failure{"adjacency failure!"};
-    power_cell& cell = m_cells[next];
-    const int rAt = cell.PositionOf(r), sAt = cell.PositionOf(s), yAt = cell.PositionOf(y);
-    if (rAt < 0 || sAt < 0 || yAt < 0)
-      throw hull_failure{"adjacency failure!"};
-    cell.edge_status[EdgeOfPositions(rAt, sAt)] = 2;
-    y = cell.pole[6 - rAt - sAt - yAt];
-    next = cell.neighbour[yAt];
+    m_cells[cell].edge_status[edgeInCell] = 2;
   }
 }
 
