@@ -348,19 +348,5 @@ void hull_engine::LinkCone(simplex* start, const double* p)
 
 simplex* hull_engine::FindAnyFacet(simplex* root, int stamp)
 {
-  m_traversalStack.clear();
-  m_traversalStack.push_back(root);
-  while (!m_traversalStack.empty()) {
-    simplex* s = m_traversalStack.back();
-    m_traversalStack.pop_back();
-    if (!s || s->visit_stamp == stamp)
-      continue;
-    s->visit_stamp = stamp;
-    if (!s->apex.vert)
-      return s;
-    m_traversalStack.push_back(s->apex.simp);
-    for (int i = 0; i < m_curDim; ++i)
-      m_traversalStack.push_back(s->neigh[i].simp);
-  }
-  return nullptr;
+  return DepthFirst(root, stamp, true, [](simplex* s) { return !s->apex.vert; });
 }

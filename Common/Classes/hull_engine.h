@@ -82,6 +82,10 @@ private:
   simplex* MakeCone(simplex* facet, const double* p);
   void LinkCone(simplex* start, const double* p);
   simplex* FindAnyFacet(simplex* root, int stamp);
+  // Depth-first over the neighbours (and with `throughApex` the apex links) of the simplices not yet
+  // stamped; the first simplex for which visit(s) is true ends the search and is returned.
+  template <class Visit>
+  simplex* DepthFirst(simplex* start, int stamp, bool throughApex, Visit&& visit);
 
   record_pool<simplex> m_simplices;
   record_pool<basis_s> m_bases;
@@ -121,7 +125,15 @@ template <class Visitor>
 void hull_engine::VisitFacets(simplex* root, Visitor&& visitor)
 {
   simplex* start = m_lastNew ? m_lastNew : FindAnyFacet(root, m_traversalStamp--);
-  const int stamp = m_traversalStamp--;
+  DepthFirst(start, m_traversalStamp--, false, [&visitor](simplex* s) {
+    visitor(s);
+    return false;
+  });
+}
+
+template <class Visit>
+simplex* hull_engine::DepthFirst(simplex* start, int stamp, bool throughApex, Visit&& visit)
+{
   m_traversalStack.clear();
   m_traversalStack.push_back(start);
   while (!m_traversalStack.empty()) {
@@ -130,8 +142,12 @@ void hull_engine::VisitFacets(simplex* root, Visitor&& visitor)
     if (!s || s->visit_stamp == stamp)
       continue;
     s->visit_stamp = stamp;
-    visitor(s);
+    if (visit(s))
+      return s;
+    if (throughApex)
+      m_traversalStack.push_back(s->apex.simp);
     for (int i = 0; i < m_curDim; ++i)
       m_traversalStack.push_back(s->neigh[i].simp);
   }
+  return nullptr;
 }
