@@ -117,9 +117,9 @@ void ModelWriter::PolishAttributes(ON_3dmObjectAttributes& attributes)
     attributes.m_layer_index = 0;
   if (attributes.m_material_index >= m_model.m_material_table.Count())
     attributes.m_material_index = -1;
-  if (ON_UuidIsNil(attributes.m_uuid) || m_used_ids.count(attributes.m_uuid) > 0)
+  // New objects have no id yet; a fresh random id needs no check against the others.
+  if (ON_UuidIsNil(attributes.m_uuid) || !m_used_ids.insert(attributes.m_uuid).second)
     ON_CreateUuid(attributes.m_uuid);
-  m_used_ids.insert(attributes.m_uuid);
 }
 
 // One complete record, or nothing: a record whose object cannot be written is taken back out.

@@ -4,7 +4,7 @@
 #include "opennurbs_wstring.h"
 
 #include <cstring>
-#include <uuid/uuid.h>
+#include <random>
 
 const ON_UUID ON_nil_uuid = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 const ON_UUID ON_max_uuid = {0xFFFFFFFFU, 0xFFFF, 0xFFFF, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}};
@@ -98,10 +98,23 @@ ON_UUID Read(const Ch* s)
 }
 } // namespace
 
+// Random (version 4) ids. The system generator asks the kernel for entropy on every call, which
+// dominates writing a model of a million objects; one generator seeded once from it is as unique.
 bool ON_CreateUuid(ON_UUID& uuid)
 {
-  uuid_t raw;
-  uuid_generate(raw);
+  static std::mt19937_64 generator = [] {
+    std::random_device entropy;
+    std::seed_seq seed{entropy(), entropy(), entropy(), entropy(), entropy(), entropy(), entropy(), entropy()};
+    return std::mt19937_64(seed);
+  }();
+  unsigned char raw[16];
+  for (int half = 0; half < 2; half++)
+  {
+    const unsigned long long bits = generator();
+    std::memcpy(raw + 8 * half, &bits, 8);
+  }
+  raw[6] = static_cast<unsigned char>((raw[6] & 0x0F) | 0x40); // version 4
+  raw[8] = static_cast<unsigned char>((raw[8] & 0x3F) | 0x80); // RFC 4122 variant
   uuid = FromBytes(raw);
   return ON_UuidIsNotNil(uuid);
 }

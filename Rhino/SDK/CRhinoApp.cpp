@@ -5,6 +5,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cwchar>
+#include <unordered_set>
 
 namespace {
 
@@ -87,11 +88,19 @@ CRhinoCommand::result CRhinoApp::ExecuteCommand(const std::string& token) {
   m_picked.clear();
   CRhinoCommandContext context(m_doc);
   CRhinoCommand::result result = command->RunCommand(context);
-  for (const CRhinoObject* object : m_picked)
-    for (const auto& o : m_doc.Objects())
-      if (o.get() == object) o->Select(false);
-  m_picked.clear();
+  UnselectPicked();
   return m_lastResult = result;
+}
+
+// The command may have deleted some of the objects it picked: only those still in the document
+// are unselected.
+void CRhinoApp::UnselectPicked() {
+  if (!m_picked.empty()) {
+    const std::unordered_set<const CRhinoObject*> picked(m_picked.begin(), m_picked.end());
+    for (const auto& object : m_doc.Objects())
+      if (picked.count(object.get())) object->Select(false);
+  }
+  m_picked.clear();
 }
 
 BOOL CRhinoApp::RunScript(const wchar_t* script, int echo) {

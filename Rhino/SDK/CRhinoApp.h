@@ -55,6 +55,7 @@ class CRhinoApp {
 
  private:
   void Emit(const std::string& text);
+  void UnselectPicked();
 
   PlatformWindow* m_mainWindow = nullptr;
   CRhinoDoc m_doc;

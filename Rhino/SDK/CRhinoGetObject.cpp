@@ -20,10 +20,8 @@ bool CRhinoGetObject::IsEligible(const CRhinoObject& object) const {
 }
 
 void CRhinoGetObject::Pick(const CRhinoObject* object) {
-  for (const CRhinoObjRef& ref : m_picked)
-    if (ref.Object() == object) return;
   if (m_maximum > 0 && ObjectCount() >= m_maximum) return;
-  m_picked.emplace_back(object);
+  if (m_pickedSet.insert(object).second) m_picked.emplace_back(object);
 }
 
 bool CRhinoGetObject::PickNumber(const std::string& token) {

@@ -3,6 +3,7 @@
 #include "CRhinoGet.h"
 #include "CRhinoObjRef.h"
 
+#include <unordered_set>
 #include <vector>
 
 // Picks document objects. Answers: `All` (every eligible object), object numbers, `Enter`
@@ -34,5 +35,6 @@ class CRhinoGetObject : public CRhinoGet {
 
   unsigned int m_filter = any_object;
   std::vector<CRhinoObjRef> m_picked;
+  std::unordered_set<const CRhinoObject*> m_pickedSet;  // the same objects, for the duplicate test
   int m_maximum = 0;
 };
