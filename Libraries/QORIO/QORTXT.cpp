@@ -17,6 +17,8 @@ ON_wString& ErrorText() {
   return error;
 }
 
+int g_skippedLines = 0;
+
 // Reading keeps lines of at most 254 characters; longer lines come in pieces.
 constexpr int kLineBuffer = 255;
 
@@ -50,13 +52,15 @@ constexpr const char* kFormatNames[QORTXT::FormatCount] = {
     "Number, Northing, Easting, Elevation, Description",
 };
 
-// The C library's string-to-double conversion (longest numeric prefix, 0 when none), with a
-// faster path for the plain decimal tokens that make up nearly every file.
-double ToDouble(const char* token, const char* end) {
-  double value = 0;
+// The C library's string-to-double conversion (longest numeric prefix), with a faster path for
+// the plain decimal tokens that make up nearly every file. False when the token has no numeric
+// prefix at all.
+bool ToDouble(const char* token, const char* end, double& value) {
   const auto [ptr, ec] = std::from_chars(token, end, value);
-  if (ec == std::errc() && ptr == end) return value;
-  return std::strtod(token, nullptr);
+  if (ec == std::errc() && ptr == end) return true;
+  char* stop = nullptr;
+  value = std::strtod(token, &stop);
+  return stop != token;
 }
 
 class DelimiterSet {
@@ -71,8 +75,8 @@ class DelimiterSet {
 };
 
 // Gives the line's tokens the format's meanings; appends a point when the line makes one.
-// Lines whose coordinates are not finite numbers make no point.
-void ParseLine(char* line, const Layout& layout, const DelimiterSet& isDelimiter,
+// Lines with a coordinate that is not a number, or not finite, make no point.
+bool ParseLine(char* line, const Layout& layout, const DelimiterSet& isDelimiter,
                ON_ClassArray<QOR3dPoint>& points) {
   double xyz[3] = {0, 0, 0};
   const char* number = "";
@@ -89,17 +93,18 @@ void ParseLine(char* line, const Layout& layout, const DelimiterSet& isDelimiter
     if (*p) *p++ = '\0';
     switch (layout.columns[column++]) {
       case kNumber: number = token; break;
-      case kX: xyz[0] = ToDouble(token, end); break;
-      case kY: xyz[1] = ToDouble(token, end); break;
-      case kZ: xyz[2] = ToDouble(token, end); zSeen = true; break;
+      case kX: if (!ToDouble(token, end, xyz[0])) return false; break;
+      case kY: if (!ToDouble(token, end, xyz[1])) return false; break;
+      case kZ: if (!ToDouble(token, end, xyz[2])) return false; zSeen = true; break;
       case kDescription: description = token; break;
     }
     if (zSeen && !layout.hasDescription) break;
   }
-  if (!zSeen) return;
-  if (!std::isfinite(xyz[0]) || !std::isfinite(xyz[1]) || !std::isfinite(xyz[2])) return;
+  if (!zSeen) return false;
+  if (!std::isfinite(xyz[0]) || !std::isfinite(xyz[1]) || !std::isfinite(xyz[2])) return false;
   points.AppendNew().Set(ON_3dPoint(xyz[0], xyz[1], xyz[2]), ON_String(number),
                          ON_String(description));
+  return true;
 }
 
 std::string Utf8(const ON_wString& text) { return static_cast<const char*>(ON_String(text)); }
@@ -117,6 +122,7 @@ const char* QORTXT::FormatName(int format) {
 
 int QORTXT::Read(const ON_wString& fileName, int format, const char* delimiters,
                  ON_ClassArray<QOR3dPoint>* points) {
+  g_skippedLines = 0;
   if (!points) return 0;
   points->Empty();
   std::FILE* file = std::fopen(Utf8(fileName).c_str(), "r");
@@ -134,12 +140,13 @@ int QORTXT::Read(const ON_wString& fileName, int format, const char* delimiters,
   char line[kLineBuffer];
   while (std::fgets(line, sizeof line, file)) {
     RemoveNewLine(line);
-    if (line[0] != '\0') ParseLine(line, layout, isDelimiter, *points);
+    if (line[0] != '\0' && !ParseLine(line, layout, isDelimiter, *points)) ++g_skippedLines;
   }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
   if (failed) {  // a read error mid-way is no complete reading
     points->Empty();
+    g_skippedLines = 0;
     SetError(L"Error reading point file");
     return 0;
   }
@@ -147,6 +154,7 @@ int QORTXT::Read(const ON_wString& fileName, int format, const char* delimiters,
 }
 
 int QORTXT::Read(ON_ClassArray<QOR3dPoint>& points, ON_wString& fileName, HWND* owner) {
+  g_skippedLines = 0;  // a dialog that never reads the file skips nothing
   QORPointFileDialog dialog(points, fileName, owner);
   if (!dialog.DoModal()) {
     SetError(L"Cancelled");
@@ -215,6 +223,8 @@ void QORTXT::RemoveNewLine(char* line) {
   for (size_t i = 0; i < length; ++i)
     if (line[i] == '\r' || line[i] == '\n') line[i] = '\0';
 }
+
+int QORTXT::GetSkippedLineCount() { return g_skippedLines; }
 
 ON_wString QORTXT::GetError() { return ErrorText(); }
 

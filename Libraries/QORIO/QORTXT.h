@@ -16,9 +16,14 @@ class QORTXT {
   // The format's name as the Point File dialog lists it; null for an unknown index.
   static const char* FormatName(int format);
 
-  // Reads the file in the format, splitting lines at any character of the delimiter set.
+  // Reads the file in the format, splitting lines at any character of the delimiter set. A line
+  // whose x, y or z token is not a number (no numeric prefix) or not finite makes no point.
   static int Read(const ON_wString& fileName, int format, const char* delimiters,
                   ON_ClassArray<QOR3dPoint>* points);
+  // Lines of the last reading that made no point: non-empty lines, each 254-character piece of
+  // a longer line counting as one. 0 after a failed reading or with an unknown format. After a
+  // dialog reading, the count of its last refresh (0 when it read no file).
+  static int GetSkippedLineCount();
   // Reads through the "Point File" dialog. A non-empty file name is opened at once and cannot
   // be changed; on OK it receives the chosen path.
   static int Read(ON_ClassArray<QOR3dPoint>& points, ON_wString& fileName, HWND* owner);

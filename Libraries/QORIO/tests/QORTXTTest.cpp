@@ -58,7 +58,16 @@ TEST(QORTXTRead, LinesByFormat) {
   } cases[] = {
       {"1,,2,3", 0, ",", 1, {1, 2, 3}, "", ""},            // a run of delimiters is one
       {"1 2", 0, " ", 0, {}, "", ""},                       // too short: no point
-      {"a b c", 0, " ", 1, {0, 0, 0}, "", ""},              // words convert to 0
+      {"a b c", 0, " ", 0, {}, "", ""},                     // words are no coordinates
+      {"Easting,Northing,Height", 0, ",", 0, {}, "", ""},   // a header line
+      {"x,abc,3", 0, ",", 0, {}, "", ""},
+      {"1,abc,3", 0, ",", 0, {}, "", ""},                   // no partly-zero point
+      {"1 2 -", 0, " ", 0, {}, "", ""},                     // a sign alone is no number
+      {"1 2 z tree", 2, " ", 0, {}, "", ""},
+      {"N1 E 200 5", 5, " ", 0, {}, "", ""},
+      {"12.5m 1 2", 0, " ", 1, {12.5, 1, 2}, "", ""},       // the numeric prefix still counts
+      {"Pt 1 2 3", 1, " ", 1, {1, 2, 3}, "Pt", ""},         // number and description are text
+      {"1 2 3 99", 2, " ", 1, {1, 2, 3}, "", "99"},
       {"P7 1.5 2.5 3.5 extra", 1, " ", 1, {1.5, 2.5, 3.5}, "P7", ""},
       {"1 2 3 old oak", 2, " ", 1, {1, 2, 3}, "", "old"},   // one word of description
       {"1 2 3", 2, " ", 1, {1, 2, 3}, "", ""},
@@ -95,6 +104,27 @@ TEST(QORTXTRead, LineEndsBlankLinesAndLongLines) {
   EXPECT_EQ(points[2].m_point, ON_3dPoint(7, 8, 9));
   EXPECT_EQ(points[3].m_point, ON_3dPoint(1, 2, 3));  // first piece of the long line
   EXPECT_EQ(points[6].m_point, ON_3dPoint(10, 11, 12));
+}
+
+TEST(QORTXTRead, LinesThatMakeNoPointAreCounted) {
+  std::string longWord(600, 'x');  // three pieces, none a point
+  const ON_ClassArray<QOR3dPoint> points =
+      ReadText("Easting,Northing,Height\r\n1,2,3\n\n\r\n4 5\n7 8 9\n1 nan 3\n" + longWord +
+                   "\n  \n10;abc;12\n",
+               0);
+  ASSERT_EQ(points.Count(), 2);
+  EXPECT_EQ(points[1].m_point, ON_3dPoint(7, 8, 9));
+  // header, "4 5", the non-finite line, three pieces, the line of blanks and "10;abc;12"
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 8);
+
+  ReadText("1 2 3\n\n", 0);  // the count is that of the last reading
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
+  ReadText("a\nb\n", 8);  // an unknown format reads no lines
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
+  ReadText("a\n", 0);
+  ON_ClassArray<QOR3dPoint> none;
+  EXPECT_EQ(QORTXT::Read(ON_wString(L"/nonexistent/pts.txt"), 0, " ", &none), 0);
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
 }
 
 TEST(QORTXTRead, EmptyBinaryAndHostileFilesReadWithoutPoints) {
@@ -218,6 +248,26 @@ TEST_F(PointFileDialogTest, NoFileChosenIsAnEmptySuccess) {
   points.AppendNew();
   EXPECT_EQ(QORTXT::Read(points, nullptr), 1);
   EXPECT_EQ(points.Count(), 0);
+}
+
+TEST_F(PointFileDialogTest, SkippedLinesAreThoseOfTheLastRefresh) {
+  // Format 0 skips the header and both numbered lines; format 1 the header and "1,2,3".
+  TempFile file("Easting,Northing,Height\nP1,1,2,3\nP2,4,5,6\n1,2,3\n");
+  m_presenter.QueueAnswer([&](Platform::Form& form) {
+    EXPECT_EQ(QORTXT::GetSkippedLineCount(), 3);
+    std::string error;
+    EXPECT_TRUE(form.Set("Format", "Number, X, Y, Z", error)) << error;
+    return true;
+  });
+  ON_ClassArray<QOR3dPoint> points;
+  ON_wString name = file.Name();
+  ASSERT_EQ(QORTXT::Read(points, name, nullptr), 1);
+  EXPECT_EQ(points.Count(), 2);
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 2);
+
+  // A dialog that reads no file leaves no count of an earlier reading behind.
+  ASSERT_EQ(QORTXT::Read(points, nullptr), 1);
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
 }
 
 TEST_F(PointFileDialogTest, UnreadablePreviewShowsMessage) {
