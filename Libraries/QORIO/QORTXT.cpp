@@ -185,12 +185,16 @@ int QORTXT::Write(const ON_3dPointArray& points, const ON_wString& fileName,
     return 0;
   }
   const char* d = delimiter ? delimiter : "";
-  for (int i = 0; i < points.Count(); ++i)
-    if (std::fprintf(file.Stream(), "%f%s%f%s%f\n", points[i].x, d, points[i].y, d,
-                     points[i].z) < 0) {
+  for (int i = 0; i < points.Count(); ++i) {
+    // The shortest text that reads back to the same double, whatever the locale.
+    char xyz[3][32];
+    for (int k = 0; k < 3; ++k)
+      *std::to_chars(xyz[k], xyz[k] + sizeof xyz[k] - 1, points[i][k]).ptr = '\0';
+    if (std::fprintf(file.Stream(), "%s%s%s%s%s\n", xyz[0], d, xyz[1], d, xyz[2]) < 0) {
       file.Fail();
       break;
     }
+  }
   if (!file.Commit()) {
     SetError(L"Unable to write to file");
     return 0;

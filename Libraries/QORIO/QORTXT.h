@@ -31,7 +31,8 @@ class QORTXT {
   // Dialog reading whose locations are appended to the list; the list is untouched on failure.
   static int Read(ON_3dPointArray& points, ON_wString& fileName, HWND* owner);
 
-  // One line per point: x, y and z with six decimals, separated by the delimiter.
+  // One line per point: x, y and z separated by the delimiter, each as the shortest text that
+  // reads back to the same double ("1", "0.1", "1e-09", "4754540.123456789").
   static int Write(const ON_3dPointArray& points, const ON_wString& fileName,
                    const char* delimiter);
 

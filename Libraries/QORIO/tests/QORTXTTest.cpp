@@ -147,15 +147,33 @@ TEST(QORTXTRead, UnopenableFileFailsAndEmptiesOutput) {
   EXPECT_EQ(QORTXT::Read(ON_wString(folder.c_str()), 0, " ", &points), 0);
 }
 
-TEST(QORTXTWrite, SixDecimalsAndDelimiter) {
+TEST(QORTXTWrite, ShortestTextAndDelimiter) {
   TempFile file("", ".csv");
   ON_3dPointArray points;
   points.Append(ON_3dPoint(1, 2, 3));
-  points.Append(ON_3dPoint(4, 5, 6));
+  points.Append(ON_3dPoint(4, -0.5, 0.1));
   ASSERT_EQ(QORTXT::Write(points, file.Name(), ","), 1);
-  EXPECT_EQ(ReadAll(file.Path()), "1.000000,2.000000,3.000000\n4.000000,5.000000,6.000000\n");
+  EXPECT_EQ(ReadAll(file.Path()), "1,2,3\n4,-0.5,0.1\n");
+  ASSERT_EQ(QORTXT::Write(points, file.Name(), " ; "), 1);
+  EXPECT_EQ(ReadAll(file.Path()), "1 ; 2 ; 3\n4 ; -0.5 ; 0.1\n");
   ASSERT_EQ(QORTXT::Write(ON_3dPointArray(), file.Name(), ","), 1);
   EXPECT_EQ(ReadAll(file.Path()), "");
+}
+
+TEST(QORTXTWrite, EveryCoordinateReadsBackExactly) {
+  // Survey scale, below a micrometre, far beyond six decimals either way.
+  const double values[] = {4754540.123456789, 1e-9,  -0.5, 1e300, -1e300, 0.1,  1.0 / 3,
+                           -123456789.98765432, 5e-7, 2.2250738585072014e-308,
+                           1.7976931348623157e308, 0, 1e22, 123456.7890123, 500000};
+  ON_3dPointArray points;
+  for (const double v : values) points.Append(ON_3dPoint(v, -v, v * 0.75));
+  TempFile file("", ".xyz");
+  ASSERT_EQ(QORTXT::Write(points, file.Name(), ","), 1);
+  const ON_ClassArray<QOR3dPoint> read = ReadText(ReadAll(file.Path()), 0, ",");
+  EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
+  ASSERT_EQ(read.Count(), points.Count());
+  for (int i = 0; i < points.Count(); ++i)
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(read[i].m_point[k], points[i][k]) << i << " " << k;
 }
 
 TEST(QORTXTWrite, UnwritableTargetsFail) {
