@@ -30,6 +30,14 @@ void AppendFixed(std::string& out, double value)
   out.append(text, result.ptr);
 }
 
+// The shortest text that reads back to the same float, independent of the locale.
+void AppendShortest(std::string& out, float value)
+{
+  char text[32];
+  const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value);
+  out.append(text, result.ptr);
+}
+
 void AppendInteger(std::string& out, long long value)
 {
   char text[24];
@@ -44,6 +52,17 @@ void AppendLine(std::string& out, const char* keyword, double a, double b, doubl
   {
     out += ' ';
     AppendFixed(out, v);
+  }
+  out += '\n';
+}
+
+void AppendVertex(std::string& out, const ON_3fPoint& p)
+{
+  out += 'v';
+  for (const float v : {p.x, p.y, p.z})
+  {
+    out += ' ';
+    AppendShortest(out, v);
   }
   out += '\n';
 }
@@ -132,7 +151,7 @@ int QOROBJ::WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& 
       const ON_Mesh& mesh = *meshes[i];
       for (int vi = 0; vi < mesh.VertexCount() && ok; vi++)
       {
-        AppendLine(out, "v", mesh.m_V[vi].x, mesh.m_V[vi].y, mesh.m_V[vi].z);
+        AppendVertex(out, mesh.m_V[vi]);
         if (out.size() >= kFlushSize)
           ok = file.Flush(out);
       }

@@ -1,6 +1,7 @@
 #include "MeshFileFixture.h"
 #include "QOROBJ.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -145,8 +146,7 @@ TEST_F(QOROBJTest, WrittenLayoutWithMaterials)
   EXPECT_EQ(Read(Path("my model.obj")),
             "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\n"
             "mtllib my-model.mtl\n"
-            "v 0.000000 0.000000 0.000000\nv 1.000000 0.000000 0.000000\nv 1.000000 1.000000 0.000000\n"
-            "v 0.000000 1.000000 0.000000\nv 2.000000 0.000000 0.500000\nv 2.000000 1.000000 0.500000\n"
+            "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 2 0 0.5\nv 2 1 0.5\n"
             "g Object1\nusemtl Material1\nf 1 2 3\nf 1 3 4\nf 2 5 6 3\n");
   EXPECT_EQ(Read(Path("my-model.mtl")),
             "## Wavefront MTL file\n## Created by Norvane Geometry Library\n\n"
@@ -213,6 +213,34 @@ TEST_F(QOROBJTest, RoundTripAndOtherTools)
   EXPECT_EQ(NumberAfter(info, "Meshes:"), 2) << info;
   EXPECT_EQ(NumberAfter(info, "Faces:"), 6) << info;
   EXPECT_EQ(NumberAfter(info, "Materials:"), 3) << info; // two and assimp's default
+}
+
+TEST_F(QOROBJTest, VerticesReadBackExactly)
+{
+  // A 2 mm part modelled in metres with sub-micrometre detail, one at survey coordinates, and
+  // floats across the whole range, subnormal ones included.
+  std::vector<ON_3fPoint> points = {
+      {0.002f, 0.0012345678f, 0.00000037f}, {0.0019999f, 1.5e-7f, -0.0009876543f},
+      {1e-9f, -2.5e-8f, 0.0020001f},         {4754540.5f, 5621337.25f, 123.456f},
+      {-4754540.5f, 16777215.0f, 3.4028235e38f}, {1.17549435e-38f, 1.4e-45f, -7.006e-44f}};
+  for (int e = -40; e <= 37; e++)
+    points.push_back(ON_3fPoint(1.2345679f * std::pow(10.0f, e), -9.876543f * std::pow(10.0f, e),
+                                std::nextafter(std::pow(10.0f, e), 0.0f)));
+  ON_Mesh mesh;
+  for (const ON_3fPoint& p : points)
+    mesh.m_V.Append(p);
+  for (int i = 1; i + 1 < mesh.VertexCount(); i++) // a fan, so that every vertex is used
+    mesh.m_F.Append(ON_MeshFace{{0, i, i + 1, i + 1}});
+  ASSERT_EQ(QOROBJ::MeshToOBJ(mesh, WPath("fine.obj"), 0), 1);
+  ON_Mesh read;
+  ASSERT_EQ(QOROBJ::OBJToMesh(WPath("fine.obj"), read), 1);
+  ASSERT_EQ(read.VertexCount(), mesh.VertexCount());
+  for (int i = 0; i < mesh.VertexCount(); i++)
+  {
+    EXPECT_EQ(read.m_V[i].x, mesh.m_V[i].x) << i;
+    EXPECT_EQ(read.m_V[i].y, mesh.m_V[i].y) << i;
+    EXPECT_EQ(read.m_V[i].z, mesh.m_V[i].z) << i;
+  }
 }
 
 // Polygons as a reader that keeps them whole counts them, and the faces they give here: one per
