@@ -25,7 +25,8 @@ public:
   static int MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials,
                        int join);
   // The MTL file beside the OBJ file, one material per colour; its name (no folder) goes to
-  // `mtlName`.
+  // `mtlName`. The colour's alpha, a transparency, gives "Tf" (alpha / 255 transmitted) and the
+  // dissolve "d", an opacity (1 - alpha / 255).
   static int WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours,
                           ON_wString& mtlName);
 

@@ -214,15 +214,17 @@ int QOROBJ::WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Colo
     for (int i = 0; i < colours.Count(); i++)
     {
       const ON_Color& c = colours[i];
-      const double alpha = c.FractionAlpha();
+      // ON_Color's alpha is a transparency; MTL's dissolve "d" is an opacity and "Tf" the
+      // fraction of light transmitted.
+      const double transmitted = c.FractionAlpha();
       out += "\nnewmtl Material";
       AppendInteger(out, i + 1);
       out += '\n';
       for (const char* keyword : {"Ka", "Kd", "Ks"})
         AppendLine(out, keyword, c.FractionRed(), c.FractionGreen(), c.FractionBlue());
-      AppendLine(out, "Tf", alpha, alpha, alpha);
+      AppendLine(out, "Tf", transmitted, transmitted, transmitted);
       out += "d ";
-      AppendFixed(out, alpha);
+      AppendFixed(out, 1.0 - transmitted);
       out += "\nNs 0\n";
     }
     if (!file.Flush(out) || !file.Commit())

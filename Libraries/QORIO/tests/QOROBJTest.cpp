@@ -151,7 +151,80 @@ TEST_F(QOROBJTest, WrittenLayoutWithMaterials)
   EXPECT_EQ(Read(Path("my-model.mtl")),
             "## Wavefront MTL file\n## Created by Norvane Geometry Library\n\n"
             "\nnewmtl Material1\nKa 1.000000 0.200000 0.000000\nKd 1.000000 0.200000 0.000000\n"
-            "Ks 1.000000 0.200000 0.000000\nTf 0.000000 0.000000 0.000000\nd 0.000000\nNs 0\n");
+            "Ks 1.000000 0.200000 0.000000\nTf 0.000000 0.000000 0.000000\nd 1.000000\nNs 0\n");
+}
+
+// The numbers after each "keyword " line of a text, in order.
+std::vector<double> Numbers(const std::string& text, const std::string& keyword)
+{
+  std::vector<double> numbers;
+  for (size_t at = text.find("\n" + keyword + " "); at != std::string::npos;
+       at = text.find("\n" + keyword + " ", at + 1))
+    numbers.push_back(std::strtod(text.c_str() + at + keyword.size() + 2, nullptr));
+  return numbers;
+}
+
+TEST_F(QOROBJTest, DissolveIsTheOpacityOfTheColour)
+{
+  // ON_Color's alpha is a transparency: 0 is opaque, "d 1".
+  const struct
+  {
+    int alpha;
+    const char* lines;
+  } cases[] = {
+      {0, "Tf 0.000000 0.000000 0.000000\nd 1.000000\n"},
+      {128, "Tf 0.501961 0.501961 0.501961\nd 0.498039\n"},
+      {255, "Tf 1.000000 1.000000 1.000000\nd 0.000000\n"},
+  };
+  for (const auto& c : cases)
+  {
+    ON_SimpleArray<ON_Color> colours;
+    colours.Append(ON_Color(10, 20, 30, c.alpha));
+    ON_wString name;
+    ASSERT_EQ(QOROBJ::WriteMTLFile(WPath("c.obj"), colours, name), 1);
+    EXPECT_NE(Read(Path("c.mtl")).find(c.lines), std::string::npos) << c.alpha;
+  }
+
+  // Every transparency reads back from both lines.
+  ON_SimpleArray<ON_Color> colours;
+  for (int alpha = 0; alpha < 256; alpha++)
+    colours.Append(ON_Color(255, 255, 255, alpha));
+  ON_wString name;
+  ASSERT_EQ(QOROBJ::WriteMTLFile(WPath("all.obj"), colours, name), 1);
+  const std::string mtl = Read(Path("all.mtl"));
+  const std::vector<double> d = Numbers(mtl, "d");
+  const std::vector<double> tf = Numbers(mtl, "Tf");
+  ASSERT_EQ(d.size(), 256u);
+  ASSERT_EQ(tf.size(), 256u);
+  for (int alpha = 0; alpha < 256; alpha++)
+  {
+    EXPECT_EQ(std::lround((1.0 - d[alpha]) * 255.0), alpha);
+    EXPECT_EQ(std::lround(tf[alpha] * 255.0), alpha);
+  }
+}
+
+// The opacity assimp gives the named material in its XML dump, or -1.
+double AssimpOpacity(const std::string& dump, const std::string& material)
+{
+  const size_t at = dump.find("\"" + material + "\"");
+  const size_t key = at == std::string::npos ? at : dump.find("\"$mat.opacity\"", at);
+  const size_t value = key == std::string::npos ? key : dump.find('>', key);
+  return value == std::string::npos ? -1.0 : std::strtod(dump.c_str() + value + 1, nullptr);
+}
+
+TEST_F(QOROBJTest, OtherToolsReadTheOpacity)
+{
+  if (!HasTool("assimp"))
+    GTEST_SKIP() << "assimp (Debian assimp-utils) is not installed";
+  ON_ClassArray<ON_Mesh> meshes;
+  meshes.Append(SampleMesh()); // no colour: opaque white
+  meshes.Append(SampleMesh());
+  meshes[1].m_C.Append(ON_Color(0, 128, 255, 128));
+  ASSERT_EQ(QOROBJ::MeshToOBJ(meshes, WPath("o.obj"), 1, 0), 1);
+  const std::string report = RunTool("assimp dump '" + Path("o.obj") + "' '" + Path("o.xml") + "'");
+  const std::string dump = Read(Path("o.xml"));
+  EXPECT_DOUBLE_EQ(AssimpOpacity(dump, "Material1"), 1.0) << report;
+  EXPECT_NEAR(AssimpOpacity(dump, "Material2"), 127.0 / 255.0, 1e-6) << report;
 }
 
 TEST_F(QOROBJTest, ListsAsGroupsOrJoined)
