@@ -1,5 +1,7 @@
 #include "TextFormat.h"
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace Platform {
@@ -13,6 +15,15 @@ std::string TextFormat::FormatV(const char* format, va_list args) {
   std::string text(size, '\0');
   std::vsnprintf(text.data(), text.size() + 1, format, args);
   return text;
+}
+
+std::string TextFormat::Number(double value) {
+  char text[400];
+  const double size = std::fabs(value);
+  const bool plain = size == 0 || (size >= 1e-6 && size < 1e17);
+  const auto [end, error] = plain ? std::to_chars(text, text + sizeof text, value, std::chars_format::fixed)
+                                  : std::to_chars(text, text + sizeof text, value);
+  return error == std::errc() ? std::string(text, end) : std::string();
 }
 
 }  // namespace Platform

@@ -2,6 +2,7 @@
 
 #include "QORPointFileDialog.h"
 #include "QORSafeFile.h"
+#include "TextFormat.h"
 
 #include <charconv>
 #include <cmath>
@@ -187,10 +188,10 @@ int QORTXT::Write(const ON_3dPointArray& points, const ON_wString& fileName,
   const char* d = delimiter ? delimiter : "";
   for (int i = 0; i < points.Count(); ++i) {
     // The shortest text that reads back to the same double, whatever the locale.
-    char xyz[3][32];
-    for (int k = 0; k < 3; ++k)
-      *std::to_chars(xyz[k], xyz[k] + sizeof xyz[k] - 1, points[i][k]).ptr = '\0';
-    if (std::fprintf(file.Stream(), "%s%s%s%s%s\n", xyz[0], d, xyz[1], d, xyz[2]) < 0) {
+    const std::string x = Platform::TextFormat::Number(points[i].x);
+    const std::string y = Platform::TextFormat::Number(points[i].y);
+    const std::string z = Platform::TextFormat::Number(points[i].z);
+    if (std::fprintf(file.Stream(), "%s%s%s%s%s\n", x.c_str(), d, y.c_str(), d, z.c_str()) < 0) {
       file.Fail();
       break;
     }
