@@ -1,5 +1,6 @@
 #include "QORSafeFile.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -9,7 +10,10 @@ namespace {
 // Permissions the new file gets: the target's when it exists, else what a plain create gives.
 mode_t CreationMode(const std::string& path) {
   struct stat info;
-  if (stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+  const int error = errno;  // a missing target is no failure to report
+  const bool exists = stat(path.c_str(), &info) == 0;
+  errno = error;
+  if (exists) return info.st_mode & 07777;
   const mode_t mask = umask(0);
   umask(mask);
   return 0666 & ~mask;
@@ -22,7 +26,10 @@ QORSafeFile::~QORSafeFile() { Discard(); }
 bool QORSafeFile::Open(const std::string& path) {
   Discard();
   struct stat info;
-  if (path.empty() || (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) return false;
+  if (path.empty() || (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))) {
+    errno = path.empty() ? ENOENT : EISDIR;
+    return false;
+  }
   m_path = path;
   m_temp = path + ".XXXXXX";
   const int fd = mkstemp(m_temp.data());
@@ -65,9 +72,12 @@ bool QORSafeFile::Commit() {
   return ok;
 }
 
+// Keeps errno, so that a caller can still tell why the writing failed.
 void QORSafeFile::Discard() {
+  const int error = errno;
   if (m_stream) std::fclose(m_stream);
   m_stream = nullptr;
   if (!m_temp.empty()) std::remove(m_temp.c_str());
   m_temp.clear();
+  errno = error;
 }
