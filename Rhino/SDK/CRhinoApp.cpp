@@ -1,9 +1,11 @@
 #include "CRhinoApp.h"
 
+#include "Interrupt.h"
 #include "TextFormat.h"
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <cwchar>
 #include <unordered_set>
 
@@ -28,6 +30,13 @@ std::wstring WideFormatForLibrary(const wchar_t* format) {
   return out;
 }
 
+// The system's failures, warnings and errors by their conventional openings.
+bool IsDiagnostic(const std::string& text) {
+  for (const char* opening : {"Failure [", "Warning", "Error"})
+    if (text.compare(0, std::strlen(opening), opening) == 0) return true;
+  return false;
+}
+
 }  // namespace
 
 CRhinoApp& RhinoApp() {
@@ -41,13 +50,17 @@ void CRhinoApp::SetPrintSink(std::function<void(const std::string&)> sink) {
   m_sink = std::move(sink);
 }
 
-void CRhinoApp::Emit(const std::string& text) {
+void CRhinoApp::Emit(const std::string& text, bool diagnostic) {
+  const std::string location = diagnostic ? m_stream.Location() : "";
+  const std::string line = location.empty() ? text : location + ": " + text;
   if (m_sink) {
-    m_sink(text);
+    m_sink(line);
     return;
   }
-  std::fputs(text.c_str(), stdout);
-  std::fflush(stdout);
+  std::FILE* stream = diagnostic ? stderr : stdout;
+  if (diagnostic) std::fflush(stdout);  // keep both streams in order on a shared terminal
+  std::fputs(line.c_str(), stream);
+  std::fflush(stream);
 }
 
 void CRhinoApp::Print(const char* format, ...) {
@@ -55,7 +68,15 @@ void CRhinoApp::Print(const char* format, ...) {
   va_start(args, format);
   const std::string text = Platform::TextFormat::FormatV(format, args);
   va_end(args);
-  Emit(text);
+  Emit(text, IsDiagnostic(text));
+}
+
+void CRhinoApp::PrintError(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  const std::string text = Platform::TextFormat::FormatV(format, args);
+  va_end(args);
+  Emit(text, true);
 }
 
 void CRhinoApp::Print(const wchar_t* format, ...) {
@@ -73,7 +94,8 @@ void CRhinoApp::Print(const wchar_t* format, ...) {
     if (text.size() > (1u << 24)) return;
     text.resize(text.size() * 2);
   }
-  Emit(static_cast<const char*>(ON_String(text.c_str())));
+  const std::string narrow = static_cast<const char*>(ON_String(text.c_str()));
+  Emit(narrow, IsDiagnostic(narrow));
 }
 
 CRhinoCommand::result CRhinoApp::ExecuteCommand(const std::string& token) {
@@ -82,14 +104,32 @@ CRhinoCommand::result CRhinoApp::ExecuteCommand(const std::string& token) {
   const std::string name = token.substr(start);
   CRhinoCommand* command = CRhinoCommand::Find(ON_wString(name.c_str()));
   if (!command) {
-    Print("Unknown command: %s\n", token.c_str());
+    PrintError("Unknown command: %s (Help lists the commands)\n", token.c_str());
     return m_lastResult = CRhinoCommand::unknown_command;
   }
   m_picked.clear();
+  Platform::Interrupt::Clear();
+  const int objectsBefore = m_doc.ObjectCount();
+  const bool modifiedBefore = m_doc.IsModified();
   CRhinoCommandContext context(m_doc);
   CRhinoCommand::result result = command->RunCommand(context);
   UnselectPicked();
+  if (Platform::Interrupt::Requested()) result = Cancelled(result, objectsBefore, modifiedBefore);
   return m_lastResult = result;
+}
+
+// An interrupted command is cancelled whatever it returned, and the document keeps only what it
+// held before (commands add objects; none deletes them after a long operation).
+CRhinoCommand::result CRhinoApp::Cancelled(CRhinoCommand::result result, int objectsBefore,
+                                           bool modifiedBefore) {
+  if (result == CRhinoCommand::exit_rhino) return result;
+  if (m_doc.ObjectCount() > objectsBefore) {
+    m_doc.DeleteObjectsFrom(objectsBefore + 1);
+    m_doc.SetModified(modifiedBefore);
+  }
+  if (result == CRhinoCommand::success || result == CRhinoCommand::nothing)
+    Print("Failure [%s]\n", Platform::Interrupt::kCancelled);
+  return CRhinoCommand::cancel;
 }
 
 // The command may have deleted some of the objects it picked: only those still in the document
@@ -108,7 +148,7 @@ BOOL CRhinoApp::RunScript(const wchar_t* script, int echo) {
   std::vector<std::string> tokens;
   std::string error;
   if (!CRhinoCommandStream::Tokenize(line, tokens, error)) {
-    Print("%s\n", error.c_str());
+    PrintError("%s\n", error.c_str());
     return FALSE;
   }
   if (echo) Print("Command: %s\n", line.c_str());

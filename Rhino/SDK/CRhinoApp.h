@@ -21,9 +21,13 @@ class CRhinoApp {
   CRhinoApp();
 
   // One line of command-line output each (printf style; in the wide form %s takes a wide text).
+  // Results go to standard output; failures ("Failure [...]"), warnings and errors to standard
+  // error, after the script location of the running command when there is one.
   void Print(const char* format, ...) __attribute__((format(printf, 2, 3)));
   void Print(const wchar_t* format, ...);
-  // Where printed text goes; standard output by default.
+  // A line for standard error whatever its text.
+  void PrintError(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  // Where printed text goes instead of the standard streams (both kinds), or null.
   void SetPrintSink(std::function<void(const std::string&)> sink);
 
   HWND* MainWnd() { return &m_mainWindow; }
@@ -31,7 +35,8 @@ class CRhinoApp {
 
   // Runs the commands of a script line, echoing it like a typed line when echo is on.
   BOOL RunScript(const wchar_t* script, int echo = 1);
-  // Runs one command by name (a leading '!', '_' or '-' is ignored).
+  // Runs one command by name (a leading '!', '_' or '-' is ignored). A command interrupted by
+  // the user (Platform::Interrupt) is cancelled: the objects it added are taken back out.
   CRhinoCommand::result ExecuteCommand(const std::string& name);
   // The result of the last command run.
   CRhinoCommand::result LastCommandResult() const { return m_lastResult; }
@@ -54,8 +59,9 @@ class CRhinoApp {
   CRhinoPlugIn* MenuOwner(const Platform::Menu* popup) const;
 
  private:
-  void Emit(const std::string& text);
+  void Emit(const std::string& text, bool diagnostic);
   void UnselectPicked();
+  CRhinoCommand::result Cancelled(CRhinoCommand::result result, int objectsBefore, bool modifiedBefore);
 
   PlatformWindow* m_mainWindow = nullptr;
   CRhinoDoc m_doc;

@@ -36,12 +36,18 @@ bool CRhinoCommandStream::Tokenize(const std::string& line, std::vector<std::str
   return true;
 }
 
-void CRhinoCommandStream::Append(const std::vector<std::string>& tokens) {
-  m_tokens.insert(m_tokens.end(), tokens.begin(), tokens.end());
+void CRhinoCommandStream::Append(const std::vector<std::string>& tokens, int line) {
+  for (const std::string& token : tokens) m_tokens.push_back({token, line});
 }
 
 void CRhinoCommandStream::Prepend(const std::vector<std::string>& tokens) {
-  m_tokens.insert(m_tokens.begin(), tokens.begin(), tokens.end());
+  for (auto token = tokens.rbegin(); token != tokens.rend(); ++token)
+    m_tokens.push_front({*token, m_line});
+}
+
+std::string CRhinoCommandStream::Location() const {
+  if (m_script.empty() || m_line <= 0) return "";
+  return m_script + ":" + std::to_string(m_line);
 }
 
 bool CRhinoCommandStream::Next(const std::string& prompt, std::string& token) {
@@ -57,7 +63,8 @@ bool CRhinoCommandStream::Next(const std::string& prompt, std::string& token) {
     if (tokens.empty()) return false;  // an empty line answers as Enter does
     Append(tokens);
   }
-  token = m_tokens.front();
+  token = std::move(m_tokens.front().text);
+  m_line = m_tokens.front().line;
   m_tokens.pop_front();
   return true;
 }

@@ -39,3 +39,9 @@ void CRhinoDoc::DeleteAll() {
   if (!m_objects.empty()) m_modified = true;
   m_objects.clear();
 }
+
+void CRhinoDoc::DeleteObjectsFrom(int number) {
+  if (number < 1 || number > ObjectCount()) return;
+  m_objects.resize(number - 1);
+  m_modified = true;
+}

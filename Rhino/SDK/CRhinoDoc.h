@@ -24,6 +24,8 @@ class CRhinoDoc {
   // Deletes the selected objects; returns how many were deleted.
   int DeleteSelected();
   void DeleteAll();
+  // Deletes the objects from the 1-based number on (those added last).
+  void DeleteObjectsFrom(int number);
 
   int RedrawCount() const { return m_redrawCount; }
   bool IsModified() const { return m_modified; }

@@ -40,25 +40,60 @@ std::string CRhinoGet::PromptText(const char* answers) const {
   return text + " [" + answers + "]";
 }
 
+namespace {
+
+std::string Utf8(const ON_wString& text) { return static_cast<const char*>(ON_String(text)); }
+
+std::string Values(const CRhinoCommandOption& option) {
+  std::string list;
+  for (int v = 0; v < option.m_list_values.Count(); ++v)
+    list += (v ? ", " : "") + Utf8(option.m_list_values[v]);
+  return list;
+}
+
+}  // namespace
+
+const CRhinoCommandOption* CRhinoGet::FindOption(const std::string& name) const {
+  for (const CRhinoCommandOption& o : m_options)
+    if (o.m_english_option_name.CompareNoCase(ON_wString(name.c_str())) == 0) return &o;
+  return nullptr;
+}
+
+std::string CRhinoGet::OptionNames() const {
+  std::string names;
+  for (const CRhinoCommandOption& o : m_options)
+    names += (names.empty() ? "" : ", ") + Utf8(o.m_english_option_name);
+  return names.empty() ? "none" : names;
+}
+
+bool CRhinoGet::ListOptionValues(const std::string& token) const {
+  const size_t eq = token.find('=');
+  if (eq == std::string::npos || token.substr(eq + 1) != "?") return false;
+  const CRhinoCommandOption* option = FindOption(token.substr(0, eq));
+  if (!option) return false;
+  RhinoApp().Print("%s: %s\n", Utf8(option->m_english_option_name).c_str(), Values(*option).c_str());
+  return true;
+}
+
 bool CRhinoGet::ApplyOption(const std::string& token) {
   const size_t eq = token.find('=');
-  const ON_wString name(token.substr(0, eq).c_str());
+  const std::string name = token.substr(0, eq);
   const ON_wString value(token.substr(eq + 1).c_str());
-  for (size_t i = 0; i < m_options.size(); ++i) {
-    CRhinoCommandOption& o = m_options[i];
-    if (o.m_english_option_name.CompareNoCase(name) != 0) continue;
-    for (int v = 0; v < o.m_list_values.Count(); ++v) {
-      const bool byIndex = value == ON_wString(std::to_string(v).c_str());
-      if (byIndex || o.m_list_values[v].CompareNoCase(value) == 0) {
-        o.m_list_option_current = v;
-        m_picked = static_cast<int>(i);
-        return true;
-      }
-    }
-    RhinoApp().Print("Unknown value for %s: %s\n", token.substr(0, eq).c_str(),
-                     token.substr(eq + 1).c_str());
+  const CRhinoCommandOption* found = FindOption(name);
+  if (!found) {
+    RhinoApp().PrintError("Unknown option: %s (options: %s)\n", token.c_str(), OptionNames().c_str());
     return false;
   }
-  RhinoApp().Print("Unknown option: %s\n", token.c_str());
+  CRhinoCommandOption& o = m_options[found - m_options.data()];
+  for (int v = 0; v < o.m_list_values.Count(); ++v) {
+    const bool byIndex = value == ON_wString(std::to_string(v).c_str());
+    if (byIndex || o.m_list_values[v].CompareNoCase(value) == 0) {
+      o.m_list_option_current = v;
+      m_picked = static_cast<int>(found - m_options.data());
+      return true;
+    }
+  }
+  RhinoApp().PrintError("Unknown value for %s: %s (one of %s)\n", name.c_str(),
+                        token.substr(eq + 1).c_str(), Values(o).c_str());
   return false;
 }

@@ -40,11 +40,17 @@ class CRhinoGet {
  protected:
   // The prompt as the command line shows it, with the options and their current values.
   std::string PromptText(const char* answers) const;
-  // Applies a `Name=Value` answer; false (after printing why) when it names no option or value.
+  // Applies a `Name=Value` answer; false (after printing why and what is allowed) when it names
+  // no option or value.
   bool ApplyOption(const std::string& token);
+  // Answers `Name=?` by printing the option's values; false when the token is no such question.
+  bool ListOptionValues(const std::string& token) const;
 
  private:
   ON_wString m_prompt;
+  const CRhinoCommandOption* FindOption(const std::string& name) const;
+  std::string OptionNames() const;
+
   std::vector<CRhinoCommandOption> m_options;
   int m_picked = -1;
 };

@@ -13,6 +13,21 @@ bool Is(const std::string& token, const char* word) {
   return strcasecmp(token.c_str(), word) == 0;
 }
 
+// An object number, or a range of them as "FIRST-LAST"; false when the token is neither.
+bool ParseNumbers(const std::string& token, long& first, long& last) {
+  const char* text = token.c_str();
+  char* end = nullptr;
+  errno = 0;
+  first = last = std::strtol(text, &end, 10);
+  if (end == text || errno != 0) return false;
+  if (*end == '-' && end != text) {
+    const char* second = end + 1;
+    last = std::strtol(second, &end, 10);
+    if (end == second || errno != 0) return false;
+  }
+  return *end == '\0';
+}
+
 }  // namespace
 
 bool CRhinoGetObject::IsEligible(const CRhinoObject& object) const {
@@ -25,19 +40,29 @@ void CRhinoGetObject::Pick(const CRhinoObject* object) {
 }
 
 bool CRhinoGetObject::PickNumber(const std::string& token) {
-  char* end = nullptr;
-  errno = 0;
-  const long number = std::strtol(token.c_str(), &end, 10);
-  if (token.empty() || *end != '\0' || errno != 0) {
-    RhinoApp().Print("Unknown option or object: %s\n", token.c_str());
+  long first = 0, last = 0;
+  if (!ParseNumbers(token, first, last)) {
+    RhinoApp().PrintError("Unknown option or object: %s\n", token.c_str());
     return false;
   }
-  const CRhinoObject* object = RhinoApp().ActiveDoc()->ObjectAt(static_cast<int>(number));
-  if (!object || !IsEligible(*object)) {
-    RhinoApp().Print("Object %s cannot be picked here\n", token.c_str());
+  const CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  if (first < 1 || last < first || last > doc.ObjectCount()) {
+    RhinoApp().PrintError("No object %s: the document has objects 1 to %d\n", token.c_str(),
+                          doc.ObjectCount());
     return false;
   }
-  Pick(object);
+  // In a range, objects of other kinds are passed over; a range with none that fits is refused.
+  int picked = 0;
+  for (long number = first; number <= last; ++number) {
+    const CRhinoObject* object = doc.ObjectAt(static_cast<int>(number));
+    if (!IsEligible(*object)) continue;
+    Pick(object);
+    ++picked;
+  }
+  if (picked == 0) {
+    RhinoApp().PrintError("Object %s cannot be picked here\n", token.c_str());
+    return false;
+  }
   return true;
 }
 
@@ -54,6 +79,7 @@ CRhinoGet::result CRhinoGetObject::GetObjects(int minimum, int maximum) {
       for (const auto& object : doc->Objects())
         if (IsEligible(*object)) Pick(object.get());
     } else if (token.find('=') != std::string::npos) {
+      if (ListOptionValues(token)) continue;
       return ApplyOption(token) ? option : cancel;
     } else if (!PickNumber(token)) {
       return cancel;

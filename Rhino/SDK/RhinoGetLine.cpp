@@ -35,7 +35,7 @@ bool GetPoint(const ON_wString& prompt, ON_3dPoint& point) {
   const std::string text = std::string(ON_String(prompt)) + " [x,y,z]";
   if (!RhinoApp().CommandStream().Next(text, token)) return false;
   if (ParsePoint(token, point)) return true;
-  RhinoApp().Print("Not a point: %s\n", token.c_str());
+  RhinoApp().PrintError("Not a point: %s (x,y,z expected)\n", token.c_str());
   return false;
 }
 
