@@ -6,7 +6,8 @@
 class CHostCommandMenu : public CHostCommand {
  public:
   CHostCommandMenu()
-      : CHostCommand(L"Menu", {0x6B1C2D01, 0x1A2B, 0x4C3D, {0x8E, 0x01, 0, 0, 0, 0, 0, 0x07}}) {}
+      : CHostCommand(L"Menu", {0x6B1C2D01, 0x1A2B, 0x4C3D, {0x8E, 0x01, 0, 0, 0, 0, 0, 0x07}},
+                     "Menu             the plug-in menus; pick an item by number") {}
 
   result RunCommand(const CRhinoCommandContext&) override {
     Platform::MenuBar* bar = RhinoApp().MenuBar();

@@ -24,7 +24,9 @@ DocumentFile& DocumentFile::Current() {
   return file;
 }
 
-bool DocumentFile::Handles(const std::string& extension) { return extension == ".3dm"; }
+std::string DocumentFile::VersionError(int version) {
+  return "3DM version " + std::to_string(version) + " cannot be written: choose 2 or 3";
+}
 
 int DocumentFile::LayerIndex(const ON_Layer& layer) {
   for (int i = 0; i < m_layers.Count(); ++i)
@@ -37,7 +39,7 @@ int DocumentFile::LayerIndex(const ON_Layer& layer) {
 bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& message) {
   ONX_Model model;
   if (!model.Read(path.c_str())) {
-    message = "Unable to read file " + path;
+    message = "Unable to read 3DM file";
     return false;
   }
   if (doc.ObjectCount() == 0 && m_layers.Count() == 0) {
@@ -83,6 +85,10 @@ void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhino
 
 bool DocumentFile::Write(const std::vector<const CRhinoObject*>& objects, const std::string& path,
                          int version, std::string& message) {
+  if (!CanWrite(version)) {
+    message = VersionError(version);
+    return false;
+  }
   ONX_Model model;
   PrepareModel(model, objects);
   ON_BinaryArchive archive(ON_BinaryArchive::Mode::write3dm);
@@ -94,7 +100,7 @@ bool DocumentFile::Write(const std::vector<const CRhinoObject*>& objects, const 
          file.Commit();
   }
   if (!ok) {
-    message = "Unable to write to 3DM file " + path;
+    message = "Unable to write to 3DM file";
     return false;
   }
   message = "Saved " + Count(static_cast<int>(objects.size()), "object") + " to " + path;

@@ -11,8 +11,9 @@
 class DocumentFile {
  public:
   static DocumentFile& Current();
-  // True for ".3dm".
-  static bool Handles(const std::string& extension);
+  // The 3DM versions the writer makes: 2 and 3.
+  static bool CanWrite(int version) { return version == 2 || version == 3; }
+  static std::string VersionError(int version);
 
   const std::string& Path() const { return m_path; }
   void SetPath(const std::string& path) { m_path = path; }

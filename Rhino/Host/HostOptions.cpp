@@ -1,5 +1,8 @@
 #include "HostOptions.h"
 
+#include "CHostCommand.h"
+#include "FileFormatTable.h"
+
 #include <cstdlib>
 
 bool HostOptions::Parse(int argc, char** argv, std::string& error) {
@@ -28,7 +31,7 @@ bool HostOptions::Parse(int argc, char** argv, std::string& error) {
     } else if (arg == "-c") {
       if (!value(commands)) return false;
       mode = Mode::Commands;
-    } else if (!arg.empty() && arg[0] == '-') {
+    } else if (arg != "-" && !arg.empty() && arg[0] == '-') {
       error = "unknown option " + arg;
       return false;
     } else if (mode == Mode::Interactive) {
@@ -50,28 +53,31 @@ std::string HostOptions::DefaultProfile() {
   return base + "/nubilo/profile.ini";
 }
 
-const char* HostOptions::Usage() {
-  return R"(Usage:
-  nubilo                              interactive command line
+std::string HostOptions::Usage() {
+  return std::string(R"(Usage:
+  nubilo                              interactive command line (a script when input is no terminal)
   nubilo [options] -c "COMMANDS"      run the commands, then exit
-  nubilo [options] SCRIPT             run a script file, then exit
+  nubilo [options] SCRIPT             run a script file ("-" for standard input), then exit
 
 Options:
   --doc FILE.3dm   open it at start when it exists, save it at exit when changed
   --profile FILE   settings profile (default ~/.config/nubilo/profile.ini)
-  --quiet          no progress bars
+  --quiet          no progress bars and no plug-in load messages
   --help, --version
 
 Exit status: 0 all commands succeeded; 1 a command failed or was cancelled (the run stops
-there); 2 bad usage or unreadable script.
+there); 2 bad usage or unreadable script; 130 interrupted (Ctrl-C in a script run, or twice
+within a second).
 
 Commands and answers are whitespace-separated tokens; double quotes keep spaces; '#' starts a
 comment. Each prompt takes the next token:
   command prompt   a command name (a leading !, _ or - is ignored)
-  object prompt    All, object numbers, Enter (finish), Cancel, or an option Name=Value
+  object prompt    All, object numbers or ranges (3-17), Enter (finish), Cancel, or an option
+                   Name=Value (Name=? lists its values)
   point prompt     x,y,z
   dialog           Field=Value ... then OK or Cancel (any other token accepts as OK)
-When the tokens run out every prompt takes its default, as Enter would.
+When the tokens run out every prompt takes its default, as Enter would. Results go to standard
+output; failures, warnings and progress to standard error. Ctrl-C cancels the running command.
 
 Plug-in commands:
   NBImportPoints   points from a delimited text file ("Point File" dialog)
@@ -80,24 +86,15 @@ Plug-in commands:
   NBHelp, Nubilo   the plug-in's help page
   NBAbout          product and version
 Host commands:
-  Save [FILE]      save the document (3DM)
-  Export FILE      the selected objects, or all when none is selected, by extension:
-                   .txt/.xyz points separated by a space, .csv by a comma, and the other
-                   formats the build offers
-  Import FILE      meshes and models by extension
-  SelAll, SelNone  select every object, or none
-  List             the document's objects with their numbers
-  Delete           delete the selected objects
-  Menu             the plug-in menus; pick an item by number
-  Help             this text
-  Exit             leave
-
+)") + CHostCommand::HelpLines() + R"(
+Import and Export formats:
+)" + FileFormatTable::Help() + R"(
 Dialog fields:
   Point File           File, Format (0-7 or its text), Tab, Semicolon, Comma, Space, Other (1|0),
                        OtherDelimiter (one character)
   Surface Parameters   Rows, Columns, ProbeDiameter
   STL Export Options   FileType (ASCII or Binary)
-  3DM Export Options   Version
+  3DM Export Options   Version (2.0 or 3.0)
 
 Example:
   nubilo -c 'NBImportPoints File="pts.txt" Format=0 OK  Export out.xyz'

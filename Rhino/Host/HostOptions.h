@@ -8,7 +8,7 @@ struct HostOptions {
 
   Mode mode = Mode::Interactive;
   std::string commands;    // -c
-  std::string scriptFile;  // SCRIPT
+  std::string scriptFile;  // SCRIPT, "-" for standard input
   std::string docFile;     // --doc
   std::string profileFile; // --profile
   bool quiet = false;
@@ -17,5 +17,6 @@ struct HostOptions {
   bool Parse(int argc, char** argv, std::string& error);
   // ~/.config/nubilo/profile.ini, following XDG_CONFIG_HOME.
   static std::string DefaultProfile();
-  static const char* Usage();
+  // The usage, the commands (host commands from the command table) and the file formats.
+  static std::string Usage();
 };

@@ -2,22 +2,30 @@
 
 #include "DocumentFile.h"
 #include "HostPresenter.h"
+#include "Interrupt.h"
+#include "InterruptHandler.h"
 #include "ProgressWindow.h"
 #include "rhinoSdk.h"
 
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <sstream>
 #include <unistd.h>
 
 namespace {
 
+std::string ScriptName(const std::string& path) { return path == "-" ? "stdin" : path; }
+
 bool Succeeded(CRhinoCommand::result result) {
   return result == CRhinoCommand::success || result == CRhinoCommand::nothing;
 }
 
-bool ReadScript(const std::string& path, std::vector<std::string>& tokens, std::string& error) {
-  std::ifstream in(path);
+// The script's tokens go into the command stream with their line numbers; "-" is standard input.
+bool ReadScript(const std::string& path, CRhinoCommandStream& stream, std::string& error) {
+  std::ifstream file;
+  if (path != "-") file.open(path);
+  std::istream& in = path == "-" ? std::cin : file;
   if (!in) {
     error = "Unable to read script " + path;
     return false;
@@ -26,15 +34,18 @@ bool ReadScript(const std::string& path, std::vector<std::string>& tokens, std::
   int number = 0;
   while (std::getline(in, line)) {
     ++number;
+    std::vector<std::string> tokens;
     if (!CRhinoCommandStream::Tokenize(line, tokens, error)) {
-      error = path + ":" + std::to_string(number) + ": " + error;
+      error = ScriptName(path) + ":" + std::to_string(number) + ": " + error;
       return false;
     }
+    stream.Append(tokens, number);
   }
   if (in.bad()) {
     error = "Unable to read script " + path;
     return false;
   }
+  stream.SetScriptName(ScriptName(path));
   return true;
 }
 
@@ -46,7 +57,7 @@ bool OpenDocument(const std::string& path) {
   CRhinoDoc& doc = *RhinoApp().ActiveDoc();
   std::string message;
   if (!file.Import(doc, path, message)) {
-    std::fprintf(stderr, "nubilo: --doc: %s\n", message.c_str());
+    std::fprintf(stderr, "nubilo: --doc %s: %s\n", path.c_str(), message.c_str());
     return false;
   }
   doc.SetModified(false);
@@ -59,7 +70,7 @@ int SaveDocument(int status) {
   if (file.Path().empty() || !doc.IsModified()) return status;
   std::string message;
   if (!file.Save(doc, file.Path(), file.Version(), message)) {
-    std::fprintf(stderr, "nubilo: %s\n", message.c_str());
+    std::fprintf(stderr, "nubilo: --doc %s: %s\n", file.Path().c_str(), message.c_str());
     return NubiloHost::kCommandFailed;
   }
   return status;
@@ -70,7 +81,7 @@ int SaveDocument(int status) {
 NubiloHost::NubiloHost() = default;
 
 NubiloHost::~NubiloHost() {
-  m_plugin.Unload();
+  UnloadPlugIn();
   Platform::Presenter::Install(nullptr);
 }
 
@@ -87,13 +98,13 @@ int NubiloHost::Run(int argc, char** argv) {
   HostOptions options;
   std::string error;
   if (!options.Parse(argc, argv, error)) {
-    std::fprintf(stderr, "nubilo: %s\n\n%s", error.c_str(), HostOptions::Usage());
+    std::fprintf(stderr, "nubilo: %s\n\n%s", error.c_str(), HostOptions::Usage().c_str());
     return kBadUsage;
   }
   switch (options.mode) {
     case HostOptions::Mode::Help:
       std::printf("nubilo: surfaces and meshes from surveyed or digitised points\n\n%s",
-                  HostOptions::Usage());
+                  HostOptions::Usage().c_str());
       return kSuccess;
     case HostOptions::Mode::Version:
       std::printf("nubilo 1.0 (Nubilo 4.0 version 1.0)\n");
@@ -103,17 +114,19 @@ int NubiloHost::Run(int argc, char** argv) {
   }
 }
 
-int NubiloHost::Start(const HostOptions& options) {
+int NubiloHost::Start(HostOptions options) {
   CRhinoApp& app = RhinoApp();
   CRhinoCommandStream& stream = app.CommandStream();
   std::string error;
+  if (options.mode == HostOptions::Mode::Interactive && !isatty(STDIN_FILENO)) {
+    options.mode = HostOptions::Mode::Script;  // piped input is a script
+    options.scriptFile = "-";
+  }
   if (options.mode == HostOptions::Mode::Script) {
-    std::vector<std::string> tokens;
-    if (!ReadScript(options.scriptFile, tokens, error)) {
+    if (!ReadScript(options.scriptFile, stream, error)) {
       std::fprintf(stderr, "nubilo: %s\n", error.c_str());
       return kBadUsage;
     }
-    stream.Append(tokens);
   } else if (options.mode == HostOptions::Mode::Commands) {
     std::vector<std::string> tokens;
     if (!CRhinoCommandStream::Tokenize(options.commands, tokens, error)) {
@@ -139,11 +152,29 @@ int NubiloHost::Start(const HostOptions& options) {
   m_presenter = std::make_unique<HostPresenter>(stream, reader);
   Platform::Presenter::Install(m_presenter.get());
 
-  if (!m_plugin.Load(ModuleFolder() + "/Nubilo.so", error)) {
+  m_quiet = options.quiet;
+  if (!LoadPlugIn(error)) {
     std::fprintf(stderr, "nubilo: %s\n", error.c_str());
     return kCommandFailed;
   }
-  return SaveDocument(interactive ? RunInteractive() : RunTokens());
+  InterruptHandler::Install(!interactive);
+  const int status = interactive ? RunInteractive() : RunTokens();
+  if (InterruptHandler::RunInterrupted()) return InterruptHandler::kExitStatus;
+  return SaveDocument(status);
+}
+
+// --quiet also keeps the plug-in's load and unload lines off the command line.
+bool NubiloHost::LoadPlugIn(std::string& error) {
+  if (m_quiet) RhinoApp().SetPrintSink([](const std::string&) {});
+  const bool loaded = m_plugin.Load(ModuleFolder() + "/Nubilo.so", error);
+  RhinoApp().SetPrintSink(nullptr);
+  return loaded;
+}
+
+void NubiloHost::UnloadPlugIn() {
+  if (m_quiet) RhinoApp().SetPrintSink([](const std::string&) {});
+  m_plugin.Unload();
+  RhinoApp().SetPrintSink(nullptr);
 }
 
 int NubiloHost::RunTokens() {
@@ -174,6 +205,7 @@ int NubiloHost::RunInteractive() {
     }
     stream.Next("Command", token);
     if (app.ExecuteCommand(token) == CRhinoCommand::exit_rhino) break;
+    if (Platform::Interrupt::Requested()) stream.Clear();  // the rest of the line is cancelled too
   }
   return kSuccess;
 }

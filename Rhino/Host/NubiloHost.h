@@ -20,7 +20,9 @@ class NubiloHost {
   int Run(int argc, char** argv);
 
  private:
-  int Start(const HostOptions& options);
+  int Start(HostOptions options);
+  bool LoadPlugIn(std::string& error);
+  void UnloadPlugIn();
   int RunTokens();
   int RunInteractive();
   static std::string ModuleFolder();
@@ -28,4 +30,5 @@ class NubiloHost {
   LineEditor m_editor;
   PlugInLoader m_plugin;
   std::unique_ptr<HostPresenter> m_presenter;
+  bool m_quiet = false;
 };

@@ -70,6 +70,6 @@ TEST_F(DocumentFileProgramTest, SaveExportAndImportChooseTheirFiles) {
 TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone) {
   std::ofstream(Path("broken.3dm")) << "3D Geometry File Format        3 and nothing else";
   EXPECT_EQ(Run("--doc broken.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
-  EXPECT_TRUE(Printed("Unable to read file")) << m_output;
+  EXPECT_TRUE(OnStderr("--doc broken.3dm: Unable to read 3DM file")) << m_output;
   EXPECT_EQ(Read("broken.3dm"), "3D Geometry File Format        3 and nothing else");
 }

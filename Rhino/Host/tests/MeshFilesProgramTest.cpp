@@ -62,16 +62,25 @@ TEST_F(MeshFilesProgramTest, RealFilesThroughTheProgram) {
   EXPECT_EQ(NumberAfter("Number of facets                 :"), 128) << m_output;
 }
 
-TEST_F(MeshFilesProgramTest, FailuresStopTheRun) {
-  EXPECT_EQ(Run("Import missing.stl"), 1);
-  EXPECT_TRUE(Printed("Failure [Unable to read STL file]\n")) << m_output;
-  EXPECT_EQ(Run("Import missing.obj"), 1);
-  EXPECT_TRUE(Printed("Failure [Unable to read OBJ file]\n")) << m_output;
+TEST_F(MeshFilesProgramTest, FailuresNameTheFileAndTheReasonOnStandardError) {
   Write("part.stl", kTwoTriangles);
-  EXPECT_EQ(Run("Export empty.stl"), 1);
-  EXPECT_TRUE(Printed("Failure [No meshes to export]\n")) << m_output;
-  EXPECT_EQ(Run("Import part.stl  Export out.stl Cancel"), 1);
-  EXPECT_TRUE(Printed("Failure [Export cancelled]\n")) << m_output;
-  EXPECT_EQ(Run("Import part.stl  Export no-folder/out.obj"), 1);
-  EXPECT_TRUE(Printed("Failure [Unable to write to MTL file]\n")) << m_output;
+  struct Case {
+    const char* commands;
+    const char* failure;
+  } cases[] = {
+      {"Import missing.stl", "Failure [Unable to read STL file] missing.stl: No such file or directory\n"},
+      {"Import missing.obj", "Failure [Unable to read OBJ file] missing.obj: No such file or directory\n"},
+      {"Export empty.stl", "Failure [No meshes to export] empty.stl\n"},
+      {"Import part.stl  Export out.stl Cancel", "Failure [Export cancelled] out.stl\n"},
+      {"Import part.stl  Export no-folder/out.obj",
+       "Failure [Unable to write to MTL file] no-folder/out.obj: No such file or directory\n"},
+      {"Import part.stl  Export no-folder/x.stl",
+       "Failure [Unable to write to STL file] no-folder/x.stl: No such file or directory\n"},
+      {"Import part.stl  Export part", "Failure [Cannot export to \"\" files]"},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Run(c.commands), 1) << c.commands;
+    EXPECT_TRUE(OnStderr(c.failure)) << c.commands << "\n" << m_output;
+    EXPECT_FALSE(OnStdout("Failure")) << c.commands << "\n" << m_output;
+  }
 }

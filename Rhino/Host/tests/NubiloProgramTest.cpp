@@ -12,6 +12,13 @@ class NubiloProgramTest : public ProgramTest {
   int Run(const std::string& arguments, const std::string& input = "") {
     return Nubilo(arguments, input);
   }
+  // Runs nubilo on a terminal (util-linux `script` makes one) that the input is typed into.
+  int OnTerminal(const std::string& arguments, const std::string& input) {
+    return Shell("timeout 60 script -qec " +
+                     Quote(std::string(NUBILO_PROGRAM) + " --quiet --profile profile.ini " + arguments) +
+                     " /dev/null",
+                 input);
+  }
 };
 
 }  // namespace
@@ -32,33 +39,85 @@ TEST_F(NubiloProgramTest, HelpVersionAndBadUsage) {
 TEST_F(NubiloProgramTest, ScriptedImportAndExport) {
   EXPECT_EQ(Run("-c 'NBImportPoints File=\"pts.txt\" Format=0 OK  Export out.xyz'"), 0)
       << m_output;
-  EXPECT_TRUE(Printed("Loaded plug-in Nubilo 4.0 version 1.0...\n")) << m_output;
-  EXPECT_TRUE(Printed("Imported 3 points\n")) << m_output;
-  EXPECT_EQ(Read("out.xyz"),
-            "1.000000 2.000000 3.000000\n4.000000 5.000000 6.000000\n"
-            "7.000000 8.000000 9.000000\n");
-  EXPECT_EQ(Run("-c 'NBImportPoints File=pts.txt OK SelNone Export out.csv'"), 0) << m_output;
-  EXPECT_EQ(Read("out.csv").substr(0, 27), "1.000000,2.000000,3.000000\n");
+  EXPECT_FALSE(Printed("Loaded plug-in")) << "--quiet: " << m_output;
+  EXPECT_TRUE(OnStdout("Imported 3 points\n")) << m_output;
+  EXPECT_EQ(Read("out.xyz"), "1 2 3\n4 5 6\n7 8 9\n");
+  EXPECT_EQ(Shell(std::string(NUBILO_PROGRAM) +
+                  " --profile profile.ini -c 'NBImportPoints File=pts.txt OK SelNone Export out.csv'"),
+            0)
+      << m_output;
+  EXPECT_TRUE(OnStdout("Loaded plug-in Nubilo 4.0 version 1.0...\n")) << m_output;
+  EXPECT_EQ(Read("out.csv").substr(0, 6), "1,2,3\n");
 }
 
-TEST_F(NubiloProgramTest, FailuresStopTheRunWithStatusOne) {
+TEST_F(NubiloProgramTest, SurveyCoordinatesKeepEveryDigit) {
+  Write("utm.txt", "500123.456789 4200987.654321 912.3456\n");
+  ASSERT_EQ(Run("-c 'NBImportPoints File=utm.txt OK  Export out.xyz  SelAll List'"), 0) << m_output;
+  EXPECT_EQ(Read("out.xyz"), "500123.456789 4200987.654321 912.3456\n");
+  EXPECT_TRUE(OnStdout("1  point (500123.456789, 4200987.654321, 912.3456)  (selected)")) << m_output;
+  EXPECT_TRUE(OnStdout("1 object(s), 1 selected")) << m_output;
+}
+
+TEST_F(NubiloProgramTest, FailuresStopTheRunWithStatusOneAndSayWhyOnStandardError) {
   struct Case {
     const char* commands;
-    const char* printed;
+    const char* error;
   } cases[] = {
       {"NBImportPoints File=pts.txt Cancel Export out.xyz", "Failure [Cancelled]"},
-      {"NBBogus", "NBBogus"},
+      {"NBBogus", "Unknown command: NBBogus"},
       {"NBImportPoints Bogus=1 OK", "Bogus=1"},
       {"NBImportPoints Format=9 OK", "Format=9"},
-      {"Export", "Export needs a file name"},
-      {"Export out.xyz", "No points to export"},
-      {"NBImportPoints File=pts.txt OK Export out.doc", "Cannot export"},
+      {"Export", "Failure [Export needs a file name]"},
+      {"Export out.xyz", "Failure [No points to export] out.xyz"},
+      {"NBImportPoints File=pts.txt OK Export out.doc", "Cannot export to \".doc\" files"},
+      {"Import pts.txt", "Failure [Cannot import \".txt\" files] (use NBImportPoints)"},
+      {"NBImportPoints File=pts.txt OK NBDrapeSurface SurfaceType=Mesh",
+       "Unknown value for SurfaceType: Mesh (one of NurbsSurface, PolygonMesh, NurbCurves, "
+       "Polylines, Lines, Points)"},
+      {"NBImportPoints File=pts.txt OK NBWrapMesh Shape=1", "Unknown option: Shape=1 (options: NubiloType)"},
+      {"NBImportPoints File=pts.txt OK NBWrapMesh 2-9", "No object 2-9: the document has objects 1 to 3"},
+      {"NBImportPoints File=pts.txt OK Save out.3dm Version=4", "3DM version 4 cannot be written"},
+      {"NBImportPoints File=pts.txt OK Export out.3dm Version=4.0 OK", "3DM version 4 cannot be written"},
+      {"Save no-folder/x.3dm", "Failure [Unable to write to 3DM file] no-folder/x.3dm: No such file"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Run("-c " + Quote(c.commands)), 1) << c.commands << "\n" << m_output;
-    EXPECT_TRUE(Printed(c.printed)) << c.commands << "\n" << m_output;
+    EXPECT_TRUE(OnStderr(c.error)) << c.commands << "\n" << m_output;
+    EXPECT_FALSE(OnStdout("Failure")) << c.commands << "\n" << m_output;
   }
   EXPECT_EQ(Read("out.xyz"), "");  // the run stopped before the export
+  EXPECT_EQ(Read("out.3dm"), "");
+}
+
+TEST_F(NubiloProgramTest, ScriptFailuresGiveTheScriptAndLine) {
+  Write("job.nb", "NBImportPoints File=pts.txt OK\n\nExport missing/out.xyz\nList\n");
+  EXPECT_EQ(Run("job.nb"), 1);
+  EXPECT_TRUE(OnStderr("job.nb:3: Failure [Unable to write to file] missing/out.xyz: No such file or directory\n"))
+      << m_output;
+  EXPECT_FALSE(OnStdout("object(s)")) << "the run stops at the failure";
+}
+
+TEST_F(NubiloProgramTest, PipedInputIsAScript) {
+  const std::string script = "NBImportPoints File=pts.txt OK\nExport missing/x.xyz\nExport b.xyz\n";
+  for (const char* arguments : {"", "-"}) {
+    EXPECT_EQ(Run(arguments, script), 1) << arguments << "\n" << m_output;
+    EXPECT_TRUE(OnStderr("stdin:2: Failure [Unable to write to file] missing/x.xyz")) << m_output;
+    EXPECT_FALSE(OnStdout("Command")) << "no prompts echoed: " << m_output;
+    EXPECT_EQ(Read("b.xyz"), "");
+  }
+  EXPECT_EQ(Run("", "NBImportPoints File=pts.txt OK\nExport b.xyz\n"), 0) << m_output;
+  EXPECT_EQ(Read("b.xyz"), "1 2 3\n4 5 6\n7 8 9\n");
+}
+
+TEST_F(NubiloProgramTest, ObjectRangesAndOptionValues) {
+  Write("more.txt", "0 0 0\n10 0 0\n0 10 0\n10 10 0\n5 5 3\n");
+  ASSERT_EQ(Run("-c 'NBImportPoints File=more.txt OK  NBWrapMesh NubiloType=? NubiloType=Convex "
+                "1-3 5 Enter  List'"),
+            0)
+      << m_output;
+  EXPECT_TRUE(OnStdout("NubiloType: Concave, Convex\n")) << m_output;
+  EXPECT_TRUE(OnStdout("Wrapped 4 points")) << m_output;
+  EXPECT_TRUE(OnStdout("6 object(s), 0 selected")) << "picked objects are unselected: " << m_output;
 }
 
 TEST_F(NubiloProgramTest, ScriptFileWithCommentsAndQuotes) {
@@ -80,7 +139,7 @@ TEST_F(NubiloProgramTest, SelectionDeleteAndMenu) {
   EXPECT_TRUE(Printed("Command: ! _NBAbout")) << m_output;
 }
 
-TEST_F(NubiloProgramTest, InteractiveSessionFromStandardInput) {
+TEST_F(NubiloProgramTest, InteractiveSessionOnATerminal) {
   // The whole command on one line, then the Point File form answered field by field.
   Write("numbered.txt", "P1 1 2 3\nP2 4 5 6\n");
   const std::string input =
@@ -89,7 +148,7 @@ TEST_F(NubiloProgramTest, InteractiveSessionFromStandardInput) {
       "numbered.txt\n" "1\n" "\n" "\n" "\n" "\n" "\n" "\n" "OK\n"
       "List\n"
       "Exit\n";
-  EXPECT_EQ(Run("", input), 0) << m_output;
+  EXPECT_EQ(OnTerminal("", input), 0) << m_output;
   EXPECT_TRUE(Printed("Imported 3 points")) << m_output;
   EXPECT_TRUE(Printed("== Point File ==")) << m_output;
   EXPECT_TRUE(Printed("Imported 2 points")) << m_output;  // format 1: the first column is a number

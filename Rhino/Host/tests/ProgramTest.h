@@ -40,17 +40,21 @@ class ProgramTest : public ::testing::Test {
   }
 
   // Runs a shell command in the scratch folder with the input on its standard input; returns
-  // the exit status, with standard output and error together in m_output.
+  // the exit status, with standard output in m_stdout, standard error in m_stderr and both in
+  // m_output (standard error after standard output).
   int Shell(const std::string& command, const std::string& input = "") {
-    m_output.clear();
-    const std::string line = "cd " + Quote(m_folder) + " && printf %s " + Quote(input) + " | " +
-                             command + " 2>&1";
+    const std::string errors = Path(".stderr");
+    const std::string line = "cd " + Quote(m_folder) + " && printf %s " + Quote(input) + " | { " +
+                             command + "; } 2>" + Quote(errors);
     std::FILE* pipe = popen(line.c_str(), "r");
     if (!pipe) return -1;
+    m_stdout.clear();
     char buffer[4096];
     size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_output.append(buffer, n);
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) m_stdout.append(buffer, n);
     const int status = pclose(pipe);
+    m_stderr = Read(".stderr");
+    m_output = m_stdout + m_stderr;
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
@@ -60,7 +64,9 @@ class ProgramTest : public ::testing::Test {
   }
 
   bool Printed(const std::string& text) const { return m_output.find(text) != std::string::npos; }
+  bool OnStdout(const std::string& text) const { return m_stdout.find(text) != std::string::npos; }
+  bool OnStderr(const std::string& text) const { return m_stderr.find(text) != std::string::npos; }
 
   std::string m_folder;
-  std::string m_output;
+  std::string m_output, m_stdout, m_stderr;
 };
