@@ -1,5 +1,7 @@
 #include "QORSafeFile.h"
 
+#include "Interrupt.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
@@ -49,8 +51,16 @@ bool QORSafeFile::Open(const std::string& path) {
 }
 
 bool QORSafeFile::Write(const void* data, size_t size) {
+  if (!m_failed && Interrupted()) m_failed = true;
   if (!m_stream || std::fwrite(data, 1, size, m_stream) != size) m_failed = true;
   return !m_failed;
+}
+
+// The user stopped the command: the writing fails with EINTR and the target stays as it was.
+bool QORSafeFile::Interrupted() {
+  if (!Platform::Interrupt::Requested()) return false;
+  errno = EINTR;
+  return true;
 }
 
 bool QORSafeFile::Flush(std::string& text) {
@@ -61,15 +71,18 @@ bool QORSafeFile::Flush(std::string& text) {
 
 bool QORSafeFile::Commit() {
   if (!m_stream) return false;
-  bool ok = !m_failed && std::fflush(m_stream) == 0 && !std::ferror(m_stream);
+  const bool interrupted = Interrupted();
+  bool ok = !m_failed && !interrupted && std::fflush(m_stream) == 0 && !std::ferror(m_stream);
   ok = std::fclose(m_stream) == 0 && ok;
   m_stream = nullptr;
   if (ok) ok = std::rename(m_temp.c_str(), m_path.c_str()) == 0;
-  if (ok)
+  if (ok) {
     m_temp.clear();
-  else
-    Discard();
-  return ok;
+    return true;
+  }
+  Discard();
+  if (interrupted) errno = EINTR;
+  return false;
 }
 
 // Keeps errno, so that a caller can still tell why the writing failed.

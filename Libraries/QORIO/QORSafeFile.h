@@ -4,7 +4,8 @@
 #include <string>
 
 // Writes a file so that a failure never leaves a cut file where a good one stood: the data go
-// to a temporary file beside the target, which replaces the target only on Commit.
+// to a temporary file beside the target, which replaces the target only on Commit. A writing
+// interrupted by the user (Platform::Interrupt) fails, with errno EINTR.
 class QORSafeFile {
  public:
   QORSafeFile() = default;
@@ -29,6 +30,8 @@ class QORSafeFile {
   void Discard();
 
  private:
+  static bool Interrupted();
+
   std::FILE* m_stream = nullptr;
   std::string m_path;
   std::string m_temp;

@@ -1,9 +1,11 @@
+#include "Interrupt.h"
 #include "QORSafeFile.h"
 #include "TempFolder.h"
 #include "Uuid.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <dirent.h>
 #include <fstream>
 #include <sstream>
@@ -78,4 +80,18 @@ TEST_F(QORSafeFileTest, FoldersAndMissingFoldersAreRefused) {
   EXPECT_FALSE(file.Open(""));
   EXPECT_FALSE(file.Write("x", 1));
   EXPECT_FALSE(file.Commit());
+}
+
+TEST_F(QORSafeFileTest, InterruptedWritingLeavesTheTargetAlone) {
+  QORSafeFile file;
+  ASSERT_TRUE(file.Open(m_target));
+  EXPECT_TRUE(file.Write("new", 3));
+  Platform::Interrupt::Request();
+  EXPECT_FALSE(file.Write("more", 4));
+  errno = 0;
+  EXPECT_FALSE(file.Commit());
+  EXPECT_EQ(errno, EINTR);
+  Platform::Interrupt::Clear();
+  EXPECT_EQ(Target(), "old");
+  EXPECT_EQ(FilesInFolder(), 1);
 }
