@@ -10,6 +10,16 @@
 
 using Platform::FieldKind;
 
+namespace {
+
+std::string Trimmed(const std::string& text) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string::npos) return "";
+  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
+}  // namespace
+
 QORPointFileDialog::QORPointFileDialog(ON_ClassArray<QOR3dPoint>& points,
                                        const ON_wString& fileName, HWND* owner)
     : m_points(points), m_fileName(fileName), m_owner(owner), m_form("Point File") {
@@ -40,7 +50,8 @@ bool QORPointFileDialog::DoModal() { return Platform::Presenter::Current().ShowF
 
 void QORPointFileDialog::OnChange(const std::string& field) {
   if (field == "File") {
-    const std::string& chosen = m_form.Value("File");
+    const std::string chosen = Trimmed(m_form.Value("File"));  // blanks around a typed name
+    m_form.Put("File", chosen);
     if (chosen.empty()) {  // a browse without a choice changes nothing
       m_form.Put("File", static_cast<const char*>(ON_String(m_fileName)));
       return;

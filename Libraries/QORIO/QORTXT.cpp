@@ -1,5 +1,6 @@
 #include "QORTXT.h"
 
+#include "Interrupt.h"
 #include "QORPointFileDialog.h"
 #include "QORSafeFile.h"
 #include "TextFormat.h"
@@ -115,6 +116,16 @@ bool IsFolder(std::FILE* file) {
   return fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
+bool IsReadable(const ON_wString& fileName) {
+  std::FILE* file = std::fopen(Utf8(fileName).c_str(), "r");
+  const bool readable = file && !IsFolder(file);
+  if (file) std::fclose(file);
+  return readable;
+}
+
+// A reading stopped by the user notices within this many lines.
+constexpr long kLinesBetweenInterruptChecks = 16384;
+
 }  // namespace
 
 const char* QORTXT::FormatName(int format) {
@@ -139,9 +150,16 @@ int QORTXT::Read(const ON_wString& fileName, int format, const char* delimiters,
   const Layout& layout = kLayouts[format];
   const DelimiterSet isDelimiter(delimiters);
   char line[kLineBuffer];
-  while (std::fgets(line, sizeof line, file)) {
+  for (long lines = 1; std::fgets(line, sizeof line, file); ++lines) {
     RemoveNewLine(line);
     if (line[0] != '\0' && !ParseLine(line, layout, isDelimiter, *points)) ++g_skippedLines;
+    if (lines % kLinesBetweenInterruptChecks == 0 && Platform::Interrupt::Requested()) {
+      std::fclose(file);
+      points->Empty();
+      g_skippedLines = 0;
+      SetError(Platform::Interrupt::kCancelled);
+      return 0;
+    }
   }
   const bool failed = std::ferror(file) != 0;
   std::fclose(file);
@@ -162,6 +180,11 @@ int QORTXT::Read(ON_ClassArray<QOR3dPoint>& points, ON_wString& fileName, HWND* 
     return 0;
   }
   fileName = dialog.FileName();
+  // Accepting a file that cannot be read is no reading (the preview has said so).
+  if (!fileName.IsEmpty() && !IsReadable(fileName)) {
+    SetError(L"Error reading point file");
+    return 0;
+  }
   return 1;
 }
 

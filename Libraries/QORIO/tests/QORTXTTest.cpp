@@ -1,4 +1,5 @@
 #include "HeadlessPresenter.h"
+#include "Interrupt.h"
 #include "QORTXT.h"
 #include "TempFolder.h"
 #include "Uuid.h"
@@ -147,6 +148,20 @@ TEST(QORTXTRead, UnopenableFileFailsAndEmptiesOutput) {
   EXPECT_EQ(QORTXT::Read(ON_wString(folder.c_str()), 0, " ", &points), 0);
 }
 
+TEST(QORTXTRead, InterruptedReadingFailsAsCancelled) {
+  std::string content;
+  for (int i = 0; i < 40000; ++i) content += "1 2 3\n";
+  TempFile file(content);
+  ON_ClassArray<QOR3dPoint> points;
+  Platform::Interrupt::Request();
+  EXPECT_EQ(QORTXT::Read(file.Name(), 0, " ", &points), 0);
+  Platform::Interrupt::Clear();
+  EXPECT_EQ(points.Count(), 0);
+  EXPECT_EQ(QORTXT::GetError(), ON_wString(L"Cancelled"));
+  EXPECT_EQ(QORTXT::Read(file.Name(), 0, " ", &points), 1);
+  EXPECT_EQ(points.Count(), 40000);
+}
+
 TEST(QORTXTWrite, ShortestTextAndDelimiter) {
   TempFile file("", ".csv");
   ON_3dPointArray points;
@@ -230,6 +245,20 @@ TEST_F(PointFileDialogTest, OkKeepsEveryPointOfTheLastRefresh) {
   EXPECT_EQ(name, ON_wString(file.Path().c_str()));
 }
 
+TEST_F(PointFileDialogTest, BlanksAroundATypedFileNameAreDropped) {
+  TempFile file("1 2 3\n");
+  m_presenter.QueueAnswer([&](Platform::Form& form) {
+    std::string error;
+    EXPECT_TRUE(form.Set("File", "  " + file.Path() + " ", error)) << error;  // as completion leaves it
+    return true;
+  });
+  ON_ClassArray<QOR3dPoint> points;
+  ON_wString name;
+  ASSERT_EQ(QORTXT::Read(points, name, nullptr), 1);
+  EXPECT_EQ(points.Count(), 1);
+  EXPECT_EQ(name, ON_wString(file.Path().c_str()));
+}
+
 TEST_F(PointFileDialogTest, GivenFileIsReadAtOnceAndCannotBeChanged) {
   TempFile file("1;2;3\n");
   bool fileEnabled = true;
@@ -288,14 +317,16 @@ TEST_F(PointFileDialogTest, SkippedLinesAreThoseOfTheLastRefresh) {
   EXPECT_EQ(QORTXT::GetSkippedLineCount(), 0);
 }
 
-TEST_F(PointFileDialogTest, UnreadablePreviewShowsMessage) {
+TEST_F(PointFileDialogTest, UnreadableFileShowsMessageAndFailsTheReading) {
   m_presenter.QueueAnswer([&](Platform::Form& form) {
     std::string error;
     form.Set("File", "/nonexistent/points.txt", error);
     return true;
   });
   ON_ClassArray<QOR3dPoint> points;
-  EXPECT_EQ(QORTXT::Read(points, nullptr), 1);
+  // Accepting it is no reading: the caller must not take "0 points" for the file's content.
+  EXPECT_EQ(QORTXT::Read(points, nullptr), 0);
+  EXPECT_EQ(QORTXT::GetError(), ON_wString(L"Error reading point file"));
   ASSERT_EQ(m_presenter.Messages().size(), 1u);
   EXPECT_EQ(m_presenter.Messages()[0].text, "Error reading point file");
   EXPECT_EQ(m_presenter.Messages()[0].caption, "Error");
