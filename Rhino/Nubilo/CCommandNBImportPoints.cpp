@@ -17,14 +17,29 @@ class CCommandNBImportPoints : public CRhinoCommand {
     if (!CNubiloHostVersion::Check()) return failure;
     CRhinoDoc& doc = context.m_doc;
     ON_ClassArray<QOR3dPoint> points;
-    if (!QORTXT::Read(points, nullptr)) {
-      RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(QORTXT::GetError()));
+    ON_wString fileName;
+    if (!QORTXT::Read(points, fileName, nullptr)) {
+      if (fileName.IsEmpty())
+        RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(QORTXT::GetError()));
+      else
+        RhinoApp().Print(L"Failure [%s] %s\n", static_cast<const wchar_t*>(QORTXT::GetError()),
+                         static_cast<const wchar_t*>(fileName));
       return cancel;
     }
     for (int i = 0; i < points.Count(); ++i) doc.AddPointObject(points[i].m_point);
     doc.Redraw();
-    RhinoApp().Print("Imported %d points\n", points.Count());
+    PrintCount(points.Count(), QORTXT::GetSkippedLineCount());
     return success;
+  }
+
+ private:
+  // Lines that made no point (headers, text, short lines) are counted, so a user sees them.
+  static void PrintCount(int points, int skipped) {
+    if (skipped == 0)
+      RhinoApp().Print("Imported %d points\n", points);
+    else
+      RhinoApp().Print("Imported %d points (skipped %d %s not points)\n", points, skipped,
+                       skipped == 1 ? "line that is" : "lines that are");
   }
 };
 

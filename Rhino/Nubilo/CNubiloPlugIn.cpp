@@ -69,6 +69,7 @@ BOOL CNubiloPlugIn::OnDisplayPlugInHelp(HWND*) const {
   const std::string path = Narrow(folder) + "/Nubilo.html";
   if (Platform::Shell::Open(path) > 32) return TRUE;
   Warn("Error displaying Nubilo help file.");
+  RhinoApp().Print("The help is the page %s\n", path.c_str());  // to open by hand
   return FALSE;
 }
 

@@ -126,6 +126,8 @@ TEST_F(NubiloPlugInTest, HelpFailsWithMessageButCommandsSucceed) {
   ASSERT_EQ(m_presenter.Messages().size(), 3u);
   EXPECT_EQ(m_presenter.Messages()[0].text, "Error displaying Nubilo help file.");
   EXPECT_EQ(m_presenter.Messages()[0].caption, "Nubilo 4.0 version 1.0");
+  EXPECT_NE(m_printed.find("The help is the page "), std::string::npos) << m_printed;
+  EXPECT_NE(m_printed.find("/Nubilo.html\n"), std::string::npos) << m_printed;
   Platform::Shell::SetOpener("true");
   EXPECT_TRUE(m_plugin->OnDisplayPlugInHelp(nullptr));  // the help page ships beside the module
   EXPECT_EQ(Run("NBAbout"), CRhinoCommand::success);
@@ -168,6 +170,21 @@ TEST_F(NubiloPlugInTest, ImportPointsAddsEveryPointInFileOrder) {
   CRhinoDoc& doc = *RhinoApp().ActiveDoc();
   ASSERT_EQ(doc.ObjectCount(), 3);  // duplicates are kept
   EXPECT_EQ(ON_Point::Cast(doc.ObjectAt(3)->Geometry())->point, ON_3dPoint(4, 5, 6));
+}
+
+TEST_F(NubiloPlugInTest, ImportPointsSaysHowManyLinesWereNotPoints) {
+  PointFile file("Easting,Northing,Height\n1,2,3\nx,5,6\n\n7,8,9\n");
+  EXPECT_EQ(Run("NBImportPoints File=\"" + file.path + "\" OK"), CRhinoCommand::success);
+  EXPECT_EQ(m_printed, "Imported 2 points (skipped 2 lines that are not points)\n");
+  CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  ASSERT_EQ(doc.ObjectCount(), 2);  // no point at the origin for the header
+  EXPECT_EQ(ON_Point::Cast(doc.ObjectAt(1)->Geometry())->point, ON_3dPoint(1, 2, 3));
+}
+
+TEST_F(NubiloPlugInTest, ImportPointsOfAFileThatCannotBeReadFails) {
+  EXPECT_EQ(Run("NBImportPoints File=/no/such/points.xyz OK"), CRhinoCommand::cancel);
+  EXPECT_EQ(m_printed, "Failure [Error reading point file] /no/such/points.xyz\n");
+  EXPECT_EQ(RhinoApp().ActiveDoc()->ObjectCount(), 0);
 }
 
 TEST_F(NubiloPlugInTest, ImportPointsCancelAndNoFile) {
