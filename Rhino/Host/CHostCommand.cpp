@@ -13,6 +13,7 @@ bool IsFileError(int error) {
   switch (error) {
     case ENOENT: case ENOTDIR: case EISDIR: case EACCES: case EPERM: case EROFS: case ENOSPC:
     case EDQUOT: case EFBIG: case EIO: case ENAMETOOLONG: case ELOOP: case EMFILE: case ENFILE:
+    case EINTR:
       return true;
     default:
       return false;

@@ -1,5 +1,7 @@
 #include "ProgramTest.h"
 
+#include <cmath>
+
 namespace {
 
 // The nubilo program with a small point file in its scratch folder.
@@ -153,4 +155,59 @@ TEST_F(NubiloProgramTest, InteractiveSessionOnATerminal) {
   EXPECT_TRUE(Printed("== Point File ==")) << m_output;
   EXPECT_TRUE(Printed("Imported 2 points")) << m_output;  // format 1: the first column is a number
   EXPECT_TRUE(Printed("5 object(s)")) << m_output;
+}
+
+namespace {
+
+// A concave wrap of many sphere points takes seconds: long enough to be interrupted.
+class InterruptProgramTest : public NubiloProgramTest {
+ protected:
+  void SetUp() override {
+    NubiloProgramTest::SetUp();
+    std::string points;
+    for (int i = 0; i < 40000; ++i) {
+      const double z = -1 + 2 * (i + 0.5) / 40000, angle = i * 2.39996322972865332;
+      const double r = std::sqrt(1 - z * z);
+      points += std::to_string(r * std::cos(angle)) + " " + std::to_string(r * std::sin(angle)) +
+                " " + std::to_string(z) + "\n";
+    }
+    Write("sphere.xyz", points);
+    // The program's own process id goes to a file, for the signals.
+    Write("run.sh", "echo $$ > pid\nexec " + std::string(NUBILO_PROGRAM) +
+                        " --quiet --profile profile.ini \"$@\"\n");
+  }
+  // Runs the shell command while Ctrl-C reaches the program after each of the delays (seconds).
+  int Interrupted(const std::string& command, const std::string& delays,
+                  const std::string& input = "") {
+    const std::string signals = "rm -f pid; (for d in " + delays +
+              "; do sleep $d; kill -INT $(cat pid); done) & " + command + "; status=$?; wait; exit $status";
+    return Shell(signals, input);
+  }
+};
+
+const char kWrap[] = "NBImportPoints File=sphere.xyz OK  NBWrapMesh NubiloType=Concave All Enter";
+
+}  // namespace
+
+TEST_F(InterruptProgramTest, CtrlCEndsAScriptRunWith130AndLeavesTheDocumentFile) {
+  Write("job.nb", std::string(kWrap) + "\nExport shell.stl\n");
+  ASSERT_EQ(Run("-c 'NBImportPoints File=pts.txt OK Save doc.3dm'"), 0) << m_output;
+  const std::string before = Read("doc.3dm");
+  EXPECT_EQ(Interrupted("sh run.sh --doc doc.3dm job.nb", "1"), 130) << m_output;
+  EXPECT_EQ(Read("doc.3dm"), before);
+  EXPECT_EQ(Read("shell.stl"), "");
+}
+
+TEST_F(InterruptProgramTest, CtrlCCancelsTheCommandAndTheSessionGoesOn) {
+  const std::string input = std::string(kWrap) + "\nList\nExit\n";
+  EXPECT_EQ(Interrupted("timeout 60 script -qec 'sh run.sh' /dev/null", "1", input), 0) << m_output;
+  EXPECT_TRUE(Printed("Failure [Cancelled]")) << m_output;
+  EXPECT_TRUE(Printed("40000 object(s), 0 selected")) << "the mesh is not kept: " << m_output;
+}
+
+TEST_F(InterruptProgramTest, TwoCtrlCWithinASecondEndTheSession) {
+  const std::string input = std::string(kWrap) + "\nList\nExit\n";
+  EXPECT_EQ(Interrupted("timeout 60 script -qec 'sh run.sh' /dev/null", "1 0.2", input), 130)
+      << m_output;
+  EXPECT_FALSE(Printed("object(s)")) << m_output;
 }
