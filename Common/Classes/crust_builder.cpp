@@ -4,19 +4,21 @@
 #include "edge_table.h"
 #include "exact_predicates.h"
 #include "pole_tables.h"
+#include "run_progress.h"
 #include "site_store.h"
 
 #include <algorithm>
 
 crust_builder::crust_builder(std::vector<power_cell>& cells, const std::vector<power_vertex>& vertices,
-                             const site_store& sites, pole_tables& poles, std::ostream* log)
-    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_poles(poles), m_log(log)
+                             const site_store& sites, pole_tables& poles, std::ostream* log, run_progress* progress)
+    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_poles(poles), m_log(log), m_progress(progress)
 {
 }
 
 void crust_builder::EmitFaces(crust_mesh& surface)
 {
   for (int i = 0; i < m_poles.Count(); ++i) {
+    progress_step(m_progress);
     const signed char label = m_poles.records[i].label;
     if (label == kUnlabelled) {
       if (m_log)
@@ -88,8 +90,10 @@ void crust_builder::EmitVertex(int index, crust_mesh& surface)
 
 void crust_builder::EmitMedialTriangles(crust_mesh& medial)
 {
-  for (power_cell& cell : m_cells)
+  for (power_cell& cell : m_cells) {
+    progress_step(m_progress);
     VisitMedial(cell, medial);
+  }
 }
 
 void crust_builder::VisitMedial(power_cell& cell, crust_mesh& medial)

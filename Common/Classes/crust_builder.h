@@ -6,6 +6,7 @@
 #include <ostream>
 #include <vector>
 
+class run_progress;
 class site_store;
 struct pole_tables;
 
@@ -15,10 +16,11 @@ class crust_builder
 {
 public:
   crust_builder(std::vector<power_cell>& cells, const std::vector<power_vertex>& vertices, const site_store& sites,
-                pole_tables& poles, std::ostream* log);
+                pole_tables& poles, std::ostream* log, run_progress* progress = nullptr);
 
+  // A progress step per pole.
   void EmitFaces(crust_mesh& surface);
-  // Visits every cell in order.
+  // Visits every cell in order, a progress step each.
   void EmitMedialTriangles(crust_mesh& medial);
 
   // Faces whose walk met a tetrahedron without a finite power vertex; such faces are not emitted.
@@ -34,6 +36,7 @@ private:
   const site_store& m_sites;
   pole_tables& m_poles;
   std::ostream* m_log;
+  run_progress* m_progress;
   std::vector<int> m_face;
   std::vector<int> m_ring;
   int m_openWalks = 0;

@@ -3,6 +3,7 @@
 
 #include "exact_predicates.h"
 #include "hull_failure.h"
+#include "run_progress.h"
 #include "site_shuffle.h"
 #include "site_store.h"
 
@@ -69,6 +70,7 @@ const double* hull_engine::TakeSite()
   if (index < 0)
     return nullptr;
   ++m_counters.sites_taken;
+  progress_step(m_progress);
   if (m_log && m_counters.sites_taken % 1000 == 0)
     *m_log << "site " << m_counters.sites_taken << "...";
   m_stamp = index + 2;

@@ -7,6 +7,7 @@
 #include <ostream>
 #include <vector>
 
+class run_progress;
 class site_store;
 class site_shuffle;
 
@@ -35,8 +36,11 @@ public:
   // Clears the counters and the zero basis; lifted mode on, power mode off.
   void Reset();
   void SetLog(std::ostream* log) { m_log = log; }
+  // Counts every site taken as a progress step (null: none).
+  void SetProgress(run_progress* progress) { m_progress = progress; }
 
-  // Builds the hull of the sites in the shuffled order and returns its root. Throws hull_failure.
+  // Builds the hull of the sites in the shuffled order and returns its root. Throws hull_failure,
+  // and run_stopped from a progress point.
   simplex* Build(const site_store& sites, site_shuffle& order, bool lifted);
 
   // Calls visitor(simplex*) once for every hull facet.
@@ -119,6 +123,7 @@ private:
   std::vector<simplex*> m_visible;
   counters m_counters;
   std::ostream* m_log = nullptr;
+  run_progress* m_progress = nullptr;
 };
 
 template <class Visitor>

@@ -4,6 +4,7 @@
 #include "hull_engine.h"
 #include "input_box.h"
 #include "pole_tables.h"
+#include "run_progress.h"
 #include "site_store.h"
 
 #include <cmath>
@@ -32,8 +33,9 @@ void Cross(const double* u, const double* v, double* out)
 }  // namespace
 
 pole_finder::pole_finder(hull_engine& hull, const site_store& sites, const input_box& box, double scale,
-                         double sampleDensity, pole_tables& poles, std::ostream* log)
-    : m_hull(hull), m_sites(sites), m_box(box), m_scale(scale), m_density(sampleDensity), m_poles(poles), m_log(log)
+                         double sampleDensity, pole_tables& poles, std::ostream* log, run_progress* progress)
+    : m_hull(hull), m_sites(sites), m_box(box), m_scale(scale), m_density(sampleDensity), m_poles(poles), m_log(log),
+      m_progress(progress)
 {
 }
 
@@ -46,11 +48,18 @@ void pole_finder::Run(simplex* root, int sampleCount)
   m_poles.records.reserve(static_cast<size_t>(2) * siteCount);
   m_vertices.reserve(m_hull.Counters().simplices);
   Log("Computing Voronoi vertices and 1st poles....\n");
-  m_hull.VisitFacets(root, [this](simplex* s) { VisitFirstPoles(s); });
+  m_hull.VisitFacets(root, [this](simplex* s) {
+    progress_step(m_progress);
+    VisitFirstPoles(s);
+  });
   Log("\n\n\ncomputing 2nd poles....\n");
-  m_hull.VisitFacets(root, [this](simplex* s) { VisitSecondPoles(s); });
+  m_hull.VisitFacets(root, [this](simplex* s) {
+    progress_step(m_progress);
+    VisitSecondPoles(s);
+  });
 
   for (int j = 0; j < sampleCount; ++j) {
+    progress_step(m_progress);
     simplex* first = m_first[j];
     simplex* second = m_second[j];
     double sample[3];

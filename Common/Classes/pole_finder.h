@@ -7,6 +7,7 @@
 #include <vector>
 
 class hull_engine;
+class run_progress;
 class site_store;
 struct input_box;
 struct pole_tables;
@@ -17,9 +18,10 @@ class pole_finder
 {
 public:
   pole_finder(hull_engine& hull, const site_store& sites, const input_box& box, double scale, double sampleDensity, pole_tables& poles,
-              std::ostream* log);
+              std::ostream* log, run_progress* progress = nullptr);
 
   // Visits the facets of the lifted hull twice and outputs the poles of samples 0..sampleCount-1.
+  // Each facet visit and each sample is a progress step.
   void Run(simplex* root, int sampleCount);
   int BadPoles() const { return m_badPoles; }
 
@@ -39,6 +41,7 @@ private:
   double m_density;
   pole_tables& m_poles;
   std::ostream* m_log;
+  run_progress* m_progress;
   std::vector<std::array<double, 3>> m_vertices;  // Voronoi vertices, by simplex vertex_slot - 1
   std::vector<simplex*> m_first;
   std::vector<simplex*> m_second;

@@ -3,6 +3,7 @@
 #include "input_box.h"
 #include "pole_heap.h"
 #include "pole_tables.h"
+#include "run_progress.h"
 
 #include <cmath>
 
@@ -17,7 +18,10 @@ signed char Other(signed char label)
 }
 }  // namespace
 
-pole_labeler::pole_labeler(pole_tables& poles, std::ostream* log) : m_poles(poles), m_log(log) {}
+pole_labeler::pole_labeler(pole_tables& poles, std::ostream* log, run_progress* progress)
+    : m_poles(poles), m_log(log), m_progress(progress)
+{
+}
 
 void pole_labeler::Run(const input_box& box, double scale)
 {
@@ -25,8 +29,10 @@ void pole_labeler::Run(const input_box& box, double scale)
     *m_log << "num_poles=" << m_poles.Count() << "\n";
   Flood(box, scale);
   for (int pole = 0; pole < m_poles.Count(); ++pole)
-    if (m_poles.records[pole].label == kUnlabelled)
+    if (m_poles.records[pole].label == kUnlabelled) {
+      progress_step(m_progress);
       LabelRemaining(pole);
+    }
 }
 
 int pole_labeler::Unlabelled() const
@@ -51,6 +57,7 @@ void pole_labeler::Flood(const input_box& box, double scale)
     }
   }
   for (int pole = heap.Extract(); pole >= 0; pole = heap.Extract()) {
+    progress_step(m_progress);
     pole_record& record = m_poles.records[pole];
     record.label = record.in_priority > record.out_priority ? kInner : kOuter;
     Spread(heap, pole);

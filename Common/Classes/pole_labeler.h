@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+class run_progress;
 struct input_box;
 struct pole_tables;
 
@@ -11,8 +12,9 @@ struct pole_tables;
 class pole_labeler
 {
 public:
-  pole_labeler(pole_tables& poles, std::ostream* log);
+  pole_labeler(pole_tables& poles, std::ostream* log, run_progress* progress = nullptr);
 
+  // Each pole labelled is a progress step.
   void Run(const input_box& box, double scale);
   int Unlabelled() const;
 
@@ -24,4 +26,5 @@ private:
 
   pole_tables& m_poles;
   std::ostream* m_log;
+  run_progress* m_progress;
 };

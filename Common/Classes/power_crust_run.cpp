@@ -23,6 +23,10 @@ namespace {
 
 constexpr double kCornerDistance = 4.0;  // box corners, in largest extents from the centre
 
+// Where each stage ends, as a fraction of a run (about their shares of the time on a sphere).
+constexpr double kDelaunayEnd = 0.28, kPolesEnd = 0.36, kPowerEnd = 0.78, kCellsEnd = 0.84, kDiagramEnd = 0.90,
+                 kLabelsEnd = 0.96;
+
 // The module-wide state of one reconstruction.
 struct run_context
 {
@@ -34,6 +38,7 @@ struct run_context
   pole_tables poles;
   power_crust_counters counters;
   std::ostream* log = nullptr;
+  run_progress* progress = nullptr;
   std::vector<power_cell> cells;  // the regular triangulation of pass 2
   std::vector<power_vertex> powerVertices;  // by cell
 
@@ -44,6 +49,7 @@ struct run_context
     box = input_box();
     hull.Reset();
     hull.SetLog(log);
+    hull.SetProgress(progress);
     sites.Release();
     order.Release();
     poles.Release();
@@ -140,9 +146,11 @@ void run_context::AddCorners()
 void run_context::FindPoles(int sampleCount, double sampleDensity)
 {
   Shuffle();
+  progress->Stage(0.0, kDelaunayEnd, sites.Count());
   simplex* root = hull.Build(sites, order, true);
   counters.delaunay = hull.Counters();
-  pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log);
+  pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log, progress);
+  progress->Stage(kDelaunayEnd, kPolesEnd, 2 * counters.delaunay.simplices + sampleCount);
   finder.Run(root, sampleCount);
   counters.bad_poles = finder.BadPoles();
   counters.poles = poles.Count();
@@ -165,23 +173,28 @@ void run_context::BuildPowerDiagram()
   if (log)
     *log << "dim=4\n" << std::flush;
   Shuffle();
+  progress->Stage(kPolesEnd, kPowerEnd, sites.Count());
   simplex* root = hull.Build(sites, order, false);
   counters.power = hull.Counters();
-  power_diagram::CopyCells(hull, root, cells);
+  progress->Stage(kPowerEnd, kCellsEnd, counters.power.simplices);
+  power_diagram::CopyCells(hull, root, cells, progress);
   ReleaseHull();
   // A triangulation of the sphere with V vertices and T tetrahedra has V + T edges, two links each.
   poles.neighbours.reserve(2 * (cells.size() + poles.Count()));
-  power_diagram diagram(cells, powerVertices, sites, power_crust_run::kScaleFactor, poles, log);
+  power_diagram diagram(cells, powerVertices, sites, power_crust_run::kScaleFactor, poles, log, progress);
+  progress->Stage(kCellsEnd, kDiagramEnd, static_cast<long long>(cells.size()));
   diagram.Run();
   counters.slivers = diagram.Slivers();
-  pole_labeler labeler(poles, log);
+  pole_labeler labeler(poles, log, progress);
+  progress->Stage(kDiagramEnd, kLabelsEnd, poles.Count());
   labeler.Run(box, power_crust_run::kScaleFactor);
   counters.unlabelled_poles = labeler.Unlabelled();
 }
 
 void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
 {
-  crust_builder builder(cells, powerVertices, sites, poles, log);
+  crust_builder builder(cells, powerVertices, sites, poles, log, progress);
+  progress->Stage(kLabelsEnd, 1.0, poles.Count() + static_cast<long long>(cells.size()));
   builder.EmitFaces(surface);
   counters.open_walks = builder.OpenWalks();
   Log("\n\n computing the medial axis ....\n");
@@ -193,9 +206,11 @@ void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
 }  // namespace
 
 bool power_crust_run::Reconstruct(const double* points, int count, double sampleDensity, crust_mesh& surface,
-                                  medial_result& medial, std::string& error)
+                                  medial_result& medial, std::string& error, const progress_callback& progress)
 {
   run_context& context = Context();
+  run_progress stages(progress);
+  context.progress = &stages;
   context.Reset();
   surface = crust_mesh();
   medial = medial_result();
@@ -213,7 +228,11 @@ bool power_crust_run::Reconstruct(const double* points, int count, double sample
     error = failure.message;
   } catch (const std::bad_alloc&) {
     error = "out of memory";
+  } catch (const run_stopped&) {
+    error = "stopped";
   }
+  context.progress = nullptr;
+  context.hull.SetProgress(nullptr);
   context.counters.faces = surface.PolygonCount();
   context.counters.medial_triangles = medial.triangles.PolygonCount();
   context.ReleaseStorage();

@@ -2,6 +2,7 @@
 
 #include "crust_mesh.h"
 #include "hull_engine.h"
+#include "run_progress.h"
 
 #include <ostream>
 #include <string>
@@ -38,9 +39,10 @@ public:
   static constexpr double kScaleFactor = 1000000.0;
 
   // Fills `surface` with a closed, consistently oriented crust. False, with `error` set and the
-  // outputs empty, when no such crust results.
+  // outputs empty, when no such crust results, or when `progress` answers stop ("stopped"; it is
+  // asked when each stage starts and every few thousand items within it).
   static bool Reconstruct(const double* points, int count, double sampleDensity, crust_mesh& surface,
-                          medial_result& medial, std::string& error);
+                          medial_result& medial, std::string& error, const progress_callback& progress = nullptr);
 
   static const power_crust_counters& LastCounters();
   // Attaches a diagnostic stream (null detaches it).

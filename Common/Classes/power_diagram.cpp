@@ -6,6 +6,7 @@
 #include "hull_engine.h"
 #include "hull_failure.h"
 #include "pole_tables.h"
+#include "run_progress.h"
 #include "simplex.h"
 #include "site_store.h"
 
@@ -41,12 +42,15 @@ void Cross(const double* u, const double* v, double* out)
 }  // namespace
 
 power_diagram::power_diagram(std::vector<power_cell>& cells, std::vector<power_vertex>& vertices,
-                             const site_store& sites, double scale, pole_tables& poles, std::ostream* log)
-    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_scale(scale), m_poles(poles), m_log(log)
+                             const site_store& sites, double scale, pole_tables& poles, std::ostream* log,
+                             run_progress* progress)
+    : m_cells(cells), m_vertices(vertices), m_sites(sites), m_scale(scale), m_poles(poles), m_log(log),
+      m_progress(progress)
 {
 }
 
-void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells)
+void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells,
+                              run_progress* progress)
 {
   cells.clear();
   // The output-id field is free until the crust is emitted: it numbers the facets meanwhile.
@@ -54,7 +58,8 @@ void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<powe
   hull.VisitFacets(root, [&count](simplex* s) { s->pole_index = count++; });
   cells.resize(count);
   int index = 0;
-  hull.VisitFacets(root, [&hull, &cells, &index](simplex* s) {
+  hull.VisitFacets(root, [&hull, &cells, &index, progress](simplex* s) {
+    progress_step(progress);
     power_cell& cell = cells[index++];
     for (int i = 0; i < 4; ++i) {
       const double* vertex = s->neigh[i].vert;
@@ -70,8 +75,10 @@ void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<powe
 void power_diagram::Run()
 {
   m_vertices.assign(m_cells.size(), power_vertex{});
-  for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell)
+  for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell) {
+    progress_step(m_progress);
     Visit(cell);
+  }
 }
 
 void power_diagram::Visit(int index)

@@ -6,6 +6,7 @@
 #include <vector>
 
 class hull_engine;
+class run_progress;
 class site_store;
 struct pole_tables;
 struct simplex;
@@ -16,12 +17,14 @@ class power_diagram
 {
 public:
   power_diagram(std::vector<power_cell>& cells, std::vector<power_vertex>& vertices, const site_store& sites,
-                double scale, pole_tables& poles, std::ostream* log);
+                double scale, pole_tables& poles, std::ostream* log, run_progress* progress = nullptr);
 
-  // Copies the facets of the built hull into `cells`, in traversal order. Throws hull_failure.
-  static void CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells);
+  // Copies the facets of the built hull into `cells`, in traversal order, a progress step each.
+  // Throws hull_failure.
+  static void CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells,
+                        run_progress* progress = nullptr);
 
-  // Visits every cell in order; fills `vertices`, one per cell.
+  // Visits every cell in order, a progress step each; fills `vertices`, one per cell.
   void Run();
   long long Slivers() const { return m_slivers; }
 
@@ -37,5 +40,6 @@ private:
   double m_scale;
   pole_tables& m_poles;
   std::ostream* m_log;
+  run_progress* m_progress;
   long long m_slivers = 0;
 };

@@ -107,6 +107,10 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
     vtkErrorMacro(<< "No Input");
     return 1;
   }
+  if (this->GetAbortExecute()) {
+    this->MedialSurface->Modified();
+    return 1;
+  }
 
   const vtkIdType count = input->GetNumberOfPoints();
   std::vector<double> points(static_cast<size_t>(3 * count));
@@ -124,8 +128,13 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   crust_mesh surface;
   medial_result medial;
   std::string error;
+  const progress_callback progress = [this](double fraction) {
+    this->UpdateProgress(fraction);
+    return !this->GetAbortExecute();
+  };
   if (!power_crust_run::Reconstruct(points.data(), static_cast<int>(count), this->SampleDensity, surface, medial,
-                                    error))
+                                    error, progress) &&
+      !this->GetAbortExecute())
     vtkErrorMacro(<< "ASSERT: " << error);
 
   vtkPoints* outputPoints = output->GetPoints();

@@ -6,7 +6,8 @@ class vtkPolyData;
 
 // Reconstructs a closed polygonal surface from the points of any data set with the power crust
 // method; as a by-product, an approximation of the medial surface of the sampled solid.
-// One reconstruction runs at a time in a process.
+// One reconstruction runs at a time in a process. The run reports progress events every few
+// thousand items; an observer that sets AbortExecute stops it, and both outputs stay empty.
 class vtkPowerCrustFilter : public vtkPolyDataAlgorithm
 {
 public:

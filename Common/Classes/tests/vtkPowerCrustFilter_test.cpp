@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
+#include <vtkCommand.h>
 #include <vtkIdList.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
 #include <vtkSmartPointer.h>
 
+#include <algorithm>
 #include <fstream>
 #include <map>
 #include <set>
@@ -191,6 +194,66 @@ TEST(vtkPowerCrustFilter, DegenerateInputsGiveAnEmptySurface)
     auto output = Reconstruct(PointsOnly(xyz));
     EXPECT_EQ(0, output->GetNumberOfPolys()) << xyz.size() / 3 << " points";
   }
+}
+
+// What a filter's observers see: its progress events and errors; the observer sets AbortExecute
+// at the progress event numbered abortAt (from 1).
+struct filter_watch
+{
+  std::vector<double> progress;
+  size_t abortAt = 0;
+  int errors = 0;
+
+  void Observe(vtkAlgorithm* filter)
+  {
+    auto onProgress = vtkSmartPointer<vtkCallbackCommand>::New();
+    onProgress->SetClientData(this);
+    onProgress->SetCallback([](vtkObject* caller, unsigned long, void* client, void* data) {
+      filter_watch* watch = static_cast<filter_watch*>(client);
+      watch->progress.push_back(*static_cast<double*>(data));
+      if (watch->progress.size() == watch->abortAt)
+        static_cast<vtkAlgorithm*>(caller)->AbortExecuteOn();
+    });
+    filter->AddObserver(vtkCommand::ProgressEvent, onProgress);
+    auto onError = vtkSmartPointer<vtkCallbackCommand>::New();
+    onError->SetClientData(this);
+    onError->SetCallback([](vtkObject*, unsigned long, void* client, void*) { ++static_cast<filter_watch*>(client)->errors; });
+    filter->AddObserver(vtkCommand::ErrorEvent, onError);
+  }
+};
+
+// Progress events rise through the run. An observer that sets AbortExecute (at the pipeline's first
+// event, inside the first hull build, or in the last stage) stops the run there, without an error
+// and with both outputs empty; the next execution starts with the flag cleared and finishes.
+TEST(vtkPowerCrustFilter, AbortFromAProgressObserverStopsTheRunWithEmptyOutputs)
+{
+  auto input = PointsOnly(sample_shapes::Sphere(5000, 1.0, 12));
+  auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
+  filter_watch watch;
+  watch.Observe(filter);
+  const surface_shape full = Analyse(Reconstruct(input, filter));
+  ExpectClosedOutwardSurface(full, 2);
+  const std::vector<double> fullProgress = watch.progress;
+  ASSERT_GE(fullProgress.size(), 8u);
+  EXPECT_TRUE(std::is_sorted(fullProgress.begin(), fullProgress.end()));
+
+  // The pipeline reports 0 before the run and 1 after it.
+  for (const size_t abortAt : {size_t(1), size_t(3), fullProgress.size() - 1}) {
+    SCOPED_TRACE(testing::Message() << "abort at event " << abortAt);
+    watch.progress.clear();
+    watch.abortAt = abortAt;
+    input->Modified();
+    auto stopped = Reconstruct(input, filter);
+    EXPECT_EQ(abortAt, watch.progress.size());
+    EXPECT_EQ(0, stopped->GetNumberOfPoints());
+    EXPECT_EQ(0, stopped->GetNumberOfPolys());
+    EXPECT_EQ(0, filter->GetMedialSurface()->GetNumberOfPoints());
+    EXPECT_EQ(0, filter->GetMedialSurface()->GetNumberOfPolys());
+    EXPECT_EQ(0, watch.errors);
+  }
+  watch.abortAt = 0;
+  input->Modified();
+  EXPECT_EQ(full.polygons, Analyse(Reconstruct(input, filter)).polygons);
 }
 
 // Scans from the shared data give closed, outward surfaces; the clean ones with the shape's genus
