@@ -46,6 +46,38 @@ TEST(ConvexHull, KeepsEveryExtremePointAndOrientsOutwards)
   }
 }
 
+// The progress callback is asked at the start and while qhull adds points. A stop answer, at once
+// or half-way, ends the build with an empty hull, and the callback is not asked again.
+TEST(ConvexHull, AStopAnswerFromTheProgressCallbackEndsTheBuild)
+{
+  const int count = 3000;
+  const std::vector<double> points = sample_shapes::Sphere(count, 2.0, 8);
+  std::vector<double> heard;
+  crust_mesh hull;
+  std::string error;
+  ASSERT_TRUE(convex_hull::Build(points.data(), count, hull, error, [&heard](double fraction) {
+    heard.push_back(fraction);
+    return true;
+  })) << error;
+  EXPECT_EQ(count, hull.PointCount());
+  ASSERT_GE(heard.size(), 3u);
+  EXPECT_EQ(0.0, heard.front());
+  for (double fraction : heard) {
+    EXPECT_GE(fraction, 0.0);
+    EXPECT_LE(fraction, 1.0);
+  }
+  for (const size_t stopAt : {size_t(0), heard.size() / 2}) {
+    SCOPED_TRACE(testing::Message() << "stop at question " << stopAt);
+    size_t asked = 0;
+    EXPECT_FALSE(convex_hull::Build(points.data(), count, hull, error,
+                                    [&asked, stopAt](double) { return asked++ < stopAt; }));
+    EXPECT_EQ("stopped", error);
+    EXPECT_EQ(stopAt + 1, asked);
+    EXPECT_EQ(0, hull.PolygonCount());
+    EXPECT_EQ(0, hull.PointCount());
+  }
+}
+
 TEST(ConvexHull, FlatOrTooFewPointsFail)
 {
   const std::vector<std::vector<double>> inputs = {
