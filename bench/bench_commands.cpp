@@ -1,0 +1,475 @@
+// Whole commands through the nubilo program: import, drape, convex wrap and export of survey-like
+// point files, each run as a child process with its wall time and peak memory, and the drape and
+// the convex wrap against gdal_grid and qconvex on the same points. The point files are written once
+// into a temporary folder, which is removed at exit.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef NUBILO_PROGRAM
+#error "NUBILO_PROGRAM must name the nubilo program"
+#endif
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The working folder of every child: point files, profile, logs and outputs.
+class Folder
+{
+public:
+  Folder()
+  {
+    std::string pattern = (fs::temp_directory_path() / "nubilo-bench-commands-XXXXXX").string();
+    if (mkdtemp(pattern.data()))
+      m_path = pattern;
+  }
+  ~Folder()
+  {
+    std::error_code ignored;
+    if (!m_path.empty())
+      fs::remove_all(m_path, ignored);
+  }
+  const std::string& Path() const { return m_path; }
+  std::string File(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+  std::string m_path;
+};
+
+const Folder& Work()
+{
+  static const Folder folder;
+  return folder;
+}
+
+struct Point
+{
+  double x, y, z;
+};
+
+// Survey-like points: uniform over a square of `size` metres in UTM coordinates, heights from a
+// smooth terrain with half a metre of noise, rounded to millimetres as the files hold them.
+std::vector<Point> SurveyPoints(int count, double size, unsigned seed)
+{
+  std::mt19937_64 random(seed);
+  std::uniform_real_distribution<double> along(0.0, size), noise(-0.5, 0.5);
+  std::vector<Point> points(count);
+  for (Point& p : points)
+  {
+    const double x = along(random), y = along(random);
+    const double z = 900.0 + 40.0 * std::sin(x / 97.0) * std::cos(y / 131.0) + 0.02 * x + noise(random);
+    p = {std::round((500000.0 + x) * 1000.0) / 1000.0, std::round((4200000.0 + y) * 1000.0) / 1000.0,
+         std::round(z * 1000.0) / 1000.0};
+  }
+  return points;
+}
+
+// The input files of one point set: "x y z" text for nubilo, qhull's format for qconvex, and CSV
+// with a layer description for gdal_grid.
+struct PointSet
+{
+  std::string name;  // the nubilo file, relative to the folder
+  std::string qhull, csv, vrt;
+  double minX = 0, maxX = 0, minY = 0, maxY = 0;
+  bool ok = false;
+};
+
+PointSet WritePointSet(const std::string& stem, int count, unsigned seed)
+{
+  PointSet set;
+  set.name = stem + ".xyz";
+  set.qhull = Work().File(stem + ".qhull");
+  set.csv = Work().File(stem + ".csv");
+  set.vrt = Work().File(stem + ".vrt");
+  if (Work().Path().empty())
+    return set;
+  const std::vector<Point> points = SurveyPoints(count, 1000.0, seed);
+  std::FILE* text = std::fopen(Work().File(set.name).c_str(), "w");
+  std::FILE* qhull = std::fopen(set.qhull.c_str(), "w");
+  std::FILE* csv = std::fopen(set.csv.c_str(), "w");
+  std::FILE* vrt = std::fopen(set.vrt.c_str(), "w");
+  if (text && qhull && csv && vrt)
+  {
+    std::fprintf(qhull, "3\n%d\n", count);
+    std::fprintf(csv, "x,y,z\n");
+    set.minX = set.minY = HUGE_VAL;
+    set.maxX = set.maxY = -HUGE_VAL;
+    for (const Point& p : points)
+    {
+      std::fprintf(text, "%.3f %.3f %.3f\n", p.x, p.y, p.z);
+      std::fprintf(qhull, "%.3f %.3f %.3f\n", p.x, p.y, p.z);
+      std::fprintf(csv, "%.3f,%.3f,%.3f\n", p.x, p.y, p.z);
+      set.minX = std::min(set.minX, p.x);
+      set.maxX = std::max(set.maxX, p.x);
+      set.minY = std::min(set.minY, p.y);
+      set.maxY = std::max(set.maxY, p.y);
+    }
+    std::fprintf(vrt,
+                 "<OGRVRTDataSource><OGRVRTLayer name=\"points\">"
+                 "<SrcDataSource relativeToVRT=\"1\">%s.csv</SrcDataSource><SrcLayer>%s</SrcLayer>"
+                 "<GeometryType>wkbPoint</GeometryType>"
+                 "<GeometryField encoding=\"PointFromColumns\" x=\"x\" y=\"y\" z=\"z\"/>"
+                 "</OGRVRTLayer></OGRVRTDataSource>\n",
+                 stem.c_str(), stem.c_str());
+    set.ok = true;
+  }
+  for (std::FILE* file : {text, qhull, csv, vrt})
+    if (file && std::fclose(file) != 0)
+      set.ok = false;
+  return set;
+}
+
+const PointSet& MillionPoints()
+{
+  static const PointSet set = WritePointSet("pts", 1000000, 1);
+  return set;
+}
+
+const PointSet& PointsFor447()
+{
+  static const PointSet set = WritePointSet("pts200k", 200000, 2);
+  return set;
+}
+
+struct Run
+{
+  bool ok = false;
+  double seconds = 0.0;
+  double cpuSeconds = 0.0;
+  double peakMB = 0.0;
+  double outputMB = 0.0;  // the first output file named to Nubilo()
+  std::string error;
+};
+
+std::string LastLines(const std::string& path, size_t limit)
+{
+  std::ifstream in(path);
+  std::stringstream all;
+  all << in.rdbuf();
+  std::string text = all.str();
+  while (!text.empty() && (text.back() == '\n' || text.back() == ' '))
+    text.pop_back();
+  if (text.size() > limit)
+    text = "..." + text.substr(text.size() - limit);
+  for (char& c : text)
+    if (c == '\n')
+      c = ' ';
+  return text;
+}
+
+// Runs a program in the folder, stdin from `input` (or /dev/null), stdout to `output` (or a log),
+// stderr to a log. posix_spawn does not copy this process's memory, so the child's peak resident
+// memory from wait4 is its own.
+Run Spawn(const std::vector<std::string>& arguments, const std::string& input = "/dev/null",
+          const std::string& output = "")
+{
+  Run run;
+  if (Work().Path().empty())
+  {
+    run.error = "cannot create the temporary folder";
+    return run;
+  }
+  const std::string out = output.empty() ? Work().File("stdout.log") : output, err = Work().File("stderr.log");
+  std::vector<char*> argv;
+  for (const std::string& a : arguments)
+    argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawn_file_actions_addchdir_np(&actions, Work().Path().c_str());
+  posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  pid_t child = 0;
+  const auto start = std::chrono::steady_clock::now();
+  const int spawned = posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ);
+  posix_spawn_file_actions_destroy(&actions);
+  if (spawned != 0)
+  {
+    run.error = "cannot start " + arguments[0] + ": " + std::strerror(spawned);
+    return run;
+  }
+  int status = 0;
+  rusage usage{};
+  while (wait4(child, &status, 0, &usage) < 0 && errno == EINTR)
+  {
+  }
+  run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+  run.peakMB = usage.ru_maxrss / 1024.0;
+  run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  if (!run.ok)
+  {
+    const std::string how = WIFEXITED(status) ? "exited with status " + std::to_string(WEXITSTATUS(status))
+                                              : "ended by signal " + std::to_string(WTERMSIG(status));
+    run.error = fs::path(arguments[0]).filename().string() + " " + how + ": " + LastLines(err, 400);
+  }
+  return run;
+}
+
+// One nubilo run of `commands` with a fresh profile. The first of `outputs` must have been written;
+// all of them are removed.
+Run Nubilo(const std::string& commands, const std::vector<std::string>& outputs = {})
+{
+  const std::string profile = Work().File("profile.ini");
+  std::remove(profile.c_str());
+  Run run = Spawn({NUBILO_PROGRAM, "--quiet", "--profile", profile, "-c", commands});
+  for (size_t i = 0; i < outputs.size(); i++)
+  {
+    const std::string path = Work().File(outputs[i]);
+    std::error_code missing;
+    const auto size = fs::file_size(path, missing);
+    if (i == 0 && run.ok && (missing || size == 0))
+    {
+      run.ok = false;
+      run.error = "nubilo exited with status 0 but wrote no " + outputs[i];
+    }
+    else if (i == 0 && !missing)
+      run.outputMB = size / 1048576.0;
+    std::remove(path.c_str());
+  }
+  return run;
+}
+
+std::string Fixed(double value)
+{
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3f", value);
+  return text;
+}
+
+bool Installed(const std::vector<std::string>& probe)
+{
+  return Spawn(probe).ok;
+}
+
+// Reports a nubilo run as the iteration's time, or the run's failure as the benchmark's error.
+bool Report(benchmark::State& state, const Run& run, const char* prefix = "")
+{
+  if (!run.ok)
+  {
+    state.SkipWithError(run.error.c_str());
+    return false;
+  }
+  state.SetIterationTime(run.seconds);
+  const std::string p(prefix);
+  state.counters[p + "s"] = run.seconds;
+  state.counters[p + "cpu_s"] = run.cpuSeconds;
+  state.counters[p + "peak_MB"] = run.peakMB;
+  return true;
+}
+
+bool Inputs(benchmark::State& state, const PointSet& set)
+{
+  if (!set.ok)
+    state.SkipWithError("cannot write the point files into the temporary folder");
+  return set.ok;
+}
+
+const std::string kImport = "NBImportPoints File=pts.xyz OK";
+const std::string kDrape1415 =
+  kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1415 Columns=1415 OK";
+
+// Runs that others subtract: the latest run of each, made on first use when its own benchmark
+// has not run.
+std::map<std::string, Run>& Baselines()
+{
+  static std::map<std::string, Run> runs;
+  return runs;
+}
+
+const Run& Baseline(const std::string& commands)
+{
+  auto found = Baselines().find(commands);
+  if (found == Baselines().end())
+    found = Baselines().emplace(commands, Nubilo(commands)).first;
+  return found->second;
+}
+
+void BM_Import1M(benchmark::State& state)
+{
+  if (!Inputs(state, MillionPoints()))
+    return;
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kImport);
+    Baselines()[kImport] = run;
+    if (!Report(state, run))
+      break;
+  }
+}
+BENCHMARK(BM_Import1M)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void BM_Drape1MInto1000x1000Mesh(benchmark::State& state)
+{
+  if (!Inputs(state, MillionPoints()))
+    return;
+  for (auto _ : state)
+  {
+    const Run run =
+      Nubilo(kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1000 Columns=1000 OK");
+    if (!Report(state, run))
+      break;
+    const Run& import = Baseline(kImport);
+    if (import.ok)
+      state.counters["minus_import_s"] = run.seconds - import.seconds;
+  }
+}
+BENCHMARK(BM_Drape1MInto1000x1000Mesh)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The whole command (import and drape of 200,000 points into 447 x 447 grid points) against
+// gdal_grid's nearest-neighbour gridding of the same points over their extent.
+void BM_Drape200kInto447MeshVersusGdalGrid(benchmark::State& state)
+{
+  const PointSet& set = PointsFor447();
+  if (!Inputs(state, set))
+    return;
+  if (!Installed({"gdal_grid", "--version"}))
+  {
+    state.SkipWithError("gdal_grid is not installed (Debian package gdal-bin): no comparison");
+    return;
+  }
+  const std::vector<std::string> gdal = {"gdal_grid", "-q", "-a", "nearest", "-zfield", "z", "-l", "points",
+                                         "-txe", Fixed(set.minX), Fixed(set.maxX),
+                                         "-tye", Fixed(set.minY), Fixed(set.maxY),
+                                         "-outsize", "447", "447", "-of", "GTiff", set.vrt, Work().File("grid.tif")};
+  for (auto _ : state)
+  {
+    const Run run = Nubilo("NBImportPoints File=" + set.name +
+                           " OK NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=447 Columns=447 OK");
+    if (!Report(state, run))
+      break;
+    const Run peer = Spawn(gdal);
+    std::remove(Work().File("grid.tif").c_str());
+    if (!peer.ok)
+    {
+      state.SkipWithError(peer.error.c_str());
+      break;
+    }
+    state.counters["gdal_grid_s"] = peer.seconds;
+    state.counters["gdal_grid_peak_MB"] = peer.peakMB;
+    state.counters["ratio_to_gdal_grid"] = run.seconds / peer.seconds;
+  }
+}
+BENCHMARK(BM_Drape200kInto447MeshVersusGdalGrid)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The whole command (import and convex wrap) against qconvex triangulating the hull of the same
+// points; the import alone is reported for subtraction.
+void BM_ConvexWrap1MVersusQconvex(benchmark::State& state)
+{
+  const PointSet& set = MillionPoints();
+  if (!Inputs(state, set))
+    return;
+  if (!Installed({"qconvex", "-V"}))
+  {
+    state.SkipWithError("qconvex is not installed (Debian package qhull-bin): no comparison");
+    return;
+  }
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kImport + " NBWrapMesh NubiloType=Convex All Enter");
+    if (!Report(state, run))
+      break;
+    const Run peer = Spawn({"qconvex", "Qt", "i"}, set.qhull, "/dev/null");
+    if (!peer.ok)
+    {
+      state.SkipWithError(peer.error.c_str());
+      break;
+    }
+    const Run& import = Baseline(kImport);
+    if (!import.ok)
+    {
+      state.SkipWithError(import.error.c_str());
+      break;
+    }
+    state.counters["import_s"] = import.seconds;
+    state.counters["minus_import_s"] = run.seconds - import.seconds;
+    state.counters["qconvex_s"] = peer.seconds;
+    state.counters["qconvex_peak_MB"] = peer.peakMB;
+    state.counters["ratio_to_qconvex"] = run.seconds / peer.seconds;
+  }
+}
+BENCHMARK(BM_ConvexWrap1MVersusQconvex)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+void BM_ExportPoints1M(benchmark::State& state)
+{
+  if (!Inputs(state, MillionPoints()))
+    return;
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kImport + " Export out.xyz", {"out.xyz"});
+    if (!Report(state, run))
+      break;
+    state.counters["output_MB"] = run.outputMB;
+    const Run& import = Baseline(kImport);
+    if (import.ok)
+      state.counters["minus_import_s"] = run.seconds - import.seconds;
+  }
+}
+BENCHMARK(BM_ExportPoints1M)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// Import and drape into 1415 x 1415 grid points (1414 x 1414 quads): the baseline of the exports.
+void BM_Drape1MInto1415x1415Mesh(benchmark::State& state)
+{
+  if (!Inputs(state, MillionPoints()))
+    return;
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kDrape1415);
+    Baselines()[kDrape1415] = run;
+    if (!Report(state, run))
+      break;
+  }
+}
+BENCHMARK(BM_Drape1MInto1415x1415Mesh)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The same, then the whole document (the 2M-face mesh and the million points) exported; STL and
+// OBJ take the mesh only.
+void BM_ExportMesh2M(benchmark::State& state, const std::string& extension)
+{
+  if (!Inputs(state, MillionPoints()))
+    return;
+  const std::string name = "out." + extension;
+  std::vector<std::string> outputs = {name};
+  if (extension == "obj")
+    outputs.push_back("out.mtl");
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kDrape1415 + " Export " + name, outputs);
+    if (!Report(state, run))
+      break;
+    state.counters["output_MB"] = run.outputMB;
+    const Run& drape = Baseline(kDrape1415);
+    if (drape.ok)
+      state.counters["minus_drape_s"] = run.seconds - drape.seconds;
+  }
+}
+BENCHMARK_CAPTURE(BM_ExportMesh2M, stl, std::string("stl"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_ExportMesh2M, obj, std::string("obj"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_ExportMesh2M, 3dm, std::string("3dm"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
