@@ -78,12 +78,15 @@ int VMSurface::TransformPoints(ON_3dPointArray& points, const ON_3dVector& direc
   toWorld.Rotation(ON_Plane(), DrapeFrame(unit));
   const ON_Xform xform = intoFrame ? toWorld.Inverse() : toWorld;
   const int count = points.Count();
+  ON_3dPointArray moved(count);
   VMStepProgress progress("Transforming points", count, showProgress);
   for (int i = 0; i < count; i++)
   {
-    progress.Item(i);
-    points[i] = xform * points[i];
+    if (!progress.Item(i))
+      return 0;
+    moved.Append(xform * points[i]);
   }
+  HandOver(moved, points);
   return 1;
 }
 

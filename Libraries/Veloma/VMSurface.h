@@ -5,7 +5,9 @@
 
 // The drape: points seen along a direction become a grid of rows x columns points (the point
 // matrix, row-major, rows along the drape frame's y axis) and a degree-2 NURBS surface whose
-// control net is that grid. All operations are static; a failure sets the error text.
+// control net is that grid; and the wraps of a closed mesh around points. All operations are
+// static; a failure sets the error text. The long ones stop when the user asks (Ctrl-C,
+// Platform::Interrupt): they fail with "Cancelled" and leave their outputs as they were.
 class VMSurface
 {
 public:

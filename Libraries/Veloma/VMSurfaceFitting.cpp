@@ -15,6 +15,7 @@ bool SurfaceFitsMatrix(const ON_NurbsSurface& surface, const ON_3dPointArray& ma
 
 // Each grid point moved along the normal at its closest surface point. The grid point is the
 // control vertex (k mod columns, k div columns): its Greville parameters start the search.
+// False when a point has no closest point or normal, or when the user stops the drape.
 bool OffsetPoints(const ON_3dPointArray& matrix, int columns, const ON_NurbsSurface& surface, double distance,
                   ON_3dPointArray& moved, int showProgress)
 {
@@ -22,7 +23,8 @@ bool OffsetPoints(const ON_3dPointArray& matrix, int columns, const ON_NurbsSurf
   VMStepProgress progress("Offsetting surface", matrix.Count(), showProgress);
   for (int k = 0; k < matrix.Count(); k++)
   {
-    progress.Item(k);
+    if (!progress.Item(k))
+      return false;
     const int i = k % columns, j = k / columns;
     double s = 0.0, t = 0.0;
     if (!projector.ClosestPoint(matrix[k], surface.GrevilleAbcissa(0, i), surface.GrevilleAbcissa(1, j), s, t))
@@ -60,7 +62,8 @@ int VMSurface::CreateSurfaceFromPointMatrix(ON_NurbsSurface& surface, const ON_3
   VMStepProgress progress("Creating surface", matrix.Count(), showProgress);
   for (int k = 0; k < matrix.Count(); k++)
   {
-    progress.Item(k);
+    if (!progress.Item(k))
+      return 0;
     fitted.SetCV(k % columns, k / columns, matrix[k]);
   }
   fitted.MakeClampedUniformKnotVector(0, 1.0);
@@ -90,8 +93,14 @@ int VMSurface::Offset(ON_3dPointArray& matrix, int rows, int columns, ON_NurbsSu
   ON_3dPointArray moved(matrix);
   if (!OffsetPoints(matrix, columns, surface, distance, moved, showProgress))
     return 0;
-  matrix = moved;
-  CreateSurfaceFromPointMatrix(surface, matrix, rows, columns, showProgress);
+  // A failed refit keeps the surface; a stopped one keeps the matrix too.
+  ON_NurbsSurface refitted;
+  const int refit = CreateSurfaceFromPointMatrix(refitted, moved, rows, columns, showProgress);
+  if (!refit && VMStepProgress::Stopped())
+    return 0;
+  HandOver(moved, matrix);
+  if (refit)
+    surface = refitted;
   return 1;
 }
 
@@ -99,12 +108,24 @@ int VMSurface::DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON
                             const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
                             int showProgress, HWND* owner)
 {
+  if (VMStepProgress::Stopped())
+    return 0;
+  // A drape the user stops leaves all of the caller's outputs as they were.
+  const int callerRows = rows, callerColumns = columns;
+  auto fail = [&]() {
+    if (VMStepProgress::Stopped())
+    {
+      rows = callerRows;
+      columns = callerColumns;
+    }
+    return 0;
+  };
   ON_3dPointArray framed(points);
   if (!TransformPoints(framed, direction, 1, showProgress) || !AnalyzePoints(framed, direction, rows, columns))
-    return 0;
+    return fail();
   double probeDiameter = 0.0;
   if (!GetSurfaceParameters(rows, columns, probeDiameter, owner))
-    return 0;
+    return fail();
   if (!std::isfinite(probeDiameter))
   {
     SetError("Invalid probe diameter");
@@ -113,13 +134,14 @@ int VMSurface::DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON
   ON_3dPointArray grid;
   if (!CreatePointMatrix(framed, rows, columns, grid, fillGaps, showProgress) ||
       !TransformPoints(grid, direction, 0, showProgress))
-    return 0;
+    return fail();
   // A failed fit still delivers the grid; the error text tells why the surface is missing.
   ON_NurbsSurface fitted;
-  CreateSurfaceFromPointMatrix(fitted, grid, rows, columns, showProgress);
+  if (!CreateSurfaceFromPointMatrix(fitted, grid, rows, columns, showProgress) && VMStepProgress::Stopped())
+    return fail();
   if (probeDiameter != 0.0 && !Offset(grid, rows, columns, fitted, -probeDiameter / 2.0, showProgress))
-    return 0;
-  matrix = grid;
+    return fail();
+  HandOver(grid, matrix);
   surface = fitted;
   return 1;
 }

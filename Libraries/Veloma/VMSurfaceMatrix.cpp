@@ -91,13 +91,15 @@ int GridIndex(double offset, double spacing, int count)
   return index < 0 ? 0 : (index >= count ? count - 1 : index);
 }
 
-void BinPoints(const ON_3dPointArray& points, const GridFrame& frame, int rows, int columns,
+// The steps below return false when the user stops the drape.
+bool BinPoints(const ON_3dPointArray& points, const GridFrame& frame, int rows, int columns,
                ON_3dPointArray& matrix, int showProgress)
 {
   VMStepProgress progress("Calculating surface", points.Count(), showProgress);
   for (int i = 0; i < points.Count(); i++)
   {
-    progress.Item(i);
+    if (!progress.Item(i))
+      return false;
     const ON_3dPoint& p = points[i];
     const int c = GridIndex(p.x - frame.minX, frame.dx, columns);
     const int r = GridIndex(p.y - frame.minY, frame.dy, rows);
@@ -105,29 +107,33 @@ void BinPoints(const ON_3dPointArray& points, const GridFrame& frame, int rows, 
     if (p.z > z)
       z = p.z;
   }
+  return true;
 }
 
-void SetMissingToFloor(ON_3dPointArray& matrix, double floor, int showProgress)
+bool SetMissingToFloor(ON_3dPointArray& matrix, double floor, int showProgress)
 {
   VMStepProgress progress("Finalizing surface", matrix.Count(), showProgress);
   for (int k = 0; k < matrix.Count(); k++)
   {
-    progress.Item(k);
+    if (!progress.Item(k))
+      return false;
     if (matrix[k].z < floor)
       matrix[k].z = floor;
   }
+  return true;
 }
 
-bool HasMissingPoint(const ON_3dPointArray& matrix, double floor, int showProgress)
+bool FindMissingPoint(const ON_3dPointArray& matrix, double floor, int showProgress, bool& missing)
 {
   VMStepProgress progress("Checking for missing points", matrix.Count(), showProgress);
-  for (int k = 0; k < matrix.Count(); k++)
+  missing = false;
+  for (int k = 0; k < matrix.Count() && !missing; k++)
   {
-    progress.Item(k);
-    if (matrix[k].z < floor)
-      return true;
+    if (!progress.Item(k))
+      return false;
+    missing = matrix[k].z < floor;
   }
-  return false;
+  return true;
 }
 
 // First and last row, and the first and last point of every row, get the floor height.
@@ -183,23 +189,32 @@ int VMSurface::CreatePointMatrix(const ON_3dPointArray& points, int rows, int co
   GridFrame frame;
   if (!CheckGridInput(points, rows, columns) || !MakeGridFrame(points, rows, columns, frame))
     return 0;
-  LayGrid(frame, rows, columns, matrix);
-  BinPoints(points, frame, rows, columns, matrix, showProgress);
+  // Built apart, so that a stopped drape leaves the caller's matrix as it was.
+  ON_3dPointArray grid;
+  LayGrid(frame, rows, columns, grid);
+  if (!BinPoints(points, frame, rows, columns, grid, showProgress))
+    return 0;
+  bool missing = false;
   if (!fillGaps)
   {
-    SetMissingToFloor(matrix, frame.floor, showProgress);
-    return 1;
+    if (!SetMissingToFloor(grid, frame.floor, showProgress))
+      return 0;
   }
-  if (!HasMissingPoint(matrix, frame.floor, showProgress))
-    return 1;
-  CloseBorder(matrix, rows, columns, frame.floor);
-  VMStepProgress progress("Interpolating points", matrix.Count(), showProgress);
-  for (int k = 0; k < matrix.Count(); k++)
+  else if (!FindMissingPoint(grid, frame.floor, showProgress, missing))
+    return 0;
+  if (missing)
   {
-    progress.Item(k);
-    if (matrix[k].z < frame.floor)
-      InterpolatePoint(matrix, rows, columns, k, k / columns, k % columns, frame.floor);
+    CloseBorder(grid, rows, columns, frame.floor);
+    VMStepProgress progress("Interpolating points", grid.Count(), showProgress);
+    for (int k = 0; k < grid.Count(); k++)
+    {
+      if (!progress.Item(k))
+        return 0;
+      if (grid[k].z < frame.floor)
+        InterpolatePoint(grid, rows, columns, k, k / columns, k % columns, frame.floor);
+    }
   }
+  HandOver(grid, matrix);
   return 1;
 }
 

@@ -1,10 +1,14 @@
 // The mesh wrapping: convex hull and power crust meshes around a point set.
+#include "Interrupt.h"
 #include "VMProgress.h"
+#include "VMStepProgress.h"
 #include "VMSurface.h"
 #include "convex_hull.h"
 #include "vtkPowerCrustFilter.h"
 
+#include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
+#include <vtkCommand.h>
 #include <vtkIdList.h>
 #include <vtkPoints.h>
 #include <vtkPolyData.h>
@@ -19,6 +23,11 @@ namespace {
 
 const char kInvalidMesh[] = "Invalid mesh";
 const char kConvexTitle[] = "Wrapping convex mesh";
+
+bool Stopped()
+{
+  return Platform::Interrupt::Requested();
+}
 
 // The library's progress reporter of the convex wrap, made when the library loads.
 VMProgress g_wrapProgress;
@@ -36,7 +45,7 @@ vtkSmartPointer<vtkPoints> ToVtkPoints(const ON_3dPointArray& points)
 // Polydata to mesh. With `triangulate`, every polygon becomes a fan of triangles from its first
 // corner (the crust's polygons are convex; a fan keeps every corner, so the surface stays closed).
 // Without it, triangles stay triangles and other polygons become quads of their first four corners.
-// False when the polydata has no points or polygons or the mesh is not valid.
+// False when the polydata has no points or polygons, the mesh is not valid, or the user stops it.
 bool PolyDataToMesh(vtkPolyData* data, bool triangulate, ON_Mesh& mesh)
 {
   vtkObject::GlobalWarningDisplayOff();
@@ -57,7 +66,9 @@ bool PolyDataToMesh(vtkPolyData* data, bool triangulate, ON_Mesh& mesh)
   }
   auto cell = vtkSmartPointer<vtkIdList>::New();
   polys->InitTraversal();
-  while (polys->GetNextCell(cell)) {
+  for (int polygon = 0; polys->GetNextCell(cell); ++polygon) {
+    if (polygon % VMStepProgress::kPollInterval == 0 && Stopped())
+      return false;
     const int count = static_cast<int>(cell->GetNumberOfIds());
     const int face = result.FaceCount();
     auto id = [&cell](int k) { return static_cast<int>(cell->GetId(k)); };
@@ -99,16 +110,30 @@ int Fail()
   return 0;
 }
 
-}  // namespace
-
-int VMSurface::WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress)
+int Cancel()
 {
-  return concave ? WrapConcaveMesh(mesh, points, showProgress) : WrapConvexMesh(mesh, points, showProgress);
+  VMSurface::SetError(Platform::Interrupt::kCancelled);
+  return 0;
 }
 
-int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress)
+// Progress observer of the wrap's VTK filters: aborts the filter once the user asks to stop.
+void AbortWhenStopped(vtkObject* caller, unsigned long, void*, void*)
 {
-  vtkObject::GlobalWarningDisplayOff();
+  if (Stopped())
+    static_cast<vtkAlgorithm*>(caller)->AbortExecuteOn();
+}
+
+void ObserveStop(vtkAlgorithm* filter)
+{
+  auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+  observer->SetCallback(&AbortWhenStopped);
+  filter->AddObserver(vtkCommand::ProgressEvent, observer);
+}
+
+// The convex hull of the points. With progress 1 the library's reporter shows how far qhull has
+// come. 0 with the error text set when the points span no volume or the user stops it.
+int BuildHull(const ON_3dPointArray& points, int showProgress, crust_mesh& hull)
+{
   const bool progress = showProgress == 1;
   if (progress) {
     g_wrapProgress.StartProgress();
@@ -120,16 +145,25 @@ int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int 
     xyz[3 * i + 1] = points[i].y;
     xyz[3 * i + 2] = points[i].z;
   }
-  crust_mesh hull;
   std::string error;
-  const bool built = convex_hull::Build(xyz.data(), points.Count(), hull, error);
+  const bool built = convex_hull::Build(xyz.data(), points.Count(), hull, error, [progress](double fraction) {
+    if (progress)
+      g_wrapProgress.SetCurrent(100.0 * fraction);
+    return !Stopped();
+  });
   if (progress) {
-    g_wrapProgress.SetCurrent(100);
+    if (built)
+      g_wrapProgress.SetCurrent(100);
     g_wrapProgress.EndProgress();
   }
-  if (!built)
-    return Fail();
+  if (Stopped())
+    return Cancel();
+  return built ? 1 : Fail();
+}
 
+// The hull's triangles as a mesh, made consistent by VTK's normals filter.
+int HullToMesh(const crust_mesh& hull, ON_Mesh& mesh)
+{
   auto normals = vtkSmartPointer<vtkPolyDataNormals>::New();
   normals->SetInputData(HullPolyData(hull));
   normals->ConsistencyOn();
@@ -138,12 +172,33 @@ int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int 
   normals->NonManifoldTraversalOn();
   normals->SplittingOff();
   normals->SetFeatureAngle(0.05);
+  ObserveStop(normals);
   normals->Update();
+  if (Stopped())
+    return Cancel();
   auto surface = vtkSmartPointer<vtkPolyData>::New();
   surface->ShallowCopy(normals->GetOutput());
+  if (!PolyDataToMesh(surface, false, mesh))
+    return Stopped() ? Cancel() : Fail();
+  return 1;
+}
+
+}  // namespace
+
+int VMSurface::WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress)
+{
+  return concave ? WrapConcaveMesh(mesh, points, showProgress) : WrapConvexMesh(mesh, points, showProgress);
+}
+
+int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress)
+{
+  vtkObject::GlobalWarningDisplayOff();
+  if (Stopped())
+    return Cancel();
+  crust_mesh hull;
   ON_Mesh local;
-  if (!PolyDataToMesh(surface, false, local))
-    return Fail();
+  if (!BuildHull(points, showProgress, hull) || !HullToMesh(hull, local))
+    return 0;
   mesh = std::move(local);
   return 1;
 }
@@ -151,6 +206,8 @@ int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int 
 int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int)
 {
   vtkObject::GlobalWarningDisplayOff();
+  if (Stopped())
+    return Cancel();
   auto vertices = vtkSmartPointer<vtkCellArray>::New();
   for (vtkIdType i = 0; i < points.Count(); ++i)
     vertices->InsertNextCell(1, &i);
@@ -159,7 +216,10 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
   input->SetVerts(vertices);
   auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
   filter->SetInputData(input);
+  ObserveStop(filter);
   filter->Update();
+  if (Stopped())
+    return Cancel();
   auto surface = vtkSmartPointer<vtkPolyData>::New();
   surface->ShallowCopy(filter->GetOutput());
   // The input and the medial surface are not needed for the mesh: free them first.
@@ -167,7 +227,7 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
   input = nullptr;
   ON_Mesh local;
   if (!PolyDataToMesh(surface, true, local))
-    return Fail();
+    return Stopped() ? Cancel() : Fail();
   mesh = std::move(local);
   return 1;
 }
