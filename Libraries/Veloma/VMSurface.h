@@ -51,6 +51,10 @@ public:
   static int WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
   // Power crust mesh, triangulated; shows no progress whatever the last argument.
   static int WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
+  // The convex hull mesh of points in convex position, every point (exact repeats aside) one of
+  // its vertices: for them the hull is the concave shape too. Fails with "Points not in convex
+  // position" otherwise, and as WrapConvexMesh fails.
+  static int WrapConvexPositionMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
 
   static ON_wString GetError();
   static void SetError(const ON_wString& error);

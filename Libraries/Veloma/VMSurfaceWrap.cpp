@@ -15,13 +15,16 @@
 #include <vtkPolyDataNormals.h>
 #include <vtkSmartPointer.h>
 
+#include <algorithm>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
 
 const char kInvalidMesh[] = "Invalid mesh";
+const char kNotConvexPosition[] = "Points not in convex position";
 const char kConvexTitle[] = "Wrapping convex mesh";
 
 bool Stopped()
@@ -183,6 +186,16 @@ int HullToMesh(const crust_mesh& hull, ON_Mesh& mesh)
   return 1;
 }
 
+// Points counted once however often they repeat exactly.
+size_t DistinctCount(std::vector<ON_3dPoint> points)
+{
+  auto less = [](const ON_3dPoint& a, const ON_3dPoint& b) {
+    return std::tie(a.x, a.y, a.z) < std::tie(b.x, b.y, b.z);
+  };
+  std::sort(points.begin(), points.end(), less);
+  return static_cast<size_t>(std::unique(points.begin(), points.end()) - points.begin());
+}
+
 }  // namespace
 
 int VMSurface::WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress)
@@ -198,6 +211,30 @@ int VMSurface::WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int 
   crust_mesh hull;
   ON_Mesh local;
   if (!BuildHull(points, showProgress, hull) || !HullToMesh(hull, local))
+    return 0;
+  mesh = std::move(local);
+  return 1;
+}
+
+int VMSurface::WrapConvexPositionMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress)
+{
+  vtkObject::GlobalWarningDisplayOff();
+  if (Stopped())
+    return Cancel();
+  crust_mesh hull;
+  if (!BuildHull(points, showProgress, hull))
+    return 0;
+  // The hull's corners are input points: every distinct point is one exactly when the counts agree.
+  std::vector<ON_3dPoint> corners(static_cast<size_t>(hull.PointCount()));
+  for (int i = 0; i < hull.PointCount(); ++i)
+    corners[i] = ON_3dPoint(&hull.points[3 * static_cast<size_t>(i)]);
+  const std::vector<ON_3dPoint> given(points.Array(), points.Array() + points.Count());
+  if (DistinctCount(corners) != DistinctCount(given)) {
+    SetError(kNotConvexPosition);
+    return 0;
+  }
+  ON_Mesh local;
+  if (!HullToMesh(hull, local))
     return 0;
   mesh = std::move(local);
   return 1;

@@ -142,6 +142,7 @@ TEST_F(VMSurfaceInterrupt, OperationsAskedToStopBeforehandChangeNothing)
        }},
       {"WrapMesh concave", [&](Outputs& o) { return VMSurface::WrapMesh(o.mesh, o.points, 1, 1); }},
       {"WrapMesh convex", [&](Outputs& o) { return VMSurface::WrapMesh(o.mesh, o.points, 0, 1); }},
+      {"WrapConvexPositionMesh", [&](Outputs& o) { return VMSurface::WrapConvexPositionMesh(o.mesh, o.points, 1); }},
   };
   for (const Case& c : cases)
   {

@@ -72,6 +72,42 @@ std::string Error()
   return static_cast<const char*>(ON_String(VMSurface::GetError()));
 }
 
+ON_3dPointArray CubeCorners(double jitter = 0.0, unsigned seed = 0)
+{
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> offset(-jitter, jitter);
+  ON_3dPointArray corners;
+  for (int corner = 0; corner < 8; ++corner)
+    corners.Append(ON_3dPoint((corner & 1) + offset(random), ((corner >> 1) & 1) + offset(random),
+                              ((corner >> 2) & 1) + offset(random)));
+  return corners;
+}
+
+ON_3dPointArray With(ON_3dPointArray points, std::initializer_list<ON_3dPoint> more)
+{
+  for (const ON_3dPoint& p : more)
+    points.Append(p);
+  return points;
+}
+
+// Surface points of the L-shaped block [0,2]x[0,1]x[0,1] joined with [0,1]x[1,2]x[0,1], on a
+// lattice of `perUnit` steps a unit.
+ON_3dPointArray LBlockPoints(int perUnit)
+{
+  const int n = perUnit;
+  auto inside = [n](int x, int y, int z) {
+    return z >= 0 && z <= n && x >= 0 && y >= 0 && ((x <= 2 * n && y <= n) || (x <= n && y <= 2 * n));
+  };
+  ON_3dPointArray points;
+  for (int x = 0; x <= 2 * n; ++x)
+    for (int y = 0; y <= 2 * n; ++y)
+      for (int z = 0; z <= n; ++z)
+        if (inside(x, y, z) && !(inside(x + 1, y, z) && inside(x - 1, y, z) && inside(x, y + 1, z) &&
+                                 inside(x, y - 1, z) && inside(x, y, z + 1) && inside(x, y, z - 1)))
+          points.Append(ON_3dPoint(double(x) / n, double(y) / n, double(z) / n));
+  return points;
+}
+
 class VMSurfaceWrap : public ::testing::Test
 {
 protected:
@@ -142,6 +178,85 @@ TEST_F(VMSurfaceWrap, ConvexProgressOnlyForFlagOne)
   ON_Mesh mesh;
   EXPECT_EQ(1, VMSurface::WrapConcaveMesh(mesh, SpherePoints(200, 1.0), 1));
   EXPECT_EQ("", testing::internal::GetCapturedStderr());
+}
+
+// Points in convex position (exact repeats aside): the hull is closed, outward, and has every point
+// as a vertex.
+TEST_F(VMSurfaceWrap, PointsInConvexPositionGiveTheirHull)
+{
+  const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
+  ON_3dPointArray icosahedron;
+  for (int a : {-1, 1})
+    for (int b : {-1, 1}) {
+      icosahedron.Append(ON_3dPoint(0, a, b * phi));
+      icosahedron.Append(ON_3dPoint(a, b * phi, 0));
+      icosahedron.Append(ON_3dPoint(b * phi, 0, a));
+    }
+  const ON_3dPointArray octahedron = With({}, {{1, 0, 0}, {-1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}, {0, 0, -1}});
+  const ON_3dPointArray tetrahedron = With({}, {{1, 1, 1}, {1, -1, -1}, {-1, 1, -1}, {-1, -1, 1}});
+  struct Case
+  {
+    const char* name;
+    ON_3dPointArray points;
+    int vertices;
+    double volume;  // 0: not checked
+  };
+  const Case cases[] = {
+      {"cube", CubeCorners(), 8, 1.0},
+      {"jittered cube", CubeCorners(0.05, 7), 8, 0.0},
+      {"cube with repeated corners", With(CubeCorners(), {{1, 1, 1}, {0, 0, 0}, {1, 1, 1}}), 8, 1.0},
+      {"octahedron", octahedron, 6, 4.0 / 3.0},
+      {"icosahedron", icosahedron, 12, 10.0 / 3.0 * (3.0 + std::sqrt(5.0))},
+      {"tetrahedron", tetrahedron, 4, 8.0 / 3.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ON_Mesh mesh;
+    ASSERT_EQ(1, VMSurface::WrapConvexPositionMesh(mesh, c.points, 0)) << Error();
+    const mesh_shape shape = Analyse(mesh);
+    EXPECT_TRUE(shape.closedAndOriented);
+    EXPECT_EQ(2, shape.euler);
+    EXPECT_GT(shape.volume, 0.0);  // outward
+    if (c.volume > 0.0)
+      EXPECT_NEAR(c.volume, shape.volume, 1e-5 * c.volume);
+    EXPECT_EQ(c.vertices, mesh.VertexCount());
+    EXPECT_EQ(2 * c.vertices - 4, mesh.FaceCount());
+    for (int i = 0; i < c.points.Count(); ++i) {
+      bool found = false;
+      for (int v = 0; v < mesh.VertexCount() && !found; ++v)
+        found = c.points[i].DistanceTo(ON_3dPoint(mesh.m_V[v])) < 1e-6;
+      EXPECT_TRUE(found) << "point " << i;
+    }
+  }
+}
+
+// A point inside the hull, on a face or on an edge, or a concave shape: refused with the mesh
+// untouched; points that bound no volume fail as the convex wrap does.
+TEST_F(VMSurfaceWrap, PointsNotInConvexPositionAreRefused)
+{
+  ON_Mesh previous;
+  ASSERT_EQ(1, VMSurface::WrapConvexMesh(previous, SpherePoints(20, 1.0), 0));
+  struct Case
+  {
+    const char* name;
+    ON_3dPointArray points;
+    const char* error;
+  };
+  const Case cases[] = {
+      {"cube and its centre", With(CubeCorners(), {{0.5, 0.5, 0.5}}), "Points not in convex position"},
+      {"cube and a face centre", With(CubeCorners(), {{0.5, 0.5, 1.0}}), "Points not in convex position"},
+      {"cube and an edge midpoint", With(CubeCorners(), {{0.5, 0.0, 0.0}}), "Points not in convex position"},
+      {"L-shaped block", LBlockPoints(2), "Points not in convex position"},
+      {"square", With({}, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}), "Invalid mesh"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ON_Mesh mesh(previous);
+    EXPECT_EQ(0, VMSurface::WrapConvexPositionMesh(mesh, c.points, 0));
+    EXPECT_EQ(c.error, Error());
+    EXPECT_EQ(previous.FaceCount(), mesh.FaceCount());
+    EXPECT_EQ(previous.VertexCount(), mesh.VertexCount());
+  }
 }
 
 // Too few points, points on one plane: 0, "Invalid mesh", and the caller's mesh as it was.
