@@ -217,7 +217,8 @@ struct filter_watch
     filter->AddObserver(vtkCommand::ProgressEvent, onProgress);
     auto onError = vtkSmartPointer<vtkCallbackCommand>::New();
     onError->SetClientData(this);
-    onError->SetCallback([](vtkObject*, unsigned long, void* client, void*) { ++static_cast<filter_watch*>(client)->errors; });
+    onError->SetCallback(
+        [](vtkObject*, unsigned long, void* client, void*) { ++static_cast<filter_watch*>(client)->errors; });
     filter->AddObserver(vtkCommand::ErrorEvent, onError);
   }
 };
