@@ -1,4 +1,5 @@
 #include "CNubiloHostVersion.h"
+#include "Interrupt.h"
 #include "MeshPrecision.h"
 #include "NubiloIdentity.h"
 #include "VMSurface.h"
@@ -53,21 +54,42 @@ public:
         points.Append(point->point);
 
     ON_Mesh mesh;
+    bool hull = false;
     if (!VMSurface::WrapMesh(mesh, points, typeIndex == Concave ? 1 : 0, 1))
     {
-      RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(VMSurface::GetError()));
-      return failure;
+      // A few corners are too few samples for the crust; for points in convex position the hull is
+      // the concave shape too.
+      ON_wString error = VMSurface::GetError();
+      if (typeIndex == Concave && !IsCancelled(error))
+      {
+        hull = VMSurface::WrapConvexPositionMesh(mesh, points, 1) != 0;
+        if (IsCancelled(VMSurface::GetError()))
+          error = VMSurface::GetError();
+      }
+      if (!hull)
+        return Fail(error);
     }
     const int faces = mesh.FaceCount();
     doc.AddObject(std::make_unique<ON_Mesh>(std::move(mesh)));
     doc.Redraw();
     RhinoApp().Print("Wrapped %d points to create a mesh containing %d faces\n", points.Count(), faces);
+    if (hull)
+      RhinoApp().Print("Warning: points in convex position: the concave wrap is their hull\n");
     if (const double rounding = MeshPrecision::NoticeableRounding(points))
       RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here\n", rounding);
     return success;
   }
 
 private:
+  static bool IsCancelled(const ON_wString& error) { return error == ON_wString(Platform::Interrupt::kCancelled); }
+
+  // A wrap the user stopped (Ctrl-C) is cancelled; any other failure is a failure.
+  static result Fail(const ON_wString& error)
+  {
+    RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(error));
+    return IsCancelled(error) ? cancel : failure;
+  }
+
   static bool SelectPoints(CRhinoGetObject& get, int& typeIndex)
   {
     ON_SimpleArray<const wchar_t*> names;
