@@ -235,8 +235,8 @@ TEST_F(WrapCommandTest, OtherPointSetsStayWithTheCrust)
 }
 
 // A wrap the user stops (Ctrl-C) is cancelled, not failed, and adds nothing. The host clears the
-// request before each command, so the command is run here as the host's command runner would,
-// with the request already raised.
+// request before it runs a command, so the command is run directly here, with the request raised
+// as if Ctrl-C had come while it ran.
 TEST_F(WrapCommandTest, AStoppedWrapIsCancelled)
 {
   CRhinoCommand* command = CRhinoCommand::Find(L"NBWrapMesh");
