@@ -35,6 +35,7 @@
 #include "opennurbs_xform.h"
 #include "opennurbs_planeequation.h"
 #include "opennurbs_plane.h"
+#include "opennurbs_intersect.h"
 #include "opennurbs_knot.h"
 #include "opennurbs_evaluate_nurbs.h"
 #include "opennurbs_curve.h"

@@ -75,3 +75,34 @@ bool ON_LineCurve::Evaluate(double t, int der_count, int v_stride, double* v, in
       v[d * v_stride + k] = d == 1 ? derivative[k] : 0.0;
   return true;
 }
+
+bool ON_LineCurve::GetClosestPoint(const ON_3dPoint& P, double* t, double maximum_distance,
+                                   const ON_Interval* sub_domain) const
+{
+  const ON_3dVector D = m_line.Direction();
+  const double DoD = D * D;
+  if (!t || !(DoD > 0.0))
+    return false;
+  double s = ((P - m_line.from) * D) / DoD;
+  if (!(s > 0.0))
+    s = 0.0;
+  else if (s > 1.0)
+    s = 1.0;
+  double curve_t = (1.0 - s) * m_t[0] + s * m_t[1];
+  if (sub_domain)
+  {
+    ON_Interval limit = *sub_domain;
+    limit.MakeIncreasing();
+    if (!limit.IsValid() || limit.Max() < m_t.Min() || limit.Min() > m_t.Max())
+      return false;
+    if (curve_t < limit.Min())
+      curve_t = limit.Min();
+    else if (curve_t > limit.Max())
+      curve_t = limit.Max();
+    s = m_t.NormalizedParameterAt(curve_t);
+  }
+  if (maximum_distance > 0.0 && P.DistanceTo(m_line.PointAt(s)) > maximum_distance)
+    return false;
+  *t = curve_t;
+  return true;
+}

@@ -33,4 +33,9 @@ public:
   ON_Interval Domain() const override;
   bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
                 int* hint = nullptr) const override;
+  // Parameter of the nearest point of the segment (clamped to its ends), limited to sub_domain
+  // when one is given. False for a zero-length line, and with maximum_distance > 0 when the
+  // nearest point is farther than that.
+  bool GetClosestPoint(const ON_3dPoint& P, double* t, double maximum_distance = 0.0,
+                       const ON_Interval* sub_domain = nullptr) const;
 };

@@ -23,6 +23,25 @@ ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dVector& x_dir, const ON_3dVec
   CreateFromFrame(P, x_dir, y_dir);
 }
 
+ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
+  : origin(0.0, 0.0, 0.0), xaxis(0.0, 0.0, 0.0), yaxis(0.0, 0.0, 0.0), zaxis(0.0, 0.0, 0.0)
+{
+  CreateFromPoints(P, Q, R);
+}
+
+bool ON_Plane::CreateFromPoints(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
+{
+  origin = P;
+  bool rc = zaxis.PerpendicularTo(P, Q, R);
+  xaxis = Q - P;
+  xaxis.Unitize();
+  yaxis = ON_CrossProduct(zaxis, xaxis);
+  yaxis.Unitize();
+  if (!plane_equation.Create(origin, zaxis))
+    rc = false;
+  return rc;
+}
+
 bool ON_Plane::CreateFromNormal(const ON_3dPoint& P, const ON_3dVector& N)
 {
   origin = P;
@@ -99,6 +118,13 @@ bool ON_Plane::ClosestPointTo(ON_3dPoint point, double* s, double* t) const
   if (t)
     *t = ON_DotProduct(v, yaxis);
   return true;
+}
+
+ON_3dPoint ON_Plane::ClosestPointTo(ON_3dPoint point) const
+{
+  double s = 0.0, t = 0.0;
+  ClosestPointTo(point, &s, &t);
+  return PointAt(s, t);
 }
 
 double ON_Plane::DistanceTo(const ON_3dPoint& point) const

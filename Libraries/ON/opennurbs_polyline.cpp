@@ -85,3 +85,22 @@ ON_3dPoint ON_Polyline::PointAt(double t) const
   const double s = t - i;
   return (1.0 - s) * m_a[i] + s * m_a[i + 1];
 }
+
+int ON_Polyline::Clean(double tolerance)
+{
+  const int count = PointCount();
+  if (count <= 2)
+    return 0;
+  int kept = 1;
+  for (int i = 1; i < count - 1; i++)
+    if (!(m_a[i].DistanceTo(m_a[kept - 1]) <= tolerance))
+      m_a[kept++] = m_a[i];
+  m_a[kept++] = m_a[count - 1];
+  while (kept > 2 && m_a[kept - 2].DistanceTo(m_a[kept - 1]) <= tolerance)
+  {
+    m_a[kept - 2] = m_a[kept - 1];
+    kept--;
+  }
+  SetCount(kept);
+  return count - kept;
+}

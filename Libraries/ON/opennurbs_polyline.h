@@ -20,4 +20,8 @@ public:
   // At least 4 points, first and last within tolerance, some point away from both.
   bool IsClosed(double tolerance = 0.0) const;
   ON_3dPoint PointAt(double t) const;
+  // Removes interior points within tolerance of the last point kept, then kept interior points
+  // within tolerance of the last point; the first and last points stay and at least two remain.
+  // Returns the number of points removed.
+  int Clean(double tolerance = 0.0);
 };

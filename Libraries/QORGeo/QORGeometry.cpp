@@ -1,0 +1,33 @@
+#include "QORGeometry.h"
+
+ON_wString QORGeometry::s_error;
+
+ON_wString QORGeometry::GetError()
+{
+  return s_error;
+}
+
+void QORGeometry::SetError(const ON_wString& text)
+{
+  s_error = text;
+}
+
+void QORGeometry::Scale(ON_Geometry& geometry, const ON_3dVector& factors, const ON_3dPoint& centre)
+{
+  const bool moved = centre != ON_3dPoint::Origin;
+  ON_Xform xform;
+  if (moved)
+  {
+    xform.Translation(-ON_3dVector(centre));
+    if (!geometry.Transform(xform))
+      return;
+  }
+  xform.Scale(factors);
+  geometry.Transform(xform);
+  if (moved)
+  {
+    // Moved back even when the scaling failed, so the object is never left shifted.
+    xform.Translation(ON_3dVector(centre));
+    geometry.Transform(xform);
+  }
+}

@@ -1,0 +1,163 @@
+#include "QORLine.h"
+
+#include "QORPoint.h"
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+// Control points on the chord from the first to the last one, within ON_ZERO_TOLERANCE, without
+// turning back along it (the toolkit's linearity rule).
+bool ControlPointsAreLinear(const ON_NurbsCurve& curve)
+{
+  const int count = curve.CVCount();
+  ON_3dPoint start, end;
+  if (count < 2 || !curve.m_cv || !curve.GetCV(0, start) || !curve.GetCV(count - 1, end))
+    return false;
+  const ON_Line chord(start, end);
+  const double squared = chord.Direction().LengthSquared();
+  if (!(squared > 0.0) || !std::isfinite(squared))
+    return false;
+  double reached = 0.0;
+  for (int i = 1; i < count - 1; i++)
+  {
+    ON_3dPoint p;
+    double t = 0.0;
+    if (!curve.GetCV(i, p) || !chord.ClosestPointTo(p, &t) || t < -0.01 || t > 1.01)
+      return false;
+    if (p.DistanceTo(chord.PointAt(t)) > ON_ZERO_TOLERANCE)
+      return false;
+    if ((t < reached || t > 1.0) && chord.PointAt(t).DistanceTo(chord.PointAt(reached)) > ON_ZERO_TOLERANCE)
+      return false;
+    if (t > reached)
+      reached = t < 1.0 ? t : 1.0;
+  }
+  return true;
+}
+
+}  // namespace
+
+ON_wString QORLine::s_error;
+
+ON_wString QORLine::GetError()
+{
+  return s_error;
+}
+
+void QORLine::SetError(const ON_wString& text)
+{
+  s_error = text;
+}
+
+void QORLine::Unset(ON_Line& line)
+{
+  QORPoint::Unset(line.from);
+  QORPoint::Unset(line.to);
+}
+
+int QORLine::Equal(const ON_Line& a, const ON_Line& b, int eitherDirection, double tolerance)
+{
+  if (QORPoint::Equal(a.from, b.from, tolerance) && QORPoint::Equal(a.to, b.to, tolerance))
+    return 1;
+  if (eitherDirection && QORPoint::Equal(a.from, b.to, tolerance) && QORPoint::Equal(a.to, b.from, tolerance))
+    return 1;
+  return 0;
+}
+
+int QORLine::Intersect(const ON_Line& a, const ON_Line& b, ON_3dPoint& point)
+{
+  double ta = 0.0, tb = 0.0;
+  if (!ON_Intersect(a, b, &ta, &tb))
+    return 0;
+  point = a.PointAt(ta);
+  return 1;
+}
+
+int QORLine::IsPointOnSegment(const ON_3dPoint& point, const ON_Line& segment, double tolerance)
+{
+  const ON_LineCurve curve(segment);
+  double t = 0.0;
+  if (!curve.GetClosestPoint(point, &t))
+    return QORPoint::Equal(point, segment.from, tolerance);  // a segment of length 0 is its start
+  return QORPoint::Equal(point, curve.PointAt(t), tolerance);
+}
+
+ON_3dPoint QORLine::ClosestPointToSegment(const ON_3dPoint& point, const ON_Line& segment, double tolerance)
+{
+  const ON_3dPoint foot = segment.ClosestPointTo(point);
+  if (IsPointOnSegment(foot, segment, tolerance))
+    return foot;
+  return foot.DistanceTo(segment.to) > foot.DistanceTo(segment.from) ? segment.from : segment.to;
+}
+
+double QORLine::ClosestDistanceToSegment(const ON_3dPoint& point, const ON_Line& segment, double tolerance)
+{
+  return point.DistanceTo(ClosestPointToSegment(point, segment, tolerance));
+}
+
+ON_3dPoint QORLine::MidPoint(const ON_Line& line)
+{
+  return QORPoint::Average(line.from, line.to);
+}
+
+int QORLine::ExtractPoints(const ON_Line& line, double spacing, ON_3dPointArray& points)
+{
+  const double length = line.Length();
+  if (!(spacing > 0.0) || !std::isfinite(length))
+    return 0;
+  if (length <= spacing)
+  {
+    points.Empty();
+    points.Append(line.from);
+    points.Append(line.to);
+    return 2;
+  }
+  const double ratio = length / spacing;
+  if (!(ratio < INT_MAX - 1))
+    return 0;
+  int n = static_cast<int>(ratio);
+  if (n != ratio)
+    n++;
+  const double step = length / n;
+  const ON_3dVector direction = line.Tangent();
+  points.Empty();
+  points.Reserve(n + 1);
+  for (int i = 0; i <= n; i++)
+    points.Append(line.from + (i * step) * direction);
+  return n + 1;
+}
+
+int QORLine::GetLineFromGeometry(const ON_Geometry* geometry, ON_Line& line)
+{
+  if (const ON_LineCurve* lineCurve = ON_LineCurve::Cast(geometry))
+  {
+    line = lineCurve->m_line;
+    return 1;
+  }
+  const ON_NurbsCurve* nurbs = ON_NurbsCurve::Cast(geometry);
+  if (nurbs && nurbs->Degree() == 1 && ControlPointsAreLinear(*nurbs))
+  {
+    line = ON_Line(nurbs->PointAtStart(), nurbs->PointAtEnd());
+    return 1;
+  }
+  return 0;
+}
+
+void QORLine::SetZ(ON_Line& line, double z)
+{
+  line.from.z = z;
+  line.to.z = z;
+}
+
+void QORLine::AppendLines(ON_ClassArray<ON_Line>& target, const ON_ClassArray<ON_Line>& source)
+{
+  if (&target == &source)
+  {
+    const ON_ClassArray<ON_Line> copy(source);
+    AppendLines(target, copy);
+    return;
+  }
+  for (int i = 0; i < source.Count(); i++)
+    target.Append(source[i]);
+}
