@@ -20,13 +20,17 @@ bool ON_LineCurve::Read(ON_BinaryArchive& archive)
 }
 
 // Degree 1 with the line's ends as control points and its domain as knots.
-int ON_LineCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval*) const
+int ON_LineCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* subdomain) const
 {
-  if (!IsValid() || !nurbs.Create(m_dim, false, 2, 2))
+  ON_NurbsCurve form;
+  if (!IsValid() || !form.Create(m_dim, false, 2, 2))
     return 0;
-  nurbs.SetCV(0, m_line.from);
-  nurbs.SetCV(1, m_line.to);
-  nurbs.SetKnot(0, m_t.m_t[0]);
-  nurbs.SetKnot(1, m_t.m_t[1]);
+  form.SetCV(0, m_line.from);
+  form.SetCV(1, m_line.to);
+  form.SetKnot(0, m_t.m_t[0]);
+  form.SetKnot(1, m_t.m_t[1]);
+  if (subdomain && !form.Trim(*subdomain))
+    return 0;
+  nurbs = form;
   return 1;
 }

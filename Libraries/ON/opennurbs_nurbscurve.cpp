@@ -343,11 +343,6 @@ int ON_NurbsCurve::Order() const
   return m_order;
 }
 
-int ON_NurbsCurve::Degree() const
-{
-  return m_order >= 2 ? m_order - 1 : 0;
-}
-
 int ON_NurbsCurve::CVCount() const
 {
   return m_cv_count;
@@ -356,17 +351,6 @@ int ON_NurbsCurve::CVCount() const
 int ON_NurbsCurve::KnotCount() const
 {
   return ON_KnotCount(m_order, m_cv_count);
-}
-
-int ON_NurbsCurve::SpanCount() const
-{
-  if (!m_knot || m_order < 2 || m_cv_count < m_order)
-    return 0;
-  int count = 0;
-  for (int i = m_order - 2; i < m_cv_count - 1; i++)
-    if (m_knot[i] < m_knot[i + 1])
-      count++;
-  return count;
 }
 
 double ON_NurbsCurve::Knot(int knot_index) const

@@ -48,9 +48,13 @@ bool ON_NurbsCurve::Read(ON_BinaryArchive& archive)
   return true;
 }
 
-int ON_NurbsCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval*) const
+int ON_NurbsCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* subdomain) const
 {
-  if (this != &nurbs)
-    nurbs = *this;
-  return IsValid() ? 1 : 0;
+  if (!IsValid())
+    return 0;
+  ON_NurbsCurve copy(*this);
+  if (subdomain && !copy.Trim(*subdomain))
+    return 0;
+  nurbs = copy;
+  return 1;
 }

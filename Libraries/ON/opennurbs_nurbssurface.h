@@ -48,6 +48,11 @@ public:
   bool GetClosestPoint(const ON_3dPoint& P, double* s, double* t, double maximum_distance = 0.0,
                        const ON_Interval* sdomain = nullptr, const ON_Interval* tdomain = nullptr) const override;
 
+  // Exact NURBS curve: order, count and knots of direction dir, control vertices blended across
+  // the other direction at c (outside the domain the end span is extrapolated). Null when dir is
+  // not 0 or 1 or the surface is invalid.
+  ON_Curve* IsoCurve(int dir, double c) const override;
+
   bool IsRational() const;
   int CVSize() const;
   int Order(int dir) const;

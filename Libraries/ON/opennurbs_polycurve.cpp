@@ -1,5 +1,6 @@
 #include "opennurbs.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <vector>
@@ -114,29 +115,32 @@ bool IsClamped(const ON_NurbsCurve& nurbs)
 // The segment's knots moved linearly onto (t0, t1).
 double MappedKnot(const ON_NurbsCurve& nurbs, int i, double t0, double t1)
 {
-  const double a = nurbs.Knot(0), b = nurbs.Knot(nurbs.KnotCount() - 1);
-  return t0 + (nurbs.Knot(i) - a) * (t1 - t0) / (b - a);
+  const double a = nurbs.Knot(0), b = nurbs.Knot(nurbs.KnotCount() - 1), k = nurbs.Knot(i);
+  return k == b ? t1 : t0 + (k - a) * (t1 - t0) / (b - a);
 }
 }  // namespace
 
-int ON_PolyCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval*) const
+int ON_PolyCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* subdomain) const
 {
   if (!IsValid())
     return 0;
   std::vector<ON_NurbsCurve> parts(static_cast<size_t>(m_segment.Count()));
   bool rational = false;
-  int cv_count = 1;
+  int cv_count = 1, rc = 1;
   for (int i = 0; i < m_segment.Count(); ++i)
   {
     ON_NurbsCurve& part = parts[static_cast<size_t>(i)];
-    if (!m_segment[i]->GetNurbForm(part) || !IsClamped(part) || part.Order() != parts[0].Order() ||
+    const int part_rc = m_segment[i]->GetNurbForm(part);
+    if (!part_rc || !IsClamped(part) || part.Order() != parts[0].Order() ||
         part.Dimension() != parts[0].Dimension())
       return 0;
+    rc = std::max(rc, part_rc);
     rational = rational || part.IsRational();
     cv_count += part.CVCount() - 1;
   }
   const int order = parts[0].Order();
-  if (!nurbs.Create(parts[0].Dimension(), rational, order, cv_count))
+  ON_NurbsCurve form;
+  if (!form.Create(parts[0].Dimension(), rational, order, cv_count))
     return 0;
   int cv = 0, knot = 0;
   for (int i = 0; i < m_segment.Count(); ++i)
@@ -145,17 +149,20 @@ int ON_PolyCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval*) 
     // The first control point of a later segment is the last one of the segment before.
     ON_4dPoint start;
     part.GetCV(0, start);
-    const double scale = i == 0 ? 1.0 : nurbs.Weight(cv - 1) / start.w;
+    const double scale = i == 0 ? 1.0 : form.Weight(cv - 1) / start.w;
     for (int j = i == 0 ? 0 : 1; j < part.CVCount(); ++j)
     {
       ON_4dPoint p;
       part.GetCV(j, p);
-      nurbs.SetCV(cv++, ON_4dPoint(p.x * scale, p.y * scale, p.z * scale, p.w * scale));
+      form.SetCV(cv++, ON_4dPoint(p.x * scale, p.y * scale, p.z * scale, p.w * scale));
     }
     for (int j = i == 0 ? 0 : order - 1; j < part.KnotCount(); ++j)
-      nurbs.SetKnot(knot++, MappedKnot(part, j, m_t[i], m_t[i + 1]));
+      form.SetKnot(knot++, MappedKnot(part, j, m_t[i], m_t[i + 1]));
   }
-  return 1;
+  if (subdomain && !form.Trim(*subdomain))
+    return 0;
+  nurbs = form;
+  return rc;
 }
 
 // Version 1.0: count, two reserved ints, box, segment parameters, one class chunk per segment.
@@ -193,4 +200,105 @@ bool ON_PolyCurve::Read(ON_BinaryArchive& archive)
     m_segment.Append(segment);
   }
   return true;
+}
+
+int ON_PolyCurve::Degree() const
+{
+  int degree = 0;
+  for (int i = 0; i < m_segment.Count(); ++i)
+    degree = std::max(degree, m_segment[i] ? m_segment[i]->Degree() : 0);
+  return degree;
+}
+
+int ON_PolyCurve::SpanCount() const
+{
+  int count = 0;
+  for (int i = 0; i < m_segment.Count(); ++i)
+  {
+    const int n = m_segment[i] ? m_segment[i]->SpanCount() : 0;
+    if (n < 1)
+      return 0;
+    count += n;
+  }
+  return count;
+}
+
+bool ON_PolyCurve::GetSpanVector(double* span_vector) const
+{
+  if (!span_vector || !IsValid())
+    return false;
+  int n = 0;
+  span_vector[n++] = m_t[0];
+  for (int i = 0; i < m_segment.Count(); ++i)
+  {
+    const int count = m_segment[i]->SpanCount();
+    std::vector<double> own(static_cast<size_t>(std::max(count, 0)) + 1);
+    if (count < 1 || !m_segment[i]->GetSpanVector(own.data()))
+      return false;
+    const ON_Interval domain = m_segment[i]->Domain();
+    for (int k = 1; k <= count; ++k)
+      span_vector[n++] = k == count ? m_t[i + 1]
+                                    : m_t[i] + (own[k] - domain[0]) * (m_t[i + 1] - m_t[i]) / domain.Length();
+  }
+  return true;
+}
+
+bool ON_PolyCurve::IsLinear(double tolerance) const
+{
+  if (!IsValid())
+    return false;
+  const ON_3dPoint A = PointAtStart(), B = PointAtEnd();
+  const ON_3dVector D = B - A;
+  const double dd = ON_DotProduct(D, D);
+  if (!(dd > 0.0))
+    return false;
+  double previous = 0.0;
+  for (int i = 0; i < m_segment.Count(); ++i)
+  {
+    if (!m_segment[i]->IsLinear(tolerance))
+      return false;
+    const ON_3dPoint E = m_segment[i]->PointAtEnd();
+    const double t = ON_DotProduct(E - A, D) / dd;
+    const ON_3dPoint foot = A + t * D;
+    const bool near = tolerance > 0.0 ? E.DistanceTo(foot) <= tolerance : ON_PointsAreCoincident(E, foot);
+    if (!near || t < previous - 1.0e-12 || t > 1.0 + 1.0e-12)
+      return false;
+    previous = t;
+  }
+  return true;
+}
+
+int ON_PolyCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
+{
+  if (pline_points)
+    pline_points->Empty();
+  if (pline_t)
+    pline_t->Empty();
+  if (!IsValid())
+    return 0;
+  ON_SimpleArray<ON_3dPoint> points;
+  ON_SimpleArray<double> params;
+  for (int i = 0; i < m_segment.Count(); ++i)
+  {
+    ON_SimpleArray<ON_3dPoint> own_points;
+    ON_SimpleArray<double> own_t;
+    if (!m_segment[i]->IsPolyline(&own_points, &own_t) || own_t.Count() != own_points.Count())
+      return 0;
+    const ON_Interval domain = m_segment[i]->Domain();
+    // The first point of a later segment is the last one of the segment before.
+    for (int k = points.Count() ? 1 : 0; k < own_points.Count(); ++k)
+    {
+      points.Append(own_points[k]);
+      params.Append(m_t[i] + (own_t[k] - domain[0]) * (m_t[i + 1] - m_t[i]) / domain.Length());
+    }
+  }
+  if (points.Count() < 2)
+    return 0;
+  if (points.Count() >= 4 && IsClosed())
+    points[points.Count() - 1] = points[0];
+  if (pline_points)
+    *pline_points = points;
+  if (pline_t)
+    *pline_t = params;
+  return points.Count();
 }

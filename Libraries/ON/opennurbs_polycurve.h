@@ -34,6 +34,16 @@ public:
   bool Write(ON_BinaryArchive& archive) const override;
   bool Read(ON_BinaryArchive& archive) override;
 
+  // The largest segment degree; the spans of all segments in order.
+  int Degree() const override;
+  int SpanCount() const override;
+  bool GetSpanVector(double* span_vector) const override;
+  // Every segment linear and every segment end on the chord of the whole, in order.
+  bool IsLinear(double tolerance = ON_ZERO_TOLERANCE) const override;
+  // The segments' polylines joined, with the poly curve's parameters.
+  int IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points = nullptr,
+                 ON_SimpleArray<double>* pline_t = nullptr) const override;
+
 private:
   int SegmentIndex(double t) const;
 

@@ -32,4 +32,23 @@ public:
                 int* hint = nullptr) const override;
 
   int PointCount() const;
+
+  int Degree() const override;
+  int SpanCount() const override;
+  bool GetSpanVector(double* span_vector) const override;
+  // m_pline.IsClosed(0).
+  bool IsClosed() const override;
+  // The points and m_t.
+  int IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points = nullptr,
+                 ON_SimpleArray<double>* pline_t = nullptr) const override;
+  // Sum of the segment lengths (the parts of the segments inside a sub_domain).
+  bool GetLength(double* length, double fractional_tolerance = 1.0e-8,
+                 const ON_Interval* sub_domain = nullptr) const override;
+  // Walks the segments; the parameter is linear inside a segment.
+  bool GetNormalizedArcLengthPoints(int count, const double* s, double* t, double absolute_tolerance = 0.0,
+                                    double fractional_tolerance = 1.0e-8,
+                                    const ON_Interval* sub_domain = nullptr) const override;
+  // Nearest point over the segments, each clamped to its ends; the first of equals.
+  bool GetClosestPoint(const ON_3dPoint& P, double* t, double maximum_distance = 0.0,
+                       const ON_Interval* sub_domain = nullptr) const override;
 };

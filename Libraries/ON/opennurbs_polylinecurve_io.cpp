@@ -20,15 +20,19 @@ bool ON_PolylineCurve::Read(ON_BinaryArchive& archive)
 }
 
 // Degree 1 through the points, with the point parameters as knots.
-int ON_PolylineCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval*) const
+int ON_PolylineCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* subdomain) const
 {
   const int count = m_pline.Count();
-  if (!IsValid() || !nurbs.Create(m_dim, false, 2, count))
+  ON_NurbsCurve form;
+  if (!IsValid() || !form.Create(m_dim, false, 2, count))
     return 0;
   for (int i = 0; i < count; ++i)
   {
-    nurbs.SetCV(i, m_pline[i]);
-    nurbs.SetKnot(i, m_t[i]);
+    form.SetCV(i, m_pline[i]);
+    form.SetKnot(i, m_t[i]);
   }
+  if (subdomain && !form.Trim(*subdomain))
+    return 0;
+  nurbs = form;
   return 1;
 }

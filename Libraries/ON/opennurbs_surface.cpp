@@ -1,5 +1,8 @@
 #include "opennurbs_surface.h"
 
+#include "opennurbs_curve.h"
+#include "opennurbs_nurbssurface.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -202,3 +205,9 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
 }
 
 int ON_Surface::GetNurbForm(ON_NurbsSurface&, double) const { return 0; }
+
+ON_Curve* ON_Surface::IsoCurve(int dir, double c) const
+{
+  ON_NurbsSurface nurbs;
+  return GetNurbForm(nurbs) ? nurbs.IsoCurve(dir, c) : nullptr;
+}

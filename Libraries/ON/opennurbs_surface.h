@@ -6,6 +6,7 @@
 #include "opennurbs_interval.h"
 
 // Parametric surface S(s, t); direction 0 is the first parameter s, direction 1 the second t.
+class ON_Curve;
 class ON_NurbsSurface;
 
 class ON_CLASS ON_Surface : public ON_Geometry
@@ -18,6 +19,20 @@ public:
   ON_Surface& operator=(const ON_Surface&) = default;
   ~ON_Surface() override = default;
 
+  // Where a parameter curve lies: an isoparametric line (x_iso: constant first parameter,
+  // y_iso: constant second parameter) or a side of the domain (west, south, east, north).
+  enum ISO
+  {
+    not_iso = 0,
+    x_iso = 1,
+    y_iso = 2,
+    W_iso = 3,
+    S_iso = 4,
+    E_iso = 5,
+    N_iso = 6,
+    iso_count = 7
+  };
+
   ON::object_type ObjectType() const override;
 
   virtual ON_Interval Domain(int dir) const = 0;
@@ -27,6 +42,10 @@ public:
                         int* hint = nullptr) const = 0;
   // NURBS form of the surface: 1 exact, 2 approximate within tolerance, 0 none.
   virtual int GetNurbForm(ON_NurbsSurface& nurbs, double tolerance = 0.0) const;
+  // Curve of constant parameter, a new object the caller deletes, null on failure. dir 0: the curve
+  // runs in the first parameter with the second fixed at c; dir 1: C(t) = S(c, t). The default
+  // takes it from the NURBS form.
+  virtual ON_Curve* IsoCurve(int dir, double c) const;
 
   // (0,0,0) when the evaluation fails.
   ON_3dPoint PointAt(double s, double t) const;
