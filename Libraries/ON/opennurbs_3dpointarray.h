@@ -15,6 +15,8 @@ public:
   ON_3dPointArray(const ON_SimpleArray<ON_3dPoint>& src);
   ON_3dPointArray(const ON_3dPointArray&) = default;
   ON_3dPointArray& operator=(const ON_3dPointArray&) = default;
+  ON_3dPointArray(ON_3dPointArray&&) noexcept = default;
+  ON_3dPointArray& operator=(ON_3dPointArray&&) noexcept = default;
   ON_3dPointArray& operator=(const ON_SimpleArray<ON_3dPoint>& src);
   ~ON_3dPointArray() override = default;
 
