@@ -1,6 +1,7 @@
 #include "FileFormatTable.h"
 
 #include "DocumentFile.h"
+#include "GridFileTransfer.h"
 #include "MeshFileTransfer.h"
 #include "PointFileTransfer.h"
 
@@ -32,6 +33,8 @@ const std::vector<FileFormat>& FileFormatTable::Formats() {
        "meshes with their .mtl"},
       {{".3dm"}, Read3dm, Write3dm, "every object and layer it can read",
        "the document (or the selection)"},
+      {{".asc"}, GridFileTransfer::Read, nullptr,
+       "one mesh over the grid's data cells (cell centres, NODATA cells left out)", "-"},
   };
   return formats;
 }

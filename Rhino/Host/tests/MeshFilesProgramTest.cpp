@@ -84,3 +84,14 @@ TEST_F(MeshFilesProgramTest, FailuresNameTheFileAndTheReasonOnStandardError) {
     EXPECT_FALSE(OnStdout("Failure")) << c.commands << "\n" << m_output;
   }
 }
+
+TEST_F(MeshFilesProgramTest, GridImportsAsAMeshOverItsDataCells) {
+  const std::string grid = std::string(NUBILO_SHARED_DATA) + "/asc/sample.asc";
+  if (!std::ifstream(grid).good()) GTEST_SKIP() << "shared test data not found under " << NUBILO_SHARED_DATA;
+  // 6 rows of 4 cells, 4 of them NODATA: 11 full cells and 3 with one corner missing.
+  ASSERT_EQ(Run("Import \"" + grid + "\"  List  Export dem.stl"), 0) << m_output;
+  EXPECT_TRUE(OnStdout("Imported a mesh of 14 faces over a grid of 6 rows and 4 columns\n")) << m_output;
+  EXPECT_TRUE(OnStdout("1  ON_Mesh from (25, 25, 1) to (175, 275, 100)")) << "cell centres: " << m_output;
+  EXPECT_EQ(Run("Import \"" + grid + "\"  Export dem.asc"), 1);
+  EXPECT_TRUE(OnStderr("Cannot export to \".asc\" files")) << m_output;
+}
