@@ -217,8 +217,9 @@ TEST_F(VMSurfaceWrap, PointsInConvexPositionGiveTheirHull)
     EXPECT_TRUE(shape.closedAndOriented);
     EXPECT_EQ(2, shape.euler);
     EXPECT_GT(shape.volume, 0.0);  // outward
-    if (c.volume > 0.0)
+    if (c.volume > 0.0) {
       EXPECT_NEAR(c.volume, shape.volume, 1e-5 * c.volume);
+    }
     EXPECT_EQ(c.vertices, mesh.VertexCount());
     EXPECT_EQ(2 * c.vertices - 4, mesh.FaceCount());
     for (int i = 0; i < c.points.Count(); ++i) {
