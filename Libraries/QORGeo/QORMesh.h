@@ -25,7 +25,8 @@ public:
 
   // Appends every mesh of the list, in order, to the given mesh.
   static void Combine(const ON_ClassArray<ON_Mesh>& meshes, ON_Mesh& mesh);
-  // Replaces the list's content with one copy of the whole mesh.
+  // Replaces the list's content with the mesh's edge-connected parts, one mesh each, in order of
+  // their first face (see the source for what each part keeps); the list is untouched on failure.
   static int ExtractShells(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes);
 
 private:
