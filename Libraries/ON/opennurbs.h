@@ -68,6 +68,7 @@
 #include "opennurbs_arc.h"
 #include "opennurbs_arccurve.h"
 #include "opennurbs_polycurve.h"
+#include "opennurbs_joincurves.h"
 #include "opennurbs_ellipse.h"
 #include "opennurbs_curveproxy.h"
 #include "opennurbs_surfaceproxy.h"

@@ -72,6 +72,7 @@ ON_Mesh::~ON_Mesh() = default;
 void ON_Mesh::CopyFrom(const ON_Mesh& src)
 {
   DestroyTopology();
+  DestroyPartition();
   m_V = src.m_V;
   m_F = src.m_F;
   m_N = src.m_N;
@@ -82,7 +83,9 @@ void ON_Mesh::CopyFrom(const ON_Mesh& src)
 void ON_Mesh::MoveFrom(ON_Mesh& src)
 {
   DestroyTopology();
+  DestroyPartition();
   src.DestroyTopology();
+  src.DestroyPartition();
   MoveArray<ON_3fPoint>(m_V, src.m_V);
   MoveArray<ON_MeshFace>(m_F, src.m_F);
   MoveArray<ON_3fVector>(m_N, src.m_N);
@@ -235,6 +238,7 @@ bool ON_Mesh::SetVertex(int vertex_index, const ON_3fPoint& point)
   else
     m_V[vertex_index] = point;
   DestroyTopology();
+  DestroyPartition();
   return true;
 }
 
@@ -253,6 +257,7 @@ bool ON_Mesh::SetQuad(int face_index, int a, int b, int c, int d)
   else
     m_F[face_index] = face;
   DestroyTopology();
+  DestroyPartition();
   return face.IsValid(VertexCount());
 }
 
@@ -369,6 +374,7 @@ void ON_Mesh::DestroyTopology()
 
 void ON_Mesh::DestroyPartition()
 {
+  m_partition.reset();
 }
 
 void ON_Mesh::DestroyRuntimeCache(bool /*bDelete*/)

@@ -4,7 +4,10 @@
 #include "opennurbs_color.h"
 #include "opennurbs_geometry.h"
 #include "opennurbs_meshface.h"
+#include "opennurbs_meshpartition.h"
 #include "opennurbs_meshtopology.h"
+
+#include <memory>
 
 // Polygon mesh of triangles and quads on single-precision vertices, with optional vertex
 // normals, face normals and vertex colours (each used only when its count matches).
@@ -78,7 +81,16 @@ public:
   // DestroyTopology() is called.
   const ON_MeshTopology& Topology() const;
   void DestroyTopology();
-  // No partition is kept by this core; the call is kept for the toolkit's interface.
+  // Splits the mesh into parts of at most max_vertex_count vertices and max_triangle_count
+  // triangles (a quad counting two). A mesh within both limits is one part and is not changed, and
+  // the partition records its own counts as the limits. Otherwise the faces are put in the order
+  // of their centres along a space-filling curve (the toolkit walks an R-tree), parts are filled
+  // in that order while a quad still fits, and each part gets its own copies of the vertices it
+  // uses. An existing partition made with limits no larger is kept. Null for limits below 3
+  // vertices or 1 triangle, a mesh with invalid faces or without faces, or a quad in a part that
+  // holds only one triangle. Destroyed with the topology when the mesh changes.
+  const ON_MeshPartition* CreatePartition(int max_vertex_count, int max_triangle_count);
+  const ON_MeshPartition* Partition() const;
   void DestroyPartition();
   void DestroyRuntimeCache(bool bDelete = true);
   // Bounding boxes are computed on demand; the call is kept for the toolkit's interface.
@@ -100,4 +112,5 @@ private:
   void SplitQuad(int face_index);
 
   mutable ON_MeshTopology m_top;
+  std::unique_ptr<ON_MeshPartition> m_partition;
 };
