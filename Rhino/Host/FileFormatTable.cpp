@@ -1,9 +1,11 @@
 #include "FileFormatTable.h"
 
 #include "DocumentFile.h"
+#include "DxfFileTransfer.h"
 #include "GridFileTransfer.h"
 #include "MeshFileTransfer.h"
 #include "PointFileTransfer.h"
+#include "RPFileTransfer.h"
 
 #include <algorithm>
 #include <cctype>
@@ -33,8 +35,13 @@ const std::vector<FileFormat>& FileFormatTable::Formats() {
        "meshes with their .mtl"},
       {{".3dm"}, Read3dm, Write3dm, "every object and layer it can read",
        "the document (or the selection)"},
+      {{".dxf"}, nullptr, DxfFileTransfer::Write, "(export only)",
+       "points, curves (3-D polylines keep z), meshes"},
       {{".asc"}, GridFileTransfer::Read, nullptr,
        "one mesh over the grid's data cells (cell centres, NODATA cells left out)", "-"},
+      {{".rp"}, RPFileTransfer::Read, RPFileTransfer::Write,
+       "one mesh (Password=TEXT; asked for on a terminal when missing or wrong)",
+       "meshes, joined (Password=TEXT)"},
   };
   return formats;
 }
