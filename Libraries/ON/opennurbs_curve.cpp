@@ -321,21 +321,24 @@ bool ON_Curve::IsArc(const ON_Plane* plane, ON_Arc* arc, double tolerance) const
 namespace
 {
 // Arc length of a curve over its spans: adaptive Gauss-Legendre quadrature of the speed |C'(t)|
-// on each span, and the inversion s -> t by Newton steps kept inside a bisection bracket.
+// on each span, kept as a table of the converged pieces; the inverse s -> t by Newton steps kept
+// inside a bisection bracket, integrating within one piece.
 class ArcLengthTable
 {
 public:
   explicit ArcLengthTable(const ON_Curve& curve) : m_curve(curve), m_dim(curve.Dimension()) {}
 
   bool Build(const ON_Interval* sub_domain, double fractional_tolerance);
-  double Length() const { return m_total; }
+  double Length() const { return m_length.back(); }
   // Successive calls with non-decreasing s continue from the previous point.
   bool ParameterAt(double s, double absolute_tolerance, double& t);
 
 private:
   bool Speed(double t, double& speed);
   bool Gauss(double a, double b, double& value);
-  bool Adaptive(double a, double b, double tolerance, double& value);
+  // Splits [a, b] until halving changes the rule's value by at most tolerance and appends the
+  // pieces, in order, to the table.
+  bool AddPieces(double a, double b, double tolerance);
 
   static constexpr int kMaxDepth = 60;
   static constexpr long kBudget = 4000000;  // Gauss rules per table, a guard against runaway input
@@ -343,11 +346,9 @@ private:
   const ON_Curve& m_curve;
   int m_dim;
   std::vector<double> m_v;
-  std::vector<double> m_break;       // piece ends: the span breaks inside the domain
-  std::vector<double> m_cumulative;  // length from the domain start to each break
-  double m_total = 0.0;
+  std::vector<double> m_t;       // piece ends, from the domain start to its end
+  std::vector<double> m_length;  // length from the domain start to each piece end
   double m_fraction = 1.0e-8;
-  double m_piece_tolerance = 0.0;
   long m_rules = 0;
   size_t m_last_piece = 0;
   double m_last_t = 0.0, m_last_length = -1.0;
@@ -388,14 +389,13 @@ bool ArcLengthTable::Gauss(double a, double b, double& value)
   return true;
 }
 
-bool ArcLengthTable::Adaptive(double a, double b, double tolerance, double& value)
+bool ArcLengthTable::AddPieces(double a, double b, double tolerance)
 {
   struct Piece
   {
     double a, b, whole, tolerance;
     int depth;
   };
-  value = 0.0;
   if (!(b > a))
     return b == a;
   Piece first{a, b, 0.0, tolerance, 0};
@@ -413,13 +413,17 @@ bool ArcLengthTable::Adaptive(double a, double b, double tolerance, double& valu
     const bool tiny = !(m > p.a && m < p.b) || p.depth >= kMaxDepth;
     if (std::fabs(left + right - p.whole) <= p.tolerance || tiny)
     {
-      value += left + right;
+      m_t.push_back(m);
+      m_length.push_back(m_length.back() + left);
+      m_t.push_back(p.b);
+      m_length.push_back(m_length.back() + right);
       continue;
     }
-    stack.push_back({p.a, m, left, 0.5 * p.tolerance, p.depth + 1});
+    // The left half is taken first, so the pieces stay in order.
     stack.push_back({m, p.b, right, 0.5 * p.tolerance, p.depth + 1});
+    stack.push_back({p.a, m, left, 0.5 * p.tolerance, p.depth + 1});
   }
-  return std::isfinite(value);
+  return std::isfinite(m_length.back());
 }
 
 bool ArcLengthTable::Build(const ON_Interval* sub_domain, double fractional_tolerance)
@@ -438,77 +442,83 @@ bool ArcLengthTable::Build(const ON_Interval* sub_domain, double fractional_tole
   // Below about 1e-13 the rounding of the sums decides, not the rule.
   m_fraction = fractional_tolerance > 0.0 ? std::max(fractional_tolerance, 1.0e-13) : 1.0e-8;
 
-  m_break.assign(1, domain[0]);
+  std::vector<double> breaks(1, domain[0]);
   const int span_count = m_curve.SpanCount();
   std::vector<double> spans(static_cast<size_t>(std::max(span_count, 0)) + 1);
   if (span_count > 0 && m_curve.GetSpanVector(spans.data()))
   {
     for (double knot : spans)
-      if (knot > m_break.back() && knot < domain[1])
-        m_break.push_back(knot);
+      if (knot > breaks.back() && knot < domain[1])
+        breaks.push_back(knot);
   }
-  m_break.push_back(domain[1]);
+  breaks.push_back(domain[1]);
 
-  const size_t pieces = m_break.size() - 1;
-  std::vector<double> estimate(pieces);
+  const size_t spans_used = breaks.size() - 1;
   double coarse = 0.0;
-  for (size_t i = 0; i < pieces; i++)
+  for (size_t i = 0; i < spans_used; i++)
   {
-    if (!Gauss(m_break[i], m_break[i + 1], estimate[i]))
+    double estimate;
+    if (!Gauss(breaks[i], breaks[i + 1], estimate))
       return false;
-    coarse += estimate[i];
+    coarse += estimate;
   }
   if (!std::isfinite(coarse))
     return false;
-  m_piece_tolerance = 0.5 * m_fraction * coarse / static_cast<double>(pieces);
-  m_cumulative.assign(1, 0.0);
-  for (size_t i = 0; i < pieces; i++)
+  const double tolerance = 0.5 * m_fraction * coarse / static_cast<double>(spans_used);
+  m_t.assign(1, domain[0]);
+  m_length.assign(1, 0.0);
+  for (size_t i = 0; i < spans_used; i++)
   {
-    double length = 0.0;
-    if (coarse > 0.0 && !Adaptive(m_break[i], m_break[i + 1], m_piece_tolerance, length))
-      return false;
-    m_cumulative.push_back(m_cumulative.back() + length);
+    if (coarse > 0.0)
+    {
+      if (!AddPieces(breaks[i], breaks[i + 1], tolerance))
+        return false;
+    }
+    else
+    {
+      m_t.push_back(breaks[i + 1]);
+      m_length.push_back(0.0);
+    }
   }
-  m_total = m_cumulative.back();
   m_last_length = -1.0;
-  return std::isfinite(m_total);
+  return std::isfinite(Length());
 }
 
 bool ArcLengthTable::ParameterAt(double s, double absolute_tolerance, double& t)
 {
   if (!(s >= 0.0 && s <= 1.0))
     return false;
-  const double t0 = m_break.front(), t1 = m_break.back();
+  const double t0 = m_t.front(), t1 = m_t.back(), total = Length();
   if (s == 0.0 || s == 1.0)
   {
     t = s == 0.0 ? t0 : t1;
     return true;
   }
-  if (!(m_total > 0.0))
+  if (!(total > 0.0))
   {
     t = t0 + s * (t1 - t0);  // a curve of no length: spread evenly over the parameter
     return true;
   }
-  const double target = s * m_total;
-  const double tolerance = std::max(absolute_tolerance > 0.0 ? absolute_tolerance : 0.0, m_fraction * m_total);
-  const size_t pieces = m_break.size() - 1;
-  size_t k = static_cast<size_t>(std::upper_bound(m_cumulative.begin(), m_cumulative.end(), target) -
-                                 m_cumulative.begin());
+  const double target = s * total;
+  const double tolerance = std::max(absolute_tolerance > 0.0 ? absolute_tolerance : 0.0, m_fraction * total);
+  const size_t pieces = m_t.size() - 1;
+  size_t k = static_cast<size_t>(std::upper_bound(m_length.begin(), m_length.end(), target) - m_length.begin());
   k = std::min(k == 0 ? 0 : k - 1, pieces - 1);
-  double base_t = m_break[k], base_length = m_cumulative[k];
+  double base_t = m_t[k], base_length = m_length[k];
   if (m_last_length >= 0.0 && m_last_piece == k && m_last_length <= target && m_last_t >= base_t)
   {
     base_t = m_last_t;
     base_length = m_last_length;
   }
-  double lo = base_t, hi = m_break[k + 1];
-  const double span_length = m_cumulative[k + 1] - base_length;
-  double u = span_length > 0.0 ? base_t + (hi - base_t) * (target - base_length) / span_length : base_t;
+  double lo = base_t, hi = m_t[k + 1];
+  const double rest = m_length[k + 1] - base_length;
+  double u = rest > 0.0 ? base_t + (hi - base_t) * (target - base_length) / rest : base_t;
   double reached = base_length;
   for (int iteration = 0;; iteration++)
   {
-    double length;
-    if (!Adaptive(base_t, u, m_piece_tolerance, length))
+    // Inside a converged piece one rule is as good as the piece's own.
+    double length = 0.0;
+    if (u > base_t && !Gauss(base_t, u, length))
       return false;
     reached = base_length + length;
     const double f = reached - target;
