@@ -222,58 +222,16 @@ int QORDXF::WriteNurbsCurve(FILE* stream, const ON_NurbsCurve& curve, const char
   if (QORCurve::IsArc(&curve, arc))
     return WriteArc(stream, arc, layer, colour);
   ON_Polyline polyline;
-  if (QORCurve::IsPolyline(&curve, polyline) || FlattenCurve(curve, polyline))
+  if (QORCurve::IsPolyline(&curve, polyline))
     return WritePolyline(stream, polyline, layer, colour);
-  return 0;
-}
-
-// Splits each span until the curve is within the tolerance of every chord, checked at a quarter,
-// the middle and three quarters of each piece.
-bool QORDXF::FlattenCurve(const ON_NurbsCurve& curve, ON_Polyline& polyline)
-{
-  const ON_BoundingBox box = curve.BoundingBox();
-  const double tolerance = std::max(box.Diagonal().Length() * ChordalTolerance, 1e-300);
-  std::vector<double> knots;
-  for (int i = curve.Order() - 2; i < curve.CVCount(); i++)
+  // Any other curve as a polyline within the chordal tolerance of it, never dropped.
+  const double tolerance = std::max(curve.BoundingBox().Diagonal().Length() * ChordalTolerance, 1e-300);
+  if (!QORCurve::CreatePolylineWithinTolerance(&curve, tolerance, polyline))
   {
-    if (knots.empty() || curve.Knot(i) > knots.back())
-      knots.push_back(curve.Knot(i));
+    SetError(ON_wString(L"Unable to write curve to DXF file: ") + QORCurve::GetError());
+    return 0;
   }
-  if (knots.size() < 2)
-  {
-    SetError(L"Unable to write curve to DXF file");
-    return false;
-  }
-  polyline.Empty();
-  polyline.Append(curve.PointAt(knots.front()));
-  for (size_t span = 0; span + 1 < knots.size(); span++)
-  {
-    std::vector<double> pending = {knots[span + 1]};
-    double t0 = knots[span];
-    while (!pending.empty())
-    {
-      const double t1 = pending.back();
-      const ON_Line chord(curve.PointAt(t0), curve.PointAt(t1));
-      bool close = true;
-      for (const double f : {0.25, 0.5, 0.75})
-        close = close && chord.MinimumDistanceTo(curve.PointAt(t0 + f * (t1 - t0))) <= tolerance;
-      const double middle = 0.5 * (t0 + t1);
-      if (!close && middle > t0 && middle < t1)
-      {
-        pending.push_back(middle);
-        continue;
-      }
-      polyline.Append(chord.to);
-      pending.pop_back();
-      t0 = t1;
-      if (polyline.Count() > MaximumCurvePoints)
-      {
-        SetError(L"Curve too detailed for a DXF polyline");
-        return false;
-      }
-    }
-  }
-  return true;
+  return WritePolyline(stream, polyline, layer, colour);
 }
 
 int QORDXF::WriteMeshAs3DFaces(FILE* stream, const ON_Mesh& mesh, const char* layer, const ON_Color& colour)

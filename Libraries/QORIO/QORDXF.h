@@ -54,17 +54,14 @@ public:
   static int GetColorNumber(unsigned int colour);
 
   // The largest distance between a curve written as a polyline and the curve: this fraction of
-  // the curve's bounding box diagonal.
+  // the curve's bounding box diagonal. A curve that would need too many points for it fails.
   static constexpr double ChordalTolerance = 1e-6;
-  // A curve that would need more points than this within the tolerance fails to write.
-  static constexpr int MaximumCurvePoints = 1 << 20;
 
 private:
   // 1 when written, 0 on a failure, -1 for a geometry DXF cannot hold.
   static int WriteGeometry(FILE* stream, const ON_Geometry& geometry, const char* layer, const ON_Color& colour);
   // Writes the frame around the entities into a file beside the target, renamed into place.
   static int WriteFile(const ON_wString& path, const std::function<int(FILE*)>& write_entities);
-  static bool FlattenCurve(const ON_NurbsCurve& curve, ON_Polyline& polyline);
   static ON_wString s_error;
   static unsigned s_error_count;
 };
