@@ -1,6 +1,14 @@
 #include "QORMesh.h"
 
+#include "QORFacet.h"
+#include "QORLine.h"
+#include "QORPoint.h"
+#include "QORProgress.h"
+
 #include <algorithm>
+#include <cfloat>
+#include <cmath>
+#include <memory>
 #include <new>
 #include <numeric>
 #include <utility>
@@ -188,4 +196,1160 @@ int QORMesh::ExtractShells(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes)
     SetError(L"Out of memory");
     return 0;
   }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Editing
+
+namespace {
+
+const double kTolerance = 0.0001;
+
+// The location of a mesh vertex; an unset point for an index that names no vertex.
+ON_3dPoint VertexPoint(const ON_Mesh& mesh, int vi)
+{
+  return vi >= 0 && vi < mesh.VertexCount() ? ON_3dPoint(mesh.m_V[vi]) : ON_3dPoint::UnsetPoint;
+}
+
+// The corners of a face in order: 3 for a triangle, 4 for a quad.
+int Corners(const ON_Mesh& mesh, int face, ON_3dPoint corner[4])
+{
+  const ON_MeshFace& f = mesh.m_F[face];
+  for (int k = 0; k < 4; k++)
+    corner[k] = VertexPoint(mesh, f.vi[k]);
+  return f.IsTriangle() ? 3 : 4;
+}
+
+// A new mesh holding every vertex and the faces kept, in order.
+ON_Mesh Rebuild(const ON_Mesh& mesh, const std::vector<char>& keep, int faceRoom)
+{
+  ON_Mesh result(faceRoom > 0 ? faceRoom : 0, mesh.VertexCount(), false, false);
+  result.m_V = mesh.m_V;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    if (keep[fi])
+      result.m_F.Append(mesh.m_F[fi]);
+  }
+  return result;
+}
+
+// Appends faces with vertices of their own as QORMesh::AddTriangle and AddQuad do, directly when
+// the corners are distinct numbers in single precision (faces those always accept).
+class FaceBuilder
+{
+public:
+  explicit FaceBuilder(ON_Mesh& mesh) : m_mesh(mesh) {}
+
+  void Triangle(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
+  {
+    const ON_3fPoint p[3] = {ON_3fPoint(a), ON_3fPoint(b), ON_3fPoint(c)};
+    if (!Distinct(p, 3))
+    {
+      QORMesh::AddTriangle(m_mesh, a, b, c);
+      return;
+    }
+    const int n = m_mesh.m_V.Count();
+    m_mesh.m_V.Append(3, p);
+    m_mesh.m_F.Append(ON_MeshFace{{n, n + 1, n + 2, n + 2}});
+  }
+
+  void Quad(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c, const ON_3dPoint& d)
+  {
+    const ON_3fPoint p[4] = {ON_3fPoint(a), ON_3fPoint(b), ON_3fPoint(c), ON_3fPoint(d)};
+    if (!Distinct(p, 4))
+    {
+      QORMesh::AddQuad(m_mesh, a, b, c, d);
+      return;
+    }
+    const int n = m_mesh.m_V.Count();
+    m_mesh.m_V.Append(4, p);
+    m_mesh.m_F.Append(ON_MeshFace{{n, n + 1, n + 2, n + 3}});
+  }
+
+private:
+  static bool Distinct(const ON_3fPoint* p, int count)
+  {
+    for (int i = 0; i < count; i++)
+    {
+      if (std::isnan(p[i].x) || std::isnan(p[i].y) || std::isnan(p[i].z))
+        return false;
+      for (int j = 0; j < i; j++)
+      {
+        if (p[i] == p[j])
+          return false;
+      }
+    }
+    return true;
+  }
+
+  ON_Mesh& m_mesh;
+};
+
+} // namespace
+
+int QORMesh::CheckEdge(const ON_Mesh& mesh, int edge)
+{
+  if (edge < 0 || edge >= mesh.Topology().TopEdgeCount())
+  {
+    SetError(L"Invalid edge index");
+    return 0;
+  }
+  return 1;
+}
+
+int QORMesh::CheckFace(const ON_Mesh& mesh, int face)
+{
+  if (face < 0 || face >= mesh.FaceCount())
+  {
+    SetError(L"Invalid face index");
+    return 0;
+  }
+  return 1;
+}
+
+// The vertex, with the topology built for it.
+int QORMesh::FindVertex(const ON_Mesh& mesh, const ON_3dPoint& point)
+{
+  const int vi = mesh.m_V.Search(ON_3fPoint(point));
+  if (vi < 0)
+  {
+    SetError(L"Point is not a mesh vertex");
+    return -1;
+  }
+  if (mesh.Topology().m_topv_map.Count() != mesh.VertexCount())
+  {
+    SetError(L"Mesh topology is invalid");
+    return -1;
+  }
+  return vi;
+}
+
+int QORMesh::ReplaceIfValid(ON_Mesh& mesh, ON_Mesh& result)
+{
+  Clean(result);
+  if (!result.IsValid())
+  {
+    SetError(L"Operation results in an invalid mesh");
+    return 0;
+  }
+  mesh = std::move(result);
+  return 1;
+}
+
+int QORMesh::NumInvalidFaces(const ON_Mesh& mesh)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  int count = 0;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    if (fi >= top.m_topf.Count() || !top.m_topf[fi].IsValid())
+      count++;
+  }
+  return count;
+}
+
+int QORMesh::DeleteInvalidFaces(ON_Mesh& mesh, int& deletedCount)
+{
+  if (NumInvalidFaces(mesh) == 0)
+    return 1;
+  deletedCount = 0;
+  const ON_MeshTopology& top = mesh.Topology();
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    if (fi >= top.m_topf.Count() || !top.m_topf[fi].IsValid())
+    {
+      keep[fi] = 0;
+      deletedCount++;
+    }
+  }
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  return ReplaceIfValid(mesh, result);
+}
+
+// The faces a move leaves without area are counted before the clean-up, which (as the toolkit's
+// version 5 compacting does) would remove them and leave nothing to count.
+int QORMesh::MoveVertexTo(ON_Mesh& mesh, const ON_3dPoint& point, const ON_3dPoint& target, int deleteInvalid,
+                          int& invalidCount)
+{
+  invalidCount = 0;
+  const int vi = FindVertex(mesh, point);
+  if (vi < 0)
+    return 0;
+  ON_Mesh result(mesh);
+  const ON_MeshTopology& top = mesh.Topology();
+  const ON_MeshTopologyVertex& topv = top.m_topv[top.m_topv_map[vi]];
+  const ON_3fPoint to(target);
+  for (int j = 0; j < topv.m_v_count; j++)
+    result.m_V[topv.m_vi[j]] = to;
+  result.DestroyRuntimeCache(true);
+  if (deleteInvalid == 1)
+  {
+    int deleted = 0;
+    if (!DeleteInvalidFaces(result, deleted))
+      return 0;
+    invalidCount = deleted;
+  }
+  else
+    invalidCount = NumInvalidFaces(result);
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::MoveVertexTo(ON_Mesh& mesh, const ON_3dPoint& point, const ON_3dPoint& target)
+{
+  int invalid = 0;
+  return MoveVertexTo(mesh, point, target, 1, invalid);
+}
+
+int QORMesh::MoveVertexBy(ON_Mesh& mesh, const ON_3dPoint& point, const ON_3dVector& offset)
+{
+  int invalid = 0;
+  return MoveVertexTo(mesh, point, point + offset, 1, invalid);
+}
+
+int QORMesh::GetConnectedVertices(const ON_Mesh& mesh, const ON_3dPoint& point, ON_3dPointArray& points)
+{
+  const int vi = FindVertex(mesh, point);
+  if (vi < 0)
+    return 0;
+  points.Empty();
+  const ON_MeshTopology& top = mesh.Topology();
+  const ON_MeshTopologyVertex& topv = top.m_topv[top.m_topv_map[vi]];
+  const ON_3dPoint self(mesh.m_V[vi]);
+  for (int j = 0; j < topv.m_tope_count; j++)
+  {
+    const ON_MeshTopologyEdge& edge = top.m_tope[topv.m_topei[j]];
+    for (int end = 0; end < 2; end++)
+    {
+      const ON_3dPoint p = top.TopVertexPoint(edge.m_topvi[end]);
+      if (p != self)
+        points.Append(p);
+    }
+  }
+  return 1;
+}
+
+int QORMesh::DeleteVertex(ON_Mesh& mesh, const ON_3dPoint& point)
+{
+  const int vi = FindVertex(mesh, point);
+  if (vi < 0)
+    return 0;
+  const ON_MeshTopology& top = mesh.Topology();
+  const ON_MeshTopologyVertex& topv = top.m_topv[top.m_topv_map[vi]];
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  for (int j = 0; j < topv.m_tope_count; j++)
+  {
+    const ON_MeshTopologyEdge& edge = top.m_tope[topv.m_topei[j]];
+    for (int k = 0; k < edge.m_topf_count; k++)
+      keep[edge.m_topfi[k]] = 0;
+  }
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  Clean(result);
+  mesh = std::move(result);
+  return 1;
+}
+
+int QORMesh::GetEdgeIndex(const ON_Mesh& mesh, const ON_Line& line)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  for (int ei = 0; ei < top.TopEdgeCount(); ei++)
+  {
+    const ON_MeshTopologyEdge& edge = top.m_tope[ei];
+    const ON_3dPoint a = top.TopVertexPoint(edge.m_topvi[0]), b = top.TopVertexPoint(edge.m_topvi[1]);
+    if ((QORPoint::Equal(a, line.from, kTolerance) && QORPoint::Equal(b, line.to, kTolerance)) ||
+        (QORPoint::Equal(a, line.to, kTolerance) && QORPoint::Equal(b, line.from, kTolerance)))
+      return ei;
+  }
+  return -1;
+}
+
+void QORMesh::GetEdgeVertices(const ON_Mesh& mesh, int edge, ON_3dPoint& start, ON_3dPoint& end)
+{
+  if (!CheckEdge(mesh, edge))
+    return;
+  const ON_MeshTopology& top = mesh.Topology();
+  start = top.TopVertexPoint(top.m_tope[edge].m_topvi[0]);
+  end = top.TopVertexPoint(top.m_tope[edge].m_topvi[1]);
+}
+
+void QORMesh::GetEdges(const ON_Mesh& mesh, ON_ClassArray<ON_Line>& lines)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  for (int ei = 0; ei < top.TopEdgeCount(); ei++)
+    lines.Append(top.TopEdgeLine(ei));
+}
+
+int QORMesh::DeleteEdge(ON_Mesh& mesh, int edge)
+{
+  if (!CheckEdge(mesh, edge))
+    return 0;
+  const ON_MeshTopologyEdge& e = mesh.Topology().m_tope[edge];
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  for (int k = 0; k < e.m_topf_count && k < 2; k++)
+    keep[e.m_topfi[k]] = 0;
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  Clean(result);
+  mesh = std::move(result);
+  return 1;
+}
+
+int QORMesh::DeleteEdge(ON_Mesh& mesh, const ON_Line& line)
+{
+  const int edge = GetEdgeIndex(mesh, line);
+  if (edge < 0)
+  {
+    SetError(L"Line segment is not an edge of the mesh");
+    return 0;
+  }
+  return DeleteEdge(mesh, edge);
+}
+
+int QORMesh::MoveEdgeBy(ON_Mesh& mesh, int edge, const ON_3dVector& offset)
+{
+  if (!CheckEdge(mesh, edge))
+    return 0;
+  ON_3dPoint start, end;
+  GetEdgeVertices(mesh, edge, start, end);
+  ON_Mesh result(mesh);
+  if (!MoveVertexBy(result, start, offset) || !MoveVertexBy(result, end, offset))
+    return 0;
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::CollapseEdge(ON_Mesh& mesh, int edge)
+{
+  if (!CheckEdge(mesh, edge))
+    return 0;
+  ON_3dPoint p0, p1;
+  GetEdgeVertices(mesh, edge, p0, p1);
+  const ON_3dPoint middle((p0.x + p1.x) * 0.5, (p0.y + p1.y) * 0.5, (p0.z + p1.z) * 0.5);
+  ON_Mesh result(mesh);
+  if (!MoveVertexTo(result, p0, middle) || !MoveVertexTo(result, p1, middle))
+    return 0;
+  return ReplaceIfValid(mesh, result);
+}
+
+// Both faces on an interior edge are split: DeleteEdge removes the first two faces of a
+// non-manifold edge as well, and the second must come back split.
+int QORMesh::SplitEdge(ON_Mesh& mesh, int edge, const ON_3dPoint& point)
+{
+  if (!CheckEdge(mesh, edge))
+    return 0;
+  ON_3dPoint p0, p1;
+  GetEdgeVertices(mesh, edge, p0, p1);
+  const ON_3dPoint S = QORLine::ClosestPointToSegment(point, ON_Line(p0, p1), kTolerance);
+  if (QORPoint::Equal(S, p0, kTolerance) || QORPoint::Equal(S, p1, kTolerance))
+  {
+    SetError(L"Split point coincides with an edge vertex");
+    return 0;
+  }
+  const ON_MeshTopologyEdge& e = mesh.Topology().m_tope[edge];
+  const int faces[2] = {e.m_topfi[0], e.m_topf_count >= 2 ? e.m_topfi[1] : -1};
+  ON_Mesh result(mesh);
+  DeleteEdge(result, edge);
+  for (int fi : faces)
+  {
+    if (fi < 0)
+      continue;
+    ON_3dPoint c[4];
+    Corners(mesh, fi, c);
+    ON_Mesh part;
+    if (!CreateSplitFace(part, S, c[0], c[1], c[2], c[3]))
+      return 0;
+    result.Append(part);
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::CreateSplitFace(ON_Mesh& result, const ON_3dPoint& S, const ON_3dPoint& A, const ON_3dPoint& B,
+                             const ON_3dPoint& C, const ON_3dPoint& D)
+{
+  auto on = [&S](const ON_3dPoint& from, const ON_3dPoint& to) {
+    return QORLine::IsPointOnSegment(S, ON_Line(from, to), kTolerance) == 1;
+  };
+  ON_Mesh split;
+  if (QORPoint::Equal(C, D, kTolerance))
+  {
+    if (on(A, B))
+    {
+      AddTriangle(split, A, S, C);
+      AddTriangle(split, S, B, C);
+    }
+    else if (on(B, C))
+    {
+      AddTriangle(split, B, S, A);
+      AddTriangle(split, S, C, A);
+    }
+    else if (on(C, A))
+    {
+      AddTriangle(split, C, S, B);
+      AddTriangle(split, S, A, B);
+    }
+    else
+    {
+      SetError(L"Point does not lie on an edge");
+      return 0;
+    }
+  }
+  else if (on(A, B))
+  {
+    AddTriangle(split, A, S, D);
+    AddTriangle(split, S, B, C);
+    AddTriangle(split, S, C, D);
+  }
+  else if (on(B, C))
+  {
+    AddTriangle(split, B, S, A);
+    AddTriangle(split, S, C, D);
+    AddTriangle(split, S, D, A);
+  }
+  else if (on(C, D))
+  {
+    AddTriangle(split, C, S, B);
+    AddTriangle(split, S, D, A);
+    AddTriangle(split, S, A, B);
+  }
+  else if (on(D, A))
+  {
+    AddTriangle(split, D, S, C);
+    AddTriangle(split, S, A, B);
+    AddTriangle(split, S, B, C);
+  }
+  else
+  {
+    SetError(L"Point does not lie on an edge");
+    return 0;
+  }
+  return ReplaceIfValid(result, split);
+}
+
+int QORMesh::GetFaceVertices(const ON_Mesh& mesh, int face, ON_3dPointArray& points)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  ON_3dPoint c[4];
+  const int n = Corners(mesh, face, c);
+  points.Append(n, c);
+  return 1;
+}
+
+int QORMesh::GetFaceEdges(const ON_Mesh& mesh, int face, ON_ClassArray<ON_Line>& lines)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  ON_3dPoint c[4];
+  const int n = Corners(mesh, face, c);
+  for (int k = 0; k < n; k++)
+    lines.Append(ON_Line(c[k], c[(k + 1) % n]));
+  return 1;
+}
+
+ON_3dPoint QORMesh::GetFaceAveragePoint(const ON_Mesh& mesh, int face)
+{
+  ON_3dPointArray corners;
+  if (!GetFaceVertices(mesh, face, corners))
+    return ON_3dPoint::UnsetPoint;
+  return QORPoint::Average(corners);
+}
+
+int QORMesh::GetFaceIndex(const ON_Mesh& mesh, const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C,
+                          const ON_3dPoint& D)
+{
+  const bool quad = D.IsValid();
+  ON_3dPointArray given;
+  given.Append(A);
+  given.Append(B);
+  given.Append(C);
+  if (quad)
+    given.Append(D);
+  const ON_3dPoint centre = QORPoint::Average(given);
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    if (mesh.m_F[fi].IsQuad() != quad)
+      continue;
+    if (QORPoint::Equal(GetFaceAveragePoint(mesh, fi), centre, kTolerance))
+      return fi;
+  }
+  return -1;
+}
+
+int QORMesh::DeleteFace(ON_Mesh& mesh, int face)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  keep[face] = 0;
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - 1);
+  Clean(result);
+  mesh = std::move(result);
+  return 1;
+}
+
+int QORMesh::DeleteFaces(ON_Mesh& mesh, const ON_SimpleArray<int>& faces)
+{
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  for (int i = 0; i < faces.Count(); i++)
+  {
+    if (!CheckFace(mesh, faces[i]))
+      return 0;
+    keep[faces[i]] = 0;
+  }
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - faces.Count());
+  Clean(result);
+  mesh = std::move(result);
+  return 1;
+}
+
+int QORMesh::MoveFaceBy(ON_Mesh& mesh, int face, const ON_3dVector& offset)
+{
+  ON_3dPointArray corners;
+  if (!GetFaceVertices(mesh, face, corners))
+    return 0;
+  ON_Mesh result(mesh);
+  for (int k = 0; k < corners.Count(); k++)
+  {
+    if (!MoveVertexTo(result, corners[k], corners[k] + offset))
+      return 0;
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::CollapseFace(ON_Mesh& mesh, int face)
+{
+  ON_3dPointArray corners;
+  if (!GetFaceVertices(mesh, face, corners))
+    return 0;
+  const ON_3dPoint centre = QORPoint::Average(corners);
+  ON_Mesh result(mesh);
+  for (int k = 0; k < corners.Count(); k++)
+  {
+    if (!MoveVertexTo(result, corners[k], centre))
+      return 0;
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::FlipFace(ON_Mesh& mesh, int face)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  ON_3dPoint c[4];
+  const int n = Corners(mesh, face, c);
+  ON_Mesh result(mesh);
+  DeleteFace(result, face);
+  const int added = n == 3 ? AddTriangle(result, c[0], c[2], c[1]) : AddQuad(result, c[0], c[3], c[2], c[1]);
+  if (!added)
+  {
+    SetError(L"Operation results in an invalid mesh");
+    return 0;
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::SplitFace(ON_Mesh& mesh, int face, const ON_3dPoint& point)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  ON_3dPoint c[4];
+  const int n = Corners(mesh, face, c);
+  const ON_3fPoint p(point);
+  for (int k = 0; k < n; k++)
+  {
+    if (ON_3fPoint(c[k]) == p)
+    {
+      SetError(L"Point coincides with a mesh vertex");
+      return 0;
+    }
+  }
+  ON_Mesh result(mesh);
+  DeleteFace(result, face);
+  ON_Mesh fan;
+  for (int k = 0; k < n; k++)
+    AddTriangle(fan, c[k], c[(k + 1) % n], point);
+  result.Append(fan);
+  return ReplaceIfValid(mesh, result);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Analysis
+
+namespace {
+
+// The triangles a face is tested as: (0, 1, 2), and (2, 3, 0) for a quad.
+int FaceTriangles(const ON_Mesh& mesh, int face, ON_3dPoint triangles[2][3])
+{
+  ON_3dPoint c[4];
+  const int n = Corners(mesh, face, c);
+  triangles[0][0] = c[0];
+  triangles[0][1] = c[1];
+  triangles[0][2] = c[2];
+  triangles[1][0] = c[2];
+  triangles[1][1] = c[3];
+  triangles[1][2] = c[0];
+  return n == 3 ? 1 : 2;
+}
+
+// Shows progress for an index running to a count, moving the bar about a thousand times.
+class ProgressSteps
+{
+public:
+  ProgressSteps(const char* title, int show, int count)
+    : m_window(title, "", 0, 100, nullptr), m_show(show != 0), m_step(std::max(1, count / 1000))
+  {
+    if (m_show)
+    {
+      m_window.SetMax(count);
+      m_window.StartProgress();
+    }
+  }
+  void At(int i)
+  {
+    if (m_show && i % m_step == 0)
+      m_window.SetCurrent(i);
+  }
+  void End()
+  {
+    if (m_show)
+      m_window.EndProgress();
+  }
+
+private:
+  QORProgress m_window;
+  bool m_show;
+  int m_step;
+};
+
+} // namespace
+
+int QORMesh::GetBoundaryEdgeCount(const ON_Mesh& mesh)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  int count = 0;
+  for (int ei = 0; ei < top.TopEdgeCount(); ei++)
+  {
+    if (top.m_tope[ei].m_topf_count == 1)
+      count++;
+  }
+  return count;
+}
+
+// The outer index cannot be set when no loop closes or none has a width in x: that fails, and
+// the output is left as it was.
+int QORMesh::GetBoundaryPolylines(const ON_Mesh& mesh, ON_ClassArray<ON_Polyline>& polylines, int& outer,
+                                  int showProgress)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  if (!top.IsValid())
+  {
+    SetError(L"Mesh topology is invalid");
+    return 0;
+  }
+  std::vector<std::unique_ptr<ON_LineCurve>> edges;
+  ProgressSteps progress("Studying mesh edges", showProgress, top.TopEdgeCount());
+  for (int ei = 0; ei < top.TopEdgeCount(); ei++)
+  {
+    progress.At(ei);
+    const ON_MeshTopologyEdge& edge = top.m_tope[ei];
+    if (edge.m_topf_count == 1)
+      edges.emplace_back(new ON_LineCurve(top.TopVertexPoint(edge.m_topvi[0]), top.TopVertexPoint(edge.m_topvi[1])));
+  }
+  progress.End();
+  if (edges.empty())
+  {
+    SetError(L"Mesh does not have boundary edges");
+    return 0;
+  }
+
+  ON_SimpleArray<const ON_Curve*> in(static_cast<int>(edges.size()));
+  for (const auto& edge : edges)
+    in.Append(edge.get());
+  ON_SimpleArray<ON_Curve*> joined;
+  ON_JoinCurves(in, joined, kTolerance, false, nullptr);
+  edges.clear();
+
+  ON_ClassArray<ON_Polyline> loops;
+  int widest = -1;
+  double widest_width = 0.0;
+  for (int i = 0; i < joined.Count(); i++)
+  {
+    std::unique_ptr<ON_Curve> curve(joined[i]);
+    const ON_PolyCurve* poly = ON_PolyCurve::Cast(curve.get());
+    if (!poly || poly->Count() < 1)
+      continue;
+    ON_Polyline loop;
+    loop.SetCapacity(poly->Count() + 1);
+    for (int s = 0; s < poly->Count(); s++)
+      loop.Append(poly->SegmentCurve(s)->PointAtStart());
+    loop.Append(poly->SegmentCurve(poly->Count() - 1)->PointAtEnd());
+    if (!loop.IsClosed(0))
+      continue;
+    const ON_BoundingBox box = loop.BoundingBox();
+    const double width = box.m_max.x - box.m_min.x;
+    if (width > widest_width)
+    {
+      widest = loops.Count();
+      widest_width = width;
+    }
+    loops.Append(loop);
+  }
+  if (loops.Count() == 0)
+  {
+    SetError(L"Mesh boundary edges do not form a closed loop");
+    return 0;
+  }
+  if (widest < 0)
+  {
+    SetError(L"Mesh boundary loops have no width in x");
+    return 0;
+  }
+  outer = polylines.Count() + widest;
+  for (int i = 0; i < loops.Count(); i++)
+    polylines.Append(loops[i]);
+  return 1;
+}
+
+int QORMesh::GetOuterBoundary(const ON_Mesh& mesh, ON_Polyline& polyline, int showProgress)
+{
+  ON_ClassArray<ON_Polyline> loops;
+  int outer = -1;
+  if (!GetBoundaryPolylines(mesh, loops, outer, showProgress))
+    return 0;
+  polyline = loops[outer];
+  return 1;
+}
+
+int QORMesh::PartitionMesh(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes, int maxVertices, int maxTriangles)
+{
+  ON_Mesh copy(mesh);
+  copy.ConvertQuadsToTriangles();
+  if (!copy.CreatePartition(maxVertices, maxTriangles))
+  {
+    SetError(L"Mesh cannot be partitioned");
+    return 0;
+  }
+  ON_ClassArray<ON_Mesh> parts;
+  for (int i = 0; i < copy.Partition()->m_part.Count(); i++)
+  {
+    ON_Mesh part;
+    if (GetMeshPartition(copy, i, part))
+      parts.AppendNew() = std::move(part);
+  }
+  meshes = std::move(parts);
+  return 1;
+}
+
+// A part is its run of faces on its run of vertices. (Its triangle count counts a quad twice, so
+// as many faces from its first would reach into the next part or past the last face.)
+int QORMesh::GetMeshPartition(const ON_Mesh& mesh, int index, ON_Mesh& part)
+{
+  const ON_MeshPartition* partition = mesh.Partition();
+  if (!partition)
+  {
+    SetError(L"Mesh has no partition");
+    return 0;
+  }
+  if (index < 0 || index >= partition->m_part.Count())
+  {
+    SetError(L"Invalid partition index");
+    return 0;
+  }
+  const ON_MeshPart& p = partition->m_part[index];
+  const bool in_mesh = 0 <= p.vi[0] && p.vi[0] <= p.vi[1] && p.vi[1] <= mesh.VertexCount() && 0 <= p.fi[0] &&
+                       p.fi[0] <= p.fi[1] && p.fi[1] <= mesh.FaceCount();
+  ON_Mesh result(in_mesh ? p.fi[1] - p.fi[0] : 0, in_mesh ? p.vertex_count : 0, false, false);
+  if (in_mesh)
+  {
+    result.m_V.Append(p.vi[1] - p.vi[0], mesh.m_V.Array() + p.vi[0]);
+    for (int fi = p.fi[0]; fi < p.fi[1]; fi++)
+    {
+      ON_MeshFace face = mesh.m_F[fi];
+      for (int& vi : face.vi)
+        vi -= p.vi[0];
+      result.m_F.Append(face);
+    }
+  }
+  result.Compact();
+  if (!result.IsValid())
+  {
+    SetError(L"Invalid mesh");
+    return 0;
+  }
+  part = std::move(result);
+  return 1;
+}
+
+int QORMesh::ExtractPoints(const ON_Mesh& mesh, ON_3dPointArray& points)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  for (int v = 0; v < top.TopVertexCount(); v++)
+    points.Append(top.TopVertexPoint(v));
+  return top.TopVertexCount();
+}
+
+int QORMesh::GetClosestVertex(const ON_Mesh& mesh, const ON_3dPoint& point, ON_3dPoint& closest, double maxDistance)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  double best = DBL_MAX;
+  int found = -1;
+  for (int v = 0; v < top.TopVertexCount(); v++)
+  {
+    const double d = point.DistanceTo(top.TopVertexPoint(v));
+    if (d <= maxDistance && d < best)
+    {
+      best = d;
+      found = v;
+    }
+  }
+  if (found < 0)
+    return 0;
+  closest = top.TopVertexPoint(found);
+  return 1;
+}
+
+int QORMesh::GetClosestEdgeIndex(const ON_Mesh& mesh, const ON_3dPoint& point, double maxDistance)
+{
+  const ON_MeshTopology& top = mesh.Topology();
+  double best = DBL_MAX;
+  int found = -1;
+  for (int ei = 0; ei < top.TopEdgeCount(); ei++)
+  {
+    const double d = point.DistanceTo(QORLine::ClosestPointToSegment(point, top.TopEdgeLine(ei), kTolerance));
+    if (d <= maxDistance && d < best)
+    {
+      best = d;
+      found = ei;
+    }
+  }
+  return found;
+}
+
+int QORMesh::GetClosestFaceIndex(const ON_Mesh& mesh, const ON_3dPoint& point, double maxDistance)
+{
+  double best = DBL_MAX;
+  int found = -1;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    double d = QORFacet::ClosestDistanceToPoint(t[0][0], t[0][1], t[0][2], point);
+    if (n == 2)
+      d = std::min(d, QORFacet::ClosestDistanceToPoint(t[1][0], t[1][1], t[1][2], point));
+    if (d <= maxDistance && d < best)
+    {
+      best = d;
+      found = fi;
+    }
+  }
+  return found;
+}
+
+// The nearest hit along the ray, the lower face index on a tie (not the first face hit).
+int QORMesh::IntersectRay(const ON_Mesh& mesh, const ON_Line& ray, ON_3dPoint& hit)
+{
+  double best = DBL_MAX;
+  ON_3dPoint nearest;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    for (int k = 0; k < n; k++)
+    {
+      ON_3dPoint p;
+      if (!QORFacet::IntersectRay(t[k][0], t[k][1], t[k][2], ray, p))
+        continue;
+      const double d = ray.from.DistanceTo(p);
+      if (d < best)
+      {
+        best = d;
+        nearest = p;
+      }
+    }
+  }
+  if (best == DBL_MAX)
+    return 0;
+  hit = nearest;
+  return 1;
+}
+
+int QORMesh::DropPointOnMesh(const ON_Mesh& mesh, const ON_3dPoint& point, ON_3dPoint& result)
+{
+  const ON_Line vertical(point, ON_3dPoint(point.x, point.y, point.z + 1.0));
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    for (int k = 0; k < n; k++)
+    {
+      ON_3dPoint p;
+      if (QORFacet::IntersectLine(t[k][0], t[k][1], t[k][2], vertical, p))
+      {
+        result = p;
+        return 1;
+      }
+    }
+  }
+  return 0;
+}
+
+int QORMesh::IsPointOnMesh(const ON_Mesh& mesh, const ON_3dPoint& point, double tolerance)
+{
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    for (int k = 0; k < n; k++)
+    {
+      if (QORFacet::IsPointOnFacet(t[k][0], t[k][1], t[k][2], point, tolerance))
+        return fi;
+    }
+  }
+  return -1;
+}
+
+int QORMesh::FaceUpwards(ON_Mesh& mesh, int& flipped)
+{
+  flipped = 0;
+  ON_Mesh result(mesh.FaceCount(), mesh.VertexCount(), false, false);
+  result.m_V = mesh.m_V;
+  result.m_F = mesh.m_F;
+  int count = 0;
+  for (int fi = 0; fi < result.FaceCount(); fi++)
+  {
+    ON_MeshFace& f = result.m_F[fi];
+    ON_3dVector normal;
+    if (!normal.PerpendicularTo(VertexPoint(mesh, f.vi[0]), VertexPoint(mesh, f.vi[1]), VertexPoint(mesh, f.vi[2])) ||
+        !(normal.z < 0.0))
+      continue;
+    f.Flip();
+    count++;
+  }
+  if (count == 0)
+    return 1;
+  if (!ReplaceIfValid(mesh, result))
+    return 0;
+  flipped = count;
+  return 1;
+}
+
+int QORMesh::FaceUpwards(ON_Mesh& mesh)
+{
+  int flipped = 0;
+  return FaceUpwards(mesh, flipped) ? flipped : -1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Refinement
+
+namespace {
+
+ON_3dPoint Midpoint(const ON_3dPoint& p, const ON_3dPoint& q)
+{
+  return ON_3dPoint((p.x + q.x) * 0.5, (p.y + q.y) * 0.5, (p.z + q.z) * 0.5);
+}
+
+// The four faces of one face, corners in the face's order (a triangle when C equals D).
+void AddSubDivided(FaceBuilder& builder, const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C,
+                   const ON_3dPoint& D, bool triangle)
+{
+  const ON_3dPoint mAB = Midpoint(A, B), mBC = Midpoint(B, C);
+  if (triangle)
+  {
+    const ON_3dPoint mCA = Midpoint(C, A);
+    builder.Triangle(A, mAB, mCA);
+    builder.Triangle(B, mBC, mAB);
+    builder.Triangle(C, mCA, mBC);
+    builder.Triangle(mAB, mBC, mCA);
+    return;
+  }
+  const ON_3dPoint mCD = Midpoint(C, D), mDA = Midpoint(D, A);
+  ON_3dPointArray corners(4);
+  corners.Append(A);
+  corners.Append(B);
+  corners.Append(C);
+  corners.Append(D);
+  const ON_3dPoint M = QORPoint::Average(corners);
+  builder.Quad(A, mAB, M, mDA);
+  builder.Quad(B, mBC, M, mAB);
+  builder.Quad(C, mCD, M, mBC);
+  builder.Quad(D, mDA, M, mCD);
+}
+
+} // namespace
+
+int QORMesh::SubDivide(ON_Mesh& mesh)
+{
+  const int face_count = mesh.FaceCount();
+  const int quads = mesh.QuadCount();
+  ON_Mesh result(4 * face_count, 12 * (face_count - quads) + 16 * quads, false, false);
+  FaceBuilder builder(result);
+  for (int fi = 0; fi < face_count; fi++)
+  {
+    ON_3dPoint c[4];
+    const int n = Corners(mesh, fi, c);
+    AddSubDivided(builder, c[0], c[1], c[2], c[3], n == 3);
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::CreateSubDividedFace(ON_Mesh& result, ON_3dPoint A, ON_3dPoint B, ON_3dPoint C, ON_3dPoint D)
+{
+  ON_Mesh faces;
+  FaceBuilder builder(faces);
+  AddSubDivided(builder, A, B, C, D, C == D);
+  return ReplaceIfValid(result, faces);
+}
+
+int QORMesh::SubDivideFace(ON_Mesh& mesh, int face)
+{
+  ON_ClassArray<ON_Line> sides;
+  if (!GetFaceEdges(mesh, face, sides))
+    return 0;
+  const ON_MeshTopology& top = mesh.Topology();
+  ON_Mesh neighbours;
+  ON_SimpleArray<int> deleted;
+  for (int s = 0; s < sides.Count(); s++)
+  {
+    const int edge = GetEdgeIndex(mesh, sides[s]);
+    if (edge < 0)
+    {
+      SetError(L"Enable to get edge index");
+      return 0;
+    }
+    const ON_3dPoint S = Midpoint(sides[s].from, sides[s].to);
+    const ON_MeshTopologyEdge& e = top.m_tope[edge];
+    for (int k = 0; k < e.m_topf_count && k < 2; k++)
+    {
+      const int fi = e.m_topfi[k];
+      if (fi == face || (k == 1 && e.m_topf_count != 2))
+        continue;
+      ON_3dPoint c[4];
+      Corners(mesh, fi, c);
+      ON_Mesh part;
+      if (!CreateSplitFace(part, S, c[0], c[1], c[2], c[3]))
+        return 0;
+      neighbours.Append(part);
+      deleted.Append(fi);
+    }
+  }
+  deleted.Append(face);
+  ON_3dPoint c[4];
+  Corners(mesh, face, c);
+  ON_Mesh subdivided;
+  if (!CreateSubDividedFace(subdivided, c[0], c[1], c[2], c[3]))
+    return 0;
+  ON_Mesh result(mesh);
+  DeleteFaces(result, deleted);
+  result.Append(neighbours);
+  result.Append(subdivided);
+  return ReplaceIfValid(mesh, result);
+}
+
+// Each topological vertex moves once, for all its mesh vertices, from its edges' other ends.
+int QORMesh::Smooth(ON_Mesh& mesh, double factor)
+{
+  if (factor == 0.0)
+    return 1;
+  const ON_MeshTopology& top = mesh.Topology();
+  ON_Mesh result(mesh);
+  for (int v = 0; v < top.TopVertexCount(); v++)
+  {
+    const ON_MeshTopologyVertex& topv = top.m_topv[v];
+    const ON_3dPoint P = top.TopVertexPoint(v);
+    double x = P.x, y = P.y, z = P.z;
+    for (int j = 0; j < topv.m_tope_count; j++)
+    {
+      const ON_MeshTopologyEdge& edge = top.m_tope[topv.m_topei[j]];
+      const ON_3dPoint Q = top.TopVertexPoint(edge.m_topvi[edge.m_topvi[0] == v ? 1 : 0]);
+      x += Q.x;
+      y += Q.y;
+      z += Q.z;
+    }
+    const int count = topv.m_tope_count + 1;
+    const ON_3dPoint A(x / count, y / count, z / count);
+    ON_3dVector direction = A - P;
+    const double distance = direction.Length();
+    if (!(distance > 0.0) || !direction.Unitize())
+      continue;
+    const ON_3fPoint moved(P + direction * (factor * distance));
+    for (int j = 0; j < topv.m_v_count; j++)
+      result.m_V[topv.m_vi[j]] = moved;
+  }
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::BreakQuad(ON_Mesh& mesh, int face)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  if (!mesh.m_F[face].IsQuad())
+  {
+    SetError(L"Face is not a quad");
+    return 0;
+  }
+  ON_3dPoint c[4];
+  Corners(mesh, face, c);
+  ON_Mesh result(mesh);
+  DeleteFace(result, face);
+  AddTriangle(result, c[0], c[1], c[2]);
+  AddTriangle(result, c[2], c[3], c[0]);
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::BreakQuads(ON_Mesh& mesh, int mode, int* brokenCount)
+{
+  SetError(L"");
+  const int quads = mesh.QuadCount();
+  if (quads == 0)
+  {
+    if (brokenCount)
+      *brokenCount = 0;
+    return 1;
+  }
+  ON_Mesh result(2 * quads + (mesh.FaceCount() - quads), mesh.VertexCount(), false, false);
+  result.m_V = mesh.m_V;
+  int broken = 0;
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    const ON_MeshFace& f = mesh.m_F[fi];
+    bool split = false;
+    if (f.IsQuad())
+    {
+      if (mode == 2)
+        split = true;
+      else
+        split = (IsFacePlanar(mesh, fi) == 1) == (mode == 0);
+    }
+    if (!split)
+    {
+      result.m_F.Append(f);
+      continue;
+    }
+    result.m_F.Append(ON_MeshFace{{f.vi[0], f.vi[1], f.vi[2], f.vi[2]}});
+    result.m_F.Append(ON_MeshFace{{f.vi[2], f.vi[3], f.vi[0], f.vi[0]}});
+    broken++;
+  }
+  if (brokenCount)
+    *brokenCount = broken;
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::IsFacePlanar(const ON_Mesh& mesh, int face)
+{
+  if (!CheckFace(mesh, face))
+    return 0;
+  ON_3dPoint c[4];
+  if (Corners(mesh, face, c) == 3)
+    return 1;
+  ON_3dPointArray corners(4);
+  corners.Append(4, c);
+  const ON_PolylineCurve quad(corners);
+  return quad.IsPlanar(nullptr, 1e-12) ? 1 : 0;
+}
+
+void QORMesh::SetZ(ON_Mesh& mesh, double z)
+{
+  const float height = static_cast<float>(z);
+  for (int vi = 0; vi < mesh.VertexCount(); vi++)
+    mesh.m_V[vi].z = height;
+  Clean(mesh);
 }
