@@ -396,15 +396,21 @@ int ON_JoinCurves(const ON_SimpleArray<const ON_Curve*>& InCurves, ON_SimpleArra
       in_chain[m.first] = true;
     joined[chain[k].order] = BuildChain(members, closed, bPreserveDirection, open, join_tol);
   }
-  const int chains_base = OutCurves.Count();
+  // Chains merged into an earlier one leave their numbers unused.
+  std::vector<int> out_index(started, -1);
   for (int order = 0; order < started; order++)
+  {
+    if (!joined[order])
+      continue;
+    out_index[order] = OutCurves.Count();
     OutCurves.Append(joined[order]);
+  }
   if (key)
   {
     for (int k = 0; k < n; k++)
     {
       if (in_chain[k])
-        (*key)[key_base + open_input[k]] = chains_base + chain[FindRoot(parent, k)].order;
+        (*key)[key_base + open_input[k]] = out_index[chain[FindRoot(parent, k)].order];
     }
   }
   for (int k = 0; k < n; k++)

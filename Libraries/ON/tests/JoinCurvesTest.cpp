@@ -89,6 +89,27 @@ TEST(JoinCurves, AChainRunsTheWayMostOfItsMembersRun)
   ExpectContinuous(*poly);
 }
 
+TEST(JoinCurves, ChainsStartedApartBecomeOne)
+{
+  // Exact joints first: 0-1 and 2-3 start two chains; the curve between them has gaps and joins last.
+  Join join;
+  join.Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0));
+  join.Line(ON_3dPoint(1, 0, 0), ON_3dPoint(2, 0, 0));
+  join.Line(ON_3dPoint(3, 0, 0), ON_3dPoint(4, 0, 0));
+  join.Line(ON_3dPoint(4, 0, 0), ON_3dPoint(5, 0, 0));
+  join.Line(ON_3dPoint(2.00001, 0, 0), ON_3dPoint(2.99999, 0, 0));
+  join.Run(0.0001);
+  ASSERT_EQ(join.result, 1);
+  const ON_PolyCurve* poly = join.Poly(0);
+  ASSERT_NE(poly, nullptr);
+  EXPECT_EQ(poly->Count(), 5);
+  EXPECT_EQ(poly->PointAtStart(), ON_3dPoint(0, 0, 0));
+  EXPECT_EQ(poly->PointAtEnd(), ON_3dPoint(5, 0, 0));
+  ExpectContinuous(*poly);
+  for (int i = 0; i < 5; i++)
+    EXPECT_EQ(join.key[i], 0);
+}
+
 TEST(JoinCurves, GapsWithinTheToleranceCloseAtTheirMidpoints)
 {
   Join join;
