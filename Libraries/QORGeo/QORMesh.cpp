@@ -833,8 +833,9 @@ int QORMesh::GetBoundaryEdgeCount(const ON_Mesh& mesh)
   return count;
 }
 
-// The outer index cannot be set when no loop closes or none has a width in x: that fails, and
-// the output is left as it was.
+// With no closed loop there is no outer loop either: that fails, the output left as it was.
+// Loops of which none has a width in x (a mesh upright in a plane x = constant) are appended with
+// the outer index -1.
 int QORMesh::GetBoundaryPolylines(const ON_Mesh& mesh, ON_ClassArray<ON_Polyline>& polylines, int& outer,
                                   int showProgress)
 {
@@ -897,12 +898,7 @@ int QORMesh::GetBoundaryPolylines(const ON_Mesh& mesh, ON_ClassArray<ON_Polyline
     SetError(L"Mesh boundary edges do not form a closed loop");
     return 0;
   }
-  if (widest < 0)
-  {
-    SetError(L"Mesh boundary loops have no width in x");
-    return 0;
-  }
-  outer = polylines.Count() + widest;
+  outer = widest < 0 ? -1 : polylines.Count() + widest;
   for (int i = 0; i < loops.Count(); i++)
     polylines.Append(loops[i]);
   return 1;
@@ -914,6 +910,11 @@ int QORMesh::GetOuterBoundary(const ON_Mesh& mesh, ON_Polyline& polyline, int sh
   int outer = -1;
   if (!GetBoundaryPolylines(mesh, loops, outer, showProgress))
     return 0;
+  if (outer < 0)
+  {
+    SetError(L"Mesh boundary loops have no width in x");
+    return 0;
+  }
   polyline = loops[outer];
   return 1;
 }

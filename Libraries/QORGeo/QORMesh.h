@@ -96,10 +96,11 @@ public:
   // Edges with exactly one face.
   static int GetBoundaryEdgeCount(const ON_Mesh& mesh);
   // Appends the closed loops of boundary edges as closed polylines; outer receives the index of
-  // the loop widest in x. Fails when no loop closes or none has a width in x (the polylines are
-  // then not appended).
+  // the loop widest in x, or -1 when none has a width in x. Fails, appending nothing, when no
+  // loop closes.
   static int GetBoundaryPolylines(const ON_Mesh& mesh, ON_ClassArray<ON_Polyline>& polylines, int& outer,
                                   int showProgress);
+  // The loop widest in x; fails when there is none.
   static int GetOuterBoundary(const ON_Mesh& mesh, ON_Polyline& polyline, int showProgress);
   // Replaces meshes with the parts of the mesh's triangles (quads split) of at most the given
   // vertex and triangle counts.

@@ -61,19 +61,19 @@ TEST(QORMeshAnalysis, TheOuterLoopIsTheWidestInX)
   }
 }
 
-TEST(QORMeshAnalysis, LoopsWithoutWidthInXGiveNoOuterLoop)
+TEST(QORMeshAnalysis, LoopsWithoutWidthInXHaveNoOuterLoop)
 {
   ON_Mesh wall = Grid(2, 2);
   for (int i = 0; i < wall.VertexCount(); i++)
     wall.m_V[i] = ON_3fPoint(5.0f, wall.m_V[i].x, wall.m_V[i].y); // the grid stood up in the plane x = 5
   ON_ClassArray<ON_Polyline> loops;
   int outer = 3;
-  EXPECT_EQ(QORMesh::GetBoundaryPolylines(wall, loops, outer, 0), 0);
-  EXPECT_EQ(Error(), ON_wString(L"Mesh boundary loops have no width in x"));
-  EXPECT_EQ(loops.Count(), 0);
-  EXPECT_EQ(outer, 3);
+  ASSERT_EQ(QORMesh::GetBoundaryPolylines(wall, loops, outer, 0), 1);
+  EXPECT_EQ(loops.Count(), 1);
+  EXPECT_EQ(outer, -1);
   ON_Polyline polyline;
   EXPECT_EQ(QORMesh::GetOuterBoundary(wall, polyline, 0), 0);
+  EXPECT_EQ(Error(), ON_wString(L"Mesh boundary loops have no width in x"));
   EXPECT_EQ(polyline.Count(), 0);
 }
 
