@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   g++ cmake make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev uuid-dev libreadline-dev libgmp-dev libjsoncpp-dev
+  zlib1g-dev uuid-dev libreadline-dev libgmp-dev libjsoncpp-dev libsodium-dev
   libvtk9-dev libqhull-dev
   clang libclang-rt-14-dev
   assimp-utils admesh qhull-bin

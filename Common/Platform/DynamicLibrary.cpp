@@ -22,6 +22,15 @@ void DynamicLibrary::Unload() {
   m_handle = nullptr;
 }
 
+std::string DynamicLibrary::FolderOf(const void* address) {
+  Dl_info info;
+  if (!dladdr(address, &info) || !info.dli_fname) return "";
+  const std::string path = info.dli_fname;
+  const size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 void* DynamicLibrary::Symbol(const std::string& name) const {
   return m_handle ? dlsym(m_handle, name.c_str()) : nullptr;
 }

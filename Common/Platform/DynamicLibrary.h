@@ -20,6 +20,9 @@ class DynamicLibrary {
   void* Symbol(const std::string& name) const;
   const std::string& Error() const { return m_error; }
 
+  // The folder of the loaded module (program or library) that holds the address; "" when none.
+  static std::string FolderOf(const void* address);
+
  private:
   void* m_handle = nullptr;
   std::string m_error;

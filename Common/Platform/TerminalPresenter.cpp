@@ -1,7 +1,13 @@
 #include "TerminalPresenter.h"
 
+#include "Interrupt.h"
+
+#include <cerrno>
 #include <cstdlib>
+#include <poll.h>
 #include <strings.h>
+#include <termios.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -43,8 +49,50 @@ void TerminalPresenter::PrintChangedLists(const Form& form,
   std::fflush(m_out);
 }
 
-TerminalPresenter::TerminalPresenter(LineReader reader, std::FILE* out)
-    : m_read(std::move(reader)), m_out(out) {}
+TerminalPresenter::TerminalPresenter(LineReader reader, std::FILE* out, LineReader secretReader)
+    : m_read(std::move(reader)),
+      m_readSecret(secretReader ? std::move(secretReader) : LineReader(ReadWithoutEcho)),
+      m_out(out) {}
+
+// Echo goes off before the prompt shows, so that nothing typed after it is echoed; the newline is
+// still echoed (ECHONL). Input is read a byte at a time, leaving the rest of a pasted line to the
+// next reader, and polled so that Ctrl-C (the host's interrupt request) ends the reading.
+bool TerminalPresenter::ReadWithoutEcho(const std::string& prompt, std::string& line) {
+  const int fd = STDIN_FILENO;
+  termios saved;
+  const bool terminal = isatty(fd) && tcgetattr(fd, &saved) == 0;
+  if (terminal) {
+    termios quiet = saved;
+    quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+    quiet.c_lflag |= ECHONL;
+    tcsetattr(fd, TCSANOW, &quiet);
+  }
+  std::fputs(prompt.c_str(), stdout);
+  std::fflush(stdout);
+  std::string text;
+  bool ended = false, got = false;
+  while (!ended) {
+    if (Interrupt::Requested()) break;
+    pollfd ready = {fd, POLLIN, 0};
+    const int polled = poll(&ready, 1, 100);
+    if (polled < 0 && errno != EINTR) break;
+    if (polled <= 0) continue;
+    char c;
+    const ssize_t n = read(fd, &c, 1);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    got = true;
+    if (c == '\n') ended = true;
+    else text += c;
+  }
+  if (terminal) tcsetattr(fd, TCSANOW, &saved);
+  if (Interrupt::Requested() || !got) {
+    if (terminal) std::fputc('\n', stdout);
+    return false;
+  }
+  line = std::move(text);
+  return true;
+}
 
 void TerminalPresenter::PrintField(const FormField& field) const {
   if (field.kind == FieldKind::Lines) {
@@ -71,7 +119,8 @@ TerminalPresenter::Step TerminalPresenter::AskField(Form& form, FormField& field
     std::string line;
     const std::string shown = field.kind == FieldKind::Check ? field.value : Shown(field);
     const std::string prompt = field.label + " [" + shown + "]: ";
-    if (!m_read(prompt, line)) return Step::Cancel;
+    const LineReader& read = field.kind == FieldKind::Password ? m_readSecret : m_read;
+    if (!read(prompt, line)) return Step::Cancel;
     if (line.empty()) return Step::Next;
     if (Is(line, "Cancel")) return Step::Cancel;
     std::string error;

@@ -10,12 +10,18 @@
 namespace Platform {
 
 // Shows forms on a terminal: the whole form, then one prompt per field with the current value as
-// default, then the confirmation. Lines are read through the given reader (false at end of input).
+// default, then the confirmation. Lines are read through the given reader (false at end of input);
+// password fields through the secret reader, by default ReadWithoutEcho.
 class TerminalPresenter : public Presenter {
  public:
   using LineReader = std::function<bool(const std::string& prompt, std::string& line)>;
 
-  explicit TerminalPresenter(LineReader reader, std::FILE* out = stdout);
+  explicit TerminalPresenter(LineReader reader, std::FILE* out = stdout,
+                             LineReader secretReader = nullptr);
+
+  // Reads a line from standard input with the terminal's echo off (kept out of any history);
+  // false at end of input or when the user interrupts (Ctrl-C).
+  static bool ReadWithoutEcho(const std::string& prompt, std::string& line);
 
   bool ShowForm(Form& form) override;
   bool AskText(const std::string& prompt, std::string& text) override;
@@ -31,6 +37,7 @@ class TerminalPresenter : public Presenter {
                          const std::vector<std::vector<std::string>>& before) const;
 
   LineReader m_read;
+  LineReader m_readSecret;
   std::FILE* m_out;
 };
 

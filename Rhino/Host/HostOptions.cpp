@@ -95,6 +95,7 @@ Dialog fields:
   Surface Parameters   Rows, Columns, ProbeDiameter
   STL Export Options   FileType (ASCII or Binary)
   3DM Export Options   Version (2.0 or 3.0)
+  RP Password          Password (not echoed when typed on a terminal)
 
 Example:
   nubilo -c 'NBImportPoints File="pts.txt" Format=0 OK  Export out.xyz'

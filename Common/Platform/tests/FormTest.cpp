@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <vector>
 
 using namespace Platform;
 
@@ -144,4 +145,32 @@ TEST(TerminalPresenter, EndOfInputCancels) {
                               std::tmpfile());
   Form form = MakeForm();
   EXPECT_FALSE(presenter.ShowForm(form));
+}
+
+TEST(TerminalPresenter, PasswordsGoThroughTheSecretReaderAndAreNeverShown) {
+  std::vector<std::string> prompts, secretPrompts;
+  std::FILE* out = std::tmpfile();
+  TerminalPresenter presenter(
+      [&](const std::string& prompt, std::string& line) {
+        prompts.push_back(prompt);
+        line.clear();
+        return true;
+      },
+      out,
+      [&](const std::string& prompt, std::string& line) {
+        secretPrompts.push_back(prompt);
+        line = "s3cret";
+        return true;
+      });
+  Form form("RP Password");
+  form.Add({"Password", "Password for part.rp", FieldKind::Password});
+  ASSERT_TRUE(presenter.ShowForm(form));
+  EXPECT_EQ(form.Value("Password"), "s3cret");
+  EXPECT_EQ(secretPrompts, std::vector<std::string>{"Password for part.rp []: "});
+  EXPECT_EQ(prompts, std::vector<std::string>{"RP Password: OK, Edit or Cancel [OK]: "});
+  std::rewind(out);
+  std::string shown;
+  for (int c; (c = std::fgetc(out)) != EOF;) shown += static_cast<char>(c);
+  EXPECT_EQ(shown.find("s3cret"), std::string::npos) << shown;
+  std::fclose(out);
 }
