@@ -45,3 +45,21 @@ void CRhinoDoc::DeleteObjectsFrom(int number) {
   m_objects.resize(number - 1);
   m_modified = true;
 }
+
+bool CRhinoDoc::DeleteObject(const CRhinoObjRef& objref) {
+  const auto found = std::find_if(m_objects.begin(), m_objects.end(),
+                                  [&](const auto& o) { return o.get() == objref.Object(); });
+  if (!objref.Object() || found == m_objects.end()) return false;
+  m_objects.erase(found);
+  m_modified = true;
+  return true;
+}
+
+CRhinoObject* CRhinoDoc::ReplaceObject(const CRhinoObjRef& objref, std::unique_ptr<ON_Geometry> geometry) {
+  const auto found = std::find_if(m_objects.begin(), m_objects.end(),
+                                  [&](const auto& o) { return o.get() == objref.Object(); });
+  if (!geometry || !objref.Object() || found == m_objects.end()) return nullptr;
+  (*found)->ReplaceGeometry(std::move(geometry));
+  m_modified = true;
+  return found->get();
+}

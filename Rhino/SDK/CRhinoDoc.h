@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CRhinoObjRef.h"
 #include "CRhinoObject.h"
 
 #include <memory>
@@ -26,6 +27,11 @@ class CRhinoDoc {
   void DeleteAll();
   // Deletes the objects from the 1-based number on (those added last).
   void DeleteObjectsFrom(int number);
+  // Deletes the referenced object; false when it is not in the document.
+  bool DeleteObject(const CRhinoObjRef& objref);
+  // Gives the referenced object a new geometry, keeping its number, attributes and selection;
+  // null when the object is not in the document or the geometry is null.
+  CRhinoObject* ReplaceObject(const CRhinoObjRef& objref, std::unique_ptr<ON_Geometry> geometry);
 
   int RedrawCount() const { return m_redrawCount; }
   bool IsModified() const { return m_modified; }

@@ -2,6 +2,9 @@
 
 #include "CRhinoApp.h"
 
+#include <cerrno>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 
 void CRhinoGet::SetCommandPrompt(const wchar_t* prompt) { m_prompt = prompt; }
@@ -13,6 +16,19 @@ int CRhinoGet::AddCommandOptionList(const CRhinoCommandOptionName& name, int cur
   option.m_english_option_name = name.m_english;
   for (int i = 0; i < values.Count(); ++i) option.m_list_values.Append(ON_wString(values[i]));
   option.m_list_option_current = current >= 0 && current < values.Count() ? current : 0;
+  m_options.push_back(option);
+  return option.m_option_index;
+}
+
+int CRhinoGet::AddCommandOptionInteger(const CRhinoCommandOptionName& name, int* value,
+                                       const wchar_t* /*prompt*/, double lower_limit, double upper_limit) {
+  if (!value) return 0;
+  CRhinoCommandOption option;
+  option.m_option_index = static_cast<int>(m_options.size()) + 1;
+  option.m_english_option_name = name.m_english;
+  option.m_integer_option_value_ptr = value;
+  option.m_number_lower_limit = lower_limit;
+  option.m_number_upper_limit = upper_limit;
   m_options.push_back(option);
   return option.m_option_index;
 }
@@ -31,9 +47,10 @@ std::string CRhinoGet::PromptText(const char* answers) const {
   if (!m_options.empty()) {
     text += " (";
     for (const CRhinoCommandOption& o : m_options) {
-      const ON_wString& value = o.m_list_values[o.m_list_option_current];
-      text += " " + std::string(ON_String(o.m_english_option_name)) + "=" +
-              std::string(ON_String(value));
+      const std::string value = o.m_integer_option_value_ptr
+                                    ? std::to_string(*o.m_integer_option_value_ptr)
+                                    : std::string(ON_String(o.m_list_values[o.m_list_option_current]));
+      text += " " + std::string(ON_String(o.m_english_option_name)) + "=" + value;
     }
     text += " )";
   }
@@ -44,7 +61,19 @@ namespace {
 
 std::string Utf8(const ON_wString& text) { return static_cast<const char*>(ON_String(text)); }
 
+std::string Limit(double limit) { return std::to_string(static_cast<long long>(std::ceil(limit))); }
+
 std::string Values(const CRhinoCommandOption& option) {
+  if (option.m_integer_option_value_ptr) {
+    const bool lower = option.m_number_lower_limit != ON_UNSET_VALUE;
+    const bool upper = option.m_number_upper_limit != ON_UNSET_VALUE;
+    if (lower && upper)
+      return "a whole number from " + Limit(option.m_number_lower_limit) + " to " +
+             std::to_string(static_cast<long long>(std::floor(option.m_number_upper_limit)));
+    if (lower) return "a whole number from " + Limit(option.m_number_lower_limit);
+    if (upper) return "a whole number up to " + std::to_string(static_cast<long long>(std::floor(option.m_number_upper_limit)));
+    return "a whole number";
+  }
   std::string list;
   for (int v = 0; v < option.m_list_values.Count(); ++v)
     list += (v ? ", " : "") + Utf8(option.m_list_values[v]);
@@ -85,6 +114,23 @@ bool CRhinoGet::ApplyOption(const std::string& token) {
     return false;
   }
   CRhinoCommandOption& o = m_options[found - m_options.data()];
+  if (o.m_integer_option_value_ptr) {
+    const std::string text = token.substr(eq + 1);
+    char* end = nullptr;
+    errno = 0;
+    const long number = std::strtol(text.c_str(), &end, 10);
+    const bool whole = !text.empty() && *end == '\0' && errno == 0;
+    const bool inside = (o.m_number_lower_limit == ON_UNSET_VALUE || number >= o.m_number_lower_limit) &&
+                        (o.m_number_upper_limit == ON_UNSET_VALUE || number <= o.m_number_upper_limit) &&
+                        number >= INT_MIN && number <= INT_MAX;
+    if (!whole || !inside) {
+      RhinoApp().PrintError("Unknown value for %s: %s (%s)\n", name.c_str(), text.c_str(), Values(o).c_str());
+      return false;
+    }
+    *o.m_integer_option_value_ptr = static_cast<int>(number);
+    m_picked = static_cast<int>(found - m_options.data());
+    return true;
+  }
   for (int v = 0; v < o.m_list_values.Count(); ++v) {
     const bool byIndex = value == ON_wString(std::to_string(v).c_str());
     if (byIndex || o.m_list_values[v].CompareNoCase(value) == 0) {

@@ -33,6 +33,10 @@ class CRhinoGet {
   // Adds a list option showing `values`, `current` chosen; returns its 1-based option index.
   int AddCommandOptionList(const CRhinoCommandOptionName& name, int current,
                            const ON_SimpleArray<const wchar_t*>& values);
+  // Adds an integer option that shows and sets *value, within the limits that are set (a
+  // value outside them is refused); returns its 1-based option index.
+  int AddCommandOptionInteger(const CRhinoCommandOptionName& name, int* value, const wchar_t* prompt = nullptr,
+                              double lower_limit = ON_UNSET_VALUE, double upper_limit = ON_UNSET_VALUE);
   void ClearCommandOptions();
   // The option picked when the last get returned `option`.
   const CRhinoCommandOption* Option() const;

@@ -18,6 +18,9 @@ class CRhinoObject {
   void Select(bool on) { m_selected = on; }
 
  private:
+  friend class CRhinoDoc;  // CRhinoDoc::ReplaceObject
+  void ReplaceGeometry(std::unique_ptr<ON_Geometry> geometry) { m_geometry = std::move(geometry); }
+
   std::unique_ptr<ON_Geometry> m_geometry;
   ON_3dmObjectAttributes m_attributes;
   bool m_selected = false;

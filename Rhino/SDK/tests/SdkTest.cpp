@@ -157,3 +157,59 @@ TEST_F(SdkTest, PrintFormatsNarrowAndWide) {
   RhinoApp().Print(L"%d %S\n", 5, "narrow");
   EXPECT_EQ(m_printed, "Imported 3 points\nLoaded plug-in Nubilo 4.0 version 1.0...\n5 narrow\n");
 }
+
+TEST_F(SdkTest, IntegerOptionsKeepToTheirLimits) {
+  RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(1, 2, 3));
+  struct Case {
+    const char* answers;
+    CRhinoGet::result result;
+    int value;
+  } cases[] = {
+      {"Iterations=4", CRhinoGet::option, 4},
+      {"iterations=1", CRhinoGet::option, 1},
+      {"Iterations=0", CRhinoGet::cancel, 2},    // below the lower limit
+      {"Iterations=11", CRhinoGet::cancel, 2},   // above the upper limit
+      {"Iterations=2.5", CRhinoGet::cancel, 2},
+      {"Iterations=", CRhinoGet::cancel, 2},
+      {"Iterations=? All", CRhinoGet::object, 2},
+  };
+  for (const Case& c : cases) {
+    RhinoApp().CommandStream().Clear();
+    m_printed.clear();
+    Answer(c.answers);
+    int iterations = 2;
+    CRhinoGetObject go;
+    go.SetGeometryFilter(CRhinoGetObject::point_object);
+    EXPECT_EQ(go.AddCommandOptionInteger(RHCMDOPTNAME(L"Iterations"), &iterations, nullptr, 1, 10), 1);
+    EXPECT_EQ(go.GetObjects(1, 0), c.result) << c.answers;
+    EXPECT_EQ(iterations, c.value) << c.answers;
+    if (c.result == CRhinoGet::cancel)
+      EXPECT_NE(m_printed.find("(a whole number from 1 to 10)"), std::string::npos) << m_printed;
+  }
+  EXPECT_NE(m_printed.find("Iterations: a whole number from 1 to 10\n"), std::string::npos) << m_printed;
+}
+
+TEST_F(SdkTest, ReplacedObjectsKeepTheirPlaceAndDeletedOnesGo) {
+  CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  for (int i = 0; i < 3; ++i) doc.AddPointObject(ON_3dPoint(i, 0, 0));
+  ON_3dmObjectAttributes attributes;
+  attributes.m_name = L"second";
+  doc.ObjectAt(2)->SetAttributes(attributes);
+  doc.SetModified(false);
+  const CRhinoObjRef second(doc.ObjectAt(2));
+  CRhinoObject* replaced = doc.ReplaceObject(second, std::make_unique<ON_Point>(ON_3dPoint(7, 7, 7)));
+  ASSERT_EQ(replaced, doc.ObjectAt(2));
+  EXPECT_EQ(ON_Point::Cast(doc.ObjectAt(2)->Geometry())->point, ON_3dPoint(7, 7, 7));
+  EXPECT_EQ(doc.ObjectAt(2)->Attributes().m_name, ON_wString(L"second"));
+  EXPECT_TRUE(doc.IsModified());
+  EXPECT_EQ(doc.ReplaceObject(second, nullptr), nullptr);
+
+  EXPECT_TRUE(doc.DeleteObject(CRhinoObjRef(doc.ObjectAt(1))));
+  ASSERT_EQ(doc.ObjectCount(), 2);
+  EXPECT_EQ(doc.ObjectAt(1), replaced);
+  const CRhinoObjRef gone(doc.ObjectAt(2));
+  EXPECT_TRUE(doc.DeleteObject(gone));
+  EXPECT_FALSE(doc.DeleteObject(gone));
+  EXPECT_EQ(doc.ReplaceObject(gone, std::make_unique<ON_Point>(ON_3dPoint(1, 1, 1))), nullptr);
+  EXPECT_EQ(doc.ObjectCount(), 1);
+}
