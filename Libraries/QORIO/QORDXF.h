@@ -55,7 +55,7 @@ public:
 
   // The largest distance between a curve written as a polyline and the curve: this fraction of
   // the curve's bounding box diagonal. A curve that would need too many points for it fails.
-  static constexpr double ChordalTolerance = 1e-6;
+  static constexpr double ChordalTolerance = 1e-4;
 
 private:
   // 1 when written, 0 on a failure, -1 for a geometry DXF cannot hold.
