@@ -11,6 +11,33 @@ ON_Arc::ON_Arc(const ON_Circle& circle, ON_Interval angle_interval_in_radians)
 {
 }
 
+ON_Arc::ON_Arc(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
+{
+  Create(P, Q, R);
+}
+
+bool ON_Arc::Create(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
+{
+  bool ok = ON_Circle::Create(P, Q, R);
+  double a = 0.0;
+  if (ok)
+  {
+    const ON_3dVector v = R - plane.origin;
+    a = std::atan2(v * plane.yaxis, v * plane.xaxis);
+    if (a < 0.0)
+      a += 2.0 * ON_PI;
+    ok = a > 0.0;
+  }
+  if (!ok)
+  {
+    plane = ON_Plane::World_xy;
+    radius = 0.0;
+    a = 0.0;
+  }
+  m_angle.Set(0.0, a);
+  return ok;
+}
+
 bool ON_Arc::IsValid() const
 {
   const double angle = AngleRadians();
