@@ -36,21 +36,8 @@ void ShowText(const std::string& text)
   Platform::MessageBox::Show(nullptr, text, "Nubilo", Platform::MessageIcon::None);
 }
 
-// The toolkit's coincidence test for curve ends: per coordinate an absolute 2^-32 or a relative
-// 2^-42 difference.
-bool Coincident(const ON_3dPoint& a, const ON_3dPoint& b)
-{
-  for (int k = 0; k < 3; k++)
-  {
-    const double d = std::fabs(a[k] - b[k]);
-    if (d > ON_ZERO_TOLERANCE && d > (std::fabs(a[k]) + std::fabs(b[k])) * 2.27373675443232059e-13)
-      return false;
-  }
-  return true;
-}
-
-// Knot spacings at the start repeat at the end and the last degree control points repeat the
-// first ones.
+// The toolkit's periodic test (ON_NurbsCurve::IsPeriodic is not in our core): the knot spacings at
+// the start repeat at the end and the last degree control points coincide with the first ones.
 bool IsPeriodic(const ON_NurbsCurve& curve)
 {
   const int order = curve.Order(), count = curve.CVCount();
@@ -67,40 +54,10 @@ bool IsPeriodic(const ON_NurbsCurve& curve)
   for (int i = 0; i < order - 1; i++)
   {
     ON_3dPoint a, b;
-    if (!curve.GetCV(i, a) || !curve.GetCV(count - order + 1 + i, b) || !Coincident(a, b))
+    if (!curve.GetCV(i, a) || !curve.GetCV(count - order + 1 + i, b) || !ON_PointsAreCoincident(a, b))
       return false;
   }
   return true;
-}
-
-// Periodic, or the ends coincide while the points at a third and two thirds of the domain are
-// away from both.
-bool IsClosed(const ON_NurbsCurve& curve)
-{
-  if (curve.CVCount() < 4)
-    return false;
-  if (IsPeriodic(curve))
-    return true;
-  const ON_Interval domain = curve.Domain();
-  const ON_3dPoint start = curve.PointAtStart(), end = curve.PointAtEnd();
-  if (!domain.IsIncreasing() || !Coincident(start, end))
-    return false;
-  for (double s : {1.0 / 3.0, 2.0 / 3.0})
-  {
-    const ON_3dPoint p = curve.PointAt(domain.ParameterAt(s));
-    if (Coincident(p, start) || Coincident(p, end))
-      return false;
-  }
-  return true;
-}
-
-bool IsClamped(const ON_NurbsCurve& curve)
-{
-  const int order = curve.Order(), count = curve.CVCount();
-  if (order < 2 || count < order || !curve.m_knot)
-    return false;
-  const double* knot = curve.m_knot;
-  return knot[0] == knot[order - 2] && knot[count - 1] == knot[order + count - 3];
 }
 
 // Number of knots equal to knot i.
@@ -273,10 +230,10 @@ void QORGeoUtils::Show(const ON_Polyline& polyline)
 void QORGeoUtils::Show(const ON_NurbsCurve& curve)
 {
   std::string text = "Nurbs Curve : \n";
-  text += IsClosed(curve) ? "Closed\n" : "Open\n";
+  text += curve.IsClosed() ? "Closed\n" : "Open\n";
   text += curve.IsRational() ? "Rational\n" : "Not rational\n";
   text += IsPeriodic(curve) ? "Periodic\n" : "Not Periodic\n";
-  text += IsClamped(curve) ? "Clamped\n" : "Not clamped\n";
+  text += curve.IsClamped(2) ? "Clamped\n" : "Not clamped\n";
   const int knots = curve.m_knot ? curve.KnotCount() : 0;
   text += Format("Knots : %d\n", knots);
   for (int i = 0; i < knots; i++)

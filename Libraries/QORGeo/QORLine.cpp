@@ -5,39 +5,6 @@
 #include <climits>
 #include <cmath>
 
-namespace {
-
-// Control points on the chord from the first to the last one, within ON_ZERO_TOLERANCE, without
-// turning back along it (the toolkit's linearity rule).
-bool ControlPointsAreLinear(const ON_NurbsCurve& curve)
-{
-  const int count = curve.CVCount();
-  ON_3dPoint start, end;
-  if (count < 2 || !curve.m_cv || !curve.GetCV(0, start) || !curve.GetCV(count - 1, end))
-    return false;
-  const ON_Line chord(start, end);
-  const double squared = chord.Direction().LengthSquared();
-  if (!(squared > 0.0) || !std::isfinite(squared))
-    return false;
-  double reached = 0.0;
-  for (int i = 1; i < count - 1; i++)
-  {
-    ON_3dPoint p;
-    double t = 0.0;
-    if (!curve.GetCV(i, p) || !chord.ClosestPointTo(p, &t) || t < -0.01 || t > 1.01)
-      return false;
-    if (p.DistanceTo(chord.PointAt(t)) > ON_ZERO_TOLERANCE)
-      return false;
-    if ((t < reached || t > 1.0) && chord.PointAt(t).DistanceTo(chord.PointAt(reached)) > ON_ZERO_TOLERANCE)
-      return false;
-    if (t > reached)
-      reached = t < 1.0 ? t : 1.0;
-  }
-  return true;
-}
-
-}  // namespace
-
 ON_wString QORLine::s_error;
 
 ON_wString QORLine::GetError()
@@ -136,7 +103,7 @@ int QORLine::GetLineFromGeometry(const ON_Geometry* geometry, ON_Line& line)
     return 1;
   }
   const ON_NurbsCurve* nurbs = ON_NurbsCurve::Cast(geometry);
-  if (nurbs && nurbs->Degree() == 1 && ControlPointsAreLinear(*nurbs))
+  if (nurbs && nurbs->Degree() == 1 && nurbs->IsLinear())
   {
     line = ON_Line(nurbs->PointAtStart(), nurbs->PointAtEnd());
     return 1;

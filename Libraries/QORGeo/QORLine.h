@@ -31,8 +31,8 @@ public:
   // spacing that is not positive, a line whose length is not finite or more points than an int
   // counts.
   static int ExtractPoints(const ON_Line& line, double spacing, ON_3dPointArray& points);
-  // The line of a line curve, or of a degree-1 NURBS curve whose control points lie on the chord
-  // from its start to its end, in order. 0, line untouched, otherwise.
+  // The line of a line curve, or of a degree-1 NURBS curve that is linear (ON_NurbsCurve::IsLinear:
+  // control points on the chord from its start to its end, in order). 0, line untouched, otherwise.
   static int GetLineFromGeometry(const ON_Geometry* geometry, ON_Line& line);
   static void SetZ(ON_Line& line, double z);
   static void AppendLines(ON_ClassArray<ON_Line>& target, const ON_ClassArray<ON_Line>& source);

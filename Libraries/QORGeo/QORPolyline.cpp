@@ -1,6 +1,7 @@
 #include "QORPolyline.h"
 
 #include "QORLine.h"
+#include "QORNurbsCurve.h"
 #include "QORPoint.h"
 
 #include <cmath>
@@ -119,18 +120,9 @@ int QORPolyline::GetPolylineFromCurve(const ON_Curve* curve, ON_Polyline& polyli
     return 1;
   }
   ON_NurbsCurve nurbs;
-  if (!curve || !curve->GetNurbForm(nurbs) || nurbs.Degree() != 1 || !nurbs.m_cv)
+  if (!curve || curve->Degree() != 1 || !curve->NurbsCurve(&nurbs))
     return 0;
-  ON_Polyline points;
-  points.Reserve(nurbs.CVCount());
-  for (int i = 0; i < nurbs.CVCount(); i++)
-  {
-    ON_3dPoint cv;
-    if (!nurbs.GetCV(i, cv))
-      return 0;
-    points.Append(cv);
-  }
-  polyline = points;
+  QORNurbsCurve::CreatePolylineFromControlPoints(nurbs, polyline);
   return 1;
 }
 
