@@ -73,6 +73,7 @@ void ON_Mesh::CopyFrom(const ON_Mesh& src)
 {
   DestroyTopology();
   DestroyPartition();
+  m_dV = src.m_dV;
   m_V = src.m_V;
   m_F = src.m_F;
   m_N = src.m_N;
@@ -86,6 +87,7 @@ void ON_Mesh::MoveFrom(ON_Mesh& src)
   DestroyPartition();
   src.DestroyTopology();
   src.DestroyPartition();
+  MoveArray<ON_3dPoint>(m_dV, src.m_dV);
   MoveArray<ON_3fPoint>(m_V, src.m_V);
   MoveArray<ON_MeshFace>(m_F, src.m_F);
   MoveArray<ON_3fVector>(m_N, src.m_N);
@@ -96,6 +98,7 @@ void ON_Mesh::MoveFrom(ON_Mesh& src)
 void ON_Mesh::Destroy()
 {
   DestroyRuntimeCache(true);
+  m_dV.Destroy();
   m_V.Destroy();
   m_F.Destroy();
   m_N.Destroy();
@@ -146,13 +149,15 @@ bool ON_Mesh::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
   if (FaceCount() < 1 || VertexCount() < 3)
     return false;
   double lo[3], hi[3];
+  const ON_3dPoint first = Vertex(0);
   for (int k = 0; k < 3; k++)
-    lo[k] = hi[k] = m_V[0][k];
+    lo[k] = hi[k] = first[k];
   for (int vi = 1; vi < VertexCount(); vi++)
   {
+    const ON_3dPoint p = Vertex(vi);
     for (int k = 0; k < 3; k++)
     {
-      const double c = m_V[vi][k];
+      const double c = p[k];
       if (c < lo[k]) lo[k] = c;
       if (c > hi[k]) hi[k] = c;
     }
@@ -226,20 +231,104 @@ bool ON_Mesh::HasVertexColors() const
 
 bool ON_Mesh::SetVertex(int vertex_index, const ON_3dPoint& point)
 {
-  return SetVertex(vertex_index, ON_3fPoint(point));
+  if (vertex_index < 0 || vertex_index > VertexCount())
+    return false;
+  if (HasDoublePrecisionVertices())
+  {
+    if (vertex_index == VertexCount())
+      m_dV.Append(point);
+    else
+      m_dV[vertex_index] = point;
+  }
+  if (vertex_index == VertexCount())
+    m_V.Append(ON_3fPoint(point));
+  else
+    m_V[vertex_index] = ON_3fPoint(point);
+  DestroyTopology();
+  DestroyPartition();
+  return true;
 }
 
 bool ON_Mesh::SetVertex(int vertex_index, const ON_3fPoint& point)
 {
-  if (vertex_index < 0 || vertex_index > VertexCount())
+  return SetVertex(vertex_index, ON_3dPoint(point));
+}
+
+bool ON_Mesh::HasDoublePrecisionVertices() const
+{
+  return m_dV.Count() > 0 && m_dV.Count() == VertexCount();
+}
+
+bool ON_Mesh::HasSinglePrecisionVertices() const
+{
+  return VertexCount() > 0;
+}
+
+bool ON_Mesh::HasSynchronizedDoubleAndSinglePrecisionVertices() const
+{
+  if (!HasDoublePrecisionVertices())
     return false;
-  if (vertex_index == VertexCount())
-    m_V.Append(point);
-  else
-    m_V[vertex_index] = point;
-  DestroyTopology();
-  DestroyPartition();
+  for (int vi = 0; vi < VertexCount(); vi++)
+  {
+    if (!(ON_3fPoint(m_dV[vi]) == m_V[vi]))
+      return false;
+  }
   return true;
+}
+
+void ON_Mesh::UpdateSinglePrecisionVertices()
+{
+  if (m_dV.Count() == 0)
+    return;
+  m_V.SetCapacity(m_dV.Count());
+  m_V.SetCount(m_dV.Count());
+  for (int vi = 0; vi < m_dV.Count(); vi++)
+    m_V[vi] = ON_3fPoint(m_dV[vi]);
+  DestroyRuntimeCache(true);
+}
+
+void ON_Mesh::UpdateDoublePrecisionVertices()
+{
+  const int vertex_count = VertexCount();
+  if (m_dV.Count() != vertex_count)
+  {
+    m_dV.SetCapacity(vertex_count);
+    m_dV.SetCount(0);
+    for (int vi = 0; vi < vertex_count; vi++)
+      m_dV.Append(ON_3dPoint(m_V[vi]));
+    return;
+  }
+  for (int vi = 0; vi < vertex_count; vi++)
+  {
+    if (!(ON_3fPoint(m_dV[vi]) == m_V[vi]))
+      m_dV[vi] = ON_3dPoint(m_V[vi]);
+  }
+}
+
+void ON_Mesh::DestroyDoublePrecisionVertices()
+{
+  m_dV.Destroy();
+}
+
+ON_3dPointArray& ON_Mesh::DoublePrecisionVertices()
+{
+  if (!HasDoublePrecisionVertices())
+    UpdateDoublePrecisionVertices();
+  return m_dV;
+}
+
+const ON_3dPointArray& ON_Mesh::DoublePrecisionVertices() const
+{
+  return m_dV;
+}
+
+ON_3dPoint ON_Mesh::Vertex(int vertex_index) const
+{
+  if (vertex_index < 0 || vertex_index >= VertexCount())
+    return ON_3dPoint::UnsetPoint;
+  if (HasDoublePrecisionVertices() && ON_3fPoint(m_dV[vertex_index]) == m_V[vertex_index])
+    return m_dV[vertex_index];
+  return ON_3dPoint(m_V[vertex_index]);
 }
 
 bool ON_Mesh::SetTriangle(int face_index, int a, int b, int c)
@@ -292,12 +381,14 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
     m_F.Empty();
   bool keep_normals = was_empty || HasVertexNormals();
   bool keep_colors = was_empty || HasVertexColors();
+  bool keep_doubles = was_empty || HasDoublePrecisionVertices();
   bool keep_face_normals = FaceCount() == 0 || HasFaceNormals();
   for (int i = 0; i < parts.Count(); i++)
   {
     const ON_Mesh* m = parts[i];
     keep_normals = keep_normals && m->HasVertexNormals();
     keep_colors = keep_colors && m->HasVertexColors();
+    keep_doubles = keep_doubles && m->HasDoublePrecisionVertices();
     keep_face_normals = keep_face_normals && (m->FaceCount() == 0 || m->HasFaceNormals());
   }
 
@@ -313,6 +404,8 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
       m_F.Append(face);
     }
     m_V.Append(m->m_V.Count(), m->m_V.Array());
+    if (keep_doubles)
+      m_dV.Append(m->m_dV.Count(), m->m_dV.Array());
     if (keep_normals)
       m_N.Append(m->m_N.Count(), m->m_N.Array());
     if (keep_colors)
@@ -324,6 +417,8 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
     m_N.Destroy();
   if (!keep_colors)
     m_C.Destroy();
+  if (!keep_doubles)
+    m_dV.Destroy();
   if (!keep_face_normals)
     m_FN.Destroy();
   DestroyRuntimeCache(true);

@@ -9,8 +9,8 @@
 
 #include <memory>
 
-// Polygon mesh of triangles and quads on single-precision vertices, with optional vertex
-// normals, face normals and vertex colours (each used only when its count matches).
+// Polygon mesh of triangles and quads on single-precision vertices, with optional double-precision
+// vertices, vertex normals, face normals and vertex colours (each used only when its count matches).
 class ON_CLASS ON_Mesh : public ON_Geometry
 {
   ON_OBJECT_DECLARE(ON_Mesh);
@@ -47,7 +47,28 @@ public:
   bool HasFaceNormals() const;
   bool HasVertexColors() const;
 
-  // An index equal to the vertex count appends; larger indexes are refused.
+  // Double-precision vertices (m_dV), the toolkit's version-6 form (version 5 kept them as user
+  // data). In use when their count is the vertex count; each float is then its double rounded.
+  // Code that moves m_V alone (written for floats only) leaves a stale double: a vertex whose
+  // float is not its double rounded counts as its float, and UpdateDoublePrecisionVertices renews it.
+  bool HasDoublePrecisionVertices() const;
+  bool HasSinglePrecisionVertices() const;
+  // Vertices present, doubles in use and every float its double rounded.
+  bool HasSynchronizedDoubleAndSinglePrecisionVertices() const;
+  // m_V from m_dV after the doubles were changed; nothing without doubles.
+  void UpdateSinglePrecisionVertices();
+  // m_dV from m_V after the floats were changed: creates the doubles when absent, otherwise
+  // replaces those whose float no longer matches.
+  void UpdateDoublePrecisionVertices();
+  void DestroyDoublePrecisionVertices();
+  // The doubles, created from the floats first when absent.
+  ON_3dPointArray& DoublePrecisionVertices();
+  const ON_3dPointArray& DoublePrecisionVertices() const;
+  // The double when in use and not stale, else the float; the unset point out of range.
+  ON_3dPoint Vertex(int vertex_index) const;
+
+  // An index equal to the vertex count appends; larger indexes are refused. Doubles in use are
+  // set too.
   bool SetVertex(int vertex_index, const ON_3dPoint& point);
   bool SetVertex(int vertex_index, const ON_3fPoint& point);
   // The face is stored even when invalid; the result tells whether it is valid. An index equal
@@ -96,6 +117,7 @@ public:
   // Bounding boxes are computed on demand; the call is kept for the toolkit's interface.
   void InvalidateBoundingBoxes();
 
+  ON_3dPointArray m_dV;
   ON_3fPointArray m_V;
   ON_SimpleArray<ON_MeshFace> m_F;
   ON_3fVectorArray m_N;  // vertex normals

@@ -9,6 +9,7 @@ bool ON_Mesh::Compact()
   DropMismatchedAttributes();
   CullDegenerateFaces();
   CullUnusedVertices();
+  m_dV.Shrink();
   m_V.Shrink();
   m_F.Shrink();
   m_N.Shrink();
@@ -21,6 +22,8 @@ bool ON_Mesh::Compact()
 // (a rule of later toolkit releases; version 5 kept them).
 void ON_Mesh::DropMismatchedAttributes()
 {
+  if (m_dV.Count() != VertexCount())
+    m_dV.Destroy();
   if (m_N.Count() != VertexCount())
     m_N.Destroy();
   if (m_C.Count() != VertexCount())
@@ -38,7 +41,9 @@ bool ON_Mesh::SameLocation(const ON_MeshFace& face, int i, int j) const
   const int vertex_count = VertexCount();
   if (a < 0 || b < 0 || a >= vertex_count || b >= vertex_count)
     return false;
-  return m_V[a] == m_V[b];
+  // Doubles decide where they are in use (the current toolkit's rule; version 5 compared floats):
+  // vertices that only round to the same float stay apart.
+  return HasDoublePrecisionVertices() ? Vertex(a) == Vertex(b) : m_V[a] == m_V[b];
 }
 
 namespace {
@@ -153,17 +158,21 @@ int ON_Mesh::CullUnusedVertices()
 
   const bool normals = HasVertexNormals();
   const bool colors = HasVertexColors();
+  const bool doubles = HasDoublePrecisionVertices();
   for (int vi = 0; vi < vertex_count; vi++)
   {
     const int to = new_index[vi];
     if (to < 0)
       continue;
+    if (doubles)
+      m_dV[to] = m_dV[vi];
     m_V[to] = m_V[vi];
     if (normals)
       m_N[to] = m_N[vi];
     if (colors)
       m_C[to] = m_C[vi];
   }
+  m_dV.SetCount(doubles ? kept : 0);
   m_V.SetCount(kept);
   m_N.SetCount(normals ? kept : 0);
   m_C.SetCount(colors ? kept : 0);
@@ -182,34 +191,27 @@ int ON_Mesh::CullUnusedVertices()
 
 ON_3fVector ON_Mesh::FaceNormal(const ON_MeshFace& face) const
 {
-  const ON_3dVector a = ON_3dPoint(m_V[face.vi[2]]) - ON_3dPoint(m_V[face.vi[0]]);
-  const ON_3dVector b = ON_3dPoint(m_V[face.vi[3]]) - ON_3dPoint(m_V[face.vi[1]]);
+  const ON_3dVector a = Vertex(face.vi[2]) - Vertex(face.vi[0]);
+  const ON_3dVector b = Vertex(face.vi[3]) - Vertex(face.vi[1]);
   ON_3dVector n = ON_CrossProduct(a, b);
   n.Unitize();
   return ON_3fVector(n);
 }
-
-namespace {
-
-double Distance(const ON_3fPoint& p, const ON_3fPoint& q)
-{
-  return ON_3dPoint(p).DistanceTo(ON_3dPoint(q));
-}
-
-} // namespace
 
 // Splits one valid quad (a, b, c, d) in place, appending its second triangle.
 void ON_Mesh::SplitQuad(int face_index)
 {
   ON_MeshFace& face = m_F[face_index];
   const int a = face.vi[0], b = face.vi[1], c = face.vi[2], d = face.vi[3];
-  const double d0 = Distance(m_V[a], m_V[c]);
-  const double d1 = Distance(m_V[b], m_V[d]);
+  const bool doubles = HasDoublePrecisionVertices();
+  auto distance = [this](int p, int q) { return Vertex(p).DistanceTo(Vertex(q)); };
+  const double d0 = distance(a, c);
+  const double d1 = distance(b, d);
 
   // A side shorter than the round-off collapses the quad to a triangle.
-  const double tol = std::min(std::min(d0, d1) * 8.0 * ON_FLOAT_EPSILON, ON_ZERO_TOLERANCE);
-  const double sides[4] = {Distance(m_V[a], m_V[b]), Distance(m_V[b], m_V[c]),
-                           Distance(m_V[c], m_V[d]), Distance(m_V[d], m_V[a])};
+  const double eps = doubles ? ON_EPSILON : ON_FLOAT_EPSILON;
+  const double tol = std::min(std::min(d0, d1) * 8.0 * eps, ON_ZERO_TOLERANCE);
+  const double sides[4] = {distance(a, b), distance(b, c), distance(c, d), distance(d, a)};
   int shortest = -1;
   for (int s = 0; s < 4; s++)
   {

@@ -131,12 +131,15 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
     }
 
     const int new_count = static_cast<int>(vertex_source.size());
-    const bool normals = HasVertexNormals(), colors = HasVertexColors();
+    const bool normals = HasVertexNormals(), colors = HasVertexColors(), doubles = HasDoublePrecisionVertices();
+    ON_3dPointArray dV(doubles ? new_count : 0);
     ON_3fPointArray V(new_count);
     ON_3fVectorArray N(normals ? new_count : 0);
     ON_SimpleArray<ON_Color> C(colors ? new_count : 0);
     for (int vi : vertex_source)
     {
+      if (doubles)
+        dV.Append(m_dV[vi]);
       V.Append(m_V[vi]);
       if (normals)
         N.Append(m_N[vi]);
@@ -156,6 +159,10 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
       m_N = N;
     if (colors)
       m_C = C;
+    if (doubles)
+      m_dV = dV;
+    else
+      m_dV.Destroy();
     m_V = V;
     m_F = faces;
     DestroyTopology();
