@@ -3,6 +3,7 @@
 #include "QORFacet.h"
 #include "QORLine.h"
 #include "QORPoint.h"
+#include "QORPolygon2d.h"
 #include "QORProgress.h"
 
 #include <algorithm>
@@ -514,6 +515,96 @@ int QORMesh::MoveEdgeBy(ON_Mesh& mesh, int edge, const ON_3dVector& offset)
   if (!MoveVertexBy(result, start, offset) || !MoveVertexBy(result, end, offset))
     return 0;
   return ReplaceIfValid(mesh, result);
+}
+
+// The new triangles are the edge's faces with one corner swapped (the first face's far end of
+// the edge becomes the second face's far corner and the other way round), so each keeps the
+// orientation of the face it replaces.
+int QORMesh::SwapEdge(ON_Mesh& mesh, int edge)
+{
+  if (!CheckEdge(mesh, edge))
+    return 0;
+  const ON_MeshTopologyEdge& e = mesh.Topology().m_tope[edge];
+  if (e.m_topf_count == 1)
+  {
+    SetError(L"Boundary edges cannot be swapped");
+    return 0;
+  }
+  const int f1 = e.m_topfi[0], f2 = e.m_topf_count == 2 ? e.m_topfi[1] : -1;
+  if (f2 < 0 || f1 == f2 || mesh.m_F[f1].IsQuad() || mesh.m_F[f2].IsQuad())
+  {
+    SetError(L"Edge must connect two triangular faces");
+    return 0;
+  }
+  ON_3dPoint a[4], b[4];
+  Corners(mesh, f1, a);
+  Corners(mesh, f2, b);
+  // The shared corners S0, S1 in the second face's order, and its far corner Q2.
+  ON_3dPoint S[2], Q1, Q2;
+  int shared = 0, others = 0;
+  for (int k = 0; k < 3; k++)
+  {
+    if (b[k] == a[0] || b[k] == a[1] || b[k] == a[2])
+    {
+      if (shared < 2)
+        S[shared] = b[k];
+      shared++;
+    }
+    else
+    {
+      Q2 = b[k];
+      others++;
+    }
+  }
+  int near = 0;
+  for (int k = 0; k < 3; k++)
+  {
+    if (a[k] != S[0] && a[k] != S[1])
+    {
+      if (near++ == 0)
+        Q1 = a[k];
+    }
+  }
+  if (shared != 2 || others != 1 || near != 1)
+  {
+    SetError(L"Edge must connect two triangular faces");
+    return 0;
+  }
+  ON_Polyline quadrilateral;
+  for (const ON_3dPoint& p : {S[0], Q2, S[1], Q1, S[0]})
+    quadrilateral.Append(p);
+  if (!QORPolygon2d::IsConvex(quadrilateral, 0, kTolerance))
+  {
+    SetError(L"Swapping this edge results in an invalid mesh");
+    return 0;
+  }
+
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  keep[f1] = keep[f2] = 0;
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  auto index = [&mesh](const ON_3dPoint& p) { return mesh.m_V.Search(ON_3fPoint(p)); };
+  ON_MeshFace t0, t1;
+  for (int k = 0; k < 3; k++)
+  {
+    t0.vi[k] = index(a[k] == S[1] ? Q2 : a[k]);
+    t1.vi[k] = index(b[k] == S[0] ? Q1 : b[k]);
+  }
+  t0.vi[3] = t0.vi[2];
+  t1.vi[3] = t1.vi[2];
+  result.m_F.Append(t0);
+  result.m_F.Append(t1);
+  return ReplaceIfValid(mesh, result);
+}
+
+int QORMesh::SwapEdge(ON_Mesh& mesh, const ON_Line& line)
+{
+  const int edge = GetEdgeIndex(mesh, line);
+  if (edge < 0)
+  {
+    SetError(L"Line segment is not an edge of the mesh");
+    return 0;
+  }
+  return SwapEdge(mesh, edge);
 }
 
 int QORMesh::CollapseEdge(ON_Mesh& mesh, int edge)
@@ -1353,4 +1444,30 @@ void QORMesh::SetZ(ON_Mesh& mesh, double z)
   for (int vi = 0; vi < mesh.VertexCount(); vi++)
     mesh.m_V[vi].z = height;
   Clean(mesh);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Plan view
+
+int QORMesh::DeleteFacesWithPolygon(ON_Mesh& mesh, const ON_Polyline& polygon, int code)
+{
+  std::vector<char> keep(mesh.FaceCount(), 1);
+  for (int fi = 0; fi < mesh.FaceCount(); fi++)
+  {
+    ON_3dPoint c[4];
+    const int n = Corners(mesh, fi, c);
+    double x = 0.0, y = 0.0, z = 0.0;
+    for (int k = 0; k < n; k++)
+    {
+      x += c[k].x;
+      y += c[k].y;
+      z += c[k].z;
+    }
+    const ON_3dPoint centre(x / n, y / n, z / n);
+    keep[fi] = QORPolygon2d::PointAndPolygon(centre, polygon, kTolerance) != code;
+  }
+  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - 1);
+  Clean(result);
+  mesh = std::move(result);
+  return 1;
 }

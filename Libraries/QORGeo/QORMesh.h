@@ -63,6 +63,10 @@ public:
   static int DeleteEdge(ON_Mesh& mesh, int edge);
   static int DeleteEdge(ON_Mesh& mesh, const ON_Line& line);
   static int MoveEdgeBy(ON_Mesh& mesh, int edge, const ON_3dVector& offset);
+  // Replaces the diagonal shared by two triangles with the other diagonal of their quadrilateral,
+  // which must be convex in plan; each new triangle keeps the orientation of the one it replaces.
+  static int SwapEdge(ON_Mesh& mesh, int edge);
+  static int SwapEdge(ON_Mesh& mesh, const ON_Line& line);
   // Moves both ends to the edge's midpoint; faces left without area are removed.
   static int CollapseEdge(ON_Mesh& mesh, int edge);
   // Splits the edge's faces at the point of the edge nearest to the given point.
@@ -144,6 +148,12 @@ public:
   // 1 for a triangle and for a quad whose corners lie in one plane within 1e-12.
   static int IsFacePlanar(const ON_Mesh& mesh, int face);
   static void SetZ(ON_Mesh& mesh, double z);
+
+  // Plan view.
+
+  // Removes the faces whose corner mean has the given point-polygon code with the polygon
+  // (QORPolygon2d::PointAndPolygon, tolerance 0.0001: 0 inside, 1 on the boundary, 2 outside).
+  static int DeleteFacesWithPolygon(ON_Mesh& mesh, const ON_Polyline& polygon, int code);
 
 private:
   static int AppendIfValid(ON_Mesh& mesh, ON_Mesh& face);
