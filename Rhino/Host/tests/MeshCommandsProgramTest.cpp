@@ -199,6 +199,38 @@ TEST_F(MeshCommandsProgramTest, EachCommandCountsWhatItChanged) {
   EXPECT_DOUBLE_EQ(top, 4.0 / 5.0) << "the bump and its four neighbours";
 }
 
+TEST_F(MeshCommandsProgramTest, TrimDeletesTheFacesInsideAFenceSeenFromAbove) {
+  // A fence from (0.2, 0.2) to (2.8, 2.8) holds nine quad centres of a 4 x 4 grid; it comes as the
+  // boundary of a square mesh, through a 3DM file as a user would bring it.
+  Write("dem.obj", GridObj(4, 4, {}, false, {{6, 2.0}, {12, 5.0}}));
+  Write("fence.obj", "v 0.2 0.2 9\nv 2.8 0.2 9\nv 2.8 2.8 9\nv 0.2 2.8 9\nf 1 2 3 4\n");
+  Write("all.obj", "v -1 -1 0\nv 5 -1 0\nv 5 5 0\nv -1 5 0\nf 1 2 3 4\n");
+  ASSERT_EQ(Run("Import fence.obj  MeshBoundary All Enter  Export fence.3dm"), 0) << m_output;
+  ASSERT_EQ(Run("Import dem.obj  Import fence.3dm  MeshTrim 1 Enter 3 Enter  Export cut.obj"), 0)
+      << m_output;
+  EXPECT_TRUE(OnStdout("Deleted 9 faces from 1 mesh\n")) << m_output;
+  const Obj dem = Obj::Parse(Read("dem.obj"));
+  const Obj cut = Obj::Parse(Read("cut.obj"));
+  size_t outside = 0;
+  for (size_t i = 0; i < dem.f.size(); ++i) {
+    double x = 0, y = 0;
+    for (int corner : dem.f[i]) x += dem.v[corner - 1][0] / 4, y += dem.v[corner - 1][1] / 4;
+    if (!(x > 0.2 && x < 2.8 && y > 0.2 && y < 2.8)) ++outside;
+  }
+  size_t faces = 0;
+  for (size_t i = 0; i < cut.f.size(); ++i)
+    if (cut.group[i] == cut.group[0]) ++faces;  // the first group is the trimmed mesh
+  EXPECT_EQ(faces, outside);
+
+  // A mesh wholly inside the fence goes.
+  ASSERT_EQ(Run("Import dem.obj  Import all.obj  MeshBoundary 2 Enter  MeshTrim 1 Enter 3 Enter  List"), 0)
+      << m_output;
+  EXPECT_TRUE(OnStdout("Deleted 16 faces from 1 mesh\n")) << m_output;
+  EXPECT_TRUE(OnStdout("2 object(s), 0 selected")) << m_output;
+  EXPECT_EQ(Run("Import dem.obj  MeshTrim 1 Enter Enter"), 1);
+  EXPECT_TRUE(OnStderr("Failure [No polyline selected]\n")) << m_output;
+}
+
 TEST_F(MeshCommandsProgramTest, FailuresGoToStandardErrorAndChangeNothing) {
   Write("grid.obj", GridObj(2, 2));
   Write("box.obj",
