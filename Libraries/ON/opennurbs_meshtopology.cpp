@@ -4,27 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <new>
 #include <vector>
 
 namespace {
-
-// Dictionary order of locations with NaN above every number, so that sorting stays well defined.
-bool CoordinateLess(float a, float b)
-{
-  if (std::isnan(a))
-    return false;
-  return std::isnan(b) || a < b;
-}
-
-bool LocationLess(const ON_3fPoint& a, const ON_3fPoint& b)
-{
-  if (CoordinateLess(a.x, b.x)) return true;
-  if (CoordinateLess(b.x, a.x)) return false;
-  if (CoordinateLess(a.y, b.y)) return true;
-  if (CoordinateLess(b.y, a.y)) return false;
-  return CoordinateLess(a.z, b.z);
-}
 
 struct FaceSide
 {
@@ -142,6 +127,8 @@ bool ON_MeshTopology::Create(const ON_Mesh& mesh)
 
 // Topological vertices are numbered in dictionary order of their location, as the toolkit's
 // version 4/5 numbers them; later releases number them by their first mesh vertex instead.
+// Equal locations are gathered through a hash table (a vertex with a NaN coordinate equals none),
+// so that only the distinct locations are sorted; each group lists its vertices in index order.
 void ON_MeshTopology::CreateVertices()
 {
   const ON_3fPoint* V = m_mesh->m_V.Array();
@@ -154,36 +141,120 @@ void ON_MeshTopology::CreateVertices()
   m_topv.SetCapacity(vertex_count); // room for the most there can be: Append cannot fail
   if (m_vi_list.Count() != vertex_count || m_topv_map.Count() != vertex_count || m_topv.Capacity() < vertex_count)
     throw std::bad_alloc();
-  int* order = m_vi_list.Array();
-  for (int vi = 0; vi < vertex_count; vi++)
-    order[vi] = vi;
-  std::sort(order, order + vertex_count, [V](int a, int b) {
-    if (LocationLess(V[a], V[b])) return true;
-    if (LocationLess(V[b], V[a])) return false;
-    return a < b;
-  });
 
-  for (int i = 0; i < vertex_count;)
+  // Group of each vertex, numbered in order of first appearance; first vertex of each group.
+  int* group = m_topv_map.Array();
+  std::vector<int> first;
+  first.reserve(static_cast<size_t>(vertex_count));
+  size_t slots = 16;
+  while (slots < 2 * static_cast<size_t>(vertex_count))
+    slots *= 2;
+  std::vector<int> table(slots, -1);
+  auto bits = [](float x) {
+    uint32_t b;
+    if (x == 0.0f)
+      x = 0.0f; // -0 and +0 are one location
+    std::memcpy(&b, &x, sizeof b);
+    return static_cast<uint64_t>(b);
+  };
+  for (int vi = 0; vi < vertex_count; vi++)
   {
-    int end = i + 1;
-    while (end < vertex_count && V[order[end]] == V[order[i]])
-      end++;
-    m_topv.Append(ON_MeshTopologyVertex{0, nullptr, end - i, order + i});
-    for (int j = i; j < end; j++)
-      m_topv_map[order[j]] = m_topv.Count() - 1;
-    i = end;
+    const ON_3fPoint& p = V[vi];
+    if (std::isnan(p.x) || std::isnan(p.y) || std::isnan(p.z))
+    {
+      group[vi] = static_cast<int>(first.size());
+      first.push_back(vi);
+      continue;
+    }
+    uint64_t h = (bits(p.x) * 0x9E3779B97F4A7C15ULL) ^ (bits(p.y) * 0xC2B2AE3D27D4EB4FULL) ^ (bits(p.z) * 0x165667B19E3779F9ULL);
+    h ^= h >> 29;
+    size_t slot = static_cast<size_t>(h) & (slots - 1);
+    for (;;)
+    {
+      const int g = table[slot];
+      if (g < 0)
+      {
+        table[slot] = group[vi] = static_cast<int>(first.size());
+        first.push_back(vi);
+        break;
+      }
+      if (V[first[static_cast<size_t>(g)]] == p)
+      {
+        group[vi] = g;
+        break;
+      }
+      slot = (slot + 1) & (slots - 1);
+    }
   }
+  std::vector<int>().swap(table);
+
+  // Groups in dictionary order of location, a NaN coordinate above every number and groups at
+  // locations that do not differ in order (NaN ones) by first vertex: sorted on keys whose
+  // unsigned order is that order (-0 as +0).
+  auto key = [](float x) {
+    if (std::isnan(x))
+      return 0xFFFFFFFFu;
+    if (x == 0.0f)
+      x = 0.0f;
+    uint32_t b;
+    std::memcpy(&b, &x, sizeof b);
+    return (b & 0x80000000u) ? ~b : (b | 0x80000000u);
+  };
+  struct Entry
+  {
+    uint32_t k[3];
+    int first;
+    int group;
+    bool operator<(const Entry& o) const
+    {
+      if (k[0] != o.k[0]) return k[0] < o.k[0];
+      if (k[1] != o.k[1]) return k[1] < o.k[1];
+      if (k[2] != o.k[2]) return k[2] < o.k[2];
+      return first < o.first;
+    }
+  };
+  const int group_count = static_cast<int>(first.size());
+  std::vector<Entry> order(static_cast<size_t>(group_count));
+  for (int g = 0; g < group_count; g++)
+  {
+    const ON_3fPoint& p = V[first[g]];
+    order[g] = Entry{{key(p.x), key(p.y), key(p.z)}, first[g], g};
+  }
+  std::sort(order.begin(), order.end());
+  std::vector<int> rank(static_cast<size_t>(group_count));
+  for (int r = 0; r < group_count; r++)
+    rank[order[r].group] = r;
+  std::vector<Entry>().swap(order);
+
+  // Vertex lists by counting, each in ascending vertex order.
+  std::vector<int> start(static_cast<size_t>(group_count) + 1, 0);
+  for (int vi = 0; vi < vertex_count; vi++)
+  {
+    group[vi] = rank[group[vi]];
+    start[group[vi] + 1]++;
+  }
+  for (int r = 0; r < group_count; r++)
+    start[r + 1] += start[r];
+  int* list = m_vi_list.Array();
+  std::vector<int> next(start.begin(), start.end() - 1);
+  for (int vi = 0; vi < vertex_count; vi++)
+    list[next[group[vi]]++] = vi;
+  for (int r = 0; r < group_count; r++)
+    m_topv.Append(ON_MeshTopologyVertex{0, nullptr, start[r + 1] - start[r], list + start[r]});
 }
 
-// Edges are numbered in dictionary order of (smaller, larger) topological vertex.
+// Edges are numbered in dictionary order of (smaller, larger) topological vertex. The sides are
+// put in that order by counting on the smaller vertex, then ordering each vertex's few sides by
+// the larger one; the counting keeps face and side order among equal pairs.
 void ON_MeshTopology::CreateEdgesAndFaces()
 {
   const int vertex_count = m_mesh->VertexCount();
   const int face_count = m_mesh->FaceCount();
   const int* topv_map = m_topv_map.Array();
+  const int topv_count = m_topv.Count();
 
-  std::vector<FaceSide> sides;
-  sides.reserve(static_cast<size_t>(face_count) * 4);
+  std::vector<int> bucket(static_cast<size_t>(topv_count) + 1, 0);
+  size_t side_count = 0;
   for (int fi = 0; fi < face_count; fi++)
   {
     const ON_MeshFace& f = m_mesh->m_F[fi];
@@ -194,12 +265,54 @@ void ON_MeshTopology::CreateEdgesAndFaces()
       const int a = topv_map[f.vi[s]];
       const int b = topv_map[f.vi[(s + 1) % 4]];
       if (a != b)
-        sides.push_back({std::min(a, b), std::max(a, b), fi, s});
+      {
+        bucket[std::min(a, b) + 1]++;
+        side_count++;
+      }
     }
   }
-  if (m_topv.Count() < 2 || sides.empty())
+  if (topv_count < 2 || side_count == 0)
     return;
-  std::sort(sides.begin(), sides.end());
+  for (int v = 0; v < topv_count; v++)
+    bucket[v + 1] += bucket[v];
+  std::vector<FaceSide> sides(side_count);
+  {
+    std::vector<int> next(bucket.begin(), bucket.end() - 1);
+    for (int fi = 0; fi < face_count; fi++)
+    {
+      const ON_MeshFace& f = m_mesh->m_F[fi];
+      if (!FaceIndexesInRange(f, vertex_count))
+        continue;
+      for (int s = 0; s < 4; s++)
+      {
+        const int a = topv_map[f.vi[s]];
+        const int b = topv_map[f.vi[(s + 1) % 4]];
+        if (a != b)
+          sides[next[std::min(a, b)]++] = FaceSide{std::min(a, b), std::max(a, b), fi, s};
+      }
+    }
+  }
+  for (int v = 0; v < topv_count; v++)
+  {
+    FaceSide* from = sides.data() + bucket[v];
+    FaceSide* to = sides.data() + bucket[v + 1];
+    if (to - from < 2)
+      continue;
+    if (to - from <= 16)
+    {
+      for (FaceSide* i = from + 1; i < to; i++) // insertion sort, stable
+      {
+        const FaceSide x = *i;
+        FaceSide* j = i;
+        for (; j > from && (j - 1)->topv1 > x.topv1; j--)
+          *j = *(j - 1);
+        *j = x;
+      }
+    }
+    else
+      std::stable_sort(from, to, [](const FaceSide& x, const FaceSide& y) { return x.topv1 < y.topv1; });
+  }
+  std::vector<int>().swap(bucket);
 
   std::vector<int> side_edge(static_cast<size_t>(face_count) * 4, -1);
   m_topfi_list.SetCapacity(static_cast<int>(sides.size()));
@@ -224,6 +337,7 @@ void ON_MeshTopology::CreateEdgesAndFaces()
     m_topfi_list.Append(sides[i].fi);
     side_edge[static_cast<size_t>(sides[i].fi) * 4 + sides[i].side] = m_tope.Count() - 1;
   }
+  std::vector<FaceSide>().swap(sides);
   for (int ei = 0; ei < m_tope.Count(); ei++)
     m_tope[ei].m_topfi = m_topfi_list.Array() + edge_first_side[ei];
 
