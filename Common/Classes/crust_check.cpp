@@ -3,6 +3,7 @@
 #include "crust_mesh.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -65,6 +66,46 @@ bool crust_check::IsClosedAndOriented(const crust_mesh& mesh)
     for (const int* to = begin; to != end; ++to)
       if (*to == from || !std::binary_search(edges.Begin(*to), edges.End(*to), from))
         return false;  // a degenerate edge, or an edge without its reverse
+  }
+  return true;
+}
+
+bool crust_check::IsClosedOrientedManifold(const crust_mesh& mesh)
+{
+  if (!IsClosedAndOriented(mesh))
+    return false;
+  // Each corner of a vertex as (previous corner, next corner) of its polygon, grouped by vertex and
+  // sorted by the previous one. Across the edge to the next corner lies the polygon whose corner of
+  // the vertex comes after that one (the edge is used once each way): one walk must meet them all.
+  const int vertexCount = mesh.PointCount();
+  std::vector<int> first(static_cast<size_t>(vertexCount) + 1, 0);
+  for (int id : mesh.ids)
+    ++first[id + 1];
+  for (int v = 0; v < vertexCount; ++v)
+    first[v + 1] += first[v];
+  std::vector<std::pair<int, int>> corners(mesh.ids.size());
+  std::vector<int> fill(first.begin(), first.end() - 1);
+  for (int k = 0; k < mesh.PolygonCount(); ++k) {
+    const int begin = mesh.offsets[k], count = mesh.offsets[k + 1] - begin;
+    for (int i = 0; i < count; ++i)
+      corners[fill[mesh.ids[begin + i]]++] = {mesh.ids[begin + (i + count - 1) % count],
+                                              mesh.ids[begin + (i + 1) % count]};
+  }
+  for (int v = 0; v < vertexCount; ++v) {
+    const auto begin = corners.begin() + first[v], end = corners.begin() + first[v + 1];
+    if (begin == end)
+      continue;
+    std::sort(begin, end);
+    long steps = 0;
+    auto at = begin;
+    do {
+      const int previous = at->second;
+      at = std::lower_bound(begin, end, std::make_pair(previous, -1));
+      if (at == end || at->first != previous || ++steps > end - begin)
+        return false;
+    } while (at != begin);
+    if (steps != end - begin)
+      return false;  // the corners form more than one fan
   }
   return true;
 }

@@ -8,4 +8,7 @@ class crust_check
 {
 public:
   static bool IsClosedAndOriented(const crust_mesh& mesh);
+  // Closed and oriented, and the polygons around every vertex form one fan: no two sheets of the
+  // surface touch at a vertex.
+  static bool IsClosedOrientedManifold(const crust_mesh& mesh);
 };

@@ -4,6 +4,8 @@
 #include "VMStepProgress.h"
 #include "VMSurface.h"
 #include "convex_hull.h"
+#include "crust_check.h"
+#include "float_weld.h"
 #include "vtkPowerCrustFilter.h"
 
 #include <vtkCallbackCommand.h>
@@ -25,6 +27,7 @@ namespace {
 
 const char kInvalidMesh[] = "Invalid mesh";
 const char kNotConvexPosition[] = "Points not in convex position";
+const char kTooFine[] = "Mesh detail finer than single precision holds at these coordinates";
 const char kConvexTitle[] = "Wrapping convex mesh";
 
 bool Stopped()
@@ -45,49 +48,80 @@ vtkSmartPointer<vtkPoints> ToVtkPoints(const ON_3dPointArray& points)
   return result;
 }
 
-// Polydata to mesh. With `triangulate`, every polygon becomes a fan of triangles from its first
-// corner (the crust's polygons are convex; a fan keeps every corner, so the surface stays closed).
-// Without it, triangles stay triangles and other polygons become quads of their first four corners.
-// False when the polydata has no points or polygons, the mesh is not valid, or the user stops it.
-bool PolyDataToMesh(vtkPolyData* data, bool triangulate, ON_Mesh& mesh)
+// The polygons of polydata over its points. False without points or polygons, for a polygon of
+// fewer than three corners, or when the user stops it.
+bool ToPolygons(vtkPolyData* data, crust_mesh& polygons)
 {
-  vtkObject::GlobalWarningDisplayOff();
   vtkPoints* points = data->GetPoints();
   vtkCellArray* polys = data->GetPolys();
-  if (!points || !polys)
+  if (!points || !polys || polys->GetNumberOfCells() == 0 || points->GetNumberOfPoints() > INT_MAX ||
+      polys->GetNumberOfConnectivityIds() > INT_MAX)
     return false;
   const int vertexCount = static_cast<int>(points->GetNumberOfPoints());
-  const vtkIdType cellCount = polys->GetNumberOfCells();
-  const vtkIdType faceCount = triangulate ? polys->GetNumberOfConnectivityIds() - 2 * cellCount : cellCount;
-  if (faceCount < 0 || faceCount > INT_MAX)
-    return false;
-  ON_Mesh result(static_cast<int>(faceCount), vertexCount, false, false);
-  for (int i = 0; i < vertexCount; ++i) {
-    double p[3];
-    points->GetPoint(i, p);
-    result.SetVertex(i, ON_3dPoint(p[0], p[1], p[2]));
-  }
+  polygons.points.resize(3 * static_cast<size_t>(vertexCount));
+  for (int i = 0; i < vertexCount; ++i)
+    points->GetPoint(i, &polygons.points[3 * static_cast<size_t>(i)]);
+  polygons.ids.reserve(static_cast<size_t>(polys->GetNumberOfConnectivityIds()));
+  polygons.offsets.reserve(static_cast<size_t>(polys->GetNumberOfCells()) + 1);
   auto cell = vtkSmartPointer<vtkIdList>::New();
   polys->InitTraversal();
   for (int polygon = 0; polys->GetNextCell(cell); ++polygon) {
     if (polygon % VMStepProgress::kPollInterval == 0 && Stopped())
       return false;
     const int count = static_cast<int>(cell->GetNumberOfIds());
-    const int face = result.FaceCount();
-    auto id = [&cell](int k) { return static_cast<int>(cell->GetId(k)); };
     if (count < 3)
       return false;
-    if (count == 3 || triangulate) {
-      for (int k = 1; k + 1 < count; ++k)
-        result.SetTriangle(result.FaceCount(), id(0), id(k), id(k + 1));
-    } else {
-      result.SetQuad(face, id(0), id(1), id(2), id(3));
-    }
+    for (int k = 0; k < count; ++k)
+      polygons.ids.push_back(static_cast<int>(cell->GetId(k)));
+    polygons.offsets.push_back(static_cast<int>(polygons.ids.size()));
   }
-  if (!result.IsValid())
-    return false;
-  mesh = std::move(result);
   return true;
+}
+
+int Fail(const char* error = kInvalidMesh)
+{
+  VMSurface::SetError(error);
+  return 0;
+}
+
+int Cancel()
+{
+  VMSurface::SetError(Platform::Interrupt::kCancelled);
+  return 0;
+}
+
+// A closed surface as the mesh handed out: triangles (fans of the polygons) on single-precision
+// vertices with their double-precision coordinates beside them. Vertices that round to the same
+// floats become one and the faces this collapses go. 0 with the error set when the result is not
+// closed, consistently oriented and manifold as stored.
+int SurfaceToMesh(const crust_mesh& polygons, ON_Mesh& mesh)
+{
+  crust_mesh triangles;
+  float_weld_counts welded;
+  float_weld::Weld(polygons, triangles, &welded);
+  if (Stopped())
+    return Cancel();
+  if (!crust_check::IsClosedOrientedManifold(triangles))
+    return Fail(welded.merged_vertices > 0 ? kTooFine : kInvalidMesh);
+  ON_Mesh result(triangles.PolygonCount(), triangles.PointCount(), false, false);
+  result.m_dV.SetCapacity(triangles.PointCount());
+  for (int i = 0; i < triangles.PointCount(); ++i)
+    result.m_dV.Append(ON_3dPoint(&triangles.points[3 * static_cast<size_t>(i)]));
+  result.UpdateSinglePrecisionVertices();
+  for (int k = 0; k < triangles.PolygonCount(); ++k)
+    result.SetTriangle(k, triangles.ids[3 * k], triangles.ids[3 * k + 1], triangles.ids[3 * k + 2]);
+  if (!result.IsValid())
+    return Fail();
+  mesh = std::move(result);
+  return 1;
+}
+
+int PolyDataToMesh(vtkPolyData* data, ON_Mesh& mesh)
+{
+  crust_mesh polygons;
+  if (!ToPolygons(data, polygons))
+    return Stopped() ? Cancel() : Fail();
+  return SurfaceToMesh(polygons, mesh);
 }
 
 vtkSmartPointer<vtkPolyData> HullPolyData(const crust_mesh& hull)
@@ -105,18 +139,6 @@ vtkSmartPointer<vtkPolyData> HullPolyData(const crust_mesh& hull)
   data->SetPoints(points);
   data->SetPolys(polys);
   return data;
-}
-
-int Fail()
-{
-  VMSurface::SetError(kInvalidMesh);
-  return 0;
-}
-
-int Cancel()
-{
-  VMSurface::SetError(Platform::Interrupt::kCancelled);
-  return 0;
 }
 
 // Progress observer of the wrap's VTK filters: aborts the filter once the user asks to stop.
@@ -181,9 +203,7 @@ int HullToMesh(const crust_mesh& hull, ON_Mesh& mesh)
     return Cancel();
   auto surface = vtkSmartPointer<vtkPolyData>::New();
   surface->ShallowCopy(normals->GetOutput());
-  if (!PolyDataToMesh(surface, false, mesh))
-    return Stopped() ? Cancel() : Fail();
-  return 1;
+  return PolyDataToMesh(surface, mesh);
 }
 
 // Points counted once however often they repeat exactly.
@@ -257,14 +277,16 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
   filter->Update();
   if (Stopped())
     return Cancel();
-  auto surface = vtkSmartPointer<vtkPolyData>::New();
-  surface->ShallowCopy(filter->GetOutput());
-  // The input and the medial surface are not needed for the mesh: free them first.
+  // The crust's polygons; the pipeline is not needed for the mesh, so it goes first.
+  crust_mesh polygons;
+  const bool converted = ToPolygons(filter->GetOutput(), polygons);
   filter = nullptr;
   input = nullptr;
   ON_Mesh local;
-  if (!PolyDataToMesh(surface, true, local))
+  if (!converted)
     return Stopped() ? Cancel() : Fail();
+  if (!SurfaceToMesh(polygons, local))
+    return 0;
   mesh = std::move(local);
   return 1;
 }

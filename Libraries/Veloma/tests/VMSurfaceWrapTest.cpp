@@ -3,11 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
+#include <fstream>
+#include <iostream>
 #include <map>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -65,6 +71,135 @@ mesh_shape Analyse(const ON_Mesh& mesh)
       shape.closedAndOriented = false;
   shape.euler = static_cast<int>(used.size()) - static_cast<int>(directed.size() / 2) + mesh.FaceCount();
   return shape;
+}
+
+// The mesh as a file stores it: vertices are single-precision positions, and vertices at one
+// position are one vertex (as STL and the toolkit's topology have them).
+struct stored_shape
+{
+  int sharedPositions = 0;      // vertices at the position of another
+  int collapsedFaces = 0;       // faces with two corners at one position
+  int edgesNotTwice = 0;        // edges not used by exactly two faces
+  int misorientedEdges = 0;     // edges used twice in the same direction
+  int nonManifoldVertices = 0;  // vertices whose faces do not form one fan
+  int euler = 0;
+  double volume = 0.0;
+};
+
+stored_shape AnalyseAsStored(const ON_Mesh& mesh)
+{
+  stored_shape shape;
+  // Position numbers: vertices sorted by their floats (-0 as +0), equal ones numbered alike.
+  const int vertexCount = mesh.VertexCount();
+  auto key = [&mesh](int v) {
+    const ON_3fPoint& p = mesh.m_V[v];
+    return std::make_tuple(p.x + 0.0f, p.y + 0.0f, p.z + 0.0f);
+  };
+  std::vector<int> order(static_cast<size_t>(vertexCount));
+  for (int v = 0; v < vertexCount; ++v)
+    order[v] = v;
+  std::sort(order.begin(), order.end(), [&key](int a, int b) { return key(a) < key(b); });
+  std::vector<int> at(static_cast<size_t>(vertexCount));
+  int positions = 0;
+  for (size_t i = 0; i < order.size(); ++i)
+    at[order[i]] = i > 0 && key(order[i]) == key(order[i - 1]) ? positions - 1 : positions++;
+  shape.sharedPositions = vertexCount - positions;
+
+  std::vector<std::pair<int, int>> directed;
+  std::vector<std::tuple<int, int, int>> corners;  // position, previous corner, next corner
+  std::vector<char> used(static_cast<size_t>(positions), 0);
+  int faces = 0;
+  for (int f = 0; f < mesh.FaceCount(); ++f) {
+    std::vector<int> c = Corners(mesh.m_F[f]);
+    for (int& v : c)
+      v = at[v];
+    if (std::set<int>(c.begin(), c.end()).size() != c.size()) {
+      ++shape.collapsedFaces;
+      continue;
+    }
+    ++faces;
+    const size_t n = c.size();
+    for (size_t i = 0; i < n; ++i) {
+      directed.push_back({c[i], c[(i + 1) % n]});
+      corners.emplace_back(c[i], c[(i + n - 1) % n], c[(i + 1) % n]);
+      used[c[i]] = 1;
+    }
+    const ON_3dPoint a(mesh.m_V[mesh.m_F[f].vi[0]]);
+    for (size_t i = 1; i + 1 < n; ++i) {
+      const ON_3dPoint b(mesh.m_V[mesh.m_F[f].vi[i]]), d(mesh.m_V[mesh.m_F[f].vi[i + 1]]);
+      shape.volume += ON_3dVector(a) * ON_CrossProduct(b - a, d - a) / 6.0;
+    }
+  }
+  std::sort(directed.begin(), directed.end());
+  std::vector<std::pair<int, int>> undirected;
+  for (size_t i = 0; i < directed.size();) {
+    const auto edge = directed[i];
+    size_t end = i;
+    while (end < directed.size() && directed[end] == edge)
+      ++end;
+    const auto back = std::equal_range(directed.begin(), directed.end(), std::make_pair(edge.second, edge.first));
+    if (end - i > 1)
+      ++shape.misorientedEdges;
+    if (end - i + (back.second - back.first) != 2)
+      ++shape.edgesNotTwice;
+    undirected.push_back(std::minmax(edge.first, edge.second));
+    i = end;
+  }
+  std::sort(undirected.begin(), undirected.end());
+  undirected.erase(std::unique(undirected.begin(), undirected.end()), undirected.end());
+  // Around a manifold vertex the face after the one with corners (p, v, n) has n before v.
+  std::sort(corners.begin(), corners.end());
+  for (size_t i = 0; i < corners.size();) {
+    const int vertex = std::get<0>(corners[i]);
+    size_t end = i;
+    while (end < corners.size() && std::get<0>(corners[end]) == vertex)
+      ++end;
+    const int start = std::get<1>(corners[i]);
+    int previous = start;
+    size_t steps = 0;
+    do {
+      const auto found = std::lower_bound(corners.begin() + i, corners.begin() + end, std::make_tuple(vertex, previous, INT_MIN));
+      if (found == corners.begin() + end || std::get<1>(*found) != previous)
+        break;
+      previous = std::get<2>(*found);
+      ++steps;
+    } while (previous != start && steps <= end - i);
+    if (previous != start || steps != end - i)
+      ++shape.nonManifoldVertices;
+    i = end;
+  }
+  shape.euler = static_cast<int>(std::count(used.begin(), used.end(), 1)) - static_cast<int>(undirected.size()) + faces;
+  return shape;
+}
+
+// Points of a text file's first three columns; empty when it cannot be read.
+ON_3dPointArray ReadPoints(const std::string& path)
+{
+  ON_3dPointArray points;
+  std::ifstream file(path);
+  std::string line;
+  while (std::getline(file, line)) {
+    std::istringstream fields(line);
+    double x, y, z;
+    if (fields >> x >> y >> z)
+      points.Append(ON_3dPoint(x, y, z));
+  }
+  return points;
+}
+
+// Uniform over the area of a torus about the z axis.
+ON_3dPointArray RandomTorusPoints(int count, double R, double r, unsigned seed)
+{
+  std::mt19937 random(seed);
+  std::uniform_real_distribution<double> angle(0.0, 2.0 * M_PI), unit(0.0, 1.0);
+  ON_3dPointArray points;
+  while (points.Count() < count) {
+    const double u = angle(random), v = angle(random);
+    if (unit(random) > (R + r * std::cos(v)) / (R + r))
+      continue;
+    points.Append(ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
+  }
+  return points;
 }
 
 std::string Error()
@@ -127,15 +262,65 @@ TEST_F(VMSurfaceWrap, ConcaveWrapOfASphereIsAClosedOutwardSphere)
   EXPECT_NEAR(4.0 / 3.0 * M_PI * 8.0, shape.volume, 1.5);
 }
 
-// Far from the origin (UTM-like), the wrap gives the same faces as at the origin.
-TEST_F(VMSurfaceWrap, ConcaveWrapKeepsItsFacesFarFromTheOrigin)
+// Far from the origin (UTM-like) floats cannot tell the crust's nearby vertices apart: the wrap
+// that merging them would break is refused, and the mesh stays as it was.
+TEST_F(VMSurfaceWrap, ConcaveWrapFinerThanFloatsHoldIsRefused)
 {
-  ON_Mesh nearMesh, farMesh;
+  ON_Mesh nearMesh;
   ASSERT_EQ(1, VMSurface::WrapConcaveMesh(nearMesh, SpherePoints(600, 50.0), 0));
-  ASSERT_EQ(1, VMSurface::WrapConcaveMesh(farMesh, SpherePoints(600, 50.0, ON_3dPoint(512000, 4300000, 900)), 0));
-  ASSERT_EQ(nearMesh.FaceCount(), farMesh.FaceCount());
-  for (int f = 0; f < nearMesh.FaceCount(); ++f)
-    ASSERT_EQ(Corners(nearMesh.m_F[f]), Corners(farMesh.m_F[f]));
+  const stored_shape shape = AnalyseAsStored(nearMesh);
+  EXPECT_EQ(0, shape.edgesNotTwice);
+  EXPECT_EQ(2, shape.euler);
+  ON_Mesh farMesh(nearMesh);
+  EXPECT_EQ(0, VMSurface::WrapConcaveMesh(farMesh, SpherePoints(600, 50.0, ON_3dPoint(512000, 4300000, 900)), 0));
+  EXPECT_EQ("Mesh detail finer than single precision holds at these coordinates", Error());
+  EXPECT_EQ(nearMesh.FaceCount(), farMesh.FaceCount());
+  EXPECT_EQ(nearMesh.m_V[0], farMesh.m_V[0]);
+}
+
+// Concave wraps as a file stores them (float positions, coincident vertices one): closed,
+// edge- and vertex-manifold, consistently oriented, of the shape's Euler characteristic, their
+// doubles beside the floats. The 8,000-point torus and the pebble have vertices closer than float
+// resolution, which the mesh must not keep apart.
+TEST_F(VMSurfaceWrap, ConcaveWrapsAreClosedAndManifoldAsStored)
+{
+  const int kAnyEuler = 1;  // sphere_20k's noise makes small handles
+  const std::string shared = std::string(NUBILO_SHARED_DATA) + "/xyz/";
+  const struct
+  {
+    const char* name;
+    ON_3dPointArray points;
+    int euler;
+  } cases[] = {
+      {"random torus", RandomTorusPoints(8000, 1.0, 0.35, 5), 0},
+      {"pebble", ReadPoints(std::string(NUBILO_TEST_DIR) + "/../../../examples/pebble.xyz"), 2},
+      {"bunny", ReadPoints(shared + "bunny.xyz"), 2},
+      {"kitten", ReadPoints(shared + "kitten.xyz"), 0},
+      {"sphere_20k", ReadPoints(shared + "sphere_20k.xyz"), kAnyEuler},
+  };
+  int skipped = 0;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    if (c.points.Count() == 0) {
+      ++skipped;
+      continue;
+    }
+    ON_Mesh mesh;
+    ASSERT_EQ(1, VMSurface::WrapConcaveMesh(mesh, c.points, 0)) << Error();
+    const stored_shape shape = AnalyseAsStored(mesh);
+    EXPECT_EQ(0, shape.collapsedFaces);
+    EXPECT_EQ(0, shape.edgesNotTwice);
+    EXPECT_EQ(0, shape.misorientedEdges);
+    EXPECT_EQ(0, shape.nonManifoldVertices);
+    if (c.euler != kAnyEuler) {
+      EXPECT_EQ(c.euler, shape.euler);
+    }
+    EXPECT_EQ(0, shape.sharedPositions);
+    EXPECT_GT(shape.volume, 0.0);
+    EXPECT_TRUE(mesh.HasSynchronizedDoubleAndSinglePrecisionVertices());
+  }
+  if (skipped > 0)
+    std::cout << "[ SKIPPED  ] " << skipped << " scans not found under " << NUBILO_SHARED_DATA << "\n";
 }
 
 TEST_F(VMSurfaceWrap, ConvexWrapIsTheHullOfTheExtremePoints)

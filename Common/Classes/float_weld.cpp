@@ -1,0 +1,156 @@
+#include "float_weld.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <numeric>
+#include <vector>
+
+namespace {
+
+using float_key = std::array<std::uint32_t, 3>;
+
+// The bits of a coordinate rounded to float; -0 and +0, equal as coordinates, give the same key.
+std::uint32_t FloatBits(double value)
+{
+  const float rounded = static_cast<float>(value) + 0.0f;
+  std::uint32_t bits;
+  std::memcpy(&bits, &rounded, sizeof(bits));
+  return bits;
+}
+
+// For each vertex the lowest-numbered vertex at the same float position.
+std::vector<int> Representatives(const crust_mesh& mesh)
+{
+  const int count = mesh.PointCount();
+  std::vector<float_key> keys(static_cast<size_t>(count));
+  for (int i = 0; i < count; ++i)
+    for (int k = 0; k < 3; ++k)
+      keys[i][k] = FloatBits(mesh.points[3 * static_cast<size_t>(i) + k]);
+  std::vector<int> order(static_cast<size_t>(count));
+  std::iota(order.begin(), order.end(), 0);
+  std::sort(order.begin(), order.end(),
+            [&keys](int a, int b) { return keys[a] != keys[b] ? keys[a] < keys[b] : a < b; });
+  std::vector<int> representative(static_cast<size_t>(count));
+  for (size_t i = 0; i < order.size(); ++i)
+    representative[order[i]] = i > 0 && keys[order[i]] == keys[order[i - 1]] ? representative[order[i - 1]] : order[i];
+  return representative;
+}
+
+struct triangle_key
+{
+  std::array<int, 3> sorted;
+  bool even;  // the corners are an even permutation of the sorted ones
+};
+
+triangle_key KeyOf(const int* corners)
+{
+  triangle_key key{{corners[0], corners[1], corners[2]}, true};
+  // Three compare-and-swaps; each swap changes the parity.
+  auto order = [&key](int i, int j) {
+    if (key.sorted[i] > key.sorted[j]) {
+      std::swap(key.sorted[i], key.sorted[j]);
+      key.even = !key.even;
+    }
+  };
+  order(0, 1);
+  order(1, 2);
+  order(0, 1);
+  return key;
+}
+
+// Marks pairs of opposite triangles over the same three vertices. Only triangles at a merged vertex
+// can form such pairs: the polygon surface has none.
+int CancelOppositePairs(const std::vector<int>& corners, const std::vector<char>& merged, std::vector<char>& removed)
+{
+  std::vector<int> candidates;
+  const int triangleCount = static_cast<int>(corners.size() / 3);
+  for (int t = 0; t < triangleCount; ++t)
+    if (merged[corners[3 * t]] || merged[corners[3 * t + 1]] || merged[corners[3 * t + 2]])
+      candidates.push_back(t);
+  std::vector<triangle_key> keys(candidates.size());
+  for (size_t i = 0; i < candidates.size(); ++i)
+    keys[i] = KeyOf(&corners[3 * static_cast<size_t>(candidates[i])]);
+  std::vector<size_t> order(candidates.size());
+  std::iota(order.begin(), order.end(), size_t(0));
+  std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
+    return keys[a].sorted != keys[b].sorted ? keys[a].sorted < keys[b].sorted : a < b;
+  });
+  int cancelled = 0;
+  for (size_t begin = 0; begin < order.size();) {
+    size_t end = begin + 1;
+    while (end < order.size() && keys[order[end]].sorted == keys[order[begin]].sorted)
+      ++end;
+    std::vector<size_t> even, odd;
+    for (size_t i = begin; i < end; ++i)
+      (keys[order[i]].even ? even : odd).push_back(order[i]);
+    for (size_t i = 0; i < std::min(even.size(), odd.size()); ++i) {
+      removed[candidates[even[i]]] = 1;
+      removed[candidates[odd[i]]] = 1;
+      cancelled += 2;
+    }
+    begin = end;
+  }
+  return cancelled;
+}
+
+}  // namespace
+
+void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_weld_counts* counts)
+{
+  float_weld_counts counted;
+  const int vertexCount = polygons.PointCount();
+  const std::vector<int> representative = Representatives(polygons);
+  std::vector<char> merged(static_cast<size_t>(vertexCount), 0);
+  for (int v = 0; v < vertexCount; ++v)
+    if (representative[v] != v) {
+      merged[representative[v]] = 1;
+      ++counted.merged_vertices;
+    }
+
+  std::vector<int> corners;
+  corners.reserve(3 * (polygons.ids.size() - 2 * static_cast<size_t>(polygons.PolygonCount())));
+  auto corner = [&](int id) { return id >= 0 && id < vertexCount ? representative[id] : -1; };
+  for (int k = 0; k < polygons.PolygonCount(); ++k) {
+    const int first = polygons.offsets[k], count = polygons.offsets[k + 1] - first;
+    for (int j = 1; j + 1 < count; ++j) {
+      const int a = corner(polygons.ids[first]), b = corner(polygons.ids[first + j]),
+                c = corner(polygons.ids[first + j + 1]);
+      if (a < 0 || b < 0 || c < 0 || a == b || b == c || a == c) {
+        ++counted.collapsed_triangles;
+        continue;
+      }
+      corners.insert(corners.end(), {a, b, c});
+    }
+  }
+  std::vector<char> removed(corners.size() / 3, 0);
+  counted.cancelled_triangles = CancelOppositePairs(corners, merged, removed);
+
+  // Vertices in their order, those without a triangle dropped.
+  std::vector<int> renumbered(static_cast<size_t>(vertexCount), -1);
+  for (size_t t = 0; t < removed.size(); ++t)
+    if (!removed[t])
+      for (int i = 0; i < 3; ++i)
+        renumbered[corners[3 * t + i]] = 0;
+  crust_mesh result;
+  int kept = 0;
+  for (int v = 0; v < vertexCount; ++v)
+    if (renumbered[v] == 0) {
+      renumbered[v] = kept++;
+      result.points.insert(result.points.end(), polygons.points.begin() + 3 * static_cast<size_t>(v),
+                           polygons.points.begin() + 3 * static_cast<size_t>(v) + 3);
+    }
+  const size_t triangleCount = removed.size() - static_cast<size_t>(counted.cancelled_triangles);
+  result.ids.reserve(3 * triangleCount);
+  result.offsets.reserve(triangleCount + 1);
+  for (size_t t = 0; t < removed.size(); ++t)
+    if (!removed[t]) {
+      for (int i = 0; i < 3; ++i)
+        result.ids.push_back(renumbered[corners[3 * t + i]]);
+      result.offsets.push_back(static_cast<int>(result.ids.size()));
+    }
+  triangles = std::move(result);
+  if (counts)
+    *counts = counted;
+}
