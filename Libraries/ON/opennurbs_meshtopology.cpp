@@ -146,16 +146,29 @@ void ON_MeshTopology::CreateVertices()
   int* group = m_topv_map.Array();
   std::vector<int> first;
   first.reserve(static_cast<size_t>(vertex_count));
-  size_t slots = 16;
-  while (slots < 2 * static_cast<size_t>(vertex_count))
-    slots *= 2;
-  std::vector<int> table(slots, -1);
   auto bits = [](float x) {
     uint32_t b;
     if (x == 0.0f)
       x = 0.0f; // -0 and +0 are one location
     std::memcpy(&b, &x, sizeof b);
     return static_cast<uint64_t>(b);
+  };
+  auto hash = [&bits](const ON_3fPoint& p) {
+    uint64_t h = (bits(p.x) * 0x9E3779B97F4A7C15ULL) ^ (bits(p.y) * 0xC2B2AE3D27D4EB4FULL) ^
+                 (bits(p.z) * 0x165667B19E3779F9ULL);
+    return h ^ (h >> 29);
+  };
+  // Open addressing on group numbers, kept at most half full: it starts small (STL files repeat
+  // each location about six times) and doubles as groups come.
+  size_t slots = 1024;
+  while (slots < static_cast<size_t>(vertex_count) / 4)
+    slots *= 2;
+  std::vector<int> table(slots, -1);
+  auto place = [&](int g) {
+    size_t slot = static_cast<size_t>(hash(V[first[static_cast<size_t>(g)]])) & (slots - 1);
+    while (table[slot] >= 0)
+      slot = (slot + 1) & (slots - 1);
+    table[slot] = g;
   };
   for (int vi = 0; vi < vertex_count; vi++)
   {
@@ -166,9 +179,7 @@ void ON_MeshTopology::CreateVertices()
       first.push_back(vi);
       continue;
     }
-    uint64_t h = (bits(p.x) * 0x9E3779B97F4A7C15ULL) ^ (bits(p.y) * 0xC2B2AE3D27D4EB4FULL) ^ (bits(p.z) * 0x165667B19E3779F9ULL);
-    h ^= h >> 29;
-    size_t slot = static_cast<size_t>(h) & (slots - 1);
+    size_t slot = static_cast<size_t>(hash(p)) & (slots - 1);
     for (;;)
     {
       const int g = table[slot];
@@ -184,6 +195,17 @@ void ON_MeshTopology::CreateVertices()
         break;
       }
       slot = (slot + 1) & (slots - 1);
+    }
+    if (2 * first.size() > slots)
+    {
+      slots *= 2;
+      table.assign(slots, -1);
+      for (int g = 0; g < static_cast<int>(first.size()); g++)
+      {
+        const ON_3fPoint& q = V[first[static_cast<size_t>(g)]];
+        if (!std::isnan(q.x) && !std::isnan(q.y) && !std::isnan(q.z))
+          place(g);
+      }
     }
   }
   std::vector<int>().swap(table);
