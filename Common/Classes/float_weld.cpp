@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <numeric>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -20,14 +22,40 @@ std::uint32_t FloatBits(double value)
   return bits;
 }
 
+float_key KeyOf(const double* point)
+{
+  return {FloatBits(point[0]), FloatBits(point[1]), FloatBits(point[2])};
+}
+
+struct key_hash
+{
+  size_t operator()(const float_key& key) const
+  {
+    return (static_cast<size_t>(key[0]) * 0x9E3779B97F4A7C15ull) ^ (static_cast<size_t>(key[1]) * 0xC2B2AE3D27D4EB4Full) ^
+           key[2];
+  }
+};
+
+// Fans of the polygons' corners, as ids, offsets of a triangle mesh.
+void Fans(const crust_mesh& polygons, crust_mesh& triangles)
+{
+  for (int k = 0; k < polygons.PolygonCount(); ++k) {
+    const int first = polygons.offsets[k], count = polygons.offsets[k + 1] - first;
+    for (int j = 1; j + 1 < count; ++j) {
+      triangles.ids.insert(triangles.ids.end(),
+                           {polygons.ids[first], polygons.ids[first + j], polygons.ids[first + j + 1]});
+      triangles.offsets.push_back(static_cast<int>(triangles.ids.size()));
+    }
+  }
+}
+
 // For each vertex the lowest-numbered vertex at the same float position.
 std::vector<int> Representatives(const crust_mesh& mesh)
 {
   const int count = mesh.PointCount();
   std::vector<float_key> keys(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i)
-    for (int k = 0; k < 3; ++k)
-      keys[i][k] = FloatBits(mesh.points[3 * static_cast<size_t>(i) + k]);
+    keys[i] = KeyOf(&mesh.points[3 * static_cast<size_t>(i)]);
   std::vector<int> order(static_cast<size_t>(count));
   std::iota(order.begin(), order.end(), 0);
   std::sort(order.begin(), order.end(),
@@ -153,4 +181,40 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   triangles = std::move(result);
   if (counts)
     *counts = counted;
+}
+
+double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
+{
+  const int vertexCount = polygons.PointCount();
+  std::vector<float_key> keys(static_cast<size_t>(vertexCount));
+  std::unordered_set<float_key, key_hash> taken(2 * static_cast<size_t>(vertexCount));
+  std::vector<char> repeated(static_cast<size_t>(vertexCount), 0);
+  for (int v = 0; v < vertexCount; ++v) {
+    keys[v] = KeyOf(&polygons.points[3 * static_cast<size_t>(v)]);
+    repeated[v] = !taken.insert(keys[v]).second;
+  }
+  crust_mesh result;
+  result.points = polygons.points;
+  double moved = 0.0;
+  for (int v = 0; v < vertexCount; ++v) {
+    if (!repeated[v])
+      continue;
+    float position[3];
+    std::memcpy(position, keys[v].data(), sizeof(position));
+    float_key key = keys[v];
+    do {
+      position[0] = std::nextafter(position[0], INFINITY);
+      std::memcpy(&key[0], &position[0], sizeof(float));
+    } while (!taken.insert(key).second);
+    double* point = &result.points[3 * static_cast<size_t>(v)];
+    double distance = 0.0;
+    for (int k = 0; k < 3; ++k) {
+      distance += (position[k] - point[k]) * (position[k] - point[k]);
+      point[k] = position[k];
+    }
+    moved = std::max(moved, std::sqrt(distance));
+  }
+  Fans(polygons, result);
+  triangles = std::move(result);
+  return moved;
 }

@@ -21,4 +21,10 @@ public:
   // and drops the vertices no triangle uses, keeping the order of the others. The points of
   // `triangles` round to pairwise distinct floats.
   static void Weld(const crust_mesh& polygons, crust_mesh& triangles, float_weld_counts* counts = nullptr);
+
+  // For surfaces that merging would break (where sheets touch at a point or an edge, as on lattice
+  // samples): triangulates `polygons` as fans and keeps every vertex apart instead, moving each
+  // vertex that rounds to the float position of a lower-numbered one to the next free float
+  // position along x, its coordinates then those floats. Returns the largest distance moved.
+  static double Separate(const crust_mesh& polygons, crust_mesh& triangles);
 };

@@ -47,9 +47,10 @@ public:
   // Closed mesh around the points: their concave power crust (concave nonzero) or convex hull.
   // The mesh is replaced on success and left untouched on failure ("Invalid mesh"). It is closed,
   // manifold and consistently oriented as stored: triangles whose vertices are distinct as floats
-  // (vertices that round to one float position are welded), their doubles beside them. A surface
-  // that welding would break fails with "Mesh detail finer than single precision holds at these
-  // coordinates".
+  // (vertices that round to one float position are welded, or where welding would break the
+  // surface, kept apart on neighbouring floats), their doubles beside them. A surface that floats
+  // cannot hold within a millionth of its size fails with "Mesh detail finer than single
+  // precision holds at these coordinates".
   static int WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress);
   // Convex hull mesh, every extreme point kept and every face outwards; progress only for showProgress 1.
   static int WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);

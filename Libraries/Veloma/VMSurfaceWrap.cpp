@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -90,10 +91,26 @@ int Cancel()
   return 0;
 }
 
+// Size of a point list's box: its diagonal.
+double Extent(const crust_mesh& mesh)
+{
+  double low[3] = {INFINITY, INFINITY, INFINITY}, high[3] = {-INFINITY, -INFINITY, -INFINITY};
+  for (size_t i = 0; i < mesh.points.size(); ++i) {
+    low[i % 3] = std::min(low[i % 3], mesh.points[i]);
+    high[i % 3] = std::max(high[i % 3], mesh.points[i]);
+  }
+  double squared = 0.0;
+  for (int k = 0; k < 3; ++k)
+    squared += high[k] > low[k] ? (high[k] - low[k]) * (high[k] - low[k]) : 0.0;
+  return std::sqrt(squared);
+}
+
 // A closed surface as the mesh handed out: triangles (fans of the polygons) on single-precision
 // vertices with their double-precision coordinates beside them. Vertices that round to the same
-// floats become one and the faces this collapses go. 0 with the error set when the result is not
-// closed, consistently oriented and manifold as stored.
+// floats become one and the faces this collapses go. Where that would break the surface (sheets
+// that touch, as lattice samples give), the vertices stay apart on neighbouring floats instead,
+// when that moves none by more than a millionth of the surface's size. 0 with the error set when
+// the result is not closed, consistently oriented and manifold as stored.
 int SurfaceToMesh(const crust_mesh& polygons, ON_Mesh& mesh)
 {
   crust_mesh triangles;
@@ -101,8 +118,15 @@ int SurfaceToMesh(const crust_mesh& polygons, ON_Mesh& mesh)
   float_weld::Weld(polygons, triangles, &welded);
   if (Stopped())
     return Cancel();
-  if (!crust_check::IsClosedOrientedManifold(triangles))
-    return Fail(welded.merged_vertices > 0 ? kTooFine : kInvalidMesh);
+  if (!crust_check::IsClosedOrientedManifold(triangles)) {
+    if (welded.merged_vertices == 0)
+      return Fail();
+    const double moved = float_weld::Separate(polygons, triangles);
+    if (Stopped())
+      return Cancel();
+    if (moved > 1e-6 * Extent(polygons) || !crust_check::IsClosedOrientedManifold(triangles))
+      return Fail(kTooFine);
+  }
   ON_Mesh result(triangles.PolygonCount(), triangles.PointCount(), false, false);
   result.m_dV.SetCapacity(triangles.PointCount());
   for (int i = 0; i < triangles.PointCount(); ++i)

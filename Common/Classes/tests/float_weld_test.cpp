@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -83,6 +84,21 @@ TEST(float_weld, MergesVerticesOfOneFloatPositionAndDropsWhatCollapses)
     EXPECT_EQ(c.cancelled, counts.cancelled_triangles);
     EXPECT_EQ(c.closedManifold, crust_check::IsClosedOrientedManifold(triangles));
   }
+}
+
+// Kept apart instead, the cut corner's vertices move to the next free floats along x: the surface
+// keeps all its triangles, closed and manifold, and every vertex a float position of its own.
+TEST(float_weld, SeparateKeepsEveryVertexOnAFloatPositionOfItsOwn)
+{
+  crust_mesh triangles;
+  const double moved = float_weld::Separate(TruncatedTetrahedron(), triangles);
+  const float ulp = std::nextafter(1.0f, 2.0f) - 1.0f;
+  EXPECT_EQ((std::vector<double>{1, 1, 1, 2, 1, 1, 1, 2, 1, 1, 1, 2 - kTiny, 1 + ulp, 1, 2, 1 + 2 * ulp, 1, 2}),
+            triangles.points);
+  EXPECT_NEAR(2 * ulp, moved, 1e-9);
+  EXPECT_EQ((std::vector<triangle>{{0, 2, 1}, {0, 1, 4}, {0, 4, 3}, {0, 3, 5}, {0, 5, 2}, {1, 2, 5}, {1, 5, 4}, {3, 4, 5}}),
+            Triangles(triangles));
+  EXPECT_TRUE(crust_check::IsClosedOrientedManifold(triangles));
 }
 
 }  // namespace

@@ -293,6 +293,8 @@ TEST_F(VMSurfaceWrap, ConcaveWrapsAreClosedAndManifoldAsStored)
     int euler;
   } cases[] = {
       {"random torus", RandomTorusPoints(8000, 1.0, 0.35, 5), 0},
+      // Lattice samples: cells touch, so vertices that floats merge must stay apart.
+      {"L-shaped lattice block", LBlockPoints(5), 2},
       {"pebble", ReadPoints(std::string(NUBILO_TEST_DIR) + "/../../../examples/pebble.xyz"), 2},
       {"bunny", ReadPoints(shared + "bunny.xyz"), 2},
       {"kitten", ReadPoints(shared + "kitten.xyz"), 0},
