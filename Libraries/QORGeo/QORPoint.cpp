@@ -253,8 +253,9 @@ int QORPoint::PointMatrixToMesh(int rows, int columns, const ON_3dPointArray& ma
     return 0;
   const int count = rows * columns;
   ON_Mesh grid((rows - 1) * (columns - 1), count, false, false);
-  for (int i = 0; i < count; i++)
-    grid.SetVertex(i, matrix[i]);
+  // Double-precision vertices keep survey coordinates that floats round; the floats follow them.
+  grid.m_dV.Append(count, matrix.Array());
+  grid.UpdateSinglePrecisionVertices();
   for (int j = 0, k = 0; j < (rows - 1) * columns; j++)
     if ((j + 1) % columns != 0)
       grid.SetQuad(k++, j, j + 1, j + columns + 1, j + columns);

@@ -42,7 +42,8 @@ public:
                                       ON_ClassArray<ON_NurbsCurve>& vertical);
   // Columns control points in the first direction, rows in the second (QORNurbsSurface::Create).
   static int PointMatrixToNurbsSurface(int rows, int columns, const ON_3dPointArray& matrix, ON_NurbsSurface& surface);
-  // One quad per grid cell; the mesh is replaced only when the result is valid.
+  // One quad per grid cell, on double-precision vertices with their floats; the mesh is replaced
+  // only when the result is valid.
   static int PointMatrixToMesh(int rows, int columns, const ON_3dPointArray& matrix, ON_Mesh& mesh);
 
 private:

@@ -240,7 +240,7 @@ int QORDXF::WriteMeshAs3DFaces(FILE* stream, const ON_Mesh& mesh, const char* la
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {
     const int* vi = mesh.m_F[fi].vi;
-    auto corner = [&mesh](int v) { return ON_3dPoint(mesh.m_V[v]); };
+    auto corner = [&mesh](int v) { return mesh.Vertex(v); };  // the double-precision vertex when there is one
     if (!Write3DFace(stream, corner(vi[0]), corner(vi[1]), corner(vi[2]), corner(vi[3]), layer, shown))
       return 0;
   }
@@ -257,7 +257,7 @@ int QORDXF::WriteMesh(FILE* stream, const ON_Mesh& mesh, const char* layer, cons
     return 0;
   for (int v = 0; v < mesh.VertexCount(); v++)
   {
-    if (!Head(stream, "VERTEX", layer, shown) || !Groups(stream, 10, ON_3dPoint(mesh.m_V[v])) ||
+    if (!Head(stream, "VERTEX", layer, shown) || !Groups(stream, 10, mesh.Vertex(v)) ||
         !Group(stream, 70, "   192"))
       return 0;
   }

@@ -30,8 +30,9 @@ void AppendFixed(std::string& out, double value)
   out.append(text, result.ptr);
 }
 
-// The shortest text that reads back to the same float, independent of the locale.
-void AppendShortest(std::string& out, float value)
+// The shortest text that reads back to the same float or double, independent of the locale.
+template <class Real>
+void AppendShortest(std::string& out, Real value)
 {
   char text[32];
   const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value);
@@ -56,10 +57,11 @@ void AppendLine(std::string& out, const char* keyword, double a, double b, doubl
   out += '\n';
 }
 
-void AppendVertex(std::string& out, const ON_3fPoint& p)
+template <class Point>
+void AppendVertex(std::string& out, const Point& p)
 {
   out += 'v';
-  for (const float v : {p.x, p.y, p.z})
+  for (const auto v : {p.x, p.y, p.z})
   {
     out += ' ';
     AppendShortest(out, v);
@@ -149,9 +151,14 @@ int QOROBJ::WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& 
     for (int i = 0; i < count && ok; i++)
     {
       const ON_Mesh& mesh = *meshes[i];
+      // Double-precision vertices keep every digit they have; floats keep theirs.
+      const bool doubles = mesh.HasDoublePrecisionVertices();
       for (int vi = 0; vi < mesh.VertexCount() && ok; vi++)
       {
-        AppendVertex(out, mesh.m_V[vi]);
+        if (doubles)
+          AppendVertex(out, mesh.Vertex(vi));
+        else
+          AppendVertex(out, mesh.m_V[vi]);
         if (out.size() >= kFlushSize)
           ok = file.Flush(out);
       }

@@ -26,9 +26,9 @@ bool Write3dm(const std::vector<const CRhinoObject*>& objects, const std::string
 const std::vector<FileFormat>& FileFormatTable::Formats() {
   static const std::vector<FileFormat> formats = {
       {{".txt", ".xyz"}, nullptr, PointFileTransfer::WriteSpaced,
-       "(use NBImportPoints)", "points separated by spaces, full precision"},
+       "(use NBImportPoints)", "points and mesh vertices separated by spaces, full precision"},
       {{".csv"}, nullptr, PointFileTransfer::WriteCommaSeparated,
-       "(use NBImportPoints)", "points separated by commas, full precision"},
+       "(use NBImportPoints)", "points and mesh vertices separated by commas, full precision"},
       {{".stl"}, MeshFileTransfer::ReadStl, MeshFileTransfer::WriteStl, "one mesh per solid",
        "meshes, binary unless FileType=ASCII"},
       {{".obj"}, MeshFileTransfer::ReadObj, MeshFileTransfer::WriteObj, "one mesh per group",

@@ -9,11 +9,13 @@ bool GridFileTransfer::MatrixToMesh(int rows, int columns, const ON_3dPointArray
                                     ON_Mesh& mesh) {
   std::vector<int> vertex(matrix.Count(), -1);
   ON_Mesh result;
+  // Grid positions are survey coordinates: double-precision vertices keep what floats round.
   for (int i = 0; i < matrix.Count(); ++i) {
     if (matrix[i].IsUnsetPoint()) continue;
-    vertex[i] = result.VertexCount();
-    result.SetVertex(vertex[i], matrix[i]);
+    vertex[i] = result.m_dV.Count();
+    result.m_dV.Append(matrix[i]);
   }
+  result.UpdateSinglePrecisionVertices();
   for (int r = 0; r + 1 < rows; ++r) {
     for (int c = 0; c + 1 < columns; ++c) {
       // Counter-clockwise seen from above: rows grow northwards, columns eastwards.

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-// The point objects among document objects, written to point text files.
+// The point objects and mesh vertices among document objects, written to point text files.
 class PointFileTransfer {
  public:
   static bool WriteSpaced(const std::vector<const CRhinoObject*>& objects, const std::string& path,

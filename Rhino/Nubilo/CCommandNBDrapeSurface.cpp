@@ -209,9 +209,7 @@ private:
   static void WarnAboutSinglePrecision(const ON_3dPointArray& matrix)
   {
     if (const double rounding = MeshPrecision::NoticeableRounding(matrix))
-      RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here; "
-                       "a NURBS surface or curves keep full precision\n",
-                       rounding);
+      RhinoApp().Print(MeshPrecision::kWarning, rounding);
   }
 };
 

@@ -76,7 +76,7 @@ public:
     if (hull)
       RhinoApp().Print("Warning: points in convex position: the concave wrap is their hull\n");
     if (const double rounding = MeshPrecision::NoticeableRounding(points))
-      RhinoApp().Print("Warning: mesh vertices are single precision and rounded by up to %g here\n", rounding);
+      RhinoApp().Print(MeshPrecision::kWarning, rounding);
     return success;
   }
 

@@ -166,3 +166,20 @@ TEST(QORPoint, BuildersReportTheirFailures)
   EXPECT_FALSE(curve.IsRational());
   EXPECT_EQ(curve.Domain()[1], 3.0);
 }
+
+// At survey coordinates floats round the grid by decimetres: the mesh's doubles are the matrix.
+TEST(QORPoint, MatrixMeshKeepsSurveyCoordinatesInItsDoubles)
+{
+  ON_3dPointArray matrix = Matrix(3, 4);
+  for (int i = 0; i < matrix.Count(); i++)
+    matrix[i] += ON_3dVector(500000.123, 4200000.456, 812.789);
+  ON_Mesh mesh;
+  ASSERT_EQ(QORPoint::PointMatrixToMesh(3, 4, matrix, mesh), 1);
+  ASSERT_TRUE(mesh.HasSynchronizedDoubleAndSinglePrecisionVertices());
+  ASSERT_EQ(mesh.VertexCount(), 12);
+  for (int i = 0; i < 12; i++)
+  {
+    EXPECT_EQ(mesh.Vertex(i), matrix[i]) << i;
+    EXPECT_EQ(mesh.m_V[i], ON_3fPoint(matrix[i])) << i;
+  }
+}

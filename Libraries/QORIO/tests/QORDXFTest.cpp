@@ -138,6 +138,51 @@ TEST_F(QORDXFTest, PolyfaceUpTo32766AndFacesBeyond)
   EXPECT_EQ(CountOf(ReadGroups(Read(Path("faces.dxf"))), 0, "3DFACE"), 3);
 }
 
+// A mesh's double-precision vertices (survey coordinates floats round by decimetres) are what the
+// polyface's vertices and the 3DFACE corners carry, to the last digit.
+TEST_F(QORDXFTest, MeshDoublesReadBackExactly)
+{
+  ON_Mesh mesh;
+  for (const ON_3dPoint& p : {ON_3dPoint(500000.123, 4200000.456, 812.789), ON_3dPoint(500001.987, 4200000.071, 812.5),
+                              ON_3dPoint(500001.5, 4200001.333, 813.01), ON_3dPoint(500000.01, 4200001.99, 812.02)})
+    mesh.m_dV.Append(p);
+  mesh.UpdateSinglePrecisionVertices();
+  mesh.m_F.Append(ON_MeshFace{{0, 1, 2, 3}});
+  mesh.m_F.Append(ON_MeshFace{{0, 2, 3, 3}});
+  auto coordinates = [](const Groups& groups, int base) {
+    std::vector<double> values;
+    for (const auto& g : groups)
+      if (g.first == base || g.first == base + 10 || g.first == base + 20)
+        values.push_back(std::strtod(g.second.c_str(), nullptr));
+    return values;
+  };
+  auto expected = [&mesh](std::initializer_list<int> corners) {
+    std::vector<double> values;
+    for (const int v : corners)
+      for (int k = 0; k < 3; k++)
+        values.push_back(mesh.m_dV[v][k]);
+    return values;
+  };
+  ASSERT_EQ(QORDXF::MeshToDXF(mesh, WPath("polyface.dxf"), 0), 1);
+  std::vector<double> polyface = coordinates(ReadGroups(Read(Path("polyface.dxf"))), 10);
+  ASSERT_EQ(polyface.size(), 3u * (1 + 4 + 2));  // the polyline's own, then 4 vertices and 2 faces at 0
+  EXPECT_EQ(std::vector<double>(polyface.begin() + 3, polyface.begin() + 15), expected({0, 1, 2, 3}));
+
+  ASSERT_EQ(QORDXF::MeshToDXF(mesh, WPath("faces.dxf"), 1), 1);
+  const Groups faces = ReadGroups(Read(Path("faces.dxf")));
+  std::vector<double> corners;
+  for (int base = 10; base <= 13; base++)
+  {
+    const std::vector<double> values = coordinates(faces, base);
+    corners.insert(corners.end(), values.begin(), values.end());
+  }
+  // Grouped by corner: every face's first corners, then their second ones, and so on.
+  std::vector<double> wanted;
+  for (const std::vector<double>& corner : {expected({0, 0}), expected({1, 2}), expected({2, 3}), expected({3, 3})})
+    wanted.insert(wanted.end(), corner.begin(), corner.end());
+  EXPECT_EQ(corners, wanted);
+}
+
 TEST_F(QORDXFTest, ColourNumbers)
 {
   struct Case

@@ -316,6 +316,40 @@ TEST_F(QOROBJTest, VerticesReadBackExactly)
   }
 }
 
+// Double-precision vertices are written as the shortest text that reads back to the same double:
+// survey coordinates keep the digits floats round away. A vertex whose float was moved alone is
+// written as that float.
+TEST_F(QOROBJTest, DoubleVerticesReadBackExactly)
+{
+  ON_Mesh mesh;
+  for (const ON_3dPoint& p : {ON_3dPoint(500000.123, 4200000.456, 812.789), ON_3dPoint(500001.987654321, 4200000.071, 0.1),
+                              ON_3dPoint(-1e-300, 4200001.333, 1e300), ON_3dPoint(500000.01, 4200001.99, 812.02)})
+    mesh.m_dV.Append(p);
+  mesh.UpdateSinglePrecisionVertices();
+  mesh.m_F.Append(ON_MeshFace{{0, 1, 2, 3}});
+  mesh.m_V[3] = ON_3fPoint(500002.0f, 4200003.0f, 814.5f);
+  ASSERT_EQ(QOROBJ::MeshToOBJ(mesh, WPath("survey.obj"), 0), 1);
+  std::istringstream text(Read(Path("survey.obj")));
+  std::vector<ON_3dPoint> written;
+  std::string line;
+  while (std::getline(text, line))
+  {
+    ON_3dPoint p;
+    char* end = nullptr;
+    if (line.rfind("v ", 0) != 0)
+      continue;
+    p.x = std::strtod(line.c_str() + 2, &end);
+    p.y = std::strtod(end, &end);
+    p.z = std::strtod(end, &end);
+    written.push_back(p);
+  }
+  ASSERT_EQ(written.size(), 4u);
+  for (int i = 0; i < 3; i++)
+    EXPECT_EQ(written[i], mesh.m_dV[i]) << i;
+  EXPECT_EQ(written[3], ON_3dPoint(500002.0, 4200003.0, 814.5));
+  EXPECT_NE(Read(Path("survey.obj")).find("v 500000.123 4200000.456 812.789\n"), std::string::npos);
+}
+
 // Polygons as a reader that keeps them whole counts them, and the faces they give here: one per
 // triangle or quad, a fan of triangles for larger ones.
 void CountPolygons(const std::string& text, long& polygons, long& faces)

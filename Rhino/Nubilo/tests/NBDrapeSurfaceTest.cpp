@@ -116,6 +116,34 @@ TEST_F(DrapeCommandTest, CustomLineStraightDownDrapesLikeTop)
     EXPECT_EQ(custom[i], top[i]);
 }
 
+// At survey coordinates the mesh's doubles are the grid's points as the Points output gives them,
+// and the warning says which files round them.
+TEST_F(DrapeCommandTest, SurveyMeshKeepsTheGridInDoublePrecision)
+{
+  const ON_3dVector origin(500000.123, 4200000.456, 812.25);
+  for (int x = 0; x < 5; x++)
+    for (int y = 0; y < 3; y++)
+      RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(x * 2.0, y, x * 0.5) + origin);
+  const int survey = static_cast<int>(RhinoApp().ActiveDoc()->Objects().size());
+  ASSERT_EQ(Run("NBDrapeSurface SurfaceType=Points 1-15 Enter Rows=3 Columns=5 OK"), CRhinoCommand::success);
+  const std::vector<ON_3dPoint> grid = AddedPoints(survey);
+  ASSERT_EQ(grid.size(), 15u);
+  m_printed.clear();
+  ASSERT_EQ(Run("NBDrapeSurface SurfaceType=PolygonMesh 1-15 Enter Rows=3 Columns=5 OK"), CRhinoCommand::success);
+  // The bound is about 4,200,002 FLT_EPSILON / 2.
+  EXPECT_NE(m_printed.find("Warning: STL and 3DM files store mesh vertices in single precision, rounded by up to "
+                           "0.2503"),
+            std::string::npos)
+      << m_printed;
+  EXPECT_NE(m_printed.find(" here; OBJ, DXF and point text files keep full precision\n"), std::string::npos);
+  const ON_Mesh* mesh = ON_Mesh::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry());
+  ASSERT_NE(mesh, nullptr);
+  ASSERT_TRUE(mesh->HasSynchronizedDoubleAndSinglePrecisionVertices());
+  ASSERT_EQ(mesh->VertexCount(), 15);
+  for (int v = 0; v < 15; v++)
+    EXPECT_EQ(mesh->Vertex(v), grid[v]) << v;
+}
+
 TEST_F(DrapeCommandTest, FailuresAreReportedInTheSystemsWords)
 {
   AddSurveyPoints();

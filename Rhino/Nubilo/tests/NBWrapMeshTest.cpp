@@ -162,7 +162,16 @@ TEST_F(WrapCommandTest, WarnsWhenSurveyCoordinatesLoseDetailInTheMesh)
   ASSERT_EQ(Run("NBWrapMesh NubiloType=Convex All Enter"), CRhinoCommand::success);
   // Near 4.7 million single precision keeps multiples of 0.5; the bound is |4,712,010| FLT_EPSILON / 2.
   EXPECT_EQ(m_printed, "Wrapped 8 points to create a mesh containing 12 faces\n"
-                       "Warning: mesh vertices are single precision and rounded by up to 0.280858 here\n");
+                       "Warning: STL and 3DM files store mesh vertices in single precision, rounded by up to "
+                       "0.280858 here; OBJ, DXF and point text files keep full precision\n");
+  const ON_Mesh* mesh = LastMesh();
+  ASSERT_NE(mesh, nullptr);
+  ASSERT_TRUE(mesh->HasSynchronizedDoubleAndSinglePrecisionVertices());
+  for (int v = 0; v < mesh->VertexCount(); v++)
+  {
+    const ON_3dVector corner = (mesh->Vertex(v) - origin) / 10.0;
+    EXPECT_EQ(corner, ON_3dVector(std::round(corner.x), std::round(corner.y), std::round(corner.z)));
+  }
 }
 
 // Too few samples for the crust, but every point a corner of the hull: the concave wrap is the
