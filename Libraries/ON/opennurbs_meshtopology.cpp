@@ -6,26 +6,11 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
 #include <vector>
 
 namespace {
-
-struct FaceSide
-{
-  int topv0; // smaller topological vertex
-  int topv1; // larger topological vertex
-  int fi;
-  int side; // side s runs from corner s to corner s+1 (mod 4)
-
-  bool operator<(const FaceSide& o) const
-  {
-    if (topv0 != o.topv0) return topv0 < o.topv0;
-    if (topv1 != o.topv1) return topv1 < o.topv1;
-    if (fi != o.fi) return fi < o.fi;
-    return side < o.side;
-  }
-};
 
 bool FaceIndexesInRange(const ON_MeshFace& f, int vertex_count)
 {
@@ -158,18 +143,22 @@ void ON_MeshTopology::CreateVertices()
                  (bits(p.z) * 0x165667B19E3779F9ULL);
     return h ^ (h >> 29);
   };
-  // Open addressing on group numbers, kept at most half full: it starts small (STL files repeat
-  // each location about six times) and doubles as groups come.
+  // Open addressing on locations with their group, kept at most 5/8 full so that a probe mostly
+  // reads one slot: it starts small (STL files repeat each location about six times) and doubles
+  // as groups come.
+  struct Slot
+  {
+    float x, y, z;
+    int group; // -1: empty
+  };
   size_t slots = 1024;
   while (slots < static_cast<size_t>(vertex_count) / 4)
     slots *= 2;
-  std::vector<int> table(slots, -1);
-  auto place = [&](int g) {
-    size_t slot = static_cast<size_t>(hash(V[first[static_cast<size_t>(g)]])) & (slots - 1);
-    while (table[slot] >= 0)
-      slot = (slot + 1) & (slots - 1);
-    table[slot] = g;
-  };
+  std::vector<Slot> table(slots, Slot{0, 0, 0, -1});
+  size_t filled = 0;
+  // The locations met last, one per hash value of 14 bits: a mesh's vertices mostly come back to
+  // a location soon, and this small table stays in the cache where the large one cannot.
+  std::vector<Slot> recent(size_t{1} << 14, Slot{0, 0, 0, -1});
   for (int vi = 0; vi < vertex_count; vi++)
   {
     const ON_3fPoint& p = V[vi];
@@ -179,36 +168,50 @@ void ON_MeshTopology::CreateVertices()
       first.push_back(vi);
       continue;
     }
-    size_t slot = static_cast<size_t>(hash(p)) & (slots - 1);
+    const uint64_t h = hash(p);
+    Slot& seen = recent[static_cast<size_t>(h >> 50)];
+    if (seen.group >= 0 && seen.x == p.x && seen.y == p.y && seen.z == p.z)
+    {
+      group[vi] = seen.group;
+      continue;
+    }
+    size_t slot = static_cast<size_t>(h) & (slots - 1);
     for (;;)
     {
-      const int g = table[slot];
-      if (g < 0)
+      Slot& t = table[slot];
+      if (t.group < 0)
       {
-        table[slot] = group[vi] = static_cast<int>(first.size());
+        t = Slot{p.x, p.y, p.z, static_cast<int>(first.size())};
+        group[vi] = t.group;
         first.push_back(vi);
+        filled++;
         break;
       }
-      if (V[first[static_cast<size_t>(g)]] == p)
+      if (t.x == p.x && t.y == p.y && t.z == p.z)
       {
-        group[vi] = g;
+        group[vi] = t.group;
         break;
       }
       slot = (slot + 1) & (slots - 1);
     }
-    if (2 * first.size() > slots)
+    seen = Slot{p.x, p.y, p.z, group[vi]};
+    if (8 * filled > 5 * slots)
     {
+      std::vector<Slot> old(2 * slots, Slot{0, 0, 0, -1});
+      old.swap(table);
       slots *= 2;
-      table.assign(slots, -1);
-      for (int g = 0; g < static_cast<int>(first.size()); g++)
+      for (const Slot& t : old)
       {
-        const ON_3fPoint& q = V[first[static_cast<size_t>(g)]];
-        if (!std::isnan(q.x) && !std::isnan(q.y) && !std::isnan(q.z))
-          place(g);
+        if (t.group < 0)
+          continue;
+        size_t at = static_cast<size_t>(hash(ON_3fPoint(t.x, t.y, t.z))) & (slots - 1);
+        while (table[at].group >= 0)
+          at = (at + 1) & (slots - 1);
+        table[at] = t;
       }
     }
   }
-  std::vector<int>().swap(table);
+  std::vector<Slot>().swap(table);
 
   // Groups in dictionary order of location, a NaN coordinate above every number and groups at
   // locations that do not differ in order (NaN ones) by first vertex: sorted on keys whose
@@ -266,14 +269,16 @@ void ON_MeshTopology::CreateVertices()
 }
 
 // Edges are numbered in dictionary order of (smaller, larger) topological vertex. The sides are
-// put in that order by counting on the smaller vertex, then ordering each vertex's few sides by
-// the larger one; the counting keeps face and side order among equal pairs.
+// put in that order by counting on the smaller vertex, then sorting each vertex's few sides on
+// (larger vertex, face, side) packed in one number.
 void ON_MeshTopology::CreateEdgesAndFaces()
 {
   const int vertex_count = m_mesh->VertexCount();
   const int face_count = m_mesh->FaceCount();
   const int* topv_map = m_topv_map.Array();
   const int topv_count = m_topv.Count();
+  if (face_count > (1 << 29))
+    throw std::bad_alloc(); // face * 4 + side must fit 32 bits
 
   std::vector<int> bucket(static_cast<size_t>(topv_count) + 1, 0);
   size_t side_count = 0;
@@ -297,7 +302,8 @@ void ON_MeshTopology::CreateEdgesAndFaces()
     return;
   for (int v = 0; v < topv_count; v++)
     bucket[v + 1] += bucket[v];
-  std::vector<FaceSide> sides(side_count);
+  // Larger vertex in the high half, face * 4 + side in the low half.
+  std::unique_ptr<uint64_t[]> sides(new uint64_t[side_count]);
   {
     std::vector<int> next(bucket.begin(), bucket.end() - 1);
     for (int fi = 0; fi < face_count; fi++)
@@ -310,58 +316,66 @@ void ON_MeshTopology::CreateEdgesAndFaces()
         const int a = topv_map[f.vi[s]];
         const int b = topv_map[f.vi[(s + 1) % 4]];
         if (a != b)
-          sides[next[std::min(a, b)]++] = FaceSide{std::min(a, b), std::max(a, b), fi, s};
+          sides[next[std::min(a, b)]++] = static_cast<uint64_t>(std::max(a, b)) << 32 | static_cast<uint32_t>(4 * fi + s);
       }
     }
   }
   for (int v = 0; v < topv_count; v++)
   {
-    FaceSide* from = sides.data() + bucket[v];
-    FaceSide* to = sides.data() + bucket[v + 1];
-    if (to - from < 2)
-      continue;
+    uint64_t* from = sides.get() + bucket[v];
+    uint64_t* to = sides.get() + bucket[v + 1];
     if (to - from <= 16)
     {
-      for (FaceSide* i = from + 1; i < to; i++) // insertion sort, stable
+      for (uint64_t* i = from + 1; i < to; i++)
       {
-        const FaceSide x = *i;
-        FaceSide* j = i;
-        for (; j > from && (j - 1)->topv1 > x.topv1; j--)
+        const uint64_t x = *i;
+        uint64_t* j = i;
+        for (; j > from && *(j - 1) > x; j--)
           *j = *(j - 1);
         *j = x;
       }
     }
     else
-      std::stable_sort(from, to, [](const FaceSide& x, const FaceSide& y) { return x.topv1 < y.topv1; });
+      std::sort(from, to);
   }
-  std::vector<int>().swap(bucket);
 
+  int edge_count = 0;
+  for (int v = 0; v < topv_count; v++)
+  {
+    for (int i = bucket[v]; i < bucket[v + 1]; i++)
+    {
+      if (i == bucket[v] || (sides[i] >> 32) != (sides[i - 1] >> 32))
+        edge_count++;
+    }
+  }
   std::vector<int> side_edge(static_cast<size_t>(face_count) * 4, -1);
-  m_topfi_list.SetCapacity(static_cast<int>(sides.size()));
-  m_tope.SetCapacity(static_cast<int>(sides.size()));
+  m_topfi_list.SetCapacity(static_cast<int>(side_count));
+  m_tope.SetCapacity(edge_count);
   m_topf.SetCapacity(face_count);
-  if (m_topfi_list.Capacity() < static_cast<int>(sides.size()) || m_tope.Capacity() < static_cast<int>(sides.size()) ||
+  if (m_topfi_list.Capacity() < static_cast<int>(side_count) || m_tope.Capacity() < edge_count ||
       m_topf.Capacity() < face_count)
     throw std::bad_alloc();
   std::vector<int> vertex_edge_count(m_topv.Count(), 0);
-  std::vector<size_t> edge_first_side;
-  for (size_t i = 0; i < sides.size(); i++)
+  int* topfi = m_topfi_list.Array(); // capacity fixed above: the edges point into it
+  for (int v = 0; v < topv_count; v++)
   {
-    if (i == 0 || sides[i].topv0 != sides[i - 1].topv0 || sides[i].topv1 != sides[i - 1].topv1)
+    for (int i = bucket[v]; i < bucket[v + 1]; i++)
     {
-      m_tope.Append(ON_MeshTopologyEdge{{sides[i].topv0, sides[i].topv1}, 0, nullptr});
-      vertex_edge_count[sides[i].topv0]++;
-      vertex_edge_count[sides[i].topv1]++;
-      edge_first_side.push_back(i);
+      const int other = static_cast<int>(sides[i] >> 32);
+      const int face_side = static_cast<int>(sides[i] & 0xFFFFFFFFu);
+      if (i == bucket[v] || other != static_cast<int>(sides[i - 1] >> 32))
+      {
+        m_tope.Append(ON_MeshTopologyEdge{{v, other}, 0, topfi + m_topfi_list.Count()});
+        vertex_edge_count[v]++;
+        vertex_edge_count[other]++;
+      }
+      m_tope.Last()->m_topf_count++;
+      m_topfi_list.Append(face_side / 4);
+      side_edge[face_side] = m_tope.Count() - 1;
     }
-    ON_MeshTopologyEdge& edge = *m_tope.Last();
-    edge.m_topf_count++;
-    m_topfi_list.Append(sides[i].fi);
-    side_edge[static_cast<size_t>(sides[i].fi) * 4 + sides[i].side] = m_tope.Count() - 1;
   }
-  std::vector<FaceSide>().swap(sides);
-  for (int ei = 0; ei < m_tope.Count(); ei++)
-    m_tope[ei].m_topfi = m_topfi_list.Array() + edge_first_side[ei];
+  sides.reset();
+  std::vector<int>().swap(bucket);
 
   // Vertex edge lists, filled in ascending edge order.
   m_topei_list.SetCapacity(2 * m_tope.Count());
