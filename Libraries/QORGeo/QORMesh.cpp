@@ -1343,18 +1343,20 @@ int QORMesh::Smooth(ON_Mesh& mesh, double factor)
     return 1;
   const ON_MeshTopology& top = mesh.Topology();
   ON_Mesh result(mesh);
+  const ON_3fPoint* V = mesh.m_V.Array();
   for (int v = 0; v < top.TopVertexCount(); v++)
   {
     const ON_MeshTopologyVertex& topv = top.m_topv[v];
-    const ON_3dPoint P = top.TopVertexPoint(v);
+    const ON_3fPoint& p = V[topv.m_vi[0]]; // the topological vertex's point
+    const ON_3dPoint P(p.x, p.y, p.z);
     double x = P.x, y = P.y, z = P.z;
     for (int j = 0; j < topv.m_tope_count; j++)
     {
       const ON_MeshTopologyEdge& edge = top.m_tope[topv.m_topei[j]];
-      const ON_3dPoint Q = top.TopVertexPoint(edge.m_topvi[edge.m_topvi[0] == v ? 1 : 0]);
-      x += Q.x;
-      y += Q.y;
-      z += Q.z;
+      const ON_3fPoint& q = V[top.m_topv[edge.m_topvi[edge.m_topvi[0] == v ? 1 : 0]].m_vi[0]];
+      x += q.x;
+      y += q.y;
+      z += q.z;
     }
     const int count = topv.m_tope_count + 1;
     const ON_3dPoint A(x / count, y / count, z / count);
