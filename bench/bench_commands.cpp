@@ -1,7 +1,8 @@
 // Whole commands through the nubilo program: import, drape, convex wrap and export of survey-like
 // point files, each run as a child process with its wall time and peak memory, and the drape and
-// the convex wrap against gdal_grid and qconvex on the same points. The point files are written once
-// into a temporary folder, which is removed at exit.
+// the convex wrap against gdal_grid and qconvex on the same points; the geometry commands on a 2M-face
+// drape mesh against its import. The input files are written once into a temporary folder, which is
+// removed at exit.
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -14,6 +15,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -469,6 +471,126 @@ void BM_ExportMesh2M(benchmark::State& state, const std::string& extension)
 BENCHMARK_CAPTURE(BM_ExportMesh2M, stl, std::string("stl"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_ExportMesh2M, obj, std::string("obj"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_ExportMesh2M, 3dm, std::string("3dm"))->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// The geometry commands on a 2M-face drape mesh: 1000 x 1000 grid points of the survey terrain
+// written as a binary STL of its 1,996,002 triangles, each command run on the imported mesh and
+// set against the import alone. MeshTrim cuts along a closed 64-gon (the boundary of a fan mesh
+// written beside it) over the middle of the grid.
+struct DrapeMeshFiles
+{
+  std::string stl = "drape2m.stl", fence = "fence.obj";
+  bool ok = false;
+};
+
+const DrapeMeshFiles& DrapeMesh2M()
+{
+  static const DrapeMeshFiles files = [] {
+    DrapeMeshFiles f;
+    if (Work().Path().empty())
+      return f;
+    const int n = 1000;
+    auto height = [](double x, double y) { return 900.0 + 40.0 * std::sin(x / 97.0) * std::cos(y / 131.0) + 0.02 * x; };
+    std::vector<float> grid(3 * static_cast<size_t>(n) * n);
+    for (int r = 0; r < n; r++)
+      for (int c = 0; c < n; c++)
+      {
+        float* p = &grid[3 * (static_cast<size_t>(r) * n + c)];
+        p[0] = static_cast<float>(500000.0 + c);
+        p[1] = static_cast<float>(4200000.0 + r);
+        p[2] = static_cast<float>(height(c, r));
+      }
+    std::FILE* stl = std::fopen(Work().File(f.stl).c_str(), "wb");
+    if (!stl)
+      return f;
+    char header[80] = "drape mesh, 1000 x 1000 grid points";
+    const uint32_t triangles = 2u * (n - 1) * (n - 1);
+    bool ok = std::fwrite(header, 1, 80, stl) == 80 && std::fwrite(&triangles, 4, 1, stl) == 1;
+    auto facet = [&](size_t a, size_t b, size_t c) {
+      float record[12] = {0, 0, 1};
+      std::memcpy(record + 3, &grid[3 * a], 12);
+      std::memcpy(record + 6, &grid[3 * b], 12);
+      std::memcpy(record + 9, &grid[3 * c], 12);
+      const uint16_t attributes = 0;
+      ok = ok && std::fwrite(record, 4, 12, stl) == 12 && std::fwrite(&attributes, 2, 1, stl) == 1;
+    };
+    for (int r = 0; r + 1 < n; r++)
+      for (int c = 0; c + 1 < n; c++)
+      {
+        const size_t a = static_cast<size_t>(r) * n + c;
+        facet(a, a + 1, a + n + 1);
+        facet(a + n + 1, a + n, a);
+      }
+    ok = std::fclose(stl) == 0 && ok;
+    std::FILE* fence = std::fopen(Work().File(f.fence).c_str(), "w");
+    if (!fence)
+      return f;
+    std::fprintf(fence, "v 500500 4200500 0\n");
+    for (int k = 0; k < 64; k++)
+      std::fprintf(fence, "v %.3f %.3f 0\n", 500500.0 + 300.0 * std::cos(k * M_PI / 32.0),
+                   4200500.0 + 300.0 * std::sin(k * M_PI / 32.0));
+    for (int k = 0; k < 64; k++)
+      std::fprintf(fence, "f 1 %d %d\n", k + 2, (k + 1) % 64 + 2);
+    f.ok = std::fclose(fence) == 0 && ok;
+    return f;
+  }();
+  return files;
+}
+
+const std::string kImportDrapeMesh = "Import drape2m.stl";
+
+// Import of the drape mesh alone: the yardstick of the mesh commands.
+void BM_ImportDrapeMesh2M(benchmark::State& state)
+{
+  if (!DrapeMesh2M().ok)
+  {
+    state.SkipWithError("cannot write the drape mesh into the temporary folder");
+    return;
+  }
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kImportDrapeMesh);
+    Baselines()[kImportDrapeMesh] = run;
+    if (!Report(state, run))
+      break;
+  }
+}
+BENCHMARK(BM_ImportDrapeMesh2M)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
+// Import and one command; minus_import_s is the command's share, ratio_to_import that share over
+// the import (the target is at most 20).
+void BM_MeshCommand2M(benchmark::State& state, const std::string& command)
+{
+  if (!DrapeMesh2M().ok)
+  {
+    state.SkipWithError("cannot write the drape mesh into the temporary folder");
+    return;
+  }
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(kImportDrapeMesh + "  " + command);
+    if (!Report(state, run))
+      break;
+    const Run& import = Baseline(kImportDrapeMesh);
+    if (!import.ok)
+    {
+      state.SkipWithError(import.error.c_str());
+      break;
+    }
+    state.counters["import_s"] = import.seconds;
+    state.counters["minus_import_s"] = run.seconds - import.seconds;
+    state.counters["ratio_to_import"] = (run.seconds - import.seconds) / import.seconds;
+  }
+}
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshBoundary, std::string("MeshBoundary All Enter"))
+  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSplit, std::string("MeshSplit All Enter"))
+  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSubdivide, std::string("MeshSubdivide All Enter"))
+  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSmooth3, std::string("MeshSmooth Iterations=3 All Enter"))
+  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshTrim, std::string("Import fence.obj  MeshBoundary 2 Enter  MeshTrim 1 Enter 3 Enter"))
+  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 }  // namespace
 
