@@ -99,7 +99,8 @@ TEST(QORMeshSharedFiles, SmoothingKeepsTheMeshWhole)
 // closed.
 TEST(QORMeshSharedFiles, EditsKeepTheMeshValidAndOriented)
 {
-  ForEachSample([](const std::string&, const ON_Mesh& input) {
+  int swaps = 0;
+  ForEachSample([&swaps](const std::string&, const ON_Mesh& input) {
     struct Edit
     {
       const char* what;
@@ -119,6 +120,25 @@ TEST(QORMeshSharedFiles, EditsKeepTheMeshValidAndOriented)
        },
        true},
       {"SubDivideFace", [](ON_Mesh& m, int n) { return QORMesh::SubDivideFace(m, n % m.FaceCount()); }, false},
+      {"SwapEdge", // quads broken, then the first edge from the n-th on that can be swapped, if any
+       [&swaps](ON_Mesh& m, int n) {
+         if (m.QuadCount() > 0 && !QORMesh::BreakQuads(m, 2, nullptr))
+           return 0;
+         const int edges = m.Topology().TopEdgeCount();
+         for (int k = 0; k < edges; k++)
+         {
+           const ON_Mesh before = m;
+           if (QORMesh::SwapEdge(m, (n + k) % edges))
+           {
+             swaps++;
+             return 1;
+           }
+           if (m.FaceCount() != before.FaceCount() || m.VertexCount() != before.VertexCount())
+             return 0; // a refused swap left the mesh changed
+         }
+         return 1; // none keeps a convex quadrilateral in plan (an upright mesh)
+       },
+       true},
       {"BreakQuads", [](ON_Mesh& m, int) { return QORMesh::BreakQuads(m, 2, nullptr); }, false},
     };
     for (const Edit& edit : edits)
@@ -135,6 +155,8 @@ TEST(QORMeshSharedFiles, EditsKeepTheMeshValidAndOriented)
       }
     }
   });
+  if (!HasFatalFailure() && !IsSkipped())
+    EXPECT_GT(swaps, 20);
 }
 
 } // namespace
