@@ -221,11 +221,19 @@ int Corners(const ON_Mesh& mesh, int face, ON_3dPoint corner[4])
   return f.IsTriangle() ? 3 : 4;
 }
 
+// Every vertex, with its double-precision copy when the mesh keeps one.
+void CopyVertices(const ON_Mesh& mesh, ON_Mesh& result)
+{
+  result.m_V = mesh.m_V;
+  if (mesh.HasDoublePrecisionVertices())
+    result.m_dV = mesh.m_dV;
+}
+
 // A new mesh holding every vertex and the faces kept, in order.
 ON_Mesh Rebuild(const ON_Mesh& mesh, const std::vector<char>& keep, int faceRoom)
 {
   ON_Mesh result(faceRoom > 0 ? faceRoom : 0, mesh.VertexCount(), false, false);
-  result.m_V = mesh.m_V;
+  CopyVertices(mesh, result);
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {
     if (keep[fi])
@@ -1202,7 +1210,7 @@ int QORMesh::FaceUpwards(ON_Mesh& mesh, int& flipped)
 {
   flipped = 0;
   ON_Mesh result(mesh.FaceCount(), mesh.VertexCount(), false, false);
-  result.m_V = mesh.m_V;
+  CopyVertices(mesh, result);
   result.m_F = mesh.m_F;
   int count = 0;
   for (int fi = 0; fi < result.FaceCount(); fi++)
@@ -1400,7 +1408,7 @@ int QORMesh::BreakQuads(ON_Mesh& mesh, int mode, int* brokenCount)
     return 1;
   }
   ON_Mesh result(2 * quads + (mesh.FaceCount() - quads), mesh.VertexCount(), false, false);
-  result.m_V = mesh.m_V;
+  CopyVertices(mesh, result);
   int broken = 0;
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {

@@ -26,11 +26,14 @@ void Corners(const ON_Mesh& mesh, int face, ON_3dPoint c[4])
     c[3] = ON_3dPoint::UnsetPoint;
 }
 
-// A mesh with room for the mesh's faces and all its vertices.
+// A mesh with room for the mesh's faces and all its vertices (with their double-precision copies
+// when the mesh keeps them).
 ON_Mesh WithVertices(const ON_Mesh& mesh)
 {
   ON_Mesh copy(mesh.FaceCount(), mesh.VertexCount(), false, false);
   copy.m_V = mesh.m_V;
+  if (mesh.HasDoublePrecisionVertices())
+    copy.m_dV = mesh.m_dV;
   return copy;
 }
 

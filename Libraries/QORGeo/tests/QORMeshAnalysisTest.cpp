@@ -179,6 +179,16 @@ TEST(QORMeshAnalysis, FacesTurnUp)
   for (int fi = 0; fi < down.FaceCount(); fi++)
     EXPECT_EQ(down.m_V[down.m_F[fi].vi[1]].x, down.m_V[down.m_F[fi].vi[0]].x + 1.0f) << "counter-clockwise again";
 
+  // Survey coordinates keep their double-precision vertices through the edit.
+  ON_Mesh survey = Grid(1, 2);
+  survey.FlipFaceOrientation();
+  for (int vi = 0; vi < survey.VertexCount(); vi++)
+    survey.m_dV.Append(ON_3dPoint(500000.123 + survey.m_V[vi].x, 4200000.456 + survey.m_V[vi].y, 0));
+  survey.UpdateSinglePrecisionVertices();
+  ASSERT_EQ(QORMesh::FaceUpwards(survey), 2);
+  ASSERT_TRUE(survey.HasSynchronizedDoubleAndSinglePrecisionVertices());
+  EXPECT_EQ(survey.Vertex(0), ON_3dPoint(500000.123, 4200000.456, 0));
+
   ON_Mesh up = Triangulated(Grid(2, 2));
   const ON_Mesh before = up;
   int flipped = -1;
