@@ -16,6 +16,8 @@ namespace {
 
 constexpr int kGrid = 1000;
 
+std::string g_written; // the file to remove at exit
+
 const std::string& DrapeStl()
 {
   static const std::string path = [] {
@@ -32,6 +34,7 @@ const std::string& DrapeStl()
       }
     const std::string file = Platform::TempFolder::Path() + "/nubilo-bench-drape2m.stl";
     QORSTL::MeshToSTL(grid, ON_wString(file.c_str()), 1);
+    g_written = file;
     return file;
   }();
   return path;
@@ -129,4 +132,14 @@ BENCHMARK(BM_Smooth2M)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv)
+{
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv))
+    return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  if (!g_written.empty())
+    std::remove(g_written.c_str());
+  return 0;
+}
