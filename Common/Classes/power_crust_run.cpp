@@ -26,6 +26,9 @@ constexpr double kCornerDistance = 4.0;  // box corners, in largest extents from
 // Where each stage ends, as a fraction of a run (about their shares of the time on a sphere).
 constexpr double kDelaunayEnd = 0.28, kPolesEnd = 0.36, kPowerEnd = 0.78, kCellsEnd = 0.84, kDiagramEnd = 0.90,
                  kLabelsEnd = 0.96;
+// The passes as the progress shows them.
+const char kDelaunayStage[] = "Delaunay tetrahedralisation", kPolesStage[] = "Poles", kPowerStage[] = "Power diagram",
+           kLabelsStage[] = "Labelling poles", kCrustStage[] = "Crust";
 
 // The module-wide state of one reconstruction.
 struct run_context
@@ -146,11 +149,11 @@ void run_context::AddCorners()
 void run_context::FindPoles(int sampleCount, double sampleDensity)
 {
   Shuffle();
-  progress->Stage(0.0, kDelaunayEnd, sites.Count());
+  progress->Stage(0.0, kDelaunayEnd, sites.Count(), kDelaunayStage);
   simplex* root = hull.Build(sites, order, true);
   counters.delaunay = hull.Counters();
   pole_finder finder(hull, sites, box, power_crust_run::kScaleFactor, sampleDensity, poles, log, progress);
-  progress->Stage(kDelaunayEnd, kPolesEnd, 2 * counters.delaunay.simplices + sampleCount);
+  progress->Stage(kDelaunayEnd, kPolesEnd, 2 * counters.delaunay.simplices + sampleCount, kPolesStage);
   finder.Run(root, sampleCount);
   counters.bad_poles = finder.BadPoles();
   counters.poles = poles.Count();
@@ -173,20 +176,20 @@ void run_context::BuildPowerDiagram()
   if (log)
     *log << "dim=4\n" << std::flush;
   Shuffle();
-  progress->Stage(kPolesEnd, kPowerEnd, sites.Count());
+  progress->Stage(kPolesEnd, kPowerEnd, sites.Count(), kPowerStage);
   simplex* root = hull.Build(sites, order, false);
   counters.power = hull.Counters();
-  progress->Stage(kPowerEnd, kCellsEnd, counters.power.simplices);
+  progress->Stage(kPowerEnd, kCellsEnd, counters.power.simplices, kPowerStage);
   power_diagram::CopyCells(hull, root, cells, progress);
   ReleaseHull();
   // A triangulation of the sphere with V vertices and T tetrahedra has V + T edges, two links each.
   poles.neighbours.reserve(2 * (cells.size() + poles.Count()));
   power_diagram diagram(cells, powerVertices, sites, power_crust_run::kScaleFactor, poles, log, progress);
-  progress->Stage(kCellsEnd, kDiagramEnd, static_cast<long long>(cells.size()));
+  progress->Stage(kCellsEnd, kDiagramEnd, static_cast<long long>(cells.size()), kPowerStage);
   diagram.Run();
   counters.slivers = diagram.Slivers();
   pole_labeler labeler(poles, log, progress);
-  progress->Stage(kDiagramEnd, kLabelsEnd, poles.Count());
+  progress->Stage(kDiagramEnd, kLabelsEnd, poles.Count(), kLabelsStage);
   labeler.Run(box, power_crust_run::kScaleFactor);
   counters.unlabelled_poles = labeler.Unlabelled();
 }
@@ -194,7 +197,7 @@ void run_context::BuildPowerDiagram()
 void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
 {
   crust_builder builder(cells, powerVertices, sites, poles, log, progress);
-  progress->Stage(kLabelsEnd, 1.0, poles.Count() + static_cast<long long>(cells.size()));
+  progress->Stage(kLabelsEnd, 1.0, poles.Count() + static_cast<long long>(cells.size()), kCrustStage);
   builder.EmitFaces(surface);
   counters.open_walks = builder.OpenWalks();
   Log("\n\n computing the medial axis ....\n");
@@ -252,6 +255,12 @@ bool power_crust_run::Reconstruct(const double* points, int count, double sample
     medial = medial_result();
   }
   return closed;
+}
+
+const char* power_crust_run::StageName()
+{
+  const run_progress* progress = Context().progress;
+  return progress ? progress->StageName() : "";
 }
 
 const power_crust_counters& power_crust_run::LastCounters()

@@ -44,6 +44,9 @@ public:
   static bool Reconstruct(const double* points, int count, double sampleDensity, crust_mesh& surface,
                           medial_result& medial, std::string& error, const progress_callback& progress = nullptr);
 
+  // The pass the running reconstruction is in ("Delaunay tetrahedralisation", "Poles", "Power
+  // diagram", "Labelling poles", "Crust"), for its progress callback; empty between runs.
+  static const char* StageName();
   static const power_crust_counters& LastCounters();
   // Attaches a diagnostic stream (null detaches it).
   static void SetLog(std::ostream* log);

@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
-void run_progress::Stage(double begin, double end, long long items)
+void run_progress::Stage(double begin, double end, long long items, const char* name)
 {
+  m_name = name;
   m_begin = begin;
   m_end = end;
   m_items = std::max(items, 1LL);

@@ -22,8 +22,11 @@ public:
   // Without a callback the progress points do nothing.
   explicit run_progress(const progress_callback& callback) : m_callback(callback) {}
 
-  // Starts the stage that takes the run from `begin` to `end` over about `items` items.
-  void Stage(double begin, double end, long long items);
+  // Starts the stage, named `name`, that takes the run from `begin` to `end` over about `items`
+  // items.
+  void Stage(double begin, double end, long long items, const char* name = "");
+  // The name of the current stage (valid while the run's progress lives).
+  const char* StageName() const { return m_name; }
   void Step()
   {
     if (++m_done % kInterval == 0)
@@ -34,6 +37,7 @@ private:
   void Ask();
 
   const progress_callback& m_callback;
+  const char* m_name = "";
   double m_begin = 0.0;
   double m_end = 0.0;
   long long m_items = 1;

@@ -55,6 +55,18 @@ vtkPowerCrustFilter::~vtkPowerCrustFilter()
 void vtkPowerCrustFilter::PrintSelf(ostream& os, vtkIndent indent)
 {
   this->Superclass::PrintSelf(os, indent);
+  os << indent << "SampleDensity: " << this->SampleDensity << "\n";
+  os << indent << "MedialSurface: " << this->MedialSurface << "\n";
+  os << indent.GetNextIndent() << "Poles: " << this->MedialSurface->GetNumberOfPoints() << "\n";
+  os << indent.GetNextIndent() << "Medial triangles: " << this->MedialSurface->GetNumberOfPolys() << "\n";
+}
+
+bool vtkPowerCrustFilter::CheckAbort()
+{
+  if (this->GetAbortExecute())
+    return true;
+  vtkAlgorithm* producer = this->GetNumberOfInputConnections(0) > 0 ? this->GetInputAlgorithm(0, 0) : nullptr;
+  return producer && producer->GetAbortExecute();
 }
 
 int vtkPowerCrustFilter::FillInputPortInformation(int, vtkInformation* info)
@@ -105,22 +117,27 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   this->MedialSurface->GetPointData()->SetScalars(weights);
   if (!input) {
     vtkErrorMacro(<< "No Input");
-    return 1;
+    return 0;
   }
-  if (this->GetAbortExecute()) {
+  if (this->CheckAbort()) {
     this->MedialSurface->Modified();
     return 1;
   }
 
   const vtkIdType count = input->GetNumberOfPoints();
+  if (count == 0) {
+    this->MedialSurface->Modified();
+    return 1;
+  }
   std::vector<double> points(static_cast<size_t>(3 * count));
   for (vtkIdType i = 0; i < count; ++i)
     input->GetPoint(i, &points[3 * i]);
   normalised_frame frame;
-  // Fewer than four points, or no extent, bound no solid: the output stays empty.
+  // Fewer than four points, or no extent, bound no solid.
   if (count < 4 || count > 0x3fffffff || !frame.Fit(points.data(), static_cast<int>(count))) {
+    vtkErrorMacro(<< "Fewer than four points, or points without extent: no surface");
     this->MedialSurface->Modified();
-    return 1;
+    return 0;
   }
   for (vtkIdType i = 0; i < count; ++i)
     frame.ToFrame(&points[3 * i], &points[3 * i]);
@@ -129,13 +146,18 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   medial_result medial;
   std::string error;
   const progress_callback progress = [this](double fraction) {
+    this->SetProgressText(power_crust_run::StageName());
     this->UpdateProgress(fraction);
-    return !this->GetAbortExecute();
+    return !this->CheckAbort();
   };
-  if (!power_crust_run::Reconstruct(points.data(), static_cast<int>(count), this->SampleDensity, surface, medial,
-                                    error, progress) &&
-      !this->GetAbortExecute())
+  const bool built = power_crust_run::Reconstruct(points.data(), static_cast<int>(count), this->SampleDensity,
+                                                  surface, medial, error, progress);
+  this->SetProgressText(nullptr);
+  if (!built && !this->CheckAbort()) {
     vtkErrorMacro(<< "ASSERT: " << error);
+    this->MedialSurface->Modified();
+    return 0;
+  }
 
   vtkPoints* outputPoints = output->GetPoints();
   outputPoints->SetNumberOfPoints(surface.PointCount());

@@ -54,7 +54,8 @@ public:
   static int WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress);
   // Convex hull mesh, every extreme point kept and every face outwards; progress only for showProgress 1.
   static int WrapConvexMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
-  // Power crust mesh, triangulated; shows no progress whatever the last argument.
+  // Power crust mesh, triangulated. For showProgress 1 the library's reporter shows the run, its
+  // passes (Delaunay tetrahedralisation, poles, power diagram, labelling, crust) on the status line.
   static int WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress);
   // The convex hull mesh of points in convex position, every point (exact repeats aside) one of
   // its vertices: for them the hull is the concave shape too. Fails with "Points not in convex

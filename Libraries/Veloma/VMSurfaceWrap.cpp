@@ -30,6 +30,8 @@ const char kInvalidMesh[] = "Invalid mesh";
 const char kNotConvexPosition[] = "Points not in convex position";
 const char kTooFine[] = "Mesh detail finer than single precision holds at these coordinates";
 const char kConvexTitle[] = "Wrapping convex mesh";
+const char kConcaveTitle[] = "Wrapping concave mesh";
+const char kMeshStage[] = "Mesh";
 
 bool Stopped()
 {
@@ -179,6 +181,53 @@ void ObserveStop(vtkAlgorithm* filter)
   filter->AddObserver(vtkCommand::ProgressEvent, observer);
 }
 
+// The library's reporter showing a concave wrap: its passes on the status line, the run on the bar.
+// Closed, with its status cleared for the convex wrap, when the wrap ends.
+class concave_progress
+{
+public:
+  concave_progress(vtkAlgorithm* filter, bool shown) : m_shown(shown)
+  {
+    if (!m_shown)
+      return;
+    g_wrapProgress.SetStatus("");
+    g_wrapProgress.SetTitle(kConcaveTitle);
+    g_wrapProgress.StartProgress();
+    auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
+    observer->SetCallback([](vtkObject* caller, unsigned long, void*, void* data) {
+      const char* stage = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
+      if (stage && *stage && g_wrapProgress.GetStatus() != stage)
+        g_wrapProgress.SetStatus(stage);
+      g_wrapProgress.SetCurrent(100.0 * *static_cast<double*>(data));
+    });
+    filter->AddObserver(vtkCommand::ProgressEvent, observer);
+  }
+  ~concave_progress()
+  {
+    if (!m_shown)
+      return;
+    g_wrapProgress.EndProgress();
+    g_wrapProgress.SetStatus("");
+  }
+  concave_progress(const concave_progress&) = delete;
+  concave_progress& operator=(const concave_progress&) = delete;
+
+  // The conversion into the mesh, after the reconstruction.
+  void Mesh()
+  {
+    if (m_shown)
+      g_wrapProgress.SetStatus(kMeshStage);
+  }
+  void Done()
+  {
+    if (m_shown)
+      g_wrapProgress.SetCurrent(100);
+  }
+
+private:
+  bool m_shown;
+};
+
 // The convex hull of the points. With progress 1 the library's reporter shows how far qhull has
 // come. 0 with the error text set when the points span no volume or the user stops it.
 int BuildHull(const ON_3dPointArray& points, int showProgress, crust_mesh& hull)
@@ -284,7 +333,7 @@ int VMSurface::WrapConvexPositionMesh(ON_Mesh& mesh, const ON_3dPointArray& poin
   return 1;
 }
 
-int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int)
+int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int showProgress)
 {
   vtkObject::GlobalWarningDisplayOff();
   if (Stopped())
@@ -298,10 +347,12 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
   auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
   filter->SetInputData(input);
   ObserveStop(filter);
+  concave_progress progress(filter, showProgress == 1);
   filter->Update();
   if (Stopped())
     return Cancel();
   // The crust's polygons; the pipeline is not needed for the mesh, so it goes first.
+  progress.Mesh();
   crust_mesh polygons;
   const bool converted = ToPolygons(filter->GetOutput(), polygons);
   filter = nullptr;
@@ -311,6 +362,7 @@ int VMSurface::WrapConcaveMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int
     return Stopped() ? Cancel() : Fail();
   if (!SurfaceToMesh(polygons, local))
     return 0;
+  progress.Done();
   mesh = std::move(local);
   return 1;
 }

@@ -6,6 +6,7 @@
 #include <vtkCallbackCommand.h>
 #include <vtkCellArray.h>
 #include <vtkCommand.h>
+#include <vtkExecutive.h>
 #include <vtkIdList.h>
 #include <vtkPointData.h>
 #include <vtkPoints.h>
@@ -17,6 +18,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -201,6 +203,7 @@ TEST(vtkPowerCrustFilter, DegenerateInputsGiveAnEmptySurface)
 struct filter_watch
 {
   std::vector<double> progress;
+  std::vector<std::string> passes;  // the progress texts, each once in a row
   size_t abortAt = 0;
   int errors = 0;
 
@@ -211,6 +214,9 @@ struct filter_watch
     onProgress->SetCallback([](vtkObject* caller, unsigned long, void* client, void* data) {
       filter_watch* watch = static_cast<filter_watch*>(client);
       watch->progress.push_back(*static_cast<double*>(data));
+      const char* text = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
+      if (text && (watch->passes.empty() || watch->passes.back() != text))
+        watch->passes.push_back(text);
       if (watch->progress.size() == watch->abortAt)
         static_cast<vtkAlgorithm*>(caller)->AbortExecuteOn();
     });
@@ -237,6 +243,9 @@ TEST(vtkPowerCrustFilter, AbortFromAProgressObserverStopsTheRunWithEmptyOutputs)
   const std::vector<double> fullProgress = watch.progress;
   ASSERT_GE(fullProgress.size(), 8u);
   EXPECT_TRUE(std::is_sorted(fullProgress.begin(), fullProgress.end()));
+  EXPECT_EQ((std::vector<std::string>{"Delaunay tetrahedralisation", "Poles", "Power diagram", "Labelling poles", "Crust"}),
+            watch.passes);
+  EXPECT_EQ(nullptr, filter->GetProgressText());
 
   // The pipeline reports 0 before the run and 1 after it.
   for (const size_t abortAt : {size_t(1), size_t(3), fullProgress.size() - 1}) {
@@ -255,6 +264,85 @@ TEST(vtkPowerCrustFilter, AbortFromAProgressObserverStopsTheRunWithEmptyOutputs)
   watch.abortAt = 0;
   input->Modified();
   EXPECT_EQ(full.polygons, Analyse(Reconstruct(input, filter)).polygons);
+}
+
+// Only 0 to 4 points, or points on a plane, give no surface: RequestData fails with an error (an
+// empty point set is no failure), and the outputs are empty.
+TEST(vtkPowerCrustFilter, RequestDataFailsWhenThePointsGiveNoSurface)
+{
+  const struct
+  {
+    const char* name;
+    std::vector<double> xyz;
+    int result;
+  } cases[] = {
+      {"sphere", sample_shapes::Sphere(300, 1.0, 2), 1},
+      {"no points", {}, 1},
+      {"three points", {0, 0, 0, 1, 0, 0, 0, 1, 0}, 0},
+      {"five equal points", {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}, 0},
+      {"one plane", {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0.5, 0.25, 0, 0.25, 0.75, 0}, 0},
+  };
+  // Errors reach observers only while VTK shows them; the pipeline's own complaint goes to stderr.
+  vtkObject::GlobalWarningDisplayOn();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
+    filter_watch watch;
+    watch.Observe(filter);
+    filter->SetInputData(PointsOnly(c.xyz));
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(c.result, filter->GetExecutive()->Update());
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(c.result == 0 ? 1 : 0, watch.errors);
+    EXPECT_EQ(c.result == 1 && !c.xyz.empty(), filter->GetOutput()->GetNumberOfPolys() > 0);
+    EXPECT_EQ(c.result == 1 && !c.xyz.empty(), filter->GetMedialSurface()->GetNumberOfPoints() > 0);
+  }
+  vtkObject::GlobalWarningDisplayOff();
+}
+
+// CheckAbort answers for the filter's own AbortExecute and for its input's producer's.
+TEST(vtkPowerCrustFilter, CheckAbortSeesItsOwnAndItsProducersFlag)
+{
+  auto producer = vtkSmartPointer<vtkPowerCrustFilter>::New();
+  auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
+  EXPECT_FALSE(filter->CheckAbort());  // no input
+  filter->SetInputConnection(producer->GetOutputPort());
+  EXPECT_FALSE(filter->CheckAbort());
+  producer->AbortExecuteOn();
+  EXPECT_TRUE(filter->CheckAbort());
+  producer->AbortExecuteOff();
+  filter->AbortExecuteOn();
+  EXPECT_TRUE(filter->CheckAbort());
+  EXPECT_FALSE(producer->CheckAbort());
+}
+
+// SampleDensity is 0.6 unless set, kept within 0.001 to 1, printed with the rest of the filter,
+// and a new value runs the filter again with it: a low density finds second poles too close to
+// their samples and drops them.
+TEST(vtkPowerCrustFilter, SampleDensityIsASettingOfTheRun)
+{
+  auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
+  EXPECT_EQ(0.6, filter->GetSampleDensity());
+  filter->SetSampleDensity(7.0);
+  EXPECT_EQ(1.0, filter->GetSampleDensity());
+  filter->SetSampleDensity(-1.0);
+  EXPECT_EQ(0.001, filter->GetSampleDensity());
+  filter->SetSampleDensity(0.6);
+
+  auto input = PointsOnly(sample_shapes::Sphere(1500, 1.0, 8));
+  Reconstruct(input, filter);
+  const vtkIdType poles = filter->GetMedialSurface()->GetNumberOfPoints();
+  std::ostringstream printed;
+  filter->Print(printed);
+  for (const std::string& line : {std::string("SampleDensity: 0.6\n"), "Poles: " + std::to_string(poles) + "\n",
+                                  std::string("AbortExecute: Off\n"), std::string("MedialSurface: 0x")})
+    EXPECT_NE(std::string::npos, printed.str().find(line)) << line << " in\n" << printed.str();
+
+  const vtkMTimeType before = filter->GetMTime();
+  filter->SetSampleDensity(0.05);
+  EXPECT_GT(filter->GetMTime(), before);
+  Reconstruct(input, filter);
+  EXPECT_LT(filter->GetMedialSurface()->GetNumberOfPoints(), poles);
 }
 
 // Scans from the shared data give closed, outward surfaces; the clean ones with the shape's genus

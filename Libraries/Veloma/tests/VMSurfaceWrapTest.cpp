@@ -350,21 +350,29 @@ TEST_F(VMSurfaceWrap, ConvexWrapIsTheHullOfTheExtremePoints)
   EXPECT_NEAR(1.0, Analyse(mesh).volume, 1e-12);
 }
 
-// Only a progress flag of exactly 1 opens the "Wrapping convex mesh" window.
-TEST_F(VMSurfaceWrap, ConvexProgressOnlyForFlagOne)
+// Only a progress flag of exactly 1 opens the wrap's window, titled after the wrap; the concave
+// wrap's window names its passes, and is closed with its status cleared for the next wrap.
+TEST_F(VMSurfaceWrap, ProgressOnlyForFlagOne)
 {
   Platform::ProgressWindow::SetQuiet(false);
-  for (int flag : {0, 1, 2}) {
-    ON_Mesh mesh;
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(1, VMSurface::WrapMesh(mesh, SpherePoints(50, 1.0), 0, flag));
-    const std::string shown = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(flag == 1, shown.find("Wrapping convex mesh") != std::string::npos) << "flag " << flag;
+  for (int concave : {1, 0}) {
+    for (int flag : {0, 1, 2}) {
+      SCOPED_TRACE(testing::Message() << "concave " << concave << ", flag " << flag);
+      ON_Mesh mesh;
+      testing::internal::CaptureStderr();
+      EXPECT_EQ(1, VMSurface::WrapMesh(mesh, SpherePoints(concave ? 2000 : 50, 1.0), concave, flag));
+      const std::string shown = testing::internal::GetCapturedStderr();
+      const std::string title = concave ? "Wrapping concave mesh" : "Wrapping convex mesh";
+      if (flag != 1) {
+        EXPECT_EQ("", shown);
+        continue;
+      }
+      // Not on a terminal the window writes a line at each quarter of the run.
+      EXPECT_NE(std::string::npos, shown.find("\n" + title + ": done\n")) << shown;
+      EXPECT_EQ(concave != 0, shown.find(title + ": Power diagram\n") != std::string::npos) << shown;
+      EXPECT_EQ(std::string::npos, shown.find(": Mesh\n", shown.find("\n"))) << "stale status: " << shown;
+    }
   }
-  testing::internal::CaptureStderr();
-  ON_Mesh mesh;
-  EXPECT_EQ(1, VMSurface::WrapConcaveMesh(mesh, SpherePoints(200, 1.0), 1));
-  EXPECT_EQ("", testing::internal::GetCapturedStderr());
 }
 
 // Points in convex position (exact repeats aside): the hull is closed, outward, and has every point
