@@ -109,23 +109,22 @@ CRhinoCommand::result CRhinoApp::ExecuteCommand(const std::string& token) {
   }
   m_picked.clear();
   Platform::Interrupt::Clear();
-  const int objectsBefore = m_doc.ObjectCount();
-  const bool modifiedBefore = m_doc.IsModified();
+  const DocumentMark before{m_doc.ObjectCount(), m_doc.RemovalCount(), m_doc.IsModified()};
   CRhinoCommandContext context(m_doc);
   CRhinoCommand::result result = command->RunCommand(context);
   UnselectPicked();
-  if (Platform::Interrupt::Requested()) result = Cancelled(result, objectsBefore, modifiedBefore);
+  if (Platform::Interrupt::Requested()) result = Cancelled(result, before);
   return m_lastResult = result;
 }
 
-// An interrupted command is cancelled whatever it returned, and the document keeps only what it
-// held before (commands add objects; none deletes them after a long operation).
-CRhinoCommand::result CRhinoApp::Cancelled(CRhinoCommand::result result, int objectsBefore,
-                                           bool modifiedBefore) {
-  if (result == CRhinoCommand::exit_rhino) return result;
-  if (m_doc.ObjectCount() > objectsBefore) {
-    m_doc.DeleteObjectsFrom(objectsBefore + 1);
-    m_doc.SetModified(modifiedBefore);
+// An interrupted command is cancelled whatever it returned, and the objects it added are taken
+// back out. A command that deleted or replaced objects has finished its change by then (the
+// commands check the request before they touch the document): that change stays whole.
+CRhinoCommand::result CRhinoApp::Cancelled(CRhinoCommand::result result, const DocumentMark& before) {
+  if (result == CRhinoCommand::exit_rhino || m_doc.RemovalCount() != before.removals) return result;
+  if (m_doc.ObjectCount() > before.objects) {
+    m_doc.DeleteObjectsFrom(before.objects + 1);
+    m_doc.SetModified(before.modified);
   }
   if (result == CRhinoCommand::success || result == CRhinoCommand::nothing)
     Print("Failure [%s]\n", Platform::Interrupt::kCancelled);

@@ -61,7 +61,13 @@ class CRhinoApp {
  private:
   void Emit(const std::string& text, bool diagnostic);
   void UnselectPicked();
-  CRhinoCommand::result Cancelled(CRhinoCommand::result result, int objectsBefore, bool modifiedBefore);
+  // What the document held when a command started.
+  struct DocumentMark {
+    int objects;
+    int removals;
+    bool modified;
+  };
+  CRhinoCommand::result Cancelled(CRhinoCommand::result result, const DocumentMark& before);
 
   PlatformWindow* m_mainWindow = nullptr;
   CRhinoDoc m_doc;

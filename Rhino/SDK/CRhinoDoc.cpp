@@ -31,12 +31,18 @@ int CRhinoDoc::DeleteSelected() {
   m_objects.erase(std::remove_if(m_objects.begin(), m_objects.end(),
                                  [](const auto& o) { return o->IsSelected(); }),
                   m_objects.end());
-  if (ObjectCount() != before) m_modified = true;
+  if (ObjectCount() != before) {
+    m_modified = true;
+    ++m_removalCount;
+  }
   return before - ObjectCount();
 }
 
 void CRhinoDoc::DeleteAll() {
-  if (!m_objects.empty()) m_modified = true;
+  if (!m_objects.empty()) {
+    m_modified = true;
+    ++m_removalCount;
+  }
   m_objects.clear();
 }
 
@@ -52,6 +58,7 @@ bool CRhinoDoc::DeleteObject(const CRhinoObjRef& objref) {
   if (!objref.Object() || found == m_objects.end()) return false;
   m_objects.erase(found);
   m_modified = true;
+  ++m_removalCount;
   return true;
 }
 
@@ -61,5 +68,6 @@ CRhinoObject* CRhinoDoc::ReplaceObject(const CRhinoObjRef& objref, std::unique_p
   if (!geometry || !objref.Object() || found == m_objects.end()) return nullptr;
   (*found)->ReplaceGeometry(std::move(geometry));
   m_modified = true;
+  ++m_removalCount;
   return found->get();
 }

@@ -34,11 +34,14 @@ class CRhinoDoc {
   CRhinoObject* ReplaceObject(const CRhinoObjRef& objref, std::unique_ptr<ON_Geometry> geometry);
 
   int RedrawCount() const { return m_redrawCount; }
+  // How often objects were deleted or given new geometry: the edits that are no additions.
+  int RemovalCount() const { return m_removalCount; }
   bool IsModified() const { return m_modified; }
   void SetModified(bool modified) { m_modified = modified; }
 
  private:
   std::vector<std::unique_ptr<CRhinoObject>> m_objects;
   int m_redrawCount = 0;
+  int m_removalCount = 0;
   bool m_modified = false;
 };

@@ -1,3 +1,4 @@
+#include "Interrupt.h"
 #include "TempFolder.h"
 #include "Uuid.h"
 #include "rhinoSdk.h"
@@ -212,4 +213,43 @@ TEST_F(SdkTest, ReplacedObjectsKeepTheirPlaceAndDeletedOnesGo) {
   EXPECT_FALSE(doc.DeleteObject(gone));
   EXPECT_EQ(doc.ReplaceObject(gone, std::make_unique<ON_Point>(ON_3dPoint(1, 1, 1))), nullptr);
   EXPECT_EQ(doc.ObjectCount(), 1);
+}
+
+namespace {
+
+// A command that adds a point, first deleting object 1 when asked to, and meets Ctrl-C at its end.
+class InterruptedCommand : public CRhinoCommand {
+ public:
+  explicit InterruptedCommand(bool deleteFirst) : m_deleteFirst(deleteFirst) {}
+  ON_UUID CommandUUID() override { return ON_nil_uuid; }
+  const wchar_t* EnglishCommandName() override {
+    return m_deleteFirst ? L"TestReplaceThenInterrupt" : L"TestAddThenInterrupt";
+  }
+  result RunCommand(const CRhinoCommandContext& context) override {
+    if (m_deleteFirst) context.m_doc.DeleteObject(CRhinoObjRef(context.m_doc.ObjectAt(1)));
+    context.m_doc.AddPointObject(ON_3dPoint(9, 9, 9));
+    Platform::Interrupt::Request();
+    return success;
+  }
+
+ private:
+  bool m_deleteFirst;
+};
+
+}  // namespace
+
+TEST_F(SdkTest, InterruptedCommandsTakeBackWhatTheyAddedButNeverHalfAChange) {
+  InterruptedCommand add(false), replace(true);
+  CRhinoDoc& doc = *RhinoApp().ActiveDoc();
+  doc.AddPointObject(ON_3dPoint(1, 2, 3));
+  doc.SetModified(false);
+  EXPECT_EQ(RhinoApp().ExecuteCommand("TestAddThenInterrupt"), CRhinoCommand::cancel);
+  EXPECT_EQ(doc.ObjectCount(), 1);
+  EXPECT_FALSE(doc.IsModified());
+  EXPECT_EQ(m_printed, "Failure [Cancelled]\n");
+  // Deleting and adding is one change: taking back the addition alone would lose the object.
+  EXPECT_EQ(RhinoApp().ExecuteCommand("TestReplaceThenInterrupt"), CRhinoCommand::success);
+  ASSERT_EQ(doc.ObjectCount(), 1);
+  EXPECT_EQ(ON_Point::Cast(doc.ObjectAt(1)->Geometry())->point, ON_3dPoint(9, 9, 9));
+  Platform::Interrupt::Clear();
 }
