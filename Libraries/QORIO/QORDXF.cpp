@@ -114,6 +114,18 @@ std::vector<ON_Color> Palette()
   return palette;
 }
 
+// Every item of the list with the entity writer, on layer "0" in white; 0 at the first failure.
+template <class List, class Writer>
+int WriteEach(FILE* stream, const List& items, Writer write)
+{
+  for (int i = 0; i < items.Count(); i++)
+  {
+    if (!write(stream, items[i], kLayerZero, kWhite))
+      return 0;
+  }
+  return 1;
+}
+
 const ON_Color& MeshColour(const ON_Mesh& mesh, const ON_Color& colour)
 {
   return mesh.m_C.Count() == 1 ? mesh.m_C[0] : colour;
@@ -296,50 +308,22 @@ int QORDXF::WriteFile(const ON_wString& path, const std::function<int(FILE*)>& w
 
 int QORDXF::PointsToDXF(const ON_3dPointArray& points, const ON_wString& path)
 {
-  return WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < points.Count(); i++)
-    {
-      if (!WritePoint(stream, points[i], kLayerZero, kWhite))
-        return 0;
-    }
-    return 1;
-  });
+  return WriteFile(path, [&](FILE* stream) { return WriteEach(stream, points, WritePoint); });
 }
 
 int QORDXF::LinesToDXF(const ON_ClassArray<ON_Line>& lines, const ON_wString& path)
 {
-  return WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < lines.Count(); i++)
-    {
-      if (!WriteLine(stream, lines[i], kLayerZero, kWhite))
-        return 0;
-    }
-    return 1;
-  });
+  return WriteFile(path, [&](FILE* stream) { return WriteEach(stream, lines, WriteLine); });
 }
 
 int QORDXF::PolylinesToDXF(const ON_ClassArray<ON_Polyline>& polylines, const ON_wString& path)
 {
-  return WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < polylines.Count(); i++)
-    {
-      if (!WritePolyline(stream, polylines[i], kLayerZero, kWhite))
-        return 0;
-    }
-    return 1;
-  });
+  return WriteFile(path, [&](FILE* stream) { return WriteEach(stream, polylines, WritePolyline); });
 }
 
 int QORDXF::NurbsCurvesToDXF(const ON_ClassArray<ON_NurbsCurve>& curves, const ON_wString& path)
 {
-  return WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < curves.Count(); i++)
-    {
-      if (!WriteNurbsCurve(stream, curves[i], kLayerZero, kWhite))
-        return 0;
-    }
-    return 1;
-  });
+  return WriteFile(path, [&](FILE* stream) { return WriteEach(stream, curves, WriteNurbsCurve); });
 }
 
 int QORDXF::MeshToDXF(const ON_Mesh& mesh, const ON_wString& path, int faces)
@@ -353,16 +337,8 @@ int QORDXF::MeshToDXF(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& pa
 {
   if (meshes.Count() == 1)
     return MeshToDXF(meshes[0], path, faces);
-  return WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < meshes.Count(); i++)
-    {
-      const int written = faces ? WriteMeshAs3DFaces(stream, meshes[i], kLayerZero, kWhite)
-                                : WriteMesh(stream, meshes[i], kLayerZero, kWhite);
-      if (!written)
-        return 0;
-    }
-    return 1;
-  });
+  return WriteFile(path,
+                   [&](FILE* stream) { return WriteEach(stream, meshes, faces ? WriteMeshAs3DFaces : WriteMesh); });
 }
 
 int QORDXF::WriteGeometry(FILE* stream, const ON_Geometry& geometry, const char* layer, const ON_Color& colour)
