@@ -2,6 +2,7 @@
 
 #include "QORFacet.h"
 #include "QORLine.h"
+#include "QORMeshInternal.h"
 #include "QORPoint.h"
 #include "QORPolygon2d.h"
 #include "QORProgress.h"
@@ -204,42 +205,16 @@ int QORMesh::ExtractShells(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes)
 
 namespace {
 
+using namespace QORMeshInternal;
+
 const double kTolerance = 0.0001;
 
-// The location of a mesh vertex; an unset point for an index that names no vertex.
-ON_3dPoint VertexPoint(const ON_Mesh& mesh, int vi)
+// Keeps the faces marked (keep[fi] nonzero), in order, with every vertex; the mesh is cleaned.
+void KeepFaces(ON_Mesh& mesh, const std::vector<char>& keep)
 {
-  return vi >= 0 && vi < mesh.VertexCount() ? ON_3dPoint(mesh.m_V[vi]) : ON_3dPoint::UnsetPoint;
-}
-
-// The corners of a face in order: 3 for a triangle, 4 for a quad.
-int Corners(const ON_Mesh& mesh, int face, ON_3dPoint corner[4])
-{
-  const ON_MeshFace& f = mesh.m_F[face];
-  for (int k = 0; k < 4; k++)
-    corner[k] = VertexPoint(mesh, f.vi[k]);
-  return f.IsTriangle() ? 3 : 4;
-}
-
-// Every vertex, with its double-precision copy when the mesh keeps one.
-void CopyVertices(const ON_Mesh& mesh, ON_Mesh& result)
-{
-  result.m_V = mesh.m_V;
-  if (mesh.HasDoublePrecisionVertices())
-    result.m_dV = mesh.m_dV;
-}
-
-// A new mesh holding every vertex and the faces kept, in order.
-ON_Mesh Rebuild(const ON_Mesh& mesh, const std::vector<char>& keep, int faceRoom)
-{
-  ON_Mesh result(faceRoom > 0 ? faceRoom : 0, mesh.VertexCount(), false, false);
-  CopyVertices(mesh, result);
-  for (int fi = 0; fi < mesh.FaceCount(); fi++)
-  {
-    if (keep[fi])
-      result.m_F.Append(mesh.m_F[fi]);
-  }
-  return result;
+  ON_Mesh result = Rebuild(mesh, keep);
+  QORMesh::Clean(result);
+  mesh = std::move(result);
 }
 
 // Appends faces with vertices of their own as QORMesh::AddTriangle and AddQuad do, directly when
@@ -372,7 +347,7 @@ int QORMesh::DeleteInvalidFaces(ON_Mesh& mesh, int& deletedCount)
       deletedCount++;
     }
   }
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  ON_Mesh result = Rebuild(mesh, keep);
   return ReplaceIfValid(mesh, result);
 }
 
@@ -452,9 +427,7 @@ int QORMesh::DeleteVertex(ON_Mesh& mesh, const ON_3dPoint& point)
     for (int k = 0; k < edge.m_topf_count; k++)
       keep[edge.m_topfi[k]] = 0;
   }
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
-  Clean(result);
-  mesh = std::move(result);
+  KeepFaces(mesh, keep);
   return 1;
 }
 
@@ -496,9 +469,7 @@ int QORMesh::DeleteEdge(ON_Mesh& mesh, int edge)
   std::vector<char> keep(mesh.FaceCount(), 1);
   for (int k = 0; k < e.m_topf_count && k < 2; k++)
     keep[e.m_topfi[k]] = 0;
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
-  Clean(result);
-  mesh = std::move(result);
+  KeepFaces(mesh, keep);
   return 1;
 }
 
@@ -589,7 +560,7 @@ int QORMesh::SwapEdge(ON_Mesh& mesh, int edge)
 
   std::vector<char> keep(mesh.FaceCount(), 1);
   keep[f1] = keep[f2] = 0;
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount());
+  ON_Mesh result = Rebuild(mesh, keep);
   auto index = [&mesh](const ON_3dPoint& p) { return mesh.m_V.Search(ON_3fPoint(p)); };
   ON_MeshFace t0, t1;
   for (int k = 0; k < 3; k++)
@@ -621,7 +592,7 @@ int QORMesh::CollapseEdge(ON_Mesh& mesh, int edge)
     return 0;
   ON_3dPoint p0, p1;
   GetEdgeVertices(mesh, edge, p0, p1);
-  const ON_3dPoint middle((p0.x + p1.x) * 0.5, (p0.y + p1.y) * 0.5, (p0.z + p1.z) * 0.5);
+  const ON_3dPoint middle = QORPoint::Average(p0, p1);
   ON_Mesh result(mesh);
   if (!MoveVertexTo(result, p0, middle) || !MoveVertexTo(result, p1, middle))
     return 0;
@@ -778,9 +749,7 @@ int QORMesh::DeleteFace(ON_Mesh& mesh, int face)
     return 0;
   std::vector<char> keep(mesh.FaceCount(), 1);
   keep[face] = 0;
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - 1);
-  Clean(result);
-  mesh = std::move(result);
+  KeepFaces(mesh, keep);
   return 1;
 }
 
@@ -793,9 +762,7 @@ int QORMesh::DeleteFaces(ON_Mesh& mesh, const ON_SimpleArray<int>& faces)
       return 0;
     keep[faces[i]] = 0;
   }
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - faces.Count());
-  Clean(result);
-  mesh = std::move(result);
+  KeepFaces(mesh, keep);
   return 1;
 }
 
@@ -873,20 +840,6 @@ int QORMesh::SplitFace(ON_Mesh& mesh, int face, const ON_3dPoint& point)
 // Analysis
 
 namespace {
-
-// The triangles a face is tested as: (0, 1, 2), and (2, 3, 0) for a quad.
-int FaceTriangles(const ON_Mesh& mesh, int face, ON_3dPoint triangles[2][3])
-{
-  ON_3dPoint c[4];
-  const int n = Corners(mesh, face, c);
-  triangles[0][0] = c[0];
-  triangles[0][1] = c[1];
-  triangles[0][2] = c[2];
-  triangles[1][0] = c[2];
-  triangles[1][1] = c[3];
-  triangles[1][2] = c[0];
-  return n == 3 ? 1 : 2;
-}
 
 // Shows progress for an index running to a count, moving the bar about a thousand times.
 class ProgressSteps
@@ -1209,8 +1162,7 @@ int QORMesh::IsPointOnMesh(const ON_Mesh& mesh, const ON_3dPoint& point, double 
 int QORMesh::FaceUpwards(ON_Mesh& mesh, int& flipped)
 {
   flipped = 0;
-  ON_Mesh result(mesh.FaceCount(), mesh.VertexCount(), false, false);
-  CopyVertices(mesh, result);
+  ON_Mesh result = WithVertices(mesh, mesh.FaceCount());
   result.m_F = mesh.m_F;
   int count = 0;
   for (int fi = 0; fi < result.FaceCount(); fi++)
@@ -1242,26 +1194,21 @@ int QORMesh::FaceUpwards(ON_Mesh& mesh)
 
 namespace {
 
-ON_3dPoint Midpoint(const ON_3dPoint& p, const ON_3dPoint& q)
-{
-  return ON_3dPoint((p.x + q.x) * 0.5, (p.y + q.y) * 0.5, (p.z + q.z) * 0.5);
-}
-
 // The four faces of one face, corners in the face's order (a triangle when C equals D).
 void AddSubDivided(FaceBuilder& builder, const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C,
                    const ON_3dPoint& D, bool triangle)
 {
-  const ON_3dPoint mAB = Midpoint(A, B), mBC = Midpoint(B, C);
+  const ON_3dPoint mAB = QORPoint::Average(A, B), mBC = QORPoint::Average(B, C);
   if (triangle)
   {
-    const ON_3dPoint mCA = Midpoint(C, A);
+    const ON_3dPoint mCA = QORPoint::Average(C, A);
     builder.Triangle(A, mAB, mCA);
     builder.Triangle(B, mBC, mAB);
     builder.Triangle(C, mCA, mBC);
     builder.Triangle(mAB, mBC, mCA);
     return;
   }
-  const ON_3dPoint mCD = Midpoint(C, D), mDA = Midpoint(D, A);
+  const ON_3dPoint mCD = QORPoint::Average(C, D), mDA = QORPoint::Average(D, A);
   ON_3dPointArray corners(4);
   corners.Append(A);
   corners.Append(B);
@@ -1315,7 +1262,7 @@ int QORMesh::SubDivideFace(ON_Mesh& mesh, int face)
       SetError(L"Enable to get edge index");
       return 0;
     }
-    const ON_3dPoint S = Midpoint(sides[s].from, sides[s].to);
+    const ON_3dPoint S = QORPoint::Average(sides[s].from, sides[s].to);
     const ON_MeshTopologyEdge& e = top.m_tope[edge];
     for (int k = 0; k < e.m_topf_count && k < 2; k++)
     {
@@ -1407,8 +1354,7 @@ int QORMesh::BreakQuads(ON_Mesh& mesh, int mode, int* brokenCount)
       *brokenCount = 0;
     return 1;
   }
-  ON_Mesh result(2 * quads + (mesh.FaceCount() - quads), mesh.VertexCount(), false, false);
-  CopyVertices(mesh, result);
+  ON_Mesh result = WithVertices(mesh, mesh.FaceCount() + quads);
   int broken = 0;
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {
@@ -1463,21 +1409,7 @@ int QORMesh::DeleteFacesWithPolygon(ON_Mesh& mesh, const ON_Polyline& polygon, i
 {
   std::vector<char> keep(mesh.FaceCount(), 1);
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
-  {
-    ON_3dPoint c[4];
-    const int n = Corners(mesh, fi, c);
-    double x = 0.0, y = 0.0, z = 0.0;
-    for (int k = 0; k < n; k++)
-    {
-      x += c[k].x;
-      y += c[k].y;
-      z += c[k].z;
-    }
-    const ON_3dPoint centre(x / n, y / n, z / n);
-    keep[fi] = QORPolygon2d::PointAndPolygon(centre, polygon, kTolerance) != code;
-  }
-  ON_Mesh result = Rebuild(mesh, keep, mesh.FaceCount() - 1);
-  Clean(result);
-  mesh = std::move(result);
+    keep[fi] = QORPolygon2d::PointAndPolygon(GetFaceAveragePoint(mesh, fi), polygon, kTolerance) != code;
+  KeepFaces(mesh, keep);
   return 1;
 }

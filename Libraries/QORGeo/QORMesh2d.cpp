@@ -2,6 +2,7 @@
 
 #include "QORFacet2d.h"
 #include "QORMesh.h"
+#include "QORMeshInternal.h"
 #include "QORPolygon2d.h"
 #include "QORProgress.h"
 
@@ -9,33 +10,9 @@
 
 namespace {
 
+using namespace QORMeshInternal;
+
 const double kTolerance = 0.0001;
-
-ON_3dPoint Corner(const ON_Mesh& mesh, int vi)
-{
-  return vi >= 0 && vi < mesh.VertexCount() ? ON_3dPoint(mesh.m_V[vi]) : ON_3dPoint::UnsetPoint;
-}
-
-// A face's corners, the fourth unset for a triangle.
-void Corners(const ON_Mesh& mesh, int face, ON_3dPoint c[4])
-{
-  const ON_MeshFace& f = mesh.m_F[face];
-  for (int k = 0; k < 4; k++)
-    c[k] = Corner(mesh, f.vi[k]);
-  if (f.IsTriangle())
-    c[3] = ON_3dPoint::UnsetPoint;
-}
-
-// A mesh with room for the mesh's faces and all its vertices (with their double-precision copies
-// when the mesh keeps them).
-ON_Mesh WithVertices(const ON_Mesh& mesh)
-{
-  ON_Mesh copy(mesh.FaceCount(), mesh.VertexCount(), false, false);
-  copy.m_V = mesh.m_V;
-  if (mesh.HasDoublePrecisionVertices())
-    copy.m_dV = mesh.m_dV;
-  return copy;
-}
 
 // Twice the signed plan area of the triangle a, b, c.
 double Cross(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
@@ -60,7 +37,7 @@ void QORMesh2d::SetError(const ON_wString& text)
 int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_Polyline& polygon, ON_Mesh& under, ON_Mesh& rest,
                          int showProgress)
 {
-  ON_Mesh in = WithVertices(mesh), out = WithVertices(mesh);
+  ON_Mesh in = WithVertices(mesh, mesh.FaceCount()), out = WithVertices(mesh, mesh.FaceCount());
   QORProgress progress("Studying mesh", "", 0, 100, nullptr);
   const int step = mesh.FaceCount() / 1000 + 1;
   if (showProgress)
@@ -72,12 +49,12 @@ int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_Polyline& polygon, ON_Mes
   {
     if (showProgress && fi % step == 0)
       progress.SetCurrent(fi);
-    const ON_MeshFace& f = mesh.m_F[fi];
-    const ON_3dPoint c0 = Corner(mesh, f.vi[0]), c2 = Corner(mesh, f.vi[2]);
-    const bool overlaps =
-      QORPolygon2d::FacetUnderPolygon(polygon, c0, Corner(mesh, f.vi[1]), c2, kTolerance) == 1 ||
-      (f.IsQuad() && QORPolygon2d::FacetUnderPolygon(polygon, c2, Corner(mesh, f.vi[3]), c0, kTolerance) == 1);
-    (overlaps ? in : out).m_F.Append(f);
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    bool overlaps = false;
+    for (int k = 0; k < n && !overlaps; k++)
+      overlaps = QORPolygon2d::FacetUnderPolygon(polygon, t[k][0], t[k][1], t[k][2], kTolerance) == 1;
+    (overlaps ? in : out).m_F.Append(mesh.m_F[fi]);
   }
   if (showProgress)
     progress.EndProgress();
@@ -107,7 +84,8 @@ int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_ClassArray<ON_Polyline>& 
     for (int fi = 0; fi < in.FaceCount(); fi++)
     {
       ON_3dPoint c[4];
-      Corners(in, fi, c);
+      if (Corners(in, fi, c) == 3)
+        c[3] = ON_3dPoint::UnsetPoint; // a triangle to IsFaceInsidePolygon and AddFace
       for (int j = 0; j < polygons.Count(); j++)
       {
         if (j == outer || !IsFaceInsidePolygon(polygons[j], c[0], c[1], c[2], c[3]))
@@ -117,13 +95,7 @@ int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_ClassArray<ON_Polyline>& 
         break;
       }
     }
-    ON_Mesh kept = WithVertices(in);
-    for (int fi = 0; fi < in.FaceCount(); fi++)
-    {
-      if (keep[fi])
-        kept.m_F.Append(in.m_F[fi]);
-    }
-    in = std::move(kept);
+    in = Rebuild(in, keep);
     QORMesh::Clean(in);
     QORMesh::Clean(out);
   }
@@ -228,11 +200,13 @@ int QORMesh2d::IsPointInsideMesh(const ON_Mesh& mesh, const ON_3dPoint& point)
 {
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {
-    const ON_MeshFace& f = mesh.m_F[fi];
-    const ON_3dPoint c0 = Corner(mesh, f.vi[0]), c2 = Corner(mesh, f.vi[2]);
-    if (QORFacet2d::IsPointInsideFacet(c0, Corner(mesh, f.vi[1]), c2, point) ||
-        (f.IsQuad() && QORFacet2d::IsPointInsideFacet(c2, Corner(mesh, f.vi[3]), c0, point)))
-      return fi;
+    ON_3dPoint t[2][3];
+    const int n = FaceTriangles(mesh, fi, t);
+    for (int k = 0; k < n; k++)
+    {
+      if (QORFacet2d::IsPointInsideFacet(t[k][0], t[k][1], t[k][2], point))
+        return fi;
+    }
   }
   return -1;
 }
