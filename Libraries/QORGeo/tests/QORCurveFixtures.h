@@ -2,25 +2,13 @@
 
 // Small curves shared by the curve, NURBS and brep tests.
 
+#include "GeoTestSupport.h"
 #include "opennurbs.h"
-
-#include <initializer_list>
-#include <string>
 
 namespace qor_curve_fixtures
 {
-inline ON_3dPointArray Points(std::initializer_list<ON_3dPoint> list)
-{
-  ON_3dPointArray points;
-  for (const ON_3dPoint& p : list)
-    points.Append(p);
-  return points;
-}
-
-inline std::string Text(const ON_wString& s)
-{
-  return static_cast<const char*>(ON_String(s));
-}
+using geotest::Points;
+using geotest::Text;
 
 // Arc about centre in a plane parallel to world XY, from angle a0 to a1 (radians).
 inline ON_ArcCurve Arc(const ON_3dPoint& centre, double radius, double a0, double a1)

@@ -19,24 +19,6 @@ ON_Polyline Polygon(std::initializer_list<ON_3dPoint> corners)
   return polygon;
 }
 
-// Signed plan area of the faces, counter-clockwise positive.
-double PlanArea(const ON_Mesh& mesh)
-{
-  double area = 0.0;
-  for (int fi = 0; fi < mesh.FaceCount(); fi++)
-  {
-    const ON_MeshFace& f = mesh.m_F[fi];
-    const int n = f.IsTriangle() ? 3 : 4;
-    for (int k = 0; k < n; k++)
-    {
-      const ON_3fPoint& p = mesh.m_V[f.vi[k]];
-      const ON_3fPoint& q = mesh.m_V[f.vi[(k + 1) % n]];
-      area += 0.5 * (static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y);
-    }
-  }
-  return area;
-}
-
 double PolygonArea(const ON_Polyline& polygon)
 {
   double area = 0.0;

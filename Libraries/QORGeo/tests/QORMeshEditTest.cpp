@@ -17,24 +17,6 @@ ON_wString Error()
   return QORMesh::GetError();
 }
 
-// Signed area of the faces seen from above (counter-clockwise positive).
-double PlanArea(const ON_Mesh& mesh)
-{
-  double area = 0.0;
-  for (int fi = 0; fi < mesh.FaceCount(); fi++)
-  {
-    const ON_MeshFace& f = mesh.m_F[fi];
-    const int n = f.IsTriangle() ? 3 : 4;
-    for (int k = 0; k < n; k++)
-    {
-      const ON_3fPoint& p = mesh.m_V[f.vi[k]];
-      const ON_3fPoint& q = mesh.m_V[f.vi[(k + 1) % n]];
-      area += 0.5 * (static_cast<double>(p.x) * q.y - static_cast<double>(q.x) * p.y);
-    }
-  }
-  return area;
-}
-
 bool SameMesh(const ON_Mesh& a, const ON_Mesh& b)
 {
   if (a.VertexCount() != b.VertexCount() || a.FaceCount() != b.FaceCount())

@@ -2,20 +2,16 @@
 #include "QORNurbsSurface.h"
 #include "QORPoint.h"
 
+#include "GeoTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
 
-namespace {
+using namespace geotest;
 
-ON_3dPointArray Points(std::initializer_list<ON_3dPoint> list)
-{
-  ON_3dPointArray points;
-  for (const ON_3dPoint& p : list)
-    points.Append(p);
-  return points;
-}
+namespace {
 
 // rows x columns grid, point (r, c) at (c, r, r * columns + c).
 ON_3dPointArray Matrix(int rows, int columns)
@@ -25,11 +21,6 @@ ON_3dPointArray Matrix(int rows, int columns)
     for (int c = 0; c < columns; c++)
       matrix.Append(ON_3dPoint(c, r, r * columns + c));
   return matrix;
-}
-
-std::string Text(const ON_wString& s)
-{
-  return static_cast<const char*>(ON_String(s));
 }
 
 }  // namespace

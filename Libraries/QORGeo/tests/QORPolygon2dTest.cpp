@@ -1,19 +1,15 @@
 #include "QORFacet2d.h"
 #include "QORPolygon2d.h"
 
+#include "GeoTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-namespace {
+using namespace geotest;
 
-ON_Polyline Polyline(std::initializer_list<ON_3dPoint> points)
-{
-  ON_Polyline polyline;
-  for (const ON_3dPoint& p : points)
-    polyline.Append(p);
-  return polyline;
-}
+namespace {
 
 const ON_Polyline kSquare = Polyline({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {0, 0, 0}});
 const ON_Polyline kClockwise = Polyline({{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}, {0, 0, 0}});

@@ -1,29 +1,14 @@
 #include "QORPolyline.h"
 
+#include "GeoTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+using namespace geotest;
+
 namespace {
-
-ON_Polyline Polyline(std::initializer_list<ON_3dPoint> points)
-{
-  ON_Polyline polyline;
-  for (const ON_3dPoint& p : points)
-    polyline.Append(p);
-  return polyline;
-}
-
-void ExpectPoints(const ON_3dPointArray& actual, std::initializer_list<ON_3dPoint> expected)
-{
-  ASSERT_EQ(actual.Count(), static_cast<int>(expected.size()));
-  int i = 0;
-  for (const ON_3dPoint& p : expected)
-  {
-    EXPECT_NEAR(actual[i].DistanceTo(p), 0.0, 1e-12) << i;
-    i++;
-  }
-}
 
 ON_3dPoint Turned(double degrees)
 {
