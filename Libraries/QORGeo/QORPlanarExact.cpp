@@ -40,16 +40,27 @@ void TwoProduct(double a, double b, double& product, double& error)
   error = al * bl - e3;
 }
 
+// Appends a component unless it is zero.
+void Append(Expansion& e, double c)
+{
+  if (c != 0.0)
+    e.push_back(c);
+}
+
+// The expansion of a rounded result and its error.
+Expansion TwoTerms(double rounded, double error)
+{
+  Expansion e;
+  Append(e, error);
+  Append(e, rounded);
+  return e;
+}
+
 Expansion Difference(double a, double b)
 {
   double sum, error;
   TwoSum(a, -b, sum, error);
-  Expansion e;
-  if (error != 0.0)
-    e.push_back(error);
-  if (sum != 0.0)
-    e.push_back(sum);
-  return e;
+  return TwoTerms(sum, error);
 }
 
 Expansion Grow(const Expansion& e, double b)
@@ -61,12 +72,10 @@ Expansion Grow(const Expansion& e, double b)
   {
     double sum, error;
     TwoSum(q, c, sum, error);
-    if (error != 0.0)
-      h.push_back(error);
+    Append(h, error);
     q = sum;
   }
-  if (q != 0.0)
-    h.push_back(q);
+  Append(h, q);
   return h;
 }
 
@@ -93,21 +102,17 @@ Expansion Scale(const Expansion& e, double b)
   h.reserve(2 * e.size());
   double q, error;
   TwoProduct(e[0], b, q, error);
-  if (error != 0.0)
-    h.push_back(error);
+  Append(h, error);
   for (size_t i = 1; i < e.size(); i++)
   {
     double high, low, sum;
     TwoProduct(e[i], b, high, low);
     TwoSum(q, low, sum, error);
-    if (error != 0.0)
-      h.push_back(error);
+    Append(h, error);
     TwoSum(high, sum, q, error);
-    if (error != 0.0)
-      h.push_back(error);
+    Append(h, error);
   }
-  if (q != 0.0)
-    h.push_back(q);
+  Append(h, q);
   return h;
 }
 
@@ -145,12 +150,7 @@ Expansion Square(double t)
 {
   double product, error;
   TwoProduct(t, t, product, error);
-  Expansion e;
-  if (error != 0.0)
-    e.push_back(error);
-  if (product != 0.0)
-    e.push_back(product);
-  return e;
+  return TwoTerms(product, error);
 }
 
 // dx^2 + dy^2 of a - b, exactly.
@@ -158,6 +158,12 @@ Expansion SquaredDistance(const ON_3dPoint& a, const ON_3dPoint& b)
 {
   const Expansion dx = Difference(a.x, b.x), dy = Difference(a.y, b.y);
   return Add(Multiply(dx, dx), Multiply(dy, dy));
+}
+
+// Bound on the error of left - right, each a product of rounded differences.
+double CrossErrorBound(double left, double right)
+{
+  return (3.0 + 16.0 * kEpsilon) * kEpsilon * (std::fabs(left) + std::fabs(right));
 }
 
 double UsableTolerance(double tolerance)
@@ -173,7 +179,7 @@ int QORPlanarExact::Side(const ON_3dPoint& s, const ON_3dPoint& e, const ON_3dPo
   const double left = (p.y - s.y) * (e.x - s.x);
   const double right = (e.y - s.y) * (p.x - s.x);
   const double c = left - right;
-  const double bound = (3.0 + 16.0 * kEpsilon) * kEpsilon * (std::fabs(left) + std::fabs(right));
+  const double bound = CrossErrorBound(left, right);
   if (!std::isfinite(c) || !std::isfinite(bound))
     return std::fabs(c) <= tol ? 0 : (c > 0.0 ? 1 : (c < 0.0 ? 2 : 0));
   if (c - bound > tol)
@@ -233,7 +239,7 @@ int QORPlanarExact::CompareDistanceToLine(const ON_3dPoint& p, const ON_3dPoint&
     return d < tolerance ? -1 : (d > tolerance ? 1 : 0);
   // Error of c (cross product of rounded differences) carried through the division, plus the
   // rounding of the length and the quotient.
-  const double cBound = (3.0 + 16.0 * kEpsilon) * kEpsilon * (std::fabs(left) + std::fabs(right));
+  const double cBound = CrossErrorBound(left, right);
   const double bound = 1.01 * (cBound / length + 8.0 * kEpsilon * d) + 1e-300;
   if (d - bound > tolerance)
     return 1;
