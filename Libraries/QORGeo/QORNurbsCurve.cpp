@@ -47,21 +47,22 @@ void QORNurbsCurve::CreatePolylineFromControlPoints(const ON_NurbsCurve& curve, 
 
 namespace
 {
-// Points at normalised arc length 0, 1/n, ... below 1 and the end point, n = length / spacing
-// truncated plus 1; just the two ends for a curve no longer than spacing.
-bool SampleByLength(const ON_NurbsCurve& curve, double spacing, ON_3dPointArray& samples)
+// The curve's length; false, with the error text set, when it cannot be measured.
+bool MeasureLength(const ON_NurbsCurve& curve, double& length)
 {
-  if (!(spacing > 0.0))
-  {
-    QORNurbsCurve::SetError("Maximum segment length must be greater than zero");
-    return false;
-  }
-  double length = 0.0;
   if (!curve.IsValid() || !curve.GetLength(&length, 1.0e-8))
   {
     QORNurbsCurve::SetError("Unable to measure the curve");
     return false;
   }
+  return true;
+}
+
+// Points at normalised arc length 0, 1/n, ... below 1 and the end point, n = length / spacing
+// truncated plus 1; just the two ends for a curve no longer than spacing. Length is the curve's
+// (MeasureLength), spacing positive.
+bool SampleByLength(const ON_NurbsCurve& curve, double length, double spacing, ON_3dPointArray& samples)
+{
   ON_3dPointArray points;
   if (spacing >= length)
     points.Append(curve.PointAtStart());
@@ -99,8 +100,14 @@ void QORNurbsCurve::CreatePolyline(const ON_NurbsCurve& curve, double maxSegment
     CreatePolylineFromControlPoints(curve, polyline);
     return;
   }
+  if (!(maxSegmentLength > 0.0))
+  {
+    SetError("Maximum segment length must be greater than zero");
+    return;
+  }
+  double length = 0.0;
   ON_3dPointArray samples;
-  if (SampleByLength(curve, maxSegmentLength, samples))
+  if (MeasureLength(curve, length) && SampleByLength(curve, length, maxSegmentLength, samples))
     polyline = samples;
 }
 
@@ -112,11 +119,8 @@ void QORNurbsCurve::Smoothen(ON_NurbsCurve& curve, double spacing)
     return;
   }
   double length = 0.0;
-  if (!curve.IsValid() || !curve.GetLength(&length, 1.0e-8))
-  {
-    SetError("Unable to measure the curve");
+  if (!MeasureLength(curve, length))
     return;
-  }
   if (length <= spacing)
   {
     const ON_3dPoint ends[2] = {curve.PointAtStart(), curve.PointAtEnd()};
@@ -126,7 +130,7 @@ void QORNurbsCurve::Smoothen(ON_NurbsCurve& curve, double spacing)
     return;
   }
   ON_3dPointArray samples;
-  if (!SampleByLength(curve, spacing, samples))
+  if (!SampleByLength(curve, length, spacing, samples))
     return;
   ON_NurbsCurve smooth;
   if (Create(smooth, samples, 3, 1, 3))
