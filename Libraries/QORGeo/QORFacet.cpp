@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -52,45 +53,34 @@ int QORFacet::IsPointOnFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_
   return IsPointInsideFacet(A, B, C, plane.ClosestPointTo(P));
 }
 
-int QORFacet::IntersectPlane(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
-                             double& t)
+int QORFacet::IntersectWithin(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
+                              double low, double high, ON_3dPoint& point)
 {
   ON_Plane plane;
-  double s = 0.0;
-  if (!plane.CreateFromPoints(A, B, C) || !ON_Intersect(line, plane, &s))
-    return 0;
-  t = s;
-  return 1;
-}
-
-int QORFacet::IntersectLine(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
-                            ON_3dPoint& point)
-{
   double t = 0.0;
-  if (!IntersectPlane(A, B, C, line, t))
+  if (!plane.CreateFromPoints(A, B, C) || !ON_Intersect(line, plane, &t) || t < low || t > high)
     return 0;
   point = line.PointAt(t);
   return IsPointInsideFacet(A, B, C, point);
 }
 
+int QORFacet::IntersectLine(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
+                            ON_3dPoint& point)
+{
+  const double unbounded = std::numeric_limits<double>::infinity();
+  return IntersectWithin(A, B, C, line, -unbounded, unbounded, point);
+}
+
 int QORFacet::IntersectRay(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& ray,
                            ON_3dPoint& point)
 {
-  double t = 0.0;
-  if (!IntersectPlane(A, B, C, ray, t) || t < 0.0)
-    return 0;
-  point = ray.PointAt(t);
-  return IsPointInsideFacet(A, B, C, point);
+  return IntersectWithin(A, B, C, ray, 0.0, std::numeric_limits<double>::infinity(), point);
 }
 
 int QORFacet::IntersectSegment(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& segment,
                                ON_3dPoint& point)
 {
-  double t = 0.0;
-  if (!IntersectPlane(A, B, C, segment, t) || t < 0.0 || t > 1.0)
-    return 0;
-  point = segment.PointAt(t);
-  return IsPointInsideFacet(A, B, C, point);
+  return IntersectWithin(A, B, C, segment, 0.0, 1.0, point);
 }
 
 ON_3dPoint QORFacet::Centroid(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C)

@@ -36,8 +36,9 @@ private:
   // Within 0.0001 of a corner, or the angles the sides subtend at P add up to 360 degrees
   // (within 0.0001). P is taken to lie in the facet's plane.
   static int IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P);
-  // 0 for parallel lines and facets without a plane; t the parameter of the crossing on line.
-  static int IntersectPlane(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
-                            double& t);
+  // The crossing of line and the facet's plane when its parameter on line is not outside
+  // [low, high] (see IntersectLine).
+  static int IntersectWithin(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
+                             double low, double high, ON_3dPoint& point);
   static ON_wString s_error;
 };
