@@ -3,6 +3,7 @@
 #include "QORFacet2d.h"
 #include "QORLine2d.h"
 #include "QORPlanarExact.h"
+#include "QORPoint.h"
 #include "QORPolyline.h"
 #include "QORPolyline2d.h"
 
@@ -73,8 +74,7 @@ int QORPolygon2d::SegmentAndPolygon(const ON_Line& segment, const ON_Polyline& p
   {
     if (IsSegment(segment, polygon, 1, tolerance))
       return 1;
-    const ON_3dPoint middle((segment.from.x + segment.to.x) * 0.5, (segment.from.y + segment.to.y) * 0.5, 0.0);
-    return PointAndPolygon(middle, polygon, tolerance) == 0 ? 3 : 4;
+    return PointAndPolygon(QORPoint::Average(segment.from, segment.to), polygon, tolerance) == 0 ? 3 : 4;
   }
   if (a == b)
     return a;  // 0 inside or 2 outside

@@ -3,6 +3,7 @@
 #include "QORLine.h"
 #include "QORNurbsCurve.h"
 #include "QORPoint.h"
+#include "QORVector.h"
 
 #include <cmath>
 
@@ -30,16 +31,7 @@ int QORPolyline::MergeCollinearSegments(ON_Polyline& polyline, double angleToler
 {
   for (int i = 1; i < polyline.Count() - 1;)
   {
-    ON_3dVector in = polyline[i] - polyline[i - 1];
-    ON_3dVector out = polyline[i + 1] - polyline[i];
-    double c = (in * out) / (in.Length() * out.Length());
-    double angle;
-    if (c < -1.0)
-      angle = 180.0;
-    else if (c > 1.0)
-      angle = 0.0;
-    else
-      angle = std::acos(c) * 180.0 / ON_PI;
+    const double angle = QORVector::Angle(polyline[i] - polyline[i - 1], polyline[i + 1] - polyline[i], 1);
     if (angle <= angleTolerance)
       polyline.Remove(i);
     else
