@@ -1,4 +1,5 @@
 #include "opennurbs.h"
+#include "opennurbs_curve_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -112,10 +113,7 @@ bool ON_ArcCurve::IsLinear(double) const { return false; }
 
 int ON_ArcCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
-  if (pline_points)
-    pline_points->Empty();
-  if (pline_t)
-    pline_t->Empty();
+  ON_EmptyPolylineOutputs(pline_points, pline_t);
   return 0;
 }
 

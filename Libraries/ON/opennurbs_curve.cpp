@@ -1,4 +1,5 @@
 #include "opennurbs.h"
+#include "opennurbs_curve_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -200,10 +201,7 @@ bool ON_Curve::IsLinear(double tolerance) const
 
 int ON_Curve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
-  if (pline_points)
-    pline_points->Empty();
-  if (pline_t)
-    pline_t->Empty();
+  ON_EmptyPolylineOutputs(pline_points, pline_t);
   // Only a form with this curve's parameterisation can give the parameters.
   ON_NurbsCurve nurbs;
   return GetNurbForm(nurbs) == 1 ? nurbs.IsPolyline(pline_points, pline_t) : 0;

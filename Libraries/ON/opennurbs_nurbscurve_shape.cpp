@@ -2,6 +2,7 @@
 // trimming.
 
 #include "opennurbs.h"
+#include "opennurbs_curve_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,10 +144,7 @@ bool ON_NurbsCurve::IsLinear(double tolerance) const
 // tolerance (the v5 snapshots allowed 1e-5 relative, metres at survey coordinates).
 int ON_NurbsCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
-  if (pline_points)
-    pline_points->Empty();
-  if (pline_t)
-    pline_t->Empty();
+  ON_EmptyPolylineOutputs(pline_points, pline_t);
   if (!IsValid())
     return 0;
   ON_3dPointArray points;
@@ -206,16 +204,7 @@ int ON_NurbsCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_Simpl
       params.Append(b);
     }
   }
-  const int count = points.Count();
-  if (count < 2)
-    return 0;
-  if (count >= 4 && IsClosed())
-    points[count - 1] = points[0];
-  if (pline_points)
-    *pline_points = points;
-  if (pline_t)
-    *pline_t = params;
-  return count;
+  return ON_SetPolylineOutputs(*this, points, params, pline_points, pline_t);
 }
 
 bool ON_NurbsCurve::IsArc(const ON_Plane* plane, ON_Arc* arc, double tolerance) const

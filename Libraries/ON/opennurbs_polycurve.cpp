@@ -1,4 +1,5 @@
 #include "opennurbs.h"
+#include "opennurbs_curve_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -270,10 +271,7 @@ bool ON_PolyCurve::IsLinear(double tolerance) const
 
 int ON_PolyCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
-  if (pline_points)
-    pline_points->Empty();
-  if (pline_t)
-    pline_t->Empty();
+  ON_EmptyPolylineOutputs(pline_points, pline_t);
   if (!IsValid())
     return 0;
   ON_SimpleArray<ON_3dPoint> points;
@@ -292,13 +290,5 @@ int ON_PolyCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_Simple
       params.Append(m_t[i] + (own_t[k] - domain[0]) * (m_t[i + 1] - m_t[i]) / domain.Length());
     }
   }
-  if (points.Count() < 2)
-    return 0;
-  if (points.Count() >= 4 && IsClosed())
-    points[points.Count() - 1] = points[0];
-  if (pline_points)
-    *pline_points = points;
-  if (pline_t)
-    *pline_t = params;
-  return points.Count();
+  return ON_SetPolylineOutputs(*this, points, params, pline_points, pline_t);
 }

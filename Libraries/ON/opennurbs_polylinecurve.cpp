@@ -1,4 +1,5 @@
 #include "opennurbs_polylinecurve.h"
+#include "opennurbs_curve_polyline.h"
 
 #include <algorithm>
 #include <cmath>
@@ -114,10 +115,7 @@ bool ON_PolylineCurve::IsClosed() const
 
 int ON_PolylineCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
-  if (pline_points)
-    pline_points->Empty();
-  if (pline_t)
-    pline_t->Empty();
+  ON_EmptyPolylineOutputs(pline_points, pline_t);
   if (!IsValid())
     return 0;
   if (pline_points)
