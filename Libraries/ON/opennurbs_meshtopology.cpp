@@ -280,32 +280,9 @@ void ON_MeshTopology::CreateEdgesAndFaces()
   if (face_count > (1 << 29))
     throw std::bad_alloc(); // face * 4 + side must fit 32 bits
 
-  std::vector<int> bucket(static_cast<size_t>(topv_count) + 1, 0);
-  size_t side_count = 0;
-  for (int fi = 0; fi < face_count; fi++)
-  {
-    const ON_MeshFace& f = m_mesh->m_F[fi];
-    if (!FaceIndexesInRange(f, vertex_count))
-      continue;
-    for (int s = 0; s < 4; s++)
-    {
-      const int a = topv_map[f.vi[s]];
-      const int b = topv_map[f.vi[(s + 1) % 4]];
-      if (a != b)
-      {
-        bucket[std::min(a, b) + 1]++;
-        side_count++;
-      }
-    }
-  }
-  if (topv_count < 2 || side_count == 0)
-    return;
-  for (int v = 0; v < topv_count; v++)
-    bucket[v + 1] += bucket[v];
-  // Larger vertex in the high half, face * 4 + side in the low half.
-  std::unique_ptr<uint64_t[]> sides(new uint64_t[side_count]);
-  {
-    std::vector<int> next(bucket.begin(), bucket.end() - 1);
+  // Calls visit(smaller vertex, larger vertex, face * 4 + side) for each side, of a face with its
+  // indexes in range, between two topological vertices.
+  auto for_each_side = [&](auto&& visit) {
     for (int fi = 0; fi < face_count; fi++)
     {
       const ON_MeshFace& f = m_mesh->m_F[fi];
@@ -316,9 +293,28 @@ void ON_MeshTopology::CreateEdgesAndFaces()
         const int a = topv_map[f.vi[s]];
         const int b = topv_map[f.vi[(s + 1) % 4]];
         if (a != b)
-          sides[next[std::min(a, b)]++] = static_cast<uint64_t>(std::max(a, b)) << 32 | static_cast<uint32_t>(4 * fi + s);
+          visit(std::min(a, b), std::max(a, b), 4 * fi + s);
       }
     }
+  };
+
+  std::vector<int> bucket(static_cast<size_t>(topv_count) + 1, 0);
+  size_t side_count = 0;
+  for_each_side([&](int smaller, int, int) {
+    bucket[smaller + 1]++;
+    side_count++;
+  });
+  if (topv_count < 2 || side_count == 0)
+    return;
+  for (int v = 0; v < topv_count; v++)
+    bucket[v + 1] += bucket[v];
+  // Larger vertex in the high half, face * 4 + side in the low half.
+  std::unique_ptr<uint64_t[]> sides(new uint64_t[side_count]);
+  {
+    std::vector<int> next(bucket.begin(), bucket.end() - 1);
+    for_each_side([&](int smaller, int larger, int face_side) {
+      sides[next[smaller]++] = static_cast<uint64_t>(larger) << 32 | static_cast<uint32_t>(face_side);
+    });
   }
   for (int v = 0; v < topv_count; v++)
   {
