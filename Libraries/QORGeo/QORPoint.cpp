@@ -8,6 +8,7 @@
 #include <cfloat>
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -252,14 +253,32 @@ int QORPoint::PointMatrixToMesh(int rows, int columns, const ON_3dPointArray& ma
   if (!CheckMatrix(rows, columns, matrix))
     return 0;
   const int count = rows * columns;
+  // Set points become vertices in order; unset ones (gaps) are left out.
+  std::vector<int> vertex(count, -1);
   ON_Mesh grid((rows - 1) * (columns - 1), count, false, false);
-  // Double-precision vertices keep survey coordinates that floats round; the floats follow them.
-  grid.m_dV.Append(count, matrix.Array());
+  for (int i = 0; i < count; i++)
+  {
+    if (matrix[i].IsUnsetPoint())
+      continue;
+    vertex[i] = grid.m_dV.Count();
+    // Double-precision vertices keep survey coordinates that floats round; the floats follow them.
+    grid.m_dV.Append(matrix[i]);
+  }
   grid.UpdateSinglePrecisionVertices();
-  for (int j = 0, k = 0; j < (rows - 1) * columns; j++)
-    if ((j + 1) % columns != 0)
-      grid.SetQuad(k++, j, j + 1, j + columns + 1, j + columns);
-  if (!grid.IsValid())
+  for (int r = 0; r + 1 < rows; r++)
+    for (int c = 0; c + 1 < columns; c++)
+    {
+      const int j = r * columns + c;
+      int set[4], corners = 0;
+      for (const int corner : {vertex[j], vertex[j + 1], vertex[j + columns + 1], vertex[j + columns]})
+        if (corner >= 0)
+          set[corners++] = corner;
+      if (corners == 4)
+        grid.SetQuad(grid.FaceCount(), set[0], set[1], set[2], set[3]);
+      else if (corners == 3)
+        grid.SetTriangle(grid.FaceCount(), set[0], set[1], set[2]);
+    }
+  if (grid.FaceCount() == 0 || !grid.IsValid())
   {
     SetError("Invalid mesh");
     return 0;

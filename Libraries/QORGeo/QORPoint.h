@@ -43,7 +43,8 @@ public:
   // Columns control points in the first direction, rows in the second (QORNurbsSurface::Create).
   static int PointMatrixToNurbsSurface(int rows, int columns, const ON_3dPointArray& matrix, ON_NurbsSurface& surface);
   // One quad per grid cell, on double-precision vertices with their floats; the mesh is replaced
-  // only when the result is valid.
+  // only when the result is valid. Unset points are gaps: no vertex, and a cell with one unset
+  // corner becomes a triangle of the other three, one with more is left out.
   static int PointMatrixToMesh(int rows, int columns, const ON_3dPointArray& matrix, ON_Mesh& mesh);
 
 private:

@@ -8,8 +8,4 @@
 class GridFileTransfer {
  public:
   static bool Read(CRhinoDoc& doc, const std::string& path, std::string& message);
-
-  // The mesh of a point matrix whose missing points are unset: a vertex per set point, a quad
-  // per cell with four set corners and a triangle per cell with three.
-  static bool MatrixToMesh(int rows, int columns, const ON_3dPointArray& matrix, ON_Mesh& mesh);
 };

@@ -120,6 +120,24 @@ TEST(QORPoint, ThreeByFourMatrixConversions)
   EXPECT_EQ(surface.CVCount(1), 3);
 }
 
+TEST(QORPoint, MatrixMeshLeavesOutUnsetPoints)
+{
+  // 2 rows of 3: an unset first point makes the first cell a triangle; all unset gives no mesh.
+  ON_3dPointArray matrix = Matrix(2, 3);
+  matrix[0] = ON_3dPoint::UnsetPoint;
+  ON_Mesh mesh;
+  ASSERT_EQ(QORPoint::PointMatrixToMesh(2, 3, matrix, mesh), 1);
+  EXPECT_EQ(mesh.VertexCount(), 5);
+  ASSERT_EQ(mesh.FaceCount(), 2);
+  EXPECT_TRUE(mesh.m_F[0].IsTriangle());
+  EXPECT_EQ(mesh.Vertex(mesh.m_F[0].vi[0]), matrix[1]);
+  EXPECT_TRUE(mesh.m_F[1].IsQuad());
+  for (int i = 0; i < matrix.Count(); i++)
+    matrix[i] = ON_3dPoint::UnsetPoint;
+  EXPECT_EQ(QORPoint::PointMatrixToMesh(2, 3, matrix, mesh), 0);
+  EXPECT_EQ(mesh.VertexCount(), 5) << "the mesh is kept on failure";
+}
+
 TEST(QORPoint, ThinMatricesGiveEmptyDirectionsAndNoMesh)
 {
   ON_ClassArray<ON_Line> h, v;
