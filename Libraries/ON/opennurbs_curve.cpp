@@ -260,20 +260,20 @@ bool ON_Curve::IsArc(const ON_Plane* plane, ON_Arc* arc, double tolerance) const
     if (!EvPoint(domain[1], R, -1))
       return false;
   }
-  // The arc from P through Q to R: P at angle 0, counter-clockwise about the circle's normal.
-  ON_Circle circle;
-  if (!circle.Create(P, Q, R))
-    return false;
-  ON_Arc candidate(circle, 2.0 * ON_PI);
-  if (!closed)
+  // The circle through P, Q and R with P at angle 0; an open curve takes the arc from P through Q
+  // to R.
+  ON_Arc candidate;
+  if (closed)
   {
-    const ON_3dVector v = R - circle.Center();
-    double end_angle = std::atan2(ON_DotProduct(v, circle.plane.yaxis), ON_DotProduct(v, circle.plane.xaxis));
-    if (end_angle < 0.0)
-      end_angle += 2.0 * ON_PI;
-    if (!(end_angle > 0.0))
+    ON_Circle circle;
+    if (!circle.Create(P, Q, R))
       return false;
-    candidate.m_angle.Set(0.0, end_angle);
+    candidate = ON_Arc(circle, 2.0 * ON_PI);
+  }
+  else
+  {
+    if (!candidate.Create(P, Q, R))
+      return false;
     const ON_3dPoint end = PointAtEnd();
     if (!ON_PointsAreCoincident(candidate.StartPoint(), P) && candidate.StartPoint().DistanceTo(P) > tolerance)
       return false;
