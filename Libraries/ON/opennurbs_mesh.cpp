@@ -71,8 +71,7 @@ ON_Mesh::~ON_Mesh() = default;
 
 void ON_Mesh::CopyFrom(const ON_Mesh& src)
 {
-  DestroyTopology();
-  DestroyPartition();
+  DestroyRuntimeCache(true);
   m_dV = src.m_dV;
   m_V = src.m_V;
   m_F = src.m_F;
@@ -83,10 +82,8 @@ void ON_Mesh::CopyFrom(const ON_Mesh& src)
 
 void ON_Mesh::MoveFrom(ON_Mesh& src)
 {
-  DestroyTopology();
-  DestroyPartition();
-  src.DestroyTopology();
-  src.DestroyPartition();
+  DestroyRuntimeCache(true);
+  src.DestroyRuntimeCache(true);
   MoveArray<ON_3dPoint>(m_dV, src.m_dV);
   MoveArray<ON_3fPoint>(m_V, src.m_V);
   MoveArray<ON_MeshFace>(m_F, src.m_F);
@@ -244,8 +241,7 @@ bool ON_Mesh::SetVertex(int vertex_index, const ON_3dPoint& point)
     m_V.Append(ON_3fPoint(point));
   else
     m_V[vertex_index] = ON_3fPoint(point);
-  DestroyTopology();
-  DestroyPartition();
+  DestroyRuntimeCache(true);
   return true;
 }
 
@@ -345,8 +341,7 @@ bool ON_Mesh::SetQuad(int face_index, int a, int b, int c, int d)
     m_F.Append(face);
   else
     m_F[face_index] = face;
-  DestroyTopology();
-  DestroyPartition();
+  DestroyRuntimeCache(true);
   return face.IsValid(VertexCount());
 }
 
