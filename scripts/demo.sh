@@ -9,6 +9,7 @@ build/bin/nubilo --profile out/demo/profile.ini examples/import.nb
 build/bin/nubilo --profile out/demo/profile.ini examples/drape.nb
 build/bin/nubilo --profile out/demo/profile.ini examples/wrap.nb
 build/bin/nubilo --profile out/demo/profile.ini examples/hull.nb
+build/bin/nubilo --profile out/demo/profile.ini examples/grid.nb
 echo
 echo "Demo results are in out/demo/:"
 ls -l out/demo | sed 1d
