@@ -8,46 +8,90 @@
 
 namespace {
 
-// The directed edges of a polygon mesh grouped by their start vertex, each group sorted by end.
-struct outgoing_edges
-{
-  std::vector<int> first;  // the edges from vertex v are ends[first[v] .. first[v + 1])
-  std::vector<int> ends;
+// A corner of a polygon as its vertex's group keeps it: the end of the polygon's edge out of the
+// vertex, and, where the check needs it, the start of its edge into the vertex.
+using edge_corner = int;                 // the end
+using fan_corner = std::pair<int, int>;  // (end, start)
 
-  const int* Begin(int v) const { return ends.data() + first[v]; }
-  const int* End(int v) const { return ends.data() + first[v + 1]; }
+int EdgeEnd(edge_corner corner) { return corner; }
+int EdgeEnd(const fan_corner& corner) { return corner.first; }
+
+template <class Corner> Corner MakeCorner(int end, int start);
+template <> edge_corner MakeCorner<edge_corner>(int end, int) { return end; }
+template <> fan_corner MakeCorner<fan_corner>(int end, int start) { return {end, start}; }
+
+// The corners of a polygon mesh grouped by vertex, each group sorted (by end first).
+template <class Corner>
+struct vertex_corners
+{
+  std::vector<int> first;  // the corners of vertex v are corners[first[v] .. first[v + 1])
+  std::vector<Corner> corners;
+
+  const Corner* Begin(int v) const { return corners.data() + first[v]; }
+  const Corner* End(int v) const { return corners.data() + first[v + 1]; }
+  // The corner of v whose outgoing edge ends at `end`, or End(v).
+  const Corner* Find(int v, int end) const
+  {
+    const Corner* at =
+        std::lower_bound(Begin(v), End(v), end, [](const Corner& corner, int value) { return EdgeEnd(corner) < value; });
+    return at != End(v) && EdgeEnd(*at) == end ? at : End(v);
+  }
 };
 
-template <class EdgeVisitor>
-bool ForEachEdge(const crust_mesh& mesh, EdgeVisitor&& visit)
+// Calls visit(vertex, next, previous) for every polygon corner; false when a polygon has fewer
+// than three corners.
+template <class CornerVisitor>
+bool ForEachCorner(const crust_mesh& mesh, CornerVisitor&& visit)
 {
   for (int k = 0; k < mesh.PolygonCount(); ++k) {
     const int first = mesh.offsets[k], count = mesh.offsets[k + 1] - first;
     if (count < 3)
       return false;
     for (int i = 0; i < count; ++i)
-      visit(mesh.ids[first + i], mesh.ids[first + (i + 1) % count]);
+      visit(mesh.ids[first + i], mesh.ids[first + (i + 1) % count], mesh.ids[first + (i + count - 1) % count]);
   }
   return true;
 }
 
 // False when a polygon has fewer than three corners or a corner is not a vertex of the mesh.
-bool GroupEdges(const crust_mesh& mesh, outgoing_edges& edges)
+template <class Corner>
+bool GroupCorners(const crust_mesh& mesh, vertex_corners<Corner>& groups)
 {
   const int vertexCount = mesh.PointCount();
   for (int id : mesh.ids)
     if (id < 0 || id >= vertexCount)
       return false;
-  edges.first.assign(vertexCount + 1, 0);
-  if (!ForEachEdge(mesh, [&edges](int from, int) { ++edges.first[from + 1]; }))
+  groups.first.assign(vertexCount + 1, 0);
+  if (!ForEachCorner(mesh, [&groups](int vertex, int, int) { ++groups.first[vertex + 1]; }))
     return false;
   for (int v = 0; v < vertexCount; ++v)
-    edges.first[v + 1] += edges.first[v];
-  edges.ends.resize(edges.first[vertexCount]);
-  std::vector<int> fill(edges.first.begin(), edges.first.end() - 1);
-  ForEachEdge(mesh, [&edges, &fill](int from, int to) { edges.ends[fill[from]++] = to; });
+    groups.first[v + 1] += groups.first[v];
+  groups.corners.resize(groups.first[vertexCount]);
+  std::vector<int> fill(groups.first.begin(), groups.first.end() - 1);
+  ForEachCorner(mesh, [&groups, &fill](int vertex, int next, int previous) {
+    groups.corners[fill[vertex]++] = MakeCorner<Corner>(next, previous);
+  });
   for (int v = 0; v < vertexCount; ++v)
-    std::sort(edges.ends.begin() + edges.first[v], edges.ends.begin() + edges.first[v + 1]);
+    std::sort(groups.corners.begin() + groups.first[v], groups.corners.begin() + groups.first[v + 1]);
+  return true;
+}
+
+// Every directed edge used once, never degenerate, and its reverse used too.
+template <class Corner>
+bool ClosedAndOriented(const crust_mesh& mesh, const vertex_corners<Corner>& groups)
+{
+  for (int from = 0; from < mesh.PointCount(); ++from) {
+    const Corner* begin = groups.Begin(from);
+    const Corner* end = groups.End(from);
+    if (std::adjacent_find(begin, end, [](const Corner& a, const Corner& b) { return EdgeEnd(a) == EdgeEnd(b); }) !=
+        end)
+      return false;  // an edge used twice in the same direction
+    for (const Corner* corner = begin; corner != end; ++corner) {
+      const int to = EdgeEnd(*corner);
+      if (to == from || groups.Find(to, from) == groups.End(to))
+        return false;  // a degenerate edge, or an edge without its reverse
+    }
+  }
   return true;
 }
 
@@ -55,53 +99,28 @@ bool GroupEdges(const crust_mesh& mesh, outgoing_edges& edges)
 
 bool crust_check::IsClosedAndOriented(const crust_mesh& mesh)
 {
-  outgoing_edges edges;
-  if (mesh.PolygonCount() == 0 || !GroupEdges(mesh, edges))
-    return false;
-  for (int from = 0; from < mesh.PointCount(); ++from) {
-    const int* begin = edges.Begin(from);
-    const int* end = edges.End(from);
-    if (std::adjacent_find(begin, end) != end)
-      return false;  // an edge used twice in the same direction
-    for (const int* to = begin; to != end; ++to)
-      if (*to == from || !std::binary_search(edges.Begin(*to), edges.End(*to), from))
-        return false;  // a degenerate edge, or an edge without its reverse
-  }
-  return true;
+  vertex_corners<edge_corner> groups;
+  return mesh.PolygonCount() > 0 && GroupCorners(mesh, groups) && ClosedAndOriented(mesh, groups);
 }
 
 bool crust_check::IsClosedOrientedManifold(const crust_mesh& mesh)
 {
-  if (!IsClosedAndOriented(mesh))
+  vertex_corners<fan_corner> groups;
+  if (mesh.PolygonCount() == 0 || !GroupCorners(mesh, groups) || !ClosedAndOriented(mesh, groups))
     return false;
-  // Each corner of a vertex as (previous corner, next corner) of its polygon, grouped by vertex and
-  // sorted by the previous one. Across the edge to the next corner lies the polygon whose corner of
-  // the vertex comes after that one (the edge is used once each way): one walk must meet them all.
-  const int vertexCount = mesh.PointCount();
-  std::vector<int> first(static_cast<size_t>(vertexCount) + 1, 0);
-  for (int id : mesh.ids)
-    ++first[id + 1];
-  for (int v = 0; v < vertexCount; ++v)
-    first[v + 1] += first[v];
-  std::vector<std::pair<int, int>> corners(mesh.ids.size());
-  std::vector<int> fill(first.begin(), first.end() - 1);
-  for (int k = 0; k < mesh.PolygonCount(); ++k) {
-    const int begin = mesh.offsets[k], count = mesh.offsets[k + 1] - begin;
-    for (int i = 0; i < count; ++i)
-      corners[fill[mesh.ids[begin + i]]++] = {mesh.ids[begin + (i + count - 1) % count],
-                                              mesh.ids[begin + (i + 1) % count]};
-  }
-  for (int v = 0; v < vertexCount; ++v) {
-    const auto begin = corners.begin() + first[v], end = corners.begin() + first[v + 1];
+  // Across the edge into a vertex from a corner's start lies the polygon whose corner of the vertex
+  // has its outgoing edge end there (the edge is used once each way): one walk must meet them all.
+  for (int v = 0; v < mesh.PointCount(); ++v) {
+    const fan_corner* begin = groups.Begin(v);
+    const fan_corner* end = groups.End(v);
     if (begin == end)
       continue;
-    std::sort(begin, end);
     long steps = 0;
-    auto at = begin;
+    const fan_corner* at = begin;
     do {
-      const int previous = at->second;
-      at = std::lower_bound(begin, end, std::make_pair(previous, -1));
-      if (at == end || at->first != previous || ++steps > end - begin)
+      const int start = at->second;
+      at = groups.Find(v, start);
+      if (at == end || ++steps > end - begin)
         return false;
     } while (at != begin);
     if (steps != end - begin)
