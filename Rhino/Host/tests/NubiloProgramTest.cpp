@@ -211,3 +211,13 @@ TEST_F(InterruptProgramTest, TwoCtrlCWithinASecondEndTheSession) {
       << m_output;
   EXPECT_FALSE(Printed("object(s)")) << m_output;
 }
+
+// The demo's scripts, run as the demo runs them: from a checkout's root with out/demo made.
+TEST_F(NubiloProgramTest, ExampleScriptsRun) {
+  ASSERT_EQ(Shell("mkdir -p out/demo && cp -r " + Quote(NUBILO_EXAMPLES) + " examples"), 0) << m_output;
+  for (const char* script : {"import.nb", "drape.nb", "hull.nb", "grid.nb"}) {
+    EXPECT_EQ(Run(std::string("examples/") + script), 0) << script << "\n" << m_output;
+    EXPECT_EQ(m_stderr.find("Failure"), std::string::npos) << script << "\n" << m_stderr;
+  }
+  EXPECT_TRUE(OnStdout("Added 2 boundary polylines from 1 mesh")) << "the grid's outline and its pond";
+}
