@@ -36,17 +36,24 @@ struct key_hash
   }
 };
 
-// Fans of the polygons' corners, as ids, offsets of a triangle mesh.
-void Fans(const crust_mesh& polygons, crust_mesh& triangles)
+// Calls visit(a, b, c) for the triangles of each polygon's fan from its first corner, in order.
+template <class TriangleVisitor>
+void ForEachFanTriangle(const crust_mesh& polygons, TriangleVisitor&& visit)
 {
   for (int k = 0; k < polygons.PolygonCount(); ++k) {
     const int first = polygons.offsets[k], count = polygons.offsets[k + 1] - first;
-    for (int j = 1; j + 1 < count; ++j) {
-      triangles.ids.insert(triangles.ids.end(),
-                           {polygons.ids[first], polygons.ids[first + j], polygons.ids[first + j + 1]});
-      triangles.offsets.push_back(static_cast<int>(triangles.ids.size()));
-    }
+    for (int j = 1; j + 1 < count; ++j)
+      visit(polygons.ids[first], polygons.ids[first + j], polygons.ids[first + j + 1]);
   }
+}
+
+// Fans of the polygons' corners, as ids, offsets of a triangle mesh.
+void Fans(const crust_mesh& polygons, crust_mesh& triangles)
+{
+  ForEachFanTriangle(polygons, [&triangles](int a, int b, int c) {
+    triangles.ids.insert(triangles.ids.end(), {a, b, c});
+    triangles.offsets.push_back(static_cast<int>(triangles.ids.size()));
+  });
 }
 
 // For each vertex the lowest-numbered vertex at the same float position.
@@ -140,18 +147,13 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   std::vector<int> corners;
   corners.reserve(3 * (polygons.ids.size() - 2 * static_cast<size_t>(polygons.PolygonCount())));
   auto corner = [&](int id) { return id >= 0 && id < vertexCount ? representative[id] : -1; };
-  for (int k = 0; k < polygons.PolygonCount(); ++k) {
-    const int first = polygons.offsets[k], count = polygons.offsets[k + 1] - first;
-    for (int j = 1; j + 1 < count; ++j) {
-      const int a = corner(polygons.ids[first]), b = corner(polygons.ids[first + j]),
-                c = corner(polygons.ids[first + j + 1]);
-      if (a < 0 || b < 0 || c < 0 || a == b || b == c || a == c) {
-        ++counted.collapsed_triangles;
-        continue;
-      }
+  ForEachFanTriangle(polygons, [&](int first, int second, int third) {
+    const int a = corner(first), b = corner(second), c = corner(third);
+    if (a < 0 || b < 0 || c < 0 || a == b || b == c || a == c)
+      ++counted.collapsed_triangles;
+    else
       corners.insert(corners.end(), {a, b, c});
-    }
-  }
+  });
   std::vector<char> removed(corners.size() / 3, 0);
   counted.cancelled_triangles = CancelOppositePairs(corners, merged, removed);
 
