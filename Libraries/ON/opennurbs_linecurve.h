@@ -37,5 +37,5 @@ public:
   // when one is given. False for a zero-length line, and with maximum_distance > 0 when the
   // nearest point is farther than that.
   bool GetClosestPoint(const ON_3dPoint& P, double* t, double maximum_distance = 0.0,
-                       const ON_Interval* sub_domain = nullptr) const;
+                       const ON_Interval* sub_domain = nullptr) const override;
 };
