@@ -3,6 +3,8 @@
 // the convex wrap against gdal_grid and qconvex on the same points; the geometry commands on a 2M-face
 // drape mesh against its import. The input files are written once into a temporary folder, which is
 // removed at exit.
+#include "BenchSupport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -38,33 +40,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // The working folder of every child: point files, profile, logs and outputs.
-class Folder
-{
-public:
-  Folder()
-  {
-    std::string pattern = (fs::temp_directory_path() / "nubilo-bench-commands-XXXXXX").string();
-    if (mkdtemp(pattern.data()))
-      m_path = pattern;
-  }
-  ~Folder()
-  {
-    std::error_code ignored;
-    if (!m_path.empty())
-      fs::remove_all(m_path, ignored);
-  }
-  const std::string& Path() const { return m_path; }
-  std::string File(const std::string& name) const { return m_path + "/" + name; }
-
-private:
-  std::string m_path;
-};
-
-const Folder& Work()
-{
-  static const Folder folder;
-  return folder;
-}
+using bench::Work;
 
 struct Point
 {
@@ -241,14 +217,13 @@ Run Nubilo(const std::string& commands, const std::vector<std::string>& outputs 
   for (size_t i = 0; i < outputs.size(); i++)
   {
     const std::string path = Work().File(outputs[i]);
-    std::error_code missing;
-    const auto size = fs::file_size(path, missing);
-    if (i == 0 && run.ok && (missing || size == 0))
+    const long size = bench::FileSize(path);
+    if (i == 0 && run.ok && size == 0)
     {
       run.ok = false;
       run.error = "nubilo exited with status 0 but wrote no " + outputs[i];
     }
-    else if (i == 0 && !missing)
+    else if (i == 0)
       run.outputMB = size / 1048576.0;
     std::remove(path.c_str());
   }
@@ -310,17 +285,22 @@ const Run& Baseline(const std::string& commands)
   return found->second;
 }
 
-void BM_Import1M(benchmark::State& state)
+// The benchmark of a baseline: its runs are the ones others subtract.
+void RunBaseline(benchmark::State& state, const std::string& commands)
 {
-  if (!Inputs(state, MillionPoints()))
-    return;
   for (auto _ : state)
   {
-    const Run run = Nubilo(kImport);
-    Baselines()[kImport] = run;
+    const Run run = Nubilo(commands);
+    Baselines()[commands] = run;
     if (!Report(state, run))
       break;
   }
+}
+
+void BM_Import1M(benchmark::State& state)
+{
+  if (Inputs(state, MillionPoints()))
+    RunBaseline(state, kImport);
 }
 BENCHMARK(BM_Import1M)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
@@ -435,15 +415,8 @@ BENCHMARK(BM_ExportPoints1M)->Iterations(1)->UseManualTime()->Unit(benchmark::kS
 // Import and drape into 1415 x 1415 grid points (1414 x 1414 quads): the baseline of the exports.
 void BM_Drape1MInto1415x1415Mesh(benchmark::State& state)
 {
-  if (!Inputs(state, MillionPoints()))
-    return;
-  for (auto _ : state)
-  {
-    const Run run = Nubilo(kDrape1415);
-    Baselines()[kDrape1415] = run;
-    if (!Report(state, run))
-      break;
-  }
+  if (Inputs(state, MillionPoints()))
+    RunBaseline(state, kDrape1415);
 }
 BENCHMARK(BM_Drape1MInto1415x1415Mesh)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
@@ -538,21 +511,18 @@ const DrapeMeshFiles& DrapeMesh2M()
 
 const std::string kImportDrapeMesh = "Import drape2m.stl";
 
+bool Inputs(benchmark::State& state, const DrapeMeshFiles& files)
+{
+  if (!files.ok)
+    state.SkipWithError("cannot write the drape mesh into the temporary folder");
+  return files.ok;
+}
+
 // Import of the drape mesh alone: the yardstick of the mesh commands.
 void BM_ImportDrapeMesh2M(benchmark::State& state)
 {
-  if (!DrapeMesh2M().ok)
-  {
-    state.SkipWithError("cannot write the drape mesh into the temporary folder");
-    return;
-  }
-  for (auto _ : state)
-  {
-    const Run run = Nubilo(kImportDrapeMesh);
-    Baselines()[kImportDrapeMesh] = run;
-    if (!Report(state, run))
-      break;
-  }
+  if (Inputs(state, DrapeMesh2M()))
+    RunBaseline(state, kImportDrapeMesh);
 }
 BENCHMARK(BM_ImportDrapeMesh2M)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
@@ -560,11 +530,8 @@ BENCHMARK(BM_ImportDrapeMesh2M)->Iterations(1)->UseManualTime()->Unit(benchmark:
 // the import (the target is at most 20).
 void BM_MeshCommand2M(benchmark::State& state, const std::string& command)
 {
-  if (!DrapeMesh2M().ok)
-  {
-    state.SkipWithError("cannot write the drape mesh into the temporary folder");
+  if (!Inputs(state, DrapeMesh2M()))
     return;
-  }
   for (auto _ : state)
   {
     const Run run = Nubilo(kImportDrapeMesh + "  " + command);

@@ -1,25 +1,25 @@
 // ESRI ASCII grids: a grid of 4000 x 4000 cells (16 million values, about 110 MB of text) read
 // by QORDEM::DEMToPointMatrix and, in the same run, turned into points by
 // `gdal_translate -of XYZ` (output discarded).
+#include "BenchSupport.h"
 #include "QORDEM.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
+
+using bench::FileSize;
 
 constexpr int kSize = 4000;
 
 // A terrain-like grid with a few NODATA cells, written once per run.
 const std::string& GridFile() {
   static const std::string path = [] {
-    const std::string file = Platform::TempFolder::Path() + "/nubilo-bench-dem-grid.asc";
+    const std::string file = bench::BenchFile("grid.asc");
     std::FILE* out = std::fopen(file.c_str(), "wb");
     if (!out) return std::string();
     std::fprintf(out, "ncols %d\nnrows %d\nxllcorner 500000\nyllcorner 6000000\ncellsize 2\n"
@@ -41,11 +41,6 @@ const std::string& GridFile() {
   return path;
 }
 
-long FileSize(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0;
-}
-
 void BM_DEMToPointMatrix(benchmark::State& state) {
   if (GridFile().empty()) {
     state.SkipWithError("could not write the grid");
@@ -63,7 +58,7 @@ BENCHMARK(BM_DEMToPointMatrix)->Unit(benchmark::kMillisecond)->UseRealTime()->Mi
 
 // The reference: the whole `gdal_translate` process on the same file.
 void BM_GdalTranslateXYZ(benchmark::State& state) {
-  if (std::system("command -v gdal_translate >/dev/null 2>&1") != 0) {
+  if (!bench::OnPath("gdal_translate")) {
     state.SkipWithError("gdal_translate (Debian gdal-bin) is not installed");
     return;
   }
@@ -71,20 +66,12 @@ void BM_GdalTranslateXYZ(benchmark::State& state) {
     state.SkipWithError("could not write the grid");
     return;
   }
-  const std::string command = "gdal_translate -q -of XYZ '" + GridFile() + "' /vsistdout/ >/dev/null 2>&1";
-  for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("gdal_translate failed");
+  bench::RunEachIteration(state, "gdal_translate -q -of XYZ '" + GridFile() + "' /vsistdout/ >/dev/null 2>&1",
+                          "gdal_translate failed");
   state.SetBytesProcessed(state.iterations() * FileSize(GridFile()));
 }
 BENCHMARK(BM_GdalTranslateXYZ)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  if (!GridFile().empty()) std::remove(GridFile().c_str());
-  return 0;
-}
+BENCHMARK_MAIN();

@@ -1,36 +1,28 @@
 // DXF writing: a mesh of two million faces (written as 3DFACE entities) and 100,000 free-form
 // curves (written as 3-D polylines within the chordal tolerance), each against ezdxf reading the
 // same file in the same run.
+#include "BenchMesh.h"
+#include "BenchSupport.h"
 #include "QORDXF.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
 
 constexpr int kCells = 1000;  // 2 * 1000 * 1000 triangles
 constexpr int kCurves = 100000;
 
+using bench::BenchFile;
+using bench::FileSize;
+
 const ON_Mesh& TwoMillionFaces() {
-  static const ON_Mesh mesh = [] {
-    ON_Mesh m(2 * kCells * kCells, (kCells + 1) * (kCells + 1), false, false);
-    for (int r = 0; r <= kCells; ++r)
-      for (int c = 0; c <= kCells; ++c)
-        m.m_V.Append(ON_3fPoint(500000.0f + c, 4200000.0f + r, std::sin(c * 0.01f) * 20.0f));
-    for (int r = 0; r < kCells; ++r)
-      for (int c = 0; c < kCells; ++c) {
-        const int v = r * (kCells + 1) + c;
-        m.m_F.Append(ON_MeshFace{{v, v + 1, v + kCells + 2, v + kCells + 2}});
-        m.m_F.Append(ON_MeshFace{{v, v + kCells + 2, v + kCells + 1, v + kCells + 1}});
-      }
-    return m;
-  }();
+  static const ON_Mesh mesh = bench::GridMesh(kCells, kCells, [](int r, int c) {
+    return ON_3fPoint(500000.0f + c, 4200000.0f + r, std::sin(c * 0.01f) * 20.0f);
+  });
   return mesh;
 }
 
@@ -48,13 +40,6 @@ const ON_ClassArray<ON_NurbsCurve>& Curves() {
     return list;
   }();
   return curves;
-}
-
-std::string BenchFile(const char* name) { return Platform::TempFolder::Path() + "/nubilo-bench-" + name; }
-
-long FileSize(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0;
 }
 
 template <class Write>
@@ -76,11 +61,10 @@ void EzdxfRead(benchmark::State& state, const char* name) {
     state.SkipWithError("run the matching write benchmark first");
     return;
   }
-  const std::string command = "/usr/bin/python3 -c \"import ezdxf,sys\n"
-                              "print(len(ezdxf.readfile(sys.argv[1]).modelspace()))\" '" +
-                              file + "' >/dev/null";
-  for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("ezdxf failed");
+  bench::RunEachIteration(state,
+                          "/usr/bin/python3 -c \"import ezdxf,sys\n"
+                          "print(len(ezdxf.readfile(sys.argv[1]).modelspace()))\" '" + file + "' >/dev/null",
+                          "ezdxf failed");
 }
 
 void BM_WriteMeshDxf(benchmark::State& state) {

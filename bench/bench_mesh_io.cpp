@@ -1,44 +1,26 @@
 // Mesh files: binary STL of one million triangles (about 50 MB) written and read, and an OBJ file
 // of one million triangles read by QOROBJ and, in the same run, by `assimp info`.
+#include "BenchMesh.h"
+#include "BenchSupport.h"
 #include "QOROBJ.h"
 #include "QORSTL.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
+
+using bench::BenchFile;
+using bench::FileSize;
 
 constexpr int kColumns = 1000;
 constexpr int kRows = 500; // 2 * 500 * 1000 triangles
 
-// A wavy grid of kRows x kColumns cells, two triangles per cell.
 const ON_Mesh& MillionTriangles() {
-  static const ON_Mesh mesh = [] {
-    ON_Mesh m((2 * kRows * kColumns), (kRows + 1) * (kColumns + 1), false, false);
-    for (int r = 0; r <= kRows; ++r)
-      for (int c = 0; c <= kColumns; ++c)
-        m.m_V.Append(ON_3fPoint(c * 0.5f, r * 0.5f, static_cast<float>((r * 7 + c * 13) % 17) * 0.1f));
-    for (int r = 0; r < kRows; ++r)
-      for (int c = 0; c < kColumns; ++c) {
-        const int v = r * (kColumns + 1) + c;
-        m.m_F.Append(ON_MeshFace{{v, v + 1, v + kColumns + 2, v + kColumns + 2}});
-        m.m_F.Append(ON_MeshFace{{v, v + kColumns + 2, v + kColumns + 1, v + kColumns + 1}});
-      }
-    return m;
-  }();
+  static const ON_Mesh mesh = bench::WavyGridMesh(kRows, kColumns);
   return mesh;
-}
-
-std::string BenchFile(const char* name) { return Platform::TempFolder::Path() + "/nubilo-bench-" + name; }
-
-long FileSize(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0;
 }
 
 const std::string& BinarySTLFile() {
@@ -97,13 +79,11 @@ BENCHMARK(BM_ReadOBJ)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 // The reference: the whole `assimp info` process on the same file.
 void BM_AssimpInfoOBJ(benchmark::State& state) {
-  if (std::system("command -v assimp >/dev/null 2>&1") != 0) {
+  if (!bench::OnPath("assimp")) {
     state.SkipWithError("assimp (Debian assimp-utils) is not installed");
     return;
   }
-  const std::string command = "assimp info '" + OBJFile() + "' >/dev/null 2>&1";
-  for (auto _ : state)
-    if (std::system(command.c_str()) != 0) state.SkipWithError("assimp failed");
+  bench::RunEachIteration(state, "assimp info '" + OBJFile() + "' >/dev/null 2>&1", "assimp failed");
   state.SetBytesProcessed(state.iterations() * FileSize(OBJFile()));
 }
 BENCHMARK(BM_AssimpInfoOBJ)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);

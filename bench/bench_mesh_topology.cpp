@@ -1,22 +1,19 @@
 // The mesh topology of a 2M-face drape mesh (1000 x 1000 grid points, two triangles per cell,
 // three vertices of its own per triangle as STL gives them) built in the process, against reading
 // the same mesh from a binary STL file; and the library operations the geometry commands run.
+#include "BenchSupport.h"
 #include "QORMesh.h"
 #include "QORSTL.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <string>
 
 namespace {
 
 constexpr int kGrid = 1000;
-
-std::string g_written; // the file to remove at exit
 
 const std::string& DrapeStl()
 {
@@ -32,9 +29,8 @@ const std::string& DrapeStl()
         grid.m_F.Append(ON_MeshFace{{a, a + 1, a + kGrid + 1, a + kGrid + 1}});
         grid.m_F.Append(ON_MeshFace{{a + kGrid + 1, a + kGrid, a, a}});
       }
-    const std::string file = Platform::TempFolder::Path() + "/nubilo-bench-drape2m.stl";
+    const std::string file = bench::BenchFile("drape2m.stl");
     QORSTL::MeshToSTL(grid, ON_wString(file.c_str()), 1);
-    g_written = file;
     return file;
   }();
   return path;
@@ -72,7 +68,7 @@ BENCHMARK(BM_ReadDrapeStl2M)->Iterations(3)->Unit(benchmark::kSecond);
 template <class Work>
 void Measure(benchmark::State& state, Work work)
 {
-  ON_Mesh mesh = DrapeMesh();
+  const ON_Mesh& mesh = DrapeMesh();
   if (mesh.FaceCount() == 0) {
     state.SkipWithError("cannot read the drape mesh");
     return;
@@ -132,14 +128,4 @@ BENCHMARK(BM_Smooth2M)->Iterations(1)->Unit(benchmark::kSecond);
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv))
-    return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  if (!g_written.empty())
-    std::remove(g_written.c_str());
-  return 0;
-}
+BENCHMARK_MAIN();

@@ -1,7 +1,7 @@
 // Reading point text files: one million points (about 30 MB), format 0, comma and space
 // delimiters, in UTM-sized coordinates.
+#include "BenchSupport.h"
 #include "QORTXT.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 const std::string& MillionPointFile() {
   static const std::string path = [] {
-    const std::string file = Platform::TempFolder::Path() + "/nubilo-bench-points.txt";
+    const std::string file = bench::BenchFile("points.txt");
     std::FILE* f = std::fopen(file.c_str(), "w");
     std::mt19937 random(1);
     std::uniform_real_distribution<double> x(659000, 663000), y(4751000, 4755000), z(800, 1030);
@@ -22,14 +22,6 @@ const std::string& MillionPointFile() {
     return file;
   }();
   return path;
-}
-
-long FileSize(const std::string& path) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  std::fseek(f, 0, SEEK_END);
-  const long size = std::ftell(f);
-  std::fclose(f);
-  return size;
 }
 
 void BM_ReadMillionPoints(benchmark::State& state) {
@@ -41,7 +33,7 @@ void BM_ReadMillionPoints(benchmark::State& state) {
     benchmark::DoNotOptimize(points.Count());
   }
   if (points.Count() != 1000000) state.SkipWithError("wrong point count");
-  state.SetBytesProcessed(state.iterations() * FileSize(path));
+  state.SetBytesProcessed(state.iterations() * bench::FileSize(path));
   state.counters["points"] = points.Count();
 }
 BENCHMARK(BM_ReadMillionPoints)->Unit(benchmark::kMillisecond)->MinTime(3);

@@ -1,43 +1,26 @@
 // RP files: a mesh of two million triangles (a binary STL of about 100 MB inside) written and
 // read through the converter, and the plain binary STL of the same mesh in the same run, which
 // is the part of the work that is not encryption and key derivation.
+#include "BenchMesh.h"
+#include "BenchSupport.h"
 #include "QORRP.h"
 #include "QORSTL.h"
-#include "TempFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <string>
-#include <sys/stat.h>
 
 namespace {
+
+using bench::BenchFile;
+using bench::FileSize;
 
 constexpr int kColumns = 1000;
 constexpr int kRows = 1000;  // 2 * 1000 * 1000 triangles
 
 const ON_Mesh& TwoMillionTriangles() {
-  static const ON_Mesh mesh = [] {
-    ON_Mesh m(2 * kRows * kColumns, (kRows + 1) * (kColumns + 1), false, false);
-    for (int r = 0; r <= kRows; ++r)
-      for (int c = 0; c <= kColumns; ++c)
-        m.m_V.Append(ON_3fPoint(c * 0.5f, r * 0.5f, static_cast<float>((r * 7 + c * 13) % 17) * 0.1f));
-    for (int r = 0; r < kRows; ++r)
-      for (int c = 0; c < kColumns; ++c) {
-        const int v = r * (kColumns + 1) + c;
-        m.m_F.Append(ON_MeshFace{{v, v + 1, v + kColumns + 2, v + kColumns + 2}});
-        m.m_F.Append(ON_MeshFace{{v, v + kColumns + 2, v + kColumns + 1, v + kColumns + 1}});
-      }
-    return m;
-  }();
+  static const ON_Mesh mesh = bench::WavyGridMesh(kRows, kColumns);
   return mesh;
-}
-
-std::string BenchFile(const char* name) { return Platform::TempFolder::Path() + "/nubilo-bench-rp-" + name; }
-
-long FileSize(const std::string& path) {
-  struct stat info;
-  return stat(path.c_str(), &info) == 0 ? static_cast<long>(info.st_size) : 0;
 }
 
 void BM_WriteRP(benchmark::State& state) {
@@ -88,11 +71,4 @@ BENCHMARK(BM_ReadSTLSameMesh)->Unit(benchmark::kMillisecond)->UseRealTime()->Min
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  for (const char* name : {"written.rp", "read.rp", "written.stl"}) std::remove(BenchFile(name).c_str());
-  return 0;
-}
+BENCHMARK_MAIN();
