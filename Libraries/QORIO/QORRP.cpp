@@ -175,15 +175,11 @@ int QORRP::RPToMesh(const ON_wString& rpPath, ON_ClassArray<ON_Mesh>& meshes,
     ON_Mesh mesh;
     if (!ReadMesh(rpPath, mesh, password, ask, owner))
       return 0;
-    ON_ClassArray<ON_Mesh> shells;
-    if (!QORMesh::ExtractShells(mesh, shells))
+    if (!QORMesh::ExtractShells(mesh, meshes)) // the list is untouched on failure
     {
       SetError(QORMesh::GetError());
       return 0;
     }
-    meshes.Empty();
-    for (int i = 0; i < shells.Count(); i++)
-      meshes.AppendNew() = std::move(shells[i]);
     return 1;
   }
   catch (const std::bad_alloc&)
@@ -274,13 +270,11 @@ int QORRP::ReadMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& p
   char message[kErrorTextSize] = "";
   if (!convertFile(path.c_str(), stl.Path().c_str(), secret.c_str(), "", message, kErrorTextSize))
     return FailToConvert(message);
-  ON_Mesh result;
-  if (!QORSTL::STLToMesh(stl.WidePath(), result))
+  if (!QORSTL::STLToMesh(stl.WidePath(), mesh)) // the mesh is untouched on failure
   {
     SetError(QORSTL::GetError());
     return 0;
   }
-  mesh = std::move(result);
   return 1;
 }
 
