@@ -1,8 +1,14 @@
-# nubilo_library(NAME [STATIC|OBJECT] [DEPS targets...] [PRIVATE_DEPS targets...])
+include(GNUInstallDirs)
+set(NUBILO_INCLUDE_DIR ${CMAKE_INSTALL_INCLUDEDIR}/nubilo)
+
+# nubilo_library(NAME [STATIC|OBJECT] [DEPS targets...] [PRIVATE_DEPS targets...]
+#                [PRIVATE_HEADERS files...] [TEST_DEPS targets...])
 # Builds every *.cpp of the calling folder into a library (shared by default) whose headers are
-# found from that folder, and the folder's tests/*.cpp into NAME_tests.
+# found from that folder, and the folder's tests/*.cpp into NAME_tests. A shared library is
+# installed with a version and SONAME, in the Nubilo package (Nubilo::NAME), with the folder's
+# headers but the private ones; a static or object library is internal to the build.
 function(nubilo_library name)
-  cmake_parse_arguments(ARG "STATIC;OBJECT" "" "DEPS;PRIVATE_DEPS;TEST_DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "STATIC;OBJECT" "" "DEPS;PRIVATE_DEPS;PRIVATE_HEADERS;TEST_DEPS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   if(NOT sources)
     return()  # a component without sources yet builds nothing
@@ -14,9 +20,26 @@ function(nubilo_library name)
   else()
     add_library(${name} SHARED ${sources})
   endif()
-  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+  target_include_directories(${name} PUBLIC $<BUILD_INTERFACE:${CMAKE_CURRENT_SOURCE_DIR}>
+                                             $<INSTALL_INTERFACE:${NUBILO_INCLUDE_DIR}>)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE ${ARG_PRIVATE_DEPS})
+  if(NOT ARG_STATIC AND NOT ARG_OBJECT)
+    nubilo_install_library(${name} ${ARG_PRIVATE_HEADERS})
+  endif()
   nubilo_tests(${name} ${name} ${ARG_TEST_DEPS})
+endfunction()
+
+# nubilo_install_library(NAME PRIVATE_HEADERS...): the library and its public headers.
+function(nubilo_install_library name)
+  set_target_properties(${name} PROPERTIES VERSION ${PROJECT_VERSION} SOVERSION ${PROJECT_VERSION_MAJOR}
+                                           EXPORT_NAME ${name})
+  install(TARGETS ${name} EXPORT NubiloTargets
+          LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR})
+  file(GLOB headers ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  foreach(private ${ARGN})
+    list(REMOVE_ITEM headers ${CMAKE_CURRENT_SOURCE_DIR}/${private})
+  endforeach()
+  install(FILES ${headers} DESTINATION ${NUBILO_INCLUDE_DIR})
 endfunction()
 
 # nubilo_tests(TARGET_PREFIX LIBS...): tests/*.cpp of the calling folder into one GoogleTest program.

@@ -94,6 +94,13 @@ std::string NubiloHost::ModuleFolder() {
   return folder.substr(0, folder.find_last_of('/'));
 }
 
+// Beside the program in a build tree, in lib/nubilo/ of an installed tree.
+std::string NubiloHost::PlugInPath() {
+  const std::string beside = ModuleFolder() + "/Nubilo.so";
+  const std::string installed = ModuleFolder() + "/../lib/nubilo/Nubilo.so";
+  return access(beside.c_str(), F_OK) != 0 && access(installed.c_str(), F_OK) == 0 ? installed : beside;
+}
+
 int NubiloHost::Run(int argc, char** argv) {
   HostOptions options;
   std::string error;
@@ -166,7 +173,7 @@ int NubiloHost::Start(HostOptions options) {
 // --quiet also keeps the plug-in's load and unload lines off the command line.
 bool NubiloHost::LoadPlugIn(std::string& error) {
   if (m_quiet) RhinoApp().SetPrintSink([](const std::string&) {});
-  const bool loaded = m_plugin.Load(ModuleFolder() + "/Nubilo.so", error);
+  const bool loaded = m_plugin.Load(PlugInPath(), error);
   RhinoApp().SetPrintSink(nullptr);
   return loaded;
 }

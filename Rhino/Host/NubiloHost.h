@@ -26,6 +26,7 @@ class NubiloHost {
   int RunTokens();
   int RunInteractive();
   static std::string ModuleFolder();
+  static std::string PlugInPath();
 
   LineEditor m_editor;
   PlugInLoader m_plugin;

@@ -210,7 +210,7 @@ TEST_F(RPProgramTest, WithoutTheConverterNothingIsWritten) {
   const std::string program = NUBILO_PROGRAM;
   const std::string bin = program.substr(0, program.find_last_of('/'));
   ASSERT_EQ(Shell("mkdir bin temp && cp " + Quote(program) + " " + Quote(bin) + "/Nubilo.so bin/ && "
-                  "for f in " + Quote(bin) + "/lib*.so; do case $f in */libPrismal.so) ;; *) cp \"$f\" bin/ ;; esac; done"),
+                  "for f in " + Quote(bin) + "/lib*.so*; do case $f in */libPrismal.so*) ;; *) cp \"$f\" bin/ ;; esac; done"),
             0) << m_output;
   Write("part.stl", StripSTL(4, 0.0f));
   EXPECT_EQ(Shell("TEMP=temp bin/nubilo --quiet --profile profile.ini -c 'Import part.stl  Export part.rp Password=x'"), 1);
