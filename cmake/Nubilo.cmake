@@ -56,8 +56,6 @@ function(nubilo_tests prefix)
   target_include_directories(${prefix}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests)
   target_compile_definitions(${prefix}_tests PRIVATE
     NUBILO_SHARED_DATA="${NUBILO_SHARED_DATA}"
-    NUBILO_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests"
-    NUBILO_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
-  gtest_discover_tests(${prefix}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
-    PROPERTIES ENVIRONMENT "NUBILO_TEST=1")
+    NUBILO_TEST_DIR="${CMAKE_CURRENT_SOURCE_DIR}/tests")
+  gtest_discover_tests(${prefix}_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
 endfunction()

@@ -1,5 +1,7 @@
 #include "PlugInLoader.h"
 
+#include "RhinoSdkVersion.h"
+
 PlugInLoader::~PlugInLoader() { Unload(); }
 
 bool PlugInLoader::Load(const std::string& modulePath, std::string& error) {
@@ -9,7 +11,7 @@ bool PlugInLoader::Load(const std::string& modulePath, std::string& error) {
   }
   using VersionFunction = int (*)();
   auto version = reinterpret_cast<VersionFunction>(m_module.Symbol("RhinoPlugInSdkVersion"));
-  if (!version || version() != SdkVersion) {
+  if (!version || version() != RHINO_SDK_VERSION) {
     error = "Plug-in " + modulePath + " was not built for this host";
     m_module.Unload();
     return false;

@@ -15,8 +15,6 @@ class PlugInLoader {
   void Unload();
   CRhinoPlugIn* PlugIn() const { return m_plugin; }
 
-  static const int SdkVersion = 200612060;
-
  private:
   Platform::DynamicLibrary m_module;
   CRhinoPlugIn* m_plugin = nullptr;

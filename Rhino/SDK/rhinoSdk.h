@@ -8,4 +8,5 @@
 #include "CRhinoGetObject.h"
 #include "CRhinoPlugIn.h"
 #include "RhinoGetLine.h"
+#include "RhinoSdkVersion.h"
 #include "opennurbs.h"

@@ -1,5 +1,6 @@
 #include "NubiloResource.h"
 #include "PlugInCommandTest.h"
+#include "RhinoSdkVersion.h"
 #include "Shell.h"
 #include "Uuid.h"
 
@@ -45,8 +46,8 @@ TEST_F(NubiloPlugInTest, ExportsAndIdentity) {
   auto version = reinterpret_cast<IntFunction>(PlugInModule().Symbol("RhinoPlugInSdkVersion"));
   auto release = reinterpret_cast<IntFunction>(PlugInModule().Symbol("RhinoPlugInSdkServiceRelease"));
   ASSERT_TRUE(version && release);
-  EXPECT_EQ(version(), 200612060);
-  EXPECT_EQ(release(), 200802224);
+  EXPECT_EQ(version(), RHINO_SDK_VERSION);
+  EXPECT_EQ(release(), RHINO_SDK_SERVICE_RELEASE);
   for (const char* name : {"RhinoPlugInDeveloperOrganization", "RhinoPlugInDeveloperAddress",
                            "RhinoPlugInDeveloperCountry", "RhinoPlugInDeveloperPhone",
                            "RhinoPlugInDeveloperFax", "RhinoPlugInDeveloperEmail",
