@@ -4,7 +4,8 @@
 
 #include "opennurbs.h"
 
-namespace bench {
+namespace bench
+{
 
 // A grid of rows x columns cells, two triangles per cell; `point(r, c)` is the grid point of row
 // r and column c (0 to rows, 0 to columns).
@@ -16,7 +17,8 @@ ON_Mesh GridMesh(int rows, int columns, Point point)
     for (int c = 0; c <= columns; ++c)
       mesh.m_V.Append(point(r, c));
   for (int r = 0; r < rows; ++r)
-    for (int c = 0; c < columns; ++c) {
+    for (int c = 0; c < columns; ++c)
+    {
       const int v = r * (columns + 1) + c;
       mesh.m_F.Append(ON_MeshFace{{v, v + 1, v + columns + 2, v + columns + 2}});
       mesh.m_F.Append(ON_MeshFace{{v, v + columns + 2, v + columns + 1, v + columns + 1}});
@@ -27,9 +29,9 @@ ON_Mesh GridMesh(int rows, int columns, Point point)
 // A wavy grid of half-unit cells.
 inline ON_Mesh WavyGridMesh(int rows, int columns)
 {
-  return GridMesh(rows, columns, [](int r, int c) {
-    return ON_3fPoint(c * 0.5f, r * 0.5f, static_cast<float>((r * 7 + c * 13) % 17) * 0.1f);
-  });
+  return GridMesh(rows, columns,
+                  [](int r, int c)
+                  { return ON_3fPoint(c * 0.5f, r * 0.5f, static_cast<float>((r * 7 + c * 13) % 17) * 0.1f); });
 }
 
 } // namespace bench

@@ -13,7 +13,8 @@
 
 #include <stdlib.h>
 
-namespace bench {
+namespace bench
+{
 
 // A folder made for this process in the temporary folder and removed, with everything in it, at
 // exit; so runs at the same time never touch each other's files. Path() is empty when it could
@@ -50,10 +51,7 @@ inline const Folder& Work()
 }
 
 // A file of that name in the process's folder.
-inline std::string BenchFile(const std::string& name)
-{
-  return Work().File(name);
-}
+inline std::string BenchFile(const std::string& name) { return Work().File(name); }
 
 // The file's size in bytes; 0 when it is missing.
 inline long FileSize(const std::string& path)

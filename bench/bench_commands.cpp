@@ -35,7 +35,8 @@
 
 extern char** environ;
 
-namespace {
+namespace
+{
 
 namespace fs = std::filesystem;
 
@@ -68,7 +69,7 @@ std::vector<Point> SurveyPoints(int count, double size, unsigned seed)
 // with a layer description for gdal_grid.
 struct PointSet
 {
-  std::string name;  // the nubilo file, relative to the folder
+  std::string name; // the nubilo file, relative to the folder
   std::string qhull, csv, vrt;
   double minX = 0, maxX = 0, minY = 0, maxY = 0;
   bool ok = false;
@@ -137,7 +138,7 @@ struct Run
   double seconds = 0.0;
   double cpuSeconds = 0.0;
   double peakMB = 0.0;
-  double outputMB = 0.0;  // the first output file named to Nubilo()
+  double outputMB = 0.0; // the first output file named to Nubilo()
   std::string error;
 };
 
@@ -195,7 +196,8 @@ Run Spawn(const std::vector<std::string>& arguments, const std::string& input = 
   {
   }
   run.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  run.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+  run.cpuSeconds =
+      usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
   run.peakMB = usage.ru_maxrss / 1024.0;
   run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
   if (!run.ok)
@@ -237,10 +239,7 @@ std::string Fixed(double value)
   return text;
 }
 
-bool Installed(const std::vector<std::string>& probe)
-{
-  return Spawn(probe).ok;
-}
+bool Installed(const std::vector<std::string>& probe) { return Spawn(probe).ok; }
 
 // Reports a nubilo run as the iteration's time, or the run's failure as the benchmark's error.
 bool Report(benchmark::State& state, const Run& run, const char* prefix = "")
@@ -267,7 +266,7 @@ bool Inputs(benchmark::State& state, const PointSet& set)
 
 const std::string kImport = "NBImportPoints File=pts.xyz OK";
 const std::string kDrape1415 =
-  kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1415 Columns=1415 OK";
+    kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1415 Columns=1415 OK";
 
 // Runs that others subtract: the latest run of each, made on first use when its own benchmark
 // has not run.
@@ -310,8 +309,8 @@ void BM_Drape1MInto1000x1000Mesh(benchmark::State& state)
     return;
   for (auto _ : state)
   {
-    const Run run =
-      Nubilo(kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1000 Columns=1000 OK");
+    const Run run = Nubilo(
+        kImport + " NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=1000 Columns=1000 OK");
     if (!Report(state, run))
       break;
     const Run& import = Baseline(kImport);
@@ -333,14 +332,32 @@ void BM_Drape200kInto447MeshVersusGdalGrid(benchmark::State& state)
     state.SkipWithError("gdal_grid is not installed (Debian package gdal-bin): no comparison");
     return;
   }
-  const std::vector<std::string> gdal = {"gdal_grid", "-q", "-a", "nearest", "-zfield", "z", "-l", "points",
-                                         "-txe", Fixed(set.minX), Fixed(set.maxX),
-                                         "-tye", Fixed(set.minY), Fixed(set.maxY),
-                                         "-outsize", "447", "447", "-of", "GTiff", set.vrt, Work().File("grid.tif")};
+  const std::vector<std::string> gdal = {"gdal_grid",
+                                         "-q",
+                                         "-a",
+                                         "nearest",
+                                         "-zfield",
+                                         "z",
+                                         "-l",
+                                         "points",
+                                         "-txe",
+                                         Fixed(set.minX),
+                                         Fixed(set.maxX),
+                                         "-tye",
+                                         Fixed(set.minY),
+                                         Fixed(set.maxY),
+                                         "-outsize",
+                                         "447",
+                                         "447",
+                                         "-of",
+                                         "GTiff",
+                                         set.vrt,
+                                         Work().File("grid.tif")};
   for (auto _ : state)
   {
-    const Run run = Nubilo("NBImportPoints File=" + set.name +
-                           " OK NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=447 Columns=447 OK");
+    const Run run =
+        Nubilo("NBImportPoints File=" + set.name +
+               " OK NBDrapeSurface DrapeDirection=Top SurfaceType=PolygonMesh All Enter Rows=447 Columns=447 OK");
     if (!Report(state, run))
       break;
     const Run peer = Spawn(gdal);
@@ -457,7 +474,8 @@ struct DrapeMeshFiles
 
 const DrapeMeshFiles& DrapeMesh2M()
 {
-  static const DrapeMeshFiles files = [] {
+  static const DrapeMeshFiles files = []
+  {
     DrapeMeshFiles f;
     if (Work().Path().empty())
       return f;
@@ -478,7 +496,8 @@ const DrapeMeshFiles& DrapeMesh2M()
     char header[80] = "drape mesh, 1000 x 1000 grid points";
     const uint32_t triangles = 2u * (n - 1) * (n - 1);
     bool ok = std::fwrite(header, 1, 80, stl) == 80 && std::fwrite(&triangles, 4, 1, stl) == 1;
-    auto facet = [&](size_t a, size_t b, size_t c) {
+    auto facet = [&](size_t a, size_t b, size_t c)
+    {
       float record[12] = {0, 0, 1};
       std::memcpy(record + 3, &grid[3 * a], 12);
       std::memcpy(record + 6, &grid[3 * b], 12);
@@ -549,16 +568,27 @@ void BM_MeshCommand2M(benchmark::State& state, const std::string& command)
   }
 }
 BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshBoundary, std::string("MeshBoundary All Enter"))
-  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSplit, std::string("MeshSplit All Enter"))
-  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSubdivide, std::string("MeshSubdivide All Enter"))
-  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshSmooth3, std::string("MeshSmooth Iterations=3 All Enter"))
-  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
-BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshTrim, std::string("Import fence.obj  MeshBoundary 2 Enter  MeshTrim 1 Enter 3 Enter"))
-  ->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
+BENCHMARK_CAPTURE(BM_MeshCommand2M, MeshTrim,
+                  std::string("Import fence.obj  MeshBoundary 2 Enter  MeshTrim 1 Enter 3 Enter"))
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

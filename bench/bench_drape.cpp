@@ -13,7 +13,8 @@
 #include <random>
 #include <string>
 
-namespace {
+namespace
+{
 
 // Survey-like points: uniform over a square of `size` metres in UTM coordinates, heights from a
 // smooth terrain with half a metre of noise.
@@ -73,7 +74,7 @@ void BM_RemoveDuplicatesMillionPoints(benchmark::State& state)
 {
   ON_3dPointArray source = MillionPoints();
   for (int i = 0; i < source.Count(); i += 3)
-    source[i] = source[i / 2];  // a third are repeats
+    source[i] = source[i / 2]; // a third are repeats
   int removed = 0;
   for (auto _ : state)
   {
@@ -158,7 +159,7 @@ void BM_GdalGridNearestVersusPointMatrix(benchmark::State& state)
 }
 BENCHMARK(BM_GdalGridNearestVersusPointMatrix)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
-}  // namespace
+} // namespace
 
 int main(int argc, char** argv)
 {

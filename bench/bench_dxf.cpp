@@ -11,26 +11,31 @@
 #include <cstdlib>
 #include <string>
 
-namespace {
+namespace
+{
 
-constexpr int kCells = 1000;  // 2 * 1000 * 1000 triangles
+constexpr int kCells = 1000; // 2 * 1000 * 1000 triangles
 constexpr int kCurves = 100000;
 
 using bench::BenchFile;
 using bench::FileSize;
 
-const ON_Mesh& TwoMillionFaces() {
-  static const ON_Mesh mesh = bench::GridMesh(kCells, kCells, [](int r, int c) {
-    return ON_3fPoint(500000.0f + c, 4200000.0f + r, std::sin(c * 0.01f) * 20.0f);
-  });
+const ON_Mesh& TwoMillionFaces()
+{
+  static const ON_Mesh mesh = bench::GridMesh(
+      kCells, kCells,
+      [](int r, int c) { return ON_3fPoint(500000.0f + c, 4200000.0f + r, std::sin(c * 0.01f) * 20.0f); });
   return mesh;
 }
 
 // Degree-2 curves of twelve control points over a wavy terrain, as the drape makes them.
-const ON_ClassArray<ON_NurbsCurve>& Curves() {
-  static const ON_ClassArray<ON_NurbsCurve> curves = [] {
+const ON_ClassArray<ON_NurbsCurve>& Curves()
+{
+  static const ON_ClassArray<ON_NurbsCurve> curves = []
+  {
     ON_ClassArray<ON_NurbsCurve> list(kCurves);
-    for (int i = 0; i < kCurves; ++i) {
+    for (int i = 0; i < kCurves; ++i)
+    {
       ON_NurbsCurve& curve = list.AppendNew();
       curve = ON_NurbsCurve(3, false, 3, 12);
       for (int k = 0; k < 12; ++k)
@@ -43,31 +48,38 @@ const ON_ClassArray<ON_NurbsCurve>& Curves() {
 }
 
 template <class Write>
-void WriteDxf(benchmark::State& state, const char* name, Write write) {
+void WriteDxf(benchmark::State& state, const char* name, Write write)
+{
   const std::string file = BenchFile(name);
   for (auto _ : state)
-    if (!write(ON_wString(file.c_str()))) state.SkipWithError("write failed");
+    if (!write(ON_wString(file.c_str())))
+      state.SkipWithError("write failed");
   state.counters["MB"] = FileSize(file) / 1e6;
 }
 
 // The reference: ezdxf reading every entity of the file this process wrote.
-void EzdxfRead(benchmark::State& state, const char* name) {
-  if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0) {
+void EzdxfRead(benchmark::State& state, const char* name)
+{
+  if (std::system("/usr/bin/python3 -c 'import ezdxf' >/dev/null 2>&1") != 0)
+  {
     state.SkipWithError("ezdxf (Debian python3-ezdxf) is not installed");
     return;
   }
   const std::string file = BenchFile(name);
-  if (FileSize(file) == 0) {
+  if (FileSize(file) == 0)
+  {
     state.SkipWithError("run the matching write benchmark first");
     return;
   }
   bench::RunEachIteration(state,
                           "/usr/bin/python3 -c \"import ezdxf,sys\n"
-                          "print(len(ezdxf.readfile(sys.argv[1]).modelspace()))\" '" + file + "' >/dev/null",
+                          "print(len(ezdxf.readfile(sys.argv[1]).modelspace()))\" '" +
+                              file + "' >/dev/null",
                           "ezdxf failed");
 }
 
-void BM_WriteMeshDxf(benchmark::State& state) {
+void BM_WriteMeshDxf(benchmark::State& state)
+{
   WriteDxf(state, "mesh.dxf", [](const ON_wString& path) { return QORDXF::MeshToDXF(TwoMillionFaces(), path, 0); });
 }
 BENCHMARK(BM_WriteMeshDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -75,7 +87,8 @@ BENCHMARK(BM_WriteMeshDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterat
 void BM_EzdxfReadsMeshDxf(benchmark::State& state) { EzdxfRead(state, "mesh.dxf"); }
 BENCHMARK(BM_EzdxfReadsMeshDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
-void BM_WriteCurvesDxf(benchmark::State& state) {
+void BM_WriteCurvesDxf(benchmark::State& state)
+{
   WriteDxf(state, "curves.dxf", [](const ON_wString& path) { return QORDXF::NurbsCurvesToDXF(Curves(), path); });
 }
 BENCHMARK(BM_WriteCurvesDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
@@ -83,6 +96,6 @@ BENCHMARK(BM_WriteCurvesDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iter
 void BM_EzdxfReadsCurvesDxf(benchmark::State& state) { EzdxfRead(state, "curves.dxf"); }
 BENCHMARK(BM_EzdxfReadsCurvesDxf)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

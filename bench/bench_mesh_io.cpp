@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <string>
 
-namespace {
+namespace
+{
 
 using bench::BenchFile;
 using bench::FileSize;
@@ -18,13 +19,16 @@ using bench::FileSize;
 constexpr int kColumns = 1000;
 constexpr int kRows = 500; // 2 * 500 * 1000 triangles
 
-const ON_Mesh& MillionTriangles() {
+const ON_Mesh& MillionTriangles()
+{
   static const ON_Mesh mesh = bench::WavyGridMesh(kRows, kColumns);
   return mesh;
 }
 
-const std::string& BinarySTLFile() {
-  static const std::string path = [] {
+const std::string& BinarySTLFile()
+{
+  static const std::string path = []
+  {
     const std::string file = BenchFile("mesh.stl");
     QORSTL::MeshToSTL(MillionTriangles(), ON_wString(file.c_str()), 1);
     return file;
@@ -32,8 +36,10 @@ const std::string& BinarySTLFile() {
   return path;
 }
 
-const std::string& OBJFile() {
-  static const std::string path = [] {
+const std::string& OBJFile()
+{
+  static const std::string path = []
+  {
     const std::string file = BenchFile("mesh.obj");
     QOROBJ::MeshToOBJ(MillionTriangles(), ON_wString(file.c_str()), 0);
     return file;
@@ -41,21 +47,25 @@ const std::string& OBJFile() {
   return path;
 }
 
-void BM_WriteBinarySTL(benchmark::State& state) {
+void BM_WriteBinarySTL(benchmark::State& state)
+{
   const ON_Mesh& mesh = MillionTriangles();
   const std::string file = BenchFile("written.stl");
   const ON_wString path(file.c_str());
   for (auto _ : state)
-    if (!QORSTL::MeshToSTL(mesh, path, 1)) state.SkipWithError("write failed");
+    if (!QORSTL::MeshToSTL(mesh, path, 1))
+      state.SkipWithError("write failed");
   state.SetBytesProcessed(state.iterations() * FileSize(file));
   std::remove(file.c_str());
 }
 BENCHMARK(BM_WriteBinarySTL)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-void BM_ReadBinarySTL(benchmark::State& state) {
+void BM_ReadBinarySTL(benchmark::State& state)
+{
   const ON_wString path(BinarySTLFile().c_str());
   ON_ClassArray<ON_Mesh> meshes;
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     QORSTL::STLToMesh(path, meshes);
     benchmark::DoNotOptimize(meshes.Count());
   }
@@ -65,21 +75,26 @@ void BM_ReadBinarySTL(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadBinarySTL)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-void BM_ReadOBJ(benchmark::State& state) {
+void BM_ReadOBJ(benchmark::State& state)
+{
   const ON_wString path(OBJFile().c_str());
   ON_Mesh mesh;
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     QOROBJ::OBJToMesh(path, mesh);
     benchmark::DoNotOptimize(mesh.FaceCount());
   }
-  if (mesh.FaceCount() != 2 * kRows * kColumns) state.SkipWithError("wrong face count");
+  if (mesh.FaceCount() != 2 * kRows * kColumns)
+    state.SkipWithError("wrong face count");
   state.SetBytesProcessed(state.iterations() * FileSize(OBJFile()));
 }
 BENCHMARK(BM_ReadOBJ)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
 // The reference: the whole `assimp info` process on the same file.
-void BM_AssimpInfoOBJ(benchmark::State& state) {
-  if (!bench::OnPath("assimp")) {
+void BM_AssimpInfoOBJ(benchmark::State& state)
+{
+  if (!bench::OnPath("assimp"))
+  {
     state.SkipWithError("assimp (Debian assimp-utils) is not installed");
     return;
   }
@@ -88,6 +103,6 @@ void BM_AssimpInfoOBJ(benchmark::State& state) {
 }
 BENCHMARK(BM_AssimpInfoOBJ)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(3);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

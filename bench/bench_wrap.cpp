@@ -18,7 +18,8 @@
 #include <random>
 #include <string>
 
-namespace {
+namespace
+{
 
 struct run_result
 {
@@ -36,7 +37,8 @@ ON_3dPointArray SpherePoints(int count)
   std::normal_distribution<double> normal(0.0, 1.0);
   ON_3dPointArray points;
   points.Reserve(count);
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     ON_3dVector v(normal(random), normal(random), normal(random));
     v.Unitize();
     points.Append(ON_3dPoint(0, 0, 0) + 100.0 * v);
@@ -52,11 +54,13 @@ ON_3dPointArray TorusPoints(int count)
   const double R = 100.0, r = 35.0;
   ON_3dPointArray points;
   points.Reserve(count);
-  while (points.Count() < count) {
+  while (points.Count() < count)
+  {
     const double u = angle(random), v = angle(random);
     if (unit(random) > (R + r * std::cos(v)) / (R + r))
       continue;
-    points.Append(ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
+    points.Append(
+        ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
   }
   return points;
 }
@@ -70,7 +74,8 @@ run_result RunIsolated(const ON_3dPointArray& points, int concave)
   if (pipe(channel) != 0)
     return result;
   const pid_t child = fork();
-  if (child == 0) {
+  if (child == 0)
+  {
     close(channel[0]);
     Platform::ProgressWindow::SetQuiet(true);
     run_result own;
@@ -93,7 +98,8 @@ run_result RunIsolated(const ON_3dPointArray& points, int concave)
   if (got != sizeof(result))
     result = run_result();
   result.peakKilobytes = usage.ru_maxrss;
-  result.cpuSeconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
+  result.cpuSeconds =
+      usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + 1e-6 * (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec);
   return result;
 }
 
@@ -134,7 +140,13 @@ void BM_ConcaveSphere(benchmark::State& state)
   for (auto _ : state)
     Report(state, RunIsolated(points, 1), points.Count());
 }
-BENCHMARK(BM_ConcaveSphere)->Arg(10000)->Arg(100000)->Arg(1000000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ConcaveSphere)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 // The hole's outer poles lie near the axis with nearly equal balls, and their slab-like power cells
 // each meet a whole ring of inner cells: the regular triangulation has 7 to 40 tetrahedra per pole
@@ -145,7 +157,14 @@ void BM_ConcaveTorus(benchmark::State& state)
   for (auto _ : state)
     Report(state, RunIsolated(points, 1), points.Count());
 }
-BENCHMARK(BM_ConcaveTorus)->Arg(10000)->Arg(30000)->Arg(100000)->Arg(1000000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+BENCHMARK(BM_ConcaveTorus)
+    ->Arg(10000)
+    ->Arg(30000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Iterations(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kSecond);
 
 // qconvex on the same points, read from a file in qhull's format, triangulated facets written out.
 double QconvexSeconds(const ON_3dPointArray& points)
@@ -170,7 +189,8 @@ double QconvexSeconds(const ON_3dPointArray& points)
 void BM_ConvexSphereAgainstQconvex(benchmark::State& state)
 {
   const ON_3dPointArray points = SpherePoints(static_cast<int>(state.range(0)));
-  for (auto _ : state) {
+  for (auto _ : state)
+  {
     const run_result run = RunIsolated(points, 0);
     const double qconvex = QconvexSeconds(points);
     state.SetIterationTime(run.seconds);
@@ -184,6 +204,6 @@ void BM_ConvexSphereAgainstQconvex(benchmark::State& state)
 }
 BENCHMARK(BM_ConvexSphereAgainstQconvex)->Arg(100000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
-}  // namespace
+} // namespace
 
 BENCHMARK_MAIN();

@@ -5,23 +5,31 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-bool ReadModel(const unsigned char* data, size_t size, ONX_Model& model) {
+namespace
+{
+bool ReadModel(const unsigned char* data, size_t size, ONX_Model& model)
+{
   ON_BinaryArchive archive(ON_BinaryArchive::Mode::read3dm);
   archive.SetBuffer(data, size);
   return model.Read(archive);
 }
-}  // namespace
+} // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
   ONX_Model model;
-  if (!ReadModel(data, size, model)) return 0;
-  for (int version : {2, 3}) {
+  if (!ReadModel(data, size, model))
+    return 0;
+  for (int version : {2, 3})
+  {
     ON_BinaryArchive archive(ON_BinaryArchive::Mode::write3dm);
-    if (!model.Write(archive, version)) continue;  // objects without a form for the version
+    if (!model.Write(archive, version))
+      continue; // objects without a form for the version
     ONX_Model again;
-    if (!ReadModel(archive.Buffer().data(), archive.Buffer().size(), again)) __builtin_trap();
-    if (version == 3 && again.m_object_table.Count() != model.m_object_table.Count()) __builtin_trap();
+    if (!ReadModel(archive.Buffer().data(), archive.Buffer().size(), again))
+      __builtin_trap();
+    if (version == 3 && again.m_object_table.Count() != model.m_object_table.Count())
+      __builtin_trap();
   }
   return 0;
 }

@@ -7,7 +7,8 @@
 #include <cstdint>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 bool Finite(const ON_3dPointArray& points)
 {
@@ -17,7 +18,7 @@ bool Finite(const ON_3dPointArray& points)
   return true;
 }
 
-}  // namespace
+} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

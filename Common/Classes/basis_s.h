@@ -7,12 +7,12 @@ constexpr int MAXDIM = 4;
 // against the earlier vertices of a simplex. Pooled and shared by reference count.
 struct basis_s
 {
-  basis_s* next;          // free-list link
+  basis_s* next; // free-list link
   int ref_count;
-  int scale_log2;         // power-of-two scaling applied to the exact half
-  double exact_norm2;     // squared length of the exact half
-  double residual_norm2;  // squared length of the residual half
-  double vecs[2 * MAXDIM];  // residual half, then exact half
+  int scale_log2;          // power-of-two scaling applied to the exact half
+  double exact_norm2;      // squared length of the exact half
+  double residual_norm2;   // squared length of the residual half
+  double vecs[2 * MAXDIM]; // residual half, then exact half
 
   double* Residual() { return vecs; }
   double* Exact(int rdim) { return vecs + rdim; }

@@ -2,7 +2,8 @@
 
 #include "crust_check.h"
 
-extern "C" {
+extern "C"
+{
 #include <libqhull_r/qhull_ra.h>
 }
 
@@ -12,7 +13,8 @@ extern "C" {
 #include <unordered_map>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Option 'TFn': qhull reports its progress every n new facets.
 const char kOptions[] = "qhull Qt TF1000";
@@ -56,12 +58,16 @@ private:
       return;
     const double outside = m_qh->num_points > 0 ? static_cast<double>(m_qh->num_outside) / m_qh->num_points : 1.0;
     bool goOn = false;
-    try {
+    try
+    {
       goOn = m_progress(std::clamp(1.0 - outside, 0.0, 1.0));
-    } catch (...) {
+    }
+    catch (...)
+    {
       // Nothing may unwind through qhull: a callback that throws stops the build.
     }
-    if (!goOn) {
+    if (!goOn)
+    {
       m_stopped = true;
       m_qh->STOPadd = 1;
     }
@@ -86,11 +92,13 @@ void CollectTriangles(qhT* qh, const double* points, crust_mesh& hull)
 {
   std::unordered_map<int, int> vertexOf;
   facetT* facet;
-  FORALLfacets {
+  FORALLfacets
+  {
     int corner[3];
     int k = 0;
     vertexT *vertex, **vertexp;
-    FOREACHvertex_(facet->vertices) {
+    FOREACHvertex_(facet->vertices)
+    {
       if (k < 3)
         corner[k] = qh_pointid(qh, vertex->point);
       ++k;
@@ -100,7 +108,8 @@ void CollectTriangles(qhT* qh, const double* points, crust_mesh& hull)
     if (facet->toporient ^ qh_ORIENTclock)
       std::swap(corner[0], corner[1]);
     int ids[3];
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 3; ++c)
+    {
       auto inserted = vertexOf.emplace(corner[c], hull.PointCount());
       if (inserted.second)
         hull.points.insert(hull.points.end(), points + 3 * corner[c], points + 3 * corner[c] + 3);
@@ -110,17 +119,19 @@ void CollectTriangles(qhT* qh, const double* points, crust_mesh& hull)
   }
 }
 
-}  // namespace
+} // namespace
 
 bool convex_hull::Build(const double* points, int count, crust_mesh& hull, std::string& error,
                         const progress_callback& progress)
 {
   hull = crust_mesh();
-  if (progress && !progress(0.0)) {
+  if (progress && !progress(0.0))
+  {
     error = "stopped";
     return false;
   }
-  if (count < 4 || !AllFinite(points, count)) {
+  if (count < 4 || !AllFinite(points, count))
+  {
     error = "too few points for a solid";
     return false;
   }
@@ -140,12 +151,14 @@ bool convex_hull::Build(const double* points, int count, crust_mesh& hull, std::
   qh_freeqhull(qh, !qh_ALL);
   int longCount = 0, longBytes = 0;
   qh_memfreeshort(qh, &longCount, &longBytes);
-  if (messages.Stopped()) {
+  if (messages.Stopped())
+  {
     hull = crust_mesh();
     error = "stopped";
     return false;
   }
-  if (status != 0 || !crust_check::IsClosedAndOriented(hull)) {
+  if (status != 0 || !crust_check::IsClosedAndOriented(hull))
+  {
     hull = crust_mesh();
     error = "the points span no volume";
     return false;

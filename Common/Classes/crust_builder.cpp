@@ -17,15 +17,18 @@ crust_builder::crust_builder(std::vector<power_cell>& cells, const std::vector<p
 
 void crust_builder::EmitFaces(crust_mesh& surface)
 {
-  for (int i = 0; i < m_poles.Count(); ++i) {
+  for (int i = 0; i < m_poles.Count(); ++i)
+  {
     progress_step(m_progress);
     const signed char label = m_poles.records[i].label;
-    if (label == kUnlabelled) {
+    if (label == kUnlabelled)
+    {
       if (m_log)
         *m_log << "pole " << i << " label " << int(label) << "\n";
       continue;
     }
-    for (int l = m_poles.records[i].first_neighbour; l >= 0; l = m_poles.neighbours[l].next) {
+    for (int l = m_poles.records[i].first_neighbour; l >= 0; l = m_poles.neighbours[l].next)
+    {
       const neighbour_link& link = m_poles.neighbours[l];
       const signed char other = m_poles.records[link.pole].label;
       if (i < link.pole && other != kUnlabelled && other != label && !EmitFace(link.cell, link.edge, surface))
@@ -46,11 +49,13 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
   m_ring.assign(1, start);
   edge_ring_walk walk(m_cells, start, edge);
   int edgeInCell = 0;
-  for (int next = walk.Next(edgeInCell); next != start; next = walk.Next(edgeInCell)) {
+  for (int next = walk.Next(edgeInCell); next != start; next = walk.Next(edgeInCell))
+  {
     if (next < 0)
       return false;
     power_cell& cell = m_cells[next];
-    if (!cell.HasVertex()) {
+    if (!cell.HasVertex())
+    {
       if (m_log && cell.status == 0)
         *m_log << "inf reg face\n";
       return false;
@@ -80,7 +85,8 @@ bool crust_builder::EmitFace(int start, int edge, crust_mesh& surface)
 void crust_builder::EmitVertex(int index, crust_mesh& surface)
 {
   power_cell& cell = m_cells[index];
-  if (cell.status != 3) {
+  if (cell.status != 3)
+  {
     cell.status = 3;
     cell.output_id = surface.PointCount();
     surface.points.insert(surface.points.end(), m_vertices[index].begin(), m_vertices[index].end());
@@ -90,7 +96,8 @@ void crust_builder::EmitVertex(int index, crust_mesh& surface)
 
 void crust_builder::EmitMedialTriangles(crust_mesh& medial)
 {
-  for (power_cell& cell : m_cells) {
+  for (power_cell& cell : m_cells)
+  {
     progress_step(m_progress);
     VisitMedial(cell, medial);
   }
@@ -101,7 +108,8 @@ void crust_builder::VisitMedial(power_cell& cell, crust_mesh& medial)
   if (cell.status == 0 || cell.status == -1)
     return;
   bool inner[6];
-  for (int e = 0; e < 6; ++e) {
+  for (int e = 0; e < 6; ++e)
+  {
     inner[e] = cell.edge_status[e] != 1 && m_poles.records[cell.pole[kEdgeTable[e].end0]].label == kInner &&
                m_poles.records[cell.pole[kEdgeTable[e].end1]].label == kInner;
     if (inner[e])
@@ -109,7 +117,8 @@ void crust_builder::VisitMedial(power_cell& cell, crust_mesh& medial)
   }
   static const int kEdges[4][3] = {{0, 1, 3}, {1, 2, 5}, {0, 2, 4}, {3, 4, 5}};
   static const int kPositions[4][3] = {{0, 2, 1}, {0, 3, 2}, {0, 3, 1}, {1, 3, 2}};
-  for (int t = 0; t < 4; ++t) {
+  for (int t = 0; t < 4; ++t)
+  {
     if (!inner[kEdges[t][0]] || !inner[kEdges[t][1]] || !inner[kEdges[t][2]])
       continue;
     int triangle[3];

@@ -6,25 +6,35 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A corner of a polygon as its vertex's group keeps it: the end of the polygon's edge out of the
 // vertex, and, where the check needs it, the start of its edge into the vertex.
-using edge_corner = int;                 // the end
-using fan_corner = std::pair<int, int>;  // (end, start)
+using edge_corner = int;                // the end
+using fan_corner = std::pair<int, int>; // (end, start)
 
 int EdgeEnd(edge_corner corner) { return corner; }
 int EdgeEnd(const fan_corner& corner) { return corner.first; }
 
-template <class Corner> Corner MakeCorner(int end, int start);
-template <> edge_corner MakeCorner<edge_corner>(int end, int) { return end; }
-template <> fan_corner MakeCorner<fan_corner>(int end, int start) { return {end, start}; }
+template <class Corner>
+Corner MakeCorner(int end, int start);
+template <>
+edge_corner MakeCorner<edge_corner>(int end, int)
+{
+  return end;
+}
+template <>
+fan_corner MakeCorner<fan_corner>(int end, int start)
+{
+  return {end, start};
+}
 
 // The corners of a polygon mesh grouped by vertex, each group sorted (by end first).
 template <class Corner>
 struct vertex_corners
 {
-  std::vector<int> first;  // the corners of vertex v are corners[first[v] .. first[v + 1])
+  std::vector<int> first; // the corners of vertex v are corners[first[v] .. first[v + 1])
   std::vector<Corner> corners;
 
   const Corner* Begin(int v) const { return corners.data() + first[v]; }
@@ -32,8 +42,8 @@ struct vertex_corners
   // The corner of v whose outgoing edge ends at `end`, or End(v).
   const Corner* Find(int v, int end) const
   {
-    const Corner* at =
-        std::lower_bound(Begin(v), End(v), end, [](const Corner& corner, int value) { return EdgeEnd(corner) < value; });
+    const Corner* at = std::lower_bound(Begin(v), End(v), end,
+                                        [](const Corner& corner, int value) { return EdgeEnd(corner) < value; });
     return at != End(v) && EdgeEnd(*at) == end ? at : End(v);
   }
 };
@@ -43,7 +53,8 @@ struct vertex_corners
 template <class CornerVisitor>
 bool ForEachCorner(const crust_mesh& mesh, CornerVisitor&& visit)
 {
-  for (int k = 0; k < mesh.PolygonCount(); ++k) {
+  for (int k = 0; k < mesh.PolygonCount(); ++k)
+  {
     const int first = mesh.offsets[k], count = mesh.offsets[k + 1] - first;
     if (count < 3)
       return false;
@@ -68,9 +79,8 @@ bool GroupCorners(const crust_mesh& mesh, vertex_corners<Corner>& groups)
     groups.first[v + 1] += groups.first[v];
   groups.corners.resize(groups.first[vertexCount]);
   std::vector<int> fill(groups.first.begin(), groups.first.end() - 1);
-  ForEachCorner(mesh, [&groups, &fill](int vertex, int next, int previous) {
-    groups.corners[fill[vertex]++] = MakeCorner<Corner>(next, previous);
-  });
+  ForEachCorner(mesh, [&groups, &fill](int vertex, int next, int previous)
+                { groups.corners[fill[vertex]++] = MakeCorner<Corner>(next, previous); });
   for (int v = 0; v < vertexCount; ++v)
     std::sort(groups.corners.begin() + groups.first[v], groups.corners.begin() + groups.first[v + 1]);
   return true;
@@ -80,22 +90,24 @@ bool GroupCorners(const crust_mesh& mesh, vertex_corners<Corner>& groups)
 template <class Corner>
 bool ClosedAndOriented(const crust_mesh& mesh, const vertex_corners<Corner>& groups)
 {
-  for (int from = 0; from < mesh.PointCount(); ++from) {
+  for (int from = 0; from < mesh.PointCount(); ++from)
+  {
     const Corner* begin = groups.Begin(from);
     const Corner* end = groups.End(from);
     if (std::adjacent_find(begin, end, [](const Corner& a, const Corner& b) { return EdgeEnd(a) == EdgeEnd(b); }) !=
         end)
-      return false;  // an edge used twice in the same direction
-    for (const Corner* corner = begin; corner != end; ++corner) {
+      return false; // an edge used twice in the same direction
+    for (const Corner* corner = begin; corner != end; ++corner)
+    {
       const int to = EdgeEnd(*corner);
       if (to == from || groups.Find(to, from) == groups.End(to))
-        return false;  // a degenerate edge, or an edge without its reverse
+        return false; // a degenerate edge, or an edge without its reverse
     }
   }
   return true;
 }
 
-}  // namespace
+} // namespace
 
 bool crust_check::IsClosedAndOriented(const crust_mesh& mesh)
 {
@@ -110,21 +122,23 @@ bool crust_check::IsClosedOrientedManifold(const crust_mesh& mesh)
     return false;
   // Across the edge into a vertex from a corner's start lies the polygon whose corner of the vertex
   // has its outgoing edge end there (the edge is used once each way): one walk must meet them all.
-  for (int v = 0; v < mesh.PointCount(); ++v) {
+  for (int v = 0; v < mesh.PointCount(); ++v)
+  {
     const fan_corner* begin = groups.Begin(v);
     const fan_corner* end = groups.End(v);
     if (begin == end)
       continue;
     long steps = 0;
     const fan_corner* at = begin;
-    do {
+    do
+    {
       const int start = at->second;
       at = groups.Find(v, start);
       if (at == end || ++steps > end - begin)
         return false;
     } while (at != begin);
     if (steps != end - begin)
-      return false;  // the corners form more than one fan
+      return false; // the corners form more than one fan
   }
   return true;
 }

@@ -6,7 +6,7 @@
 struct crust_mesh
 {
   std::vector<double> points;  // x, y, z per vertex
-  std::vector<int> offsets{0};  // polygon k uses ids[offsets[k] .. offsets[k + 1])
+  std::vector<int> offsets{0}; // polygon k uses ids[offsets[k] .. offsets[k + 1])
   std::vector<int> ids;
 
   int PolygonCount() const { return static_cast<int>(offsets.size()) - 1; }

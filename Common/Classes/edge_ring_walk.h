@@ -10,8 +10,7 @@
 class edge_ring_walk
 {
 public:
-  edge_ring_walk(const std::vector<power_cell>& cells, int start, int edge)
-      : m_cells(cells), m_current(start)
+  edge_ring_walk(const std::vector<power_cell>& cells, int start, int edge) : m_cells(cells), m_current(start)
   {
     const edge_row& row = kEdgeTable[edge];
     const power_cell& first = cells[start];
@@ -44,5 +43,5 @@ private:
   int m_current;
   int m_r, m_s, m_y;  // the edge's poles and the pole the last step crossed away from
   int m_exit;         // the position opposite the face the next step crosses
-  size_t m_steps = 0;  // a ring that never closes is broken
+  size_t m_steps = 0; // a ring that never closes is broken
 };

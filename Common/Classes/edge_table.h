@@ -7,8 +7,7 @@ struct edge_row
   int end0, end1, third, fourth;
 };
 
-constexpr edge_row kEdgeTable[6] = {
-    {0, 1, 2, 3}, {0, 2, 3, 1}, {0, 3, 1, 2}, {1, 2, 3, 0}, {1, 3, 0, 2}, {2, 3, 0, 1}};
+constexpr edge_row kEdgeTable[6] = {{0, 1, 2, 3}, {0, 2, 3, 1}, {0, 3, 1, 2}, {1, 2, 3, 0}, {1, 3, 0, 2}, {2, 3, 0, 1}};
 
 // The edge number of the positions a and b (a != b, both in 0..3).
 inline int EdgeOfPositions(int a, int b)

@@ -4,11 +4,12 @@
 
 // Expansions are arrays of non-overlapping doubles in order of increasing magnitude whose exact sum
 // is the value represented. Every operation below is exact under round-to-nearest-even arithmetic.
-namespace {
+namespace
+{
 
-double g_splitter = 134217729.0;  // 2^27 + 1
-double g_boundA = 0.0;            // fast filter
-double g_boundB = 0.0;            // exact products of rounded differences
+double g_splitter = 134217729.0; // 2^27 + 1
+double g_boundA = 0.0;           // fast filter
+double g_boundB = 0.0;           // exact products of rounded differences
 
 void TwoSum(double a, double b, double& x, double& y)
 {
@@ -55,17 +56,20 @@ int ExpansionSum(int eLength, const double* e, int fLength, const double* f, dou
 {
   double merged[256];
   int ei = 0, fi = 0, count = 0;
-  while (ei < eLength || fi < fLength) {
+  while (ei < eLength || fi < fLength)
+  {
     const bool takeE = fi >= fLength || (ei < eLength && std::fabs(e[ei]) < std::fabs(f[fi]));
     merged[count++] = takeE ? e[ei++] : f[fi++];
   }
-  if (count == 0) {
+  if (count == 0)
+  {
     h[0] = 0.0;
     return 1;
   }
   int length = 0;
   double q = merged[0];
-  for (int i = 1; i < count; ++i) {
+  for (int i = 1; i < count; ++i)
+  {
     double sum, tail;
     TwoSum(q, merged[i], sum, tail);
     if (tail != 0.0)
@@ -85,7 +89,8 @@ int ScaleExpansion(int eLength, const double* e, double b, double* h)
   TwoProduct(e[0], b, q, tail);
   if (tail != 0.0)
     h[length++] = tail;
-  for (int i = 1; i < eLength; ++i) {
+  for (int i = 1; i < eLength; ++i)
+  {
     double high, low, sum;
     TwoProduct(e[i], b, high, low);
     TwoSum(q, low, sum, tail);
@@ -140,17 +145,16 @@ double Orient3dExact(const double* pa, const double* pb, const double* pc, const
   double total[256];
   int totalLength = 1;
   total[0] = 0.0;
-  for (int k = 0; k < 4; ++k) {
+  for (int k = 0; k < 4; ++k)
+  {
     const int r0 = kOthers[k][0], r1 = kOthers[k][1], r2 = kOthers[k][2];
     // Signed 3x3 minor over (x, y, 1) of rows r0 < r1 < r2: m(r1,r2) - m(r0,r2) + m(r0,r1).
     double negated[4];
     for (int i = 0; i < minorLength[r0][r2]; ++i)
       negated[i] = -minor[r0][r2][i];
     double partial[8], threeMinor[12];
-    const int partialLength =
-        ExpansionSum(minorLength[r1][r2], minor[r1][r2], minorLength[r0][r2], negated, partial);
-    const int threeLength =
-        ExpansionSum(partialLength, partial, minorLength[r0][r1], minor[r0][r1], threeMinor);
+    const int partialLength = ExpansionSum(minorLength[r1][r2], minor[r1][r2], minorLength[r0][r2], negated, partial);
+    const int threeLength = ExpansionSum(partialLength, partial, minorLength[r0][r1], minor[r0][r1], threeMinor);
     double scaled[24], sum[256];
     const int scaledLength = ScaleExpansion(threeLength, threeMinor, kRowSign[k] * p[k][2], scaled);
     totalLength = ExpansionSum(totalLength, total, scaledLength, scaled, sum);
@@ -208,13 +212,14 @@ double Orient3d(const double* pa, const double* pb, const double* pc, const doub
   return Orient3dExact(pa, pb, pc, pd);
 }
 
-}  // namespace
+} // namespace
 
 void exact_predicates::Init()
 {
   double epsilon = 1.0, splitter = 1.0, check = 1.0, lastCheck;
   bool everyOther = true;
-  do {
+  do
+  {
     lastCheck = check;
     epsilon *= 0.5;
     if (everyOther)

@@ -9,7 +9,8 @@
 #include <unordered_set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using float_key = std::array<std::uint32_t, 3>;
 
@@ -22,17 +23,14 @@ std::uint32_t FloatBits(double value)
   return bits;
 }
 
-float_key KeyOf(const double* point)
-{
-  return {FloatBits(point[0]), FloatBits(point[1]), FloatBits(point[2])};
-}
+float_key KeyOf(const double* point) { return {FloatBits(point[0]), FloatBits(point[1]), FloatBits(point[2])}; }
 
 struct key_hash
 {
   size_t operator()(const float_key& key) const
   {
-    return (static_cast<size_t>(key[0]) * 0x9E3779B97F4A7C15ull) ^ (static_cast<size_t>(key[1]) * 0xC2B2AE3D27D4EB4Full) ^
-           key[2];
+    return (static_cast<size_t>(key[0]) * 0x9E3779B97F4A7C15ull) ^
+           (static_cast<size_t>(key[1]) * 0xC2B2AE3D27D4EB4Full) ^ key[2];
   }
 };
 
@@ -40,7 +38,8 @@ struct key_hash
 template <class TriangleVisitor>
 void ForEachFanTriangle(const crust_mesh& polygons, TriangleVisitor&& visit)
 {
-  for (int k = 0; k < polygons.PolygonCount(); ++k) {
+  for (int k = 0; k < polygons.PolygonCount(); ++k)
+  {
     const int first = polygons.offsets[k], count = polygons.offsets[k + 1] - first;
     for (int j = 1; j + 1 < count; ++j)
       visit(polygons.ids[first], polygons.ids[first + j], polygons.ids[first + j + 1]);
@@ -50,10 +49,12 @@ void ForEachFanTriangle(const crust_mesh& polygons, TriangleVisitor&& visit)
 // Fans of the polygons' corners, as ids, offsets of a triangle mesh.
 void Fans(const crust_mesh& polygons, crust_mesh& triangles)
 {
-  ForEachFanTriangle(polygons, [&triangles](int a, int b, int c) {
-    triangles.ids.insert(triangles.ids.end(), {a, b, c});
-    triangles.offsets.push_back(static_cast<int>(triangles.ids.size()));
-  });
+  ForEachFanTriangle(polygons,
+                     [&triangles](int a, int b, int c)
+                     {
+                       triangles.ids.insert(triangles.ids.end(), {a, b, c});
+                       triangles.offsets.push_back(static_cast<int>(triangles.ids.size()));
+                     });
 }
 
 // For each vertex the lowest-numbered vertex at the same float position.
@@ -76,15 +77,17 @@ std::vector<int> Representatives(const crust_mesh& mesh)
 struct triangle_key
 {
   std::array<int, 3> sorted;
-  bool even;  // the corners are an even permutation of the sorted ones
+  bool even; // the corners are an even permutation of the sorted ones
 };
 
 triangle_key KeyOf(const int* corners)
 {
   triangle_key key{{corners[0], corners[1], corners[2]}, true};
   // Three compare-and-swaps; each swap changes the parity.
-  auto order = [&key](int i, int j) {
-    if (key.sorted[i] > key.sorted[j]) {
+  auto order = [&key](int i, int j)
+  {
+    if (key.sorted[i] > key.sorted[j])
+    {
       std::swap(key.sorted[i], key.sorted[j]);
       key.even = !key.even;
     }
@@ -109,18 +112,20 @@ int CancelOppositePairs(const std::vector<int>& corners, const std::vector<char>
     keys[i] = KeyOf(&corners[3 * static_cast<size_t>(candidates[i])]);
   std::vector<size_t> order(candidates.size());
   std::iota(order.begin(), order.end(), size_t(0));
-  std::sort(order.begin(), order.end(), [&keys](size_t a, size_t b) {
-    return keys[a].sorted != keys[b].sorted ? keys[a].sorted < keys[b].sorted : a < b;
-  });
+  std::sort(order.begin(), order.end(),
+            [&keys](size_t a, size_t b)
+            { return keys[a].sorted != keys[b].sorted ? keys[a].sorted < keys[b].sorted : a < b; });
   int cancelled = 0;
-  for (size_t begin = 0; begin < order.size();) {
+  for (size_t begin = 0; begin < order.size();)
+  {
     size_t end = begin + 1;
     while (end < order.size() && keys[order[end]].sorted == keys[order[begin]].sorted)
       ++end;
     std::vector<size_t> even, odd;
     for (size_t i = begin; i < end; ++i)
       (keys[order[i]].even ? even : odd).push_back(order[i]);
-    for (size_t i = 0; i < std::min(even.size(), odd.size()); ++i) {
+    for (size_t i = 0; i < std::min(even.size(), odd.size()); ++i)
+    {
       removed[candidates[even[i]]] = 1;
       removed[candidates[odd[i]]] = 1;
       cancelled += 2;
@@ -130,7 +135,7 @@ int CancelOppositePairs(const std::vector<int>& corners, const std::vector<char>
   return cancelled;
 }
 
-}  // namespace
+} // namespace
 
 void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_weld_counts* counts)
 {
@@ -139,7 +144,8 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   const std::vector<int> representative = Representatives(polygons);
   std::vector<char> merged(static_cast<size_t>(vertexCount), 0);
   for (int v = 0; v < vertexCount; ++v)
-    if (representative[v] != v) {
+    if (representative[v] != v)
+    {
       merged[representative[v]] = 1;
       ++counted.merged_vertices;
     }
@@ -147,13 +153,15 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   std::vector<int> corners;
   corners.reserve(3 * (polygons.ids.size() - 2 * static_cast<size_t>(polygons.PolygonCount())));
   auto corner = [&](int id) { return id >= 0 && id < vertexCount ? representative[id] : -1; };
-  ForEachFanTriangle(polygons, [&](int first, int second, int third) {
-    const int a = corner(first), b = corner(second), c = corner(third);
-    if (a < 0 || b < 0 || c < 0 || a == b || b == c || a == c)
-      ++counted.collapsed_triangles;
-    else
-      corners.insert(corners.end(), {a, b, c});
-  });
+  ForEachFanTriangle(polygons,
+                     [&](int first, int second, int third)
+                     {
+                       const int a = corner(first), b = corner(second), c = corner(third);
+                       if (a < 0 || b < 0 || c < 0 || a == b || b == c || a == c)
+                         ++counted.collapsed_triangles;
+                       else
+                         corners.insert(corners.end(), {a, b, c});
+                     });
   std::vector<char> removed(corners.size() / 3, 0);
   counted.cancelled_triangles = CancelOppositePairs(corners, merged, removed);
 
@@ -166,7 +174,8 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   crust_mesh result;
   int kept = 0;
   for (int v = 0; v < vertexCount; ++v)
-    if (renumbered[v] == 0) {
+    if (renumbered[v] == 0)
+    {
       renumbered[v] = kept++;
       result.points.insert(result.points.end(), polygons.points.begin() + 3 * static_cast<size_t>(v),
                            polygons.points.begin() + 3 * static_cast<size_t>(v) + 3);
@@ -175,7 +184,8 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
   result.ids.reserve(3 * triangleCount);
   result.offsets.reserve(triangleCount + 1);
   for (size_t t = 0; t < removed.size(); ++t)
-    if (!removed[t]) {
+    if (!removed[t])
+    {
       for (int i = 0; i < 3; ++i)
         result.ids.push_back(renumbered[corners[3 * t + i]]);
       result.offsets.push_back(static_cast<int>(result.ids.size()));
@@ -191,26 +201,30 @@ double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
   std::vector<float_key> keys(static_cast<size_t>(vertexCount));
   std::unordered_set<float_key, key_hash> taken(2 * static_cast<size_t>(vertexCount));
   std::vector<char> repeated(static_cast<size_t>(vertexCount), 0);
-  for (int v = 0; v < vertexCount; ++v) {
+  for (int v = 0; v < vertexCount; ++v)
+  {
     keys[v] = KeyOf(&polygons.points[3 * static_cast<size_t>(v)]);
     repeated[v] = !taken.insert(keys[v]).second;
   }
   crust_mesh result;
   result.points = polygons.points;
   double moved = 0.0;
-  for (int v = 0; v < vertexCount; ++v) {
+  for (int v = 0; v < vertexCount; ++v)
+  {
     if (!repeated[v])
       continue;
     float position[3];
     std::memcpy(position, keys[v].data(), sizeof(position));
     float_key key = keys[v];
-    do {
+    do
+    {
       position[0] = std::nextafter(position[0], INFINITY);
       std::memcpy(&key[0], &position[0], sizeof(float));
     } while (!taken.insert(key).second);
     double* point = &result.points[3 * static_cast<size_t>(v)];
     double distance = 0.0;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
       distance += (position[k] - point[k]) * (position[k] - point[k]);
       point[k] = position[k];
     }

@@ -5,9 +5,9 @@
 // What making a surface single precision changed.
 struct float_weld_counts
 {
-  int merged_vertices = 0;      // vertices replaced by an earlier one at the same float position
-  int collapsed_triangles = 0;  // triangles left with a repeated corner
-  int cancelled_triangles = 0;  // opposite triangles over the same three vertices, removed in pairs
+  int merged_vertices = 0;     // vertices replaced by an earlier one at the same float position
+  int collapsed_triangles = 0; // triangles left with a repeated corner
+  int cancelled_triangles = 0; // opposite triangles over the same three vertices, removed in pairs
 };
 
 // A polygon surface as triangles on single-precision vertices, the form meshes store: vertices

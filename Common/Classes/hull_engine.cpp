@@ -14,7 +14,8 @@ simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool l
   m_lifted = lifted;
   m_pdim = sites.Dimension();
   m_rdim = lifted ? m_pdim + 1 : m_pdim;
-  if (m_rdim > MAXDIM) {
+  if (m_rdim > MAXDIM)
+  {
     if (m_log)
       *m_log << "dimension bound MAXDIM exceeded; rdim=" << m_rdim << "; pdim=" << m_pdim << "\n" << std::flush;
     throw hull_failure{"dimension bound MAXDIM exceeded"};
@@ -36,7 +37,8 @@ simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool l
   facet->apex.simp = m_root;
 
   const double* p = nullptr;
-  while (m_curDim < m_rdim) {
+  while (m_curDim < m_rdim)
+  {
     if (!(p = TakeSite()))
       return m_root;
     if (RaisesDimension(p))
@@ -103,7 +105,8 @@ simplex* hull_engine::ExtendDimension(simplex* s)
   s->neigh[o].vert = m_site;
   s->has_normal = 0;
   ReleaseBasis(s->neigh[0].basis);
-  if (!s->apex.vert) {
+  if (!s->apex.vert)
+  {
     s->neigh[o].simp = ExtendDimension(s->apex.simp);
     return s;
   }
@@ -155,15 +158,17 @@ simplex* hull_engine::WalkToward(const double* p, bool& contains)
   simplex* t = m_lastNew;
   for (int i = 0; i < 4; ++i)
     if (t->neigh[i].vert == m_infinity)
-      t = t->neigh[i].simp;  // start inside, across the hull face
+      t = t->neigh[i].simp; // start inside, across the hull face
   const long long limit = 4 * (m_simplices.RecordsInUse() + 16);
-  for (long long steps = 0; steps < limit; ++steps) {
+  for (long long steps = 0; steps < limit; ++steps)
+  {
     ++m_counters.walk_steps;
     if (IsInfiniteFacet(t))
       return t;
     simplex* next = nullptr;
     const unsigned first = m_walkTurn++;
-    for (unsigned k = 0; k < 4 && !next; ++k) {
+    for (unsigned k = 0; k < 4 && !next; ++k)
+    {
       const int i = static_cast<int>((first + k) & 3);
       const double* b = t->neigh[kFace[i][0]].vert;
       const double* c = t->neigh[kFace[i][1]].vert;
@@ -173,8 +178,10 @@ simplex* hull_engine::WalkToward(const double* p, bool& contains)
       if ((towardP < 0.0 && towardV > 0.0) || (towardP > 0.0 && towardV < 0.0))
         next = t->neigh[i].simp;
     }
-    if (!next) {
-      contains = exact_predicates::Orient(t->neigh[1].vert, t->neigh[2].vert, t->neigh[3].vert, t->neigh[0].vert) != 0.0;
+    if (!next)
+    {
+      contains =
+          exact_predicates::Orient(t->neigh[1].vert, t->neigh[2].vert, t->neigh[3].vert, t->neigh[0].vert) != 0.0;
       return t;
     }
     t = next;
@@ -191,14 +198,17 @@ simplex* hull_engine::SearchFacets(simplex* start, const double* p)
   m_visible.clear();
   m_visible.push_back(start);
   start->visit_stamp = queued;
-  for (size_t next = 0; next < m_visible.size(); ++next) {
+  for (size_t next = 0; next < m_visible.size(); ++next)
+  {
     simplex* s = m_visible[next];
     s->visit_stamp = m_stamp;
     if (IsVisible(p, s))
       return s;
-    for (int i = 0; i < m_curDim; ++i) {
+    for (int i = 0; i < m_curDim; ++i)
+    {
       simplex* n = s->neigh[i].simp;
-      if (n->visit_stamp != m_stamp && n->visit_stamp != queued) {
+      if (n->visit_stamp != m_stamp && n->visit_stamp != queued)
+      {
         n->visit_stamp = queued;
         m_visible.push_back(n);
       }
@@ -211,7 +221,8 @@ simplex* hull_engine::LocateVisibleFacet(const double* p)
 {
   bool contains = false;
   simplex* reached = WalkToward(p, contains);
-  if (reached && IsVisible(p, reached)) {
+  if (reached && IsVisible(p, reached))
+  {
     reached->visit_stamp = m_stamp;
     return reached;
   }
@@ -226,7 +237,8 @@ simplex* hull_engine::LocateVisibleFacet(const double* p)
 // The facets that the new site covered are no longer part of the hull, and no search reaches them.
 void hull_engine::ReleaseConed()
 {
-  for (simplex* f : m_visible) {
+  for (simplex* f : m_visible)
+  {
     for (int i = 0; i < m_rdim; ++i)
       ReleaseBasis(f->neigh[i].basis);
     ReleaseBasis(f->apex.basis);
@@ -243,7 +255,8 @@ simplex* hull_engine::FindVisibleFacet(const double* p)
   if (!IsVisible(p, m_root))
     for (int i = 0; i < m_curDim; ++i)
       m_searchStack.push_back(m_root->neigh[i].simp);
-  while (!m_searchStack.empty()) {
+  while (!m_searchStack.empty())
+  {
     simplex* s = m_searchStack.back();
     m_searchStack.pop_back();
     if (!s || s->visit_stamp == m_stamp)
@@ -266,22 +279,27 @@ simplex* hull_engine::MakeCone(simplex* facet, const double* p)
   m_visible.clear();
   facet->apex.vert = p;
   m_visible.push_back(facet);
-  for (size_t next = 0; next < m_visible.size(); ++next) {
+  for (size_t next = 0; next < m_visible.size(); ++next)
+  {
     simplex* f = m_visible[next];
-    for (int i = 0; i < m_curDim; ++i) {
+    for (int i = 0; i < m_curDim; ++i)
+    {
       simplex* n = f->neigh[i].simp;
       if (n->visit_stamp == m_stamp)
         continue;
       n->visit_stamp = m_stamp;
-      if (IsVisible(p, n)) {
+      if (IsVisible(p, n))
+      {
         n->apex.vert = p;
         m_visible.push_back(n);
       }
     }
   }
   simplex* last = nullptr;
-  for (simplex* f : m_visible) {
-    for (int i = 0; i < m_curDim; ++i) {
+  for (simplex* f : m_visible)
+  {
+    for (int i = 0; i < m_curDim; ++i)
+    {
       simplex* n = f->neigh[i].simp;
       if (n->apex.vert)
         continue;
@@ -306,7 +324,8 @@ void hull_engine::LinkCone(simplex* start, const double* p)
     return;
   m_searchStack.clear();
   m_searchStack.push_back(start);
-  while (!m_searchStack.empty()) {
+  while (!m_searchStack.empty())
+  {
     simplex* s = m_searchStack.back();
     m_searchStack.pop_back();
     if (s->visit_stamp == m_stamp)
@@ -314,17 +333,20 @@ void hull_engine::LinkCone(simplex* start, const double* p)
     s->visit_stamp = m_stamp;
     simplex* seen = s->apex.simp;
     const double* x = seen->neigh[OpSimp(seen, s)].vert;
-    for (int i = 0; i < m_curDim; ++i) {
+    for (int i = 0; i < m_curDim; ++i)
+    {
       const double* v = s->neigh[i].vert;
       if (v == p)
         continue;
       simplex* t = s->neigh[i].simp;
-      if (t->apex.vert) {
+      if (t->apex.vert)
+      {
         simplex* b = seen;
         const double* y = x;
         const double* yNext = nullptr;
         simplex* c = nullptr;
-        for (;;) {
+        for (;;)
+        {
           yNext = t->neigh[OpSimp(t, b)].vert;
           c = t->neigh[OpVert(t, y)].simp;
           if (!c->apex.vert)
@@ -336,7 +358,9 @@ void hull_engine::LinkCone(simplex* start, const double* p)
         s->neigh[i].simp = c;
         c->neigh[OpVert(c, yNext)].simp = s;
         m_searchStack.push_back(c);
-      } else {
+      }
+      else
+      {
         simplex* c = seen->neigh[OpVert(seen, v)].simp;
         if (c->apex.vert)
           continue;

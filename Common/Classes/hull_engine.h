@@ -20,15 +20,15 @@ public:
   struct counters
   {
     long long sites_taken = 0;
-    long long simplices = 0;          // simplex records in use at the end of the build
-    long long basis_records = 0;      // basis records in use at the end of the build
+    long long simplices = 0;     // simplex records in use at the end of the build
+    long long basis_records = 0; // basis records in use at the end of the build
     int simplex_blocks = 0;
     int basis_blocks = 0;
     long long failed_reductions = 0;
     long long overshoots = 0;
     long long visibility_tests = 0;
     long long walk_steps = 0;
-    long long searches = 0;  // sites located by a search over the facets instead of the walk
+    long long searches = 0; // sites located by a search over the facets instead of the walk
   };
 
   hull_engine();
@@ -103,15 +103,15 @@ private:
   const site_store* m_sites = nullptr;
   site_shuffle* m_order = nullptr;
   simplex* m_root = nullptr;
-  simplex* m_lastNew = nullptr;  // a current facet made by the last insertion
+  simplex* m_lastNew = nullptr; // a current facet made by the last insertion
   unsigned m_walkTurn = 0;
-  const double* m_site = nullptr;  // the site being added
+  const double* m_site = nullptr; // the site being added
   bool m_lifted = true;
   int m_pdim = 3;
   int m_rdim = 4;
   int m_curDim = 0;
   int m_stamp = 0;
-  int m_traversalStamp = -2;  // never equals a site stamp, never reset
+  int m_traversalStamp = -2; // never equals a site stamp, never reset
 
   // Kept between the calls of one reduction.
   double m_logDetBound = 0.0;
@@ -130,10 +130,12 @@ template <class Visitor>
 void hull_engine::VisitFacets(simplex* root, Visitor&& visitor)
 {
   simplex* start = m_lastNew ? m_lastNew : FindAnyFacet(root, m_traversalStamp--);
-  DepthFirst(start, m_traversalStamp--, false, [&visitor](simplex* s) {
-    visitor(s);
-    return false;
-  });
+  DepthFirst(start, m_traversalStamp--, false,
+             [&visitor](simplex* s)
+             {
+               visitor(s);
+               return false;
+             });
 }
 
 template <class Visit>
@@ -141,7 +143,8 @@ simplex* hull_engine::DepthFirst(simplex* start, int stamp, bool throughApex, Vi
 {
   m_traversalStack.clear();
   m_traversalStack.push_back(start);
-  while (!m_traversalStack.empty()) {
+  while (!m_traversalStack.empty())
+  {
     simplex* s = m_traversalStack.back();
     m_traversalStack.pop_back();
     if (!s || s->visit_stamp == stamp)

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+namespace
+{
 
 const float kVisTol = 1.0950316e-11f;
 const float kVisTolSq = 1.1990942e-22f;
@@ -35,7 +36,7 @@ struct runtime_dimension
   int operator()() const { return value; }
 };
 
-}  // namespace
+} // namespace
 
 hull_engine::hull_engine()
 {
@@ -58,7 +59,8 @@ void hull_engine::Reset()
 basis_s* hull_engine::NewBasis()
 {
   basis_s* basis = m_bases.Take();
-  if (!basis) {
+  if (!basis)
+  {
     if (m_log)
       *m_log << "num_basis_s_blocks=" << m_bases.BlockCount() << "\n" << std::flush;
     throw hull_failure{"out of memory"};
@@ -77,7 +79,8 @@ void hull_engine::ReleaseBasis(basis_s*& basis)
 simplex* hull_engine::NewSimplex()
 {
   simplex* s = m_simplices.Take();
-  if (!s) {
+  if (!s)
+  {
     if (m_log)
       *m_log << "num_simplex_blocks=" << m_simplices.BlockCount() << "\n" << std::flush;
     throw hull_failure{"out of memory"};
@@ -101,7 +104,8 @@ simplex* hull_engine::CopySimplex(const simplex* s)
 
 void hull_engine::FillDifference(basis_s* v, const double* p, const double* origin) const
 {
-  if (p == m_infinity) {
+  if (p == m_infinity)
+  {
     v->exact_norm2 = m_infinityBasis->exact_norm2;
     v->residual_norm2 = m_infinityBasis->residual_norm2;
     std::memcpy(v->vecs, m_infinityBasis->vecs, sizeof(v->vecs));
@@ -109,14 +113,16 @@ void hull_engine::FillDifference(basis_s* v, const double* p, const double* orig
   }
   double* a = v->Residual();
   double* b = v->Exact(m_rdim);
-  if (origin == m_infinity) {
+  if (origin == m_infinity)
+  {
     // Only a facet of a hull of dimension one can start at infinity; nothing is visible from it.
     for (int i = 0; i < m_rdim; ++i)
       a[i] = b[i] = 0.0;
     return;
   }
   double lifted = 0.0;
-  for (int i = 0; i < m_pdim; ++i) {
+  for (int i = 0; i < m_pdim; ++i)
+  {
     const double d = p[i] - origin[i];
     a[i] = b[i] = d;
     lifted += d * d;
@@ -150,13 +156,16 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
   double* a = v->Residual();
   double* b = v->Exact(rdim());
   v->exact_norm2 = v->residual_norm2 = Dot(a, a, rdim());
-  if (k <= 1) {
+  if (k <= 1)
+  {
     std::memcpy(a, b, sizeof(double) * rdim());
     return true;
   }
-  for (int j = 0; j < kMaxReduceIterations; ++j) {
+  for (int j = 0; j < kMaxReduceIterations; ++j)
+  {
     std::memcpy(a, b, sizeof(double) * rdim());
-    for (int i = k - 1; i > 0; --i) {
+    for (int i = k - 1; i > 0; --i)
+    {
       basis_s* n = s->neigh[i].basis;
       const double factor = Dot(a, n->Residual(), rdim()) / n->residual_norm2;
       const double* nb = n->Exact(rdim());
@@ -170,7 +179,8 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
     const double scale = ScaleFactor(v, s, k, j);
     for (int l = 0; l < rdim(); ++l)
       b[l] *= scale;
-    for (int i = k - 1; i > 0; --i) {
+    for (int i = k - 1; i > 0; --i)
+    {
       basis_s* n = s->neigh[i].basis;
       const double c = std::floor(0.5 - Dot(n->Residual(), b, rdim()) / n->residual_norm2);
       const double* nb = n->Exact(rdim());
@@ -186,21 +196,26 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
 
 double hull_engine::ScaleFactor(basis_s* v, simplex* s, int k, int iteration)
 {
-  if (iteration < 10) {
+  if (iteration < 10)
+  {
     m_scaleLimit = kMantissaBits - 0.5 * std::log2(v->exact_norm2) - 0.66 * (k - 2) - 1;
-    if (m_scaleLimit < 1) {
+    if (m_scaleLimit < 1)
+    {
       ++m_counters.overshoots;
-      if (m_log && m_counters.overshoots <= kWarnings) {
+      if (m_log && m_counters.overshoots <= kWarnings)
+      {
         *m_log << "overshot exact arithmetic\n" << std::flush << __FILE__ << ":" << __LINE__ << "\n";
         if (m_counters.overshoots == kWarnings)
           *m_log << "consider yourself warned\n" << std::flush;
       }
       m_scaleLimit = 1;
     }
-    if (iteration == 0) {
+    if (iteration == 0)
+    {
       m_basisSqSum = 0.0;
       m_logDetBound = 0.0;
-      for (int i = k - 1; i > 0; --i) {
+      for (int i = k - 1; i > 0; --i)
+      {
         const basis_s* n = s->neigh[i].basis;
         m_basisSqSum += n->residual_norm2;
         m_logDetBound += 0.5 * std::log2(n->residual_norm2) + 1 - n->scale_log2;
@@ -209,8 +224,8 @@ double hull_engine::ScaleFactor(basis_s* v, simplex* s, int k, int iteration)
   }
   if (0.5 * std::log2(v->residual_norm2) + m_logDetBound - v->scale_log2 + 1 < 0)
     return 0.0;
-  int e = static_cast<int>(
-      std::trunc(0.5 * std::log2(2 * m_basisSqSum / (kVisTol * v->exact_norm2 + v->residual_norm2))));
+  int e =
+      static_cast<int>(std::trunc(0.5 * std::log2(2 * m_basisSqSum / (kVisTol * v->exact_norm2 + v->residual_norm2))));
   if (e > m_scaleLimit)
     e = static_cast<int>(std::trunc(m_scaleLimit));
   else if (e < 0)
@@ -222,19 +237,25 @@ double hull_engine::ScaleFactor(basis_s* v, simplex* s, int k, int iteration)
 void hull_engine::ComputeBasis(simplex* s)
 {
   int k = 1;
-  if (s->neigh[0].vert == m_infinity && m_curDim > 1) {
+  if (s->neigh[0].vert == m_infinity && m_curDim > 1)
+  {
     std::swap(s->neigh[0], s->neigh[1]);
     ReleaseBasis(s->neigh[0].basis);
     s->neigh[0].basis = &m_zeroBasis;
     ++m_zeroBasis.ref_count;
-  } else if (!s->neigh[0].basis) {
+  }
+  else if (!s->neigh[0].basis)
+  {
     s->neigh[0].basis = &m_zeroBasis;
     ++m_zeroBasis.ref_count;
-  } else {
+  }
+  else
+  {
     while (k < m_curDim && s->neigh[k].basis)
       ++k;
   }
-  for (; k < m_curDim; ++k) {
+  for (; k < m_curDim; ++k)
+  {
     ReleaseBasis(s->neigh[k].basis);
     ReduceVector(s->neigh[k].basis, s->neigh[k].vert, s, k);
   }
@@ -247,7 +268,8 @@ void hull_engine::ComputeNormal(simplex* s)
     m_normalScratch = NewBasis();
   m_normalScratch->residual_norm2 = 0.0;
   std::memset(m_normalScratch->vecs, 0, sizeof(m_normalScratch->vecs));
-  for (int i = m_curDim - 1; i >= -1; --i) {
+  for (int i = m_curDim - 1; i >= -1; --i)
+  {
     const double* q = i >= 0 ? m_root->neigh[i].vert : m_root->apex.vert;
     bool onFacet = false;
     for (int j = 0; j < m_curDim && !onFacet; ++j)
@@ -268,7 +290,8 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   ++m_counters.visibility_tests;
   if (m_curDim == 0)
     return false;
-  if (!s->has_normal) {
+  if (!s->has_normal)
+  {
     ComputeNormal(s);
     for (int i = 0; i < m_curDim; ++i)
       ReleaseBasis(s->neigh[i].basis);
@@ -278,7 +301,8 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   basis_s* v = m_scratch;
   v->scale_log2 = 0;
   FillDifference(v, p, s->neigh[0].vert);
-  for (int attempt = 0; attempt < 3; ++attempt) {
+  for (int attempt = 0; attempt < 3; ++attempt)
+  {
     const double d = Dot(v->Residual(), s->normal, m_rdim);
     if (d == 0.0)
       return false;
@@ -306,7 +330,8 @@ int hull_engine::OpVert(const simplex* s, const double* v) const
   for (int i = 0; i < m_curDim; ++i)
     if (s->neigh[i].vert == v)
       return i;
-  if (m_log) {
+  if (m_log)
+  {
     *m_log << "adjacency failure,op_vert:\n" << __FILE__ << ":" << __LINE__ << "\n";
     for (int i = 0; v && v != m_infinity && i < m_pdim; ++i)
       *m_log << v[i] << "  ";
@@ -315,7 +340,4 @@ int hull_engine::OpVert(const simplex* s, const double* v) const
   throw hull_failure{"adjacency failure!"};
 }
 
-int hull_engine::SiteIndex(const double* vertex) const
-{
-  return m_sites->IndexOf(vertex, m_infinity);
-}
+int hull_engine::SiteIndex(const double* vertex) const { return m_sites->IndexOf(vertex, m_infinity); }

@@ -12,7 +12,8 @@ struct input_box
 
   void Add(const double* p)
   {
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
       if (p[k] < min[k])
         min[k] = p[k];
       if (p[k] > max[k])

@@ -10,8 +10,10 @@ bool normalised_frame::Fit(const double* points, int count)
   double low[3], high[3];
   for (int k = 0; k < 3; ++k)
     low[k] = high[k] = points[k];
-  for (int i = 0; i < count; ++i) {
-    for (int k = 0; k < 3; ++k) {
+  for (int i = 0; i < count; ++i)
+  {
+    for (int k = 0; k < 3; ++k)
+    {
       const double v = points[3 * i + k];
       if (!std::isfinite(v))
         return false;
@@ -20,7 +22,8 @@ bool normalised_frame::Fit(const double* points, int count)
     }
   }
   m_extent = 0.0;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < 3; ++k)
+  {
     m_centre[k] = 0.5 * (low[k] + high[k]);
     m_extent = std::max(m_extent, high[k] - low[k]);
   }

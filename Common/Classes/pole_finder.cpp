@@ -9,7 +9,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 double Distance2(const double* a, const double* b)
 {
@@ -30,7 +31,7 @@ void Cross(const double* u, const double* v, double* out)
   out[2] = u[0] * v[1] - u[1] * v[0];
 }
 
-}  // namespace
+} // namespace
 
 pole_finder::pole_finder(hull_engine& hull, const site_store& sites, const input_box& box, double scale,
                          double sampleDensity, pole_tables& poles, std::ostream* log, run_progress* progress)
@@ -48,17 +49,22 @@ void pole_finder::Run(simplex* root, int sampleCount)
   m_poles.records.reserve(static_cast<size_t>(2) * siteCount);
   m_vertices.reserve(m_hull.Counters().simplices);
   Log("Computing Voronoi vertices and 1st poles....\n");
-  m_hull.VisitFacets(root, [this](simplex* s) {
-    progress_step(m_progress);
-    VisitFirstPoles(s);
-  });
+  m_hull.VisitFacets(root,
+                     [this](simplex* s)
+                     {
+                       progress_step(m_progress);
+                       VisitFirstPoles(s);
+                     });
   Log("\n\n\ncomputing 2nd poles....\n");
-  m_hull.VisitFacets(root, [this](simplex* s) {
-    progress_step(m_progress);
-    VisitSecondPoles(s);
-  });
+  m_hull.VisitFacets(root,
+                     [this](simplex* s)
+                     {
+                       progress_step(m_progress);
+                       VisitSecondPoles(s);
+                     });
 
-  for (int j = 0; j < sampleCount; ++j) {
+  for (int j = 0; j < sampleCount; ++j)
+  {
     progress_step(m_progress);
     simplex* first = m_first[j];
     simplex* second = m_second[j];
@@ -66,18 +72,22 @@ void pole_finder::Run(simplex* root, int sampleCount)
     Unscale(m_sites.Site(j), m_scale, sample);
     if (first && first->status != 3)
       OutputPole(first, sample);
-    if (second && second->status != 3) {
-      if (Distance2(sample, Vertex(second)) < m_lfs[j] * m_lfs[j]) {
+    if (second && second->status != 3)
+    {
+      if (Distance2(sample, Vertex(second)) < m_lfs[j] * m_lfs[j])
+      {
         ++m_badPoles;
         continue;
       }
       OutputPole(second, sample);
     }
-    if (first && second && first->status == 3 && second->status == 3) {
+    if (first && second && first->status == 3 && second->status == 3)
+    {
       const double* p1 = Vertex(first);
       const double* p2 = Vertex(second);
       double u[3], v[3];
-      for (int k = 0; k < 3; ++k) {
+      for (int k = 0; k < 3; ++k)
+      {
         u[k] = p1[k] - sample[k];
         v[k] = p2[k] - sample[k];
       }
@@ -91,10 +101,7 @@ void pole_finder::Run(simplex* root, int sampleCount)
     *m_log << "bad poles=" << m_badPoles << "\n";
 }
 
-const double* pole_finder::Vertex(const simplex* s) const
-{
-  return m_vertices[s->vertex_slot - 1].data();
-}
+const double* pole_finder::Vertex(const simplex* s) const { return m_vertices[s->vertex_slot - 1].data(); }
 
 void pole_finder::SetCircumcentre(simplex* s)
 {
@@ -102,12 +109,14 @@ void pole_finder::SetCircumcentre(simplex* s)
   for (int i = 0; i < 4; ++i)
     Unscale(s->neigh[i].vert, m_scale, p[i]);
   const double det = exact_predicates::Orient(p[1], p[2], p[3], p[0]);
-  if (det == 0.0) {
+  if (det == 0.0)
+  {
     s->status = -1;
     return;
   }
   double u[3], v[3], w[3];
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < 3; ++k)
+  {
     u[k] = p[1][k] - p[0][k];
     v[k] = p[2][k] - p[0][k];
     w[k] = p[3][k] - p[0][k];
@@ -136,18 +145,24 @@ void pole_finder::VisitFirstPoles(simplex* s)
     s->status = 0;
   else
     SetCircumcentre(s);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 4; ++i)
+  {
     const double* v = s->neigh[i].vert;
     if (m_hull.IsInfinity(v))
       continue;
     const int index = m_hull.SiteIndex(v);
     simplex*& first = m_first[index];
-    if (!m_box.Contains(v)) {
+    if (!m_box.Contains(v))
+    {
       first = nullptr;
-    } else if (!first) {
+    }
+    else if (!first)
+    {
       if (s->status == 1)
         first = s;
-    } else if (s->status == 1 && first->status == 1) {
+    }
+    else if (s->status == 1 && first->status == 1)
+    {
       double sample[3];
       Unscale(v, m_scale, sample);
       if (Distance2(Vertex(s), sample) > Distance2(Vertex(first), sample))
@@ -162,12 +177,14 @@ void pole_finder::VisitSecondPoles(simplex* s)
   for (int i = 0; i < 4; ++i)
     infinite = infinite || m_hull.IsInfinity(s->neigh[i].vert);
   const double threshold = std::cos(2.0 * m_density);
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 4; ++i)
+  {
     const double* v = s->neigh[i].vert;
     const int index = m_hull.SiteIndex(v);
     if (index < 0)
       continue;
-    if (infinite) {
+    if (infinite)
+    {
       if (s->status == 0)
         continue;
       Log("cannot happen7\n");
@@ -175,11 +192,13 @@ void pole_finder::VisitSecondPoles(simplex* s)
     simplex* first = m_first[index];
     if (!first)
       continue;
-    if (!HasVertex(first)) {
+    if (!HasVertex(first))
+    {
       Log("cannot happen8\n");
       continue;
     }
-    if (!HasVertex(s)) {
+    if (!HasVertex(s))
+    {
       if (s->status != -1)
         Log("cannot happen3\n");
       continue;
@@ -195,20 +214,29 @@ void pole_finder::VisitSecondPoles(simplex* s)
     double t = 0.0;
     for (int k = 0; k < 3; ++k)
       t += ((p1[k] - sample[k]) / d1) * ((p2[k] - sample[k]) / d2);
-    if (m_density >= 1.0) {
+    if (m_density >= 1.0)
+    {
       m_lfs[index] = 0.0;
-    } else if (-threshold < t && t < threshold) {
+    }
+    else if (-threshold < t && t < threshold)
+    {
       const double candidate = (d2 / m_density) * (std::sqrt(1.0 - t * t) - m_density);
       if (candidate > m_lfs[index])
         m_lfs[index] = candidate;
     }
-    if (t <= 0.0) {
+    if (t <= 0.0)
+    {
       simplex*& second = m_second[index];
-      if (!second) {
+      if (!second)
+      {
         second = s;
-      } else if (!HasVertex(second)) {
+      }
+      else if (!HasVertex(second))
+      {
         Log("cannot happen4\n");
-      } else if (second->status == 1 && Distance2(p2, sample) > Distance2(Vertex(second), sample)) {
+      }
+      else if (second->status == 1 && Distance2(p2, sample) > Distance2(Vertex(second), sample))
+      {
         second = s;
       }
     }

@@ -17,8 +17,8 @@ struct pole_tables;
 class pole_finder
 {
 public:
-  pole_finder(hull_engine& hull, const site_store& sites, const input_box& box, double scale, double sampleDensity, pole_tables& poles,
-              std::ostream* log, run_progress* progress = nullptr);
+  pole_finder(hull_engine& hull, const site_store& sites, const input_box& box, double scale, double sampleDensity,
+              pole_tables& poles, std::ostream* log, run_progress* progress = nullptr);
 
   // Visits the facets of the lifted hull twice and outputs the poles of samples 0..sampleCount-1.
   // Each facet visit and each sample is a progress step.
@@ -42,7 +42,7 @@ private:
   pole_tables& m_poles;
   std::ostream* m_log;
   run_progress* m_progress;
-  std::vector<std::array<double, 3>> m_vertices;  // Voronoi vertices, by simplex vertex_slot - 1
+  std::vector<std::array<double, 3>> m_vertices; // Voronoi vertices, by simplex vertex_slot - 1
   std::vector<simplex*> m_first;
   std::vector<simplex*> m_second;
   std::vector<double> m_lfs;

@@ -20,7 +20,8 @@ void pole_heap::Place(int position, const entry& item)
 void pole_heap::MoveUp(int position)
 {
   const entry item = m_entries[position];
-  while (position > 1 && item.priority > m_entries[position / 2].priority) {
+  while (position > 1 && item.priority > m_entries[position / 2].priority)
+  {
     Place(position, m_entries[position / 2]);
     position /= 2;
   }
@@ -29,7 +30,8 @@ void pole_heap::MoveUp(int position)
 
 void pole_heap::SiftDown(int position)
 {
-  for (;;) {
+  for (;;)
+  {
     int best = position;
     const int left = 2 * position, right = 2 * position + 1;
     if (left <= m_size && m_entries[left].priority > m_entries[best].priority)
@@ -83,7 +85,8 @@ bool pole_heap::Holds(int position, int pole) const
 
 void pole_heap::UpdatePriority(int position, int pole)
 {
-  if (!Holds(position, pole)) {
+  if (!Holds(position, pole))
+  {
     if (m_log)
       *m_log << "Error update_pri!\n";
     return;

@@ -7,16 +7,14 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 constexpr double kSpreadThreshold = 0.0;
 constexpr double kDeepThreshold = 0.0;
 constexpr double kAbsent = -3.0;
 
-signed char Other(signed char label)
-{
-  return label == kOuter ? kInner : kOuter;
-}
-}  // namespace
+signed char Other(signed char label) { return label == kOuter ? kInner : kOuter; }
+} // namespace
 
 pole_labeler::pole_labeler(pole_tables& poles, std::ostream* log, run_progress* progress)
     : m_poles(poles), m_log(log), m_progress(progress)
@@ -29,7 +27,8 @@ void pole_labeler::Run(const input_box& box, double scale)
     *m_log << "num_poles=" << m_poles.Count() << "\n";
   Flood(box, scale);
   for (int pole = 0; pole < m_poles.Count(); ++pole)
-    if (m_poles.records[pole].label == kUnlabelled) {
+    if (m_poles.records[pole].label == kUnlabelled)
+    {
       progress_step(m_progress);
       LabelRemaining(pole);
     }
@@ -46,17 +45,20 @@ int pole_labeler::Unlabelled() const
 void pole_labeler::Flood(const input_box& box, double scale)
 {
   pole_heap heap(m_poles, m_log);
-  for (int pole = 0; pole < m_poles.Count(); ++pole) {
+  for (int pole = 0; pole < m_poles.Count(); ++pole)
+  {
     double site[3];
     for (int k = 0; k < 3; ++k)
       site[k] = std::floor(static_cast<double>(m_poles.points[3 * pole + k]) * scale + 0.5);
-    if (box.FarOutside(site)) {
+    if (box.FarOutside(site))
+    {
       heap.Insert(pole, 1.0);
       m_poles.records[pole].out_priority = 1.0;
       m_poles.records[pole].label = kOuter;
     }
   }
-  for (int pole = heap.Extract(); pole >= 0; pole = heap.Extract()) {
+  for (int pole = heap.Extract(); pole >= 0; pole = heap.Extract())
+  {
     progress_step(m_progress);
     pole_record& record = m_poles.records[pole];
     record.label = record.in_priority > record.out_priority ? kInner : kOuter;
@@ -67,50 +69,69 @@ void pole_labeler::Flood(const input_box& box, double scale)
 void pole_labeler::Spread(pole_heap& heap, int pole)
 {
   const pole_record& a = m_poles.records[pole];
-  for (int l = a.first_opposite; l >= 0; l = m_poles.opposites[l].next) {
+  for (int l = a.first_opposite; l >= 0; l = m_poles.opposites[l].next)
+  {
     const opposite_link& link = m_poles.opposites[l];
     pole_record& b = m_poles.records[link.pole];
     if (b.label != kUnlabelled)
       continue;
     const double c = link.cosine;
-    if (b.heap_position == 0) {
-      if (a.in_priority > a.out_priority) {
+    if (b.heap_position == 0)
+    {
+      if (a.in_priority > a.out_priority)
+      {
         b.out_priority = -c * a.in_priority;
         heap.Insert(link.pole, b.out_priority);
-      } else if (a.out_priority > a.in_priority) {
+      }
+      else if (a.out_priority > a.in_priority)
+      {
         b.in_priority = -c * a.out_priority;
         heap.Insert(link.pole, b.in_priority);
       }
-    } else if (a.in_priority > a.out_priority && b.out_priority < -c * a.in_priority) {
+    }
+    else if (a.in_priority > a.out_priority && b.out_priority < -c * a.in_priority)
+    {
       b.out_priority = -c * a.in_priority;
       heap.UpdatePriority(b.heap_position, link.pole);
-    } else if (a.out_priority > a.in_priority && b.in_priority < -c * a.out_priority) {
+    }
+    else if (a.out_priority > a.in_priority && b.in_priority < -c * a.out_priority)
+    {
       b.in_priority = -c * a.out_priority;
       heap.UpdatePriority(b.heap_position, link.pole);
     }
   }
-  for (int l = a.first_neighbour; l >= 0; l = m_poles.neighbours[l].next) {
+  for (int l = a.first_neighbour; l >= 0; l = m_poles.neighbours[l].next)
+  {
     const neighbour_link& link = m_poles.neighbours[l];
     pole_record& b = m_poles.records[link.pole];
     if (b.label != kUnlabelled || !(link.kappa > kSpreadThreshold))
       continue;
     const double kappa = link.kappa;
-    if (b.heap_position != 0) {
-      if (!heap.Holds(b.heap_position, link.pole)) {
+    if (b.heap_position != 0)
+    {
+      if (!heap.Holds(b.heap_position, link.pole))
+      {
         Log("ERROR\n");
         continue;
       }
-      if (a.in_priority > a.out_priority && a.in_priority * kappa > b.in_priority) {
+      if (a.in_priority > a.out_priority && a.in_priority * kappa > b.in_priority)
+      {
         b.in_priority = a.in_priority * kappa;
         heap.UpdatePriority(b.heap_position, link.pole);
-      } else if (a.out_priority > a.in_priority && a.out_priority * kappa > b.out_priority) {
+      }
+      else if (a.out_priority > a.in_priority && a.out_priority * kappa > b.out_priority)
+      {
         b.out_priority = a.out_priority * kappa;
         heap.UpdatePriority(b.heap_position, link.pole);
       }
-    } else if (a.in_priority > a.out_priority) {
+    }
+    else if (a.in_priority > a.out_priority)
+    {
       b.in_priority = kappa * a.in_priority;
       heap.Insert(link.pole, b.in_priority);
-    } else if (a.out_priority > a.in_priority) {
+    }
+    else if (a.out_priority > a.in_priority)
+    {
       b.out_priority = kappa * a.out_priority;
       heap.Insert(link.pole, b.out_priority);
     }
@@ -121,24 +142,30 @@ void pole_labeler::LabelRemaining(int pole)
 {
   pole_record& record = m_poles.records[pole];
   signed char opposite = kUnlabelled;
-  for (int l = record.first_opposite; l >= 0; l = m_poles.opposites[l].next) {
+  for (int l = record.first_opposite; l >= 0; l = m_poles.opposites[l].next)
+  {
     const signed char label = m_poles.records[m_poles.opposites[l].pole].label;
     if (label == kUnlabelled)
       continue;
     Log("opp is labeled\n");
-    if (opposite == kUnlabelled) {
+    if (opposite == kUnlabelled)
+    {
       opposite = label;
-    } else if (label != opposite) {
+    }
+    else if (label != opposite)
+    {
       Log("opp poles have inconsistent labels\n");
       opposite = kUnlabelled;
     }
   }
-  if (record.first_opposite < 0 && record.first_neighbour < 0) {
+  if (record.first_opposite < 0 && record.first_neighbour < 0)
+  {
     Log("no opp pole, no adjacent pole!\n");
     return;
   }
   double maxIn = kAbsent, maxOut = kAbsent;
-  for (int l = record.first_neighbour; l >= 0; l = m_poles.neighbours[l].next) {
+  for (int l = record.first_neighbour; l >= 0; l = m_poles.neighbours[l].next)
+  {
     const neighbour_link& link = m_poles.neighbours[l];
     const signed char label = m_poles.records[link.pole].label;
     if (label == kInner && link.kappa > maxIn)
@@ -150,28 +177,42 @@ void pole_labeler::LabelRemaining(int pole)
   const signed char fromOpposite = opposite == kUnlabelled ? kUnlabelled : Other(opposite);
   signed char label = kUnlabelled;
   const char* failure = nullptr;
-  if (!hasIn && !hasOut) {
+  if (!hasIn && !hasOut)
+  {
     label = fromOpposite;
     failure = "1: cannot label pole ";
-  } else if (!hasIn) {
+  }
+  else if (!hasIn)
+  {
     label = maxOut > kDeepThreshold ? kOuter : fromOpposite;
     failure = "2: cannot label pole ";
-  } else if (!hasOut) {
+  }
+  else if (!hasOut)
+  {
     label = maxIn > kDeepThreshold ? kInner : fromOpposite;
     failure = "2: cannot label pole ";
-  } else if (maxIn > kDeepThreshold && maxOut > kDeepThreshold) {
+  }
+  else if (maxIn > kDeepThreshold && maxOut > kDeepThreshold)
+  {
     label = fromOpposite;
-    if (label == kUnlabelled) {
+    if (label == kUnlabelled)
+    {
       if (m_log)
         *m_log << "intersect both deeply but no opp,in " << maxIn << " out " << maxOut
                << ".try to label more deeply intersected label.\n";
       label = maxIn > maxOut ? kInner : kOuter;
     }
-  } else if (maxIn > kDeepThreshold) {
+  }
+  else if (maxIn > kDeepThreshold)
+  {
     label = kInner;
-  } else if (maxOut > kDeepThreshold) {
+  }
+  else if (maxOut > kDeepThreshold)
+  {
     label = kOuter;
-  } else {
+  }
+  else
+  {
     label = fromOpposite;
     failure = "3: cannot label pole ";
   }

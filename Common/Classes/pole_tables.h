@@ -9,18 +9,18 @@ constexpr signed char kInner = 2;
 
 struct opposite_link
 {
-  double cosine;  // of the angle at the sample between its two poles
+  double cosine; // of the angle at the sample between its two poles
   int pole;
   int next;
 };
 
 struct neighbour_link
 {
-  double kappa;  // cosine of the intersection angle of the two balls
-  int cell;      // the power cell (tetrahedron) where the pair was recorded
+  double kappa; // cosine of the intersection angle of the two balls
+  int cell;     // the power cell (tetrahedron) where the pair was recorded
   int pole;
   int next;
-  signed char edge;  // edge-table number of the pole pair in `cell`
+  signed char edge; // edge-table number of the pole pair in `cell`
 };
 
 // Adjacency record of one pole.
@@ -38,8 +38,8 @@ struct pole_record
 // Lists are singly linked through indices into the link tables, newest first.
 struct pole_tables
 {
-  std::vector<float> points;   // x, y, z per pole, single precision
-  std::vector<float> weights;  // |P|^2 - r^2 per pole
+  std::vector<float> points;  // x, y, z per pole, single precision
+  std::vector<float> weights; // |P|^2 - r^2 per pole
   std::vector<pole_record> records;
   std::vector<opposite_link> opposites;
   std::vector<neighbour_link> neighbours;

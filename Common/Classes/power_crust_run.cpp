@@ -19,9 +19,10 @@
 #include <malloc.h>
 #include <new>
 
-namespace {
+namespace
+{
 
-constexpr double kCornerDistance = 4.0;  // box corners, in largest extents from the centre
+constexpr double kCornerDistance = 4.0; // box corners, in largest extents from the centre
 
 // Where each stage ends, as a fraction of a run (about their shares of the time on a sphere).
 constexpr double kDelaunayEnd = 0.28, kPolesEnd = 0.36, kPowerEnd = 0.78, kCellsEnd = 0.84, kDiagramEnd = 0.90,
@@ -42,8 +43,8 @@ struct run_context
   power_crust_counters counters;
   std::ostream* log = nullptr;
   run_progress* progress = nullptr;
-  std::vector<power_cell> cells;  // the regular triangulation of pass 2
-  std::vector<power_vertex> powerVertices;  // by cell
+  std::vector<power_cell> cells;           // the regular triangulation of pass 2
+  std::vector<power_vertex> powerVertices; // by cell
 
   void Reset()
   {
@@ -87,7 +88,8 @@ struct run_context
   {
     generator.InitRand();
     if (log)
-      *log << "init_rand: seed = 10000\n" << "shuffling...";
+      *log << "init_rand: seed = 10000\n"
+           << "shuffling...";
     order.Shuffle(sites.Count(), generator);
     order.SortRounds(sites);
     if (log)
@@ -107,15 +109,13 @@ run_context& Context()
   return context;
 }
 
-double Scaled(double value)
-{
-  return std::floor(value * power_crust_run::kScaleFactor + 0.5);
-}
+double Scaled(double value) { return std::floor(value * power_crust_run::kScaleFactor + 0.5); }
 
 void run_context::ReadSamples(const double* points, int count)
 {
   sites.Reset(3);
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     const double site[3] = {Scaled(points[3 * i]), Scaled(points[3 * i + 1]), Scaled(points[3 * i + 2])};
     if (!sites.Add(site))
       throw hull_failure{"out of memory"};
@@ -126,13 +126,16 @@ void run_context::ReadSamples(const double* points, int count)
 void run_context::AddCorners()
 {
   double extent = 0.0, centre[3];
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < 3; ++k)
+  {
     extent = std::max(extent, box.max[k] - box.min[k]);
     centre[k] = 0.5 * (box.max[k] + box.min[k]);
   }
-  for (int corner = 0; corner < 8; ++corner) {
+  for (int corner = 0; corner < 8; ++corner)
+  {
     double site[3];
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
       const bool minus = (corner >> (2 - k)) & 1;
       site[k] = centre[k] + (minus ? -kCornerDistance : kCornerDistance) * extent;
     }
@@ -165,7 +168,8 @@ void run_context::BuildPowerDiagram()
 {
   hull.Reset();
   sites.Reset(4);
-  for (int pole = 0; pole < poles.Count(); ++pole) {
+  for (int pole = 0; pole < poles.Count(); ++pole)
+  {
     double site[4];
     for (int k = 0; k < 3; ++k)
       site[k] = Scaled(poles.points[3 * pole + k]);
@@ -206,7 +210,7 @@ void run_context::EmitCrust(crust_mesh& surface, medial_result& medial)
   medial.weights = poles.weights;
 }
 
-}  // namespace
+} // namespace
 
 bool power_crust_run::Reconstruct(const double* points, int count, double sampleDensity, crust_mesh& surface,
                                   medial_result& medial, std::string& error, const progress_callback& progress)
@@ -220,18 +224,25 @@ bool power_crust_run::Reconstruct(const double* points, int count, double sample
   error.clear();
   context.counters.samples = count;
   bool emitted = false;
-  try {
+  try
+  {
     context.ReadSamples(points, count);
     context.AddCorners();
     context.FindPoles(count, sampleDensity);
     context.BuildPowerDiagram();
     context.EmitCrust(surface, medial);
     emitted = true;
-  } catch (const hull_failure& failure) {
+  }
+  catch (const hull_failure& failure)
+  {
     error = failure.message;
-  } catch (const std::bad_alloc&) {
+  }
+  catch (const std::bad_alloc&)
+  {
     error = "out of memory";
-  } catch (const run_stopped&) {
+  }
+  catch (const run_stopped&)
+  {
     error = "stopped";
   }
   context.progress = nullptr;
@@ -241,16 +252,21 @@ bool power_crust_run::Reconstruct(const double* points, int count, double sample
   context.ReleaseStorage();
   // Checked once the hull's storage is gone, so that the check does not add to the peak.
   bool closed = false;
-  if (emitted) {
-    try {
+  if (emitted)
+  {
+    try
+    {
       closed = context.counters.open_walks == 0 && crust_check::IsClosedAndOriented(surface);
       if (!closed)
         error = "the crust is not a closed surface";
-    } catch (const std::bad_alloc&) {
+    }
+    catch (const std::bad_alloc&)
+    {
       error = "out of memory";
     }
   }
-  if (!closed) {
+  if (!closed)
+  {
     surface = crust_mesh();
     medial = medial_result();
   }
@@ -263,12 +279,6 @@ const char* power_crust_run::StageName()
   return progress ? progress->StageName() : "";
 }
 
-const power_crust_counters& power_crust_run::LastCounters()
-{
-  return Context().counters;
-}
+const power_crust_counters& power_crust_run::LastCounters() { return Context().counters; }
 
-void power_crust_run::SetLog(std::ostream* log)
-{
-  Context().log = log;
-}
+void power_crust_run::SetLog(std::ostream* log) { Context().log = log; }

@@ -11,8 +11,8 @@
 // Counters of the last reconstruction.
 struct power_crust_counters
 {
-  hull_engine::counters delaunay;  // pass 1
-  hull_engine::counters power;     // pass 2
+  hull_engine::counters delaunay; // pass 1
+  hull_engine::counters power;    // pass 2
   int samples = 0;
   int poles = 0;
   int bad_poles = 0;
@@ -26,7 +26,7 @@ struct power_crust_counters
 // Poles of the last reconstruction: points, weights and medial triangles over the pole indices.
 struct medial_result
 {
-  crust_mesh triangles;  // points are the poles
+  crust_mesh triangles; // points are the poles
   std::vector<float> weights;
 };
 

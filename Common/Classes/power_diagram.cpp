@@ -12,19 +12,21 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 struct ball
 {
   double centre[3];
-  double radius2;  // |P|^2 - w
+  double radius2; // |P|^2 - w
 };
 
 ball BallOf(const double* site, double scale)
 {
   ball b;
   double length2 = 0.0;
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < 3; ++k)
+  {
     b.centre[k] = site[k] / scale;
     length2 += b.centre[k] * b.centre[k];
   }
@@ -39,7 +41,7 @@ void Cross(const double* u, const double* v, double* out)
   out[2] = u[0] * v[1] - u[1] * v[0];
 }
 
-}  // namespace
+} // namespace
 
 power_diagram::power_diagram(std::vector<power_cell>& cells, std::vector<power_vertex>& vertices,
                              const site_store& sites, double scale, pole_tables& poles, std::ostream* log,
@@ -49,8 +51,7 @@ power_diagram::power_diagram(std::vector<power_cell>& cells, std::vector<power_v
 {
 }
 
-void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells,
-                              run_progress* progress)
+void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<power_cell>& cells, run_progress* progress)
 {
   cells.clear();
   // The output-id field is free until the crust is emitted: it numbers the facets meanwhile.
@@ -58,24 +59,28 @@ void power_diagram::CopyCells(hull_engine& hull, simplex* root, std::vector<powe
   hull.VisitFacets(root, [&count](simplex* s) { s->pole_index = count++; });
   cells.resize(count);
   int index = 0;
-  hull.VisitFacets(root, [&hull, &cells, &index, progress](simplex* s) {
-    progress_step(progress);
-    power_cell& cell = cells[index++];
-    for (int i = 0; i < 4; ++i) {
-      const double* vertex = s->neigh[i].vert;
-      const int pole = vertex ? hull.SiteIndex(vertex) : power_cell::kInfinity;
-      if (pole < power_cell::kInfinity)
-        throw hull_failure{"adjacency failure!"};
-      cell.pole[i] = pole;
-      cell.neighbour[i] = s->neigh[i].simp ? s->neigh[i].simp->pole_index : -1;
-    }
-  });
+  hull.VisitFacets(root,
+                   [&hull, &cells, &index, progress](simplex* s)
+                   {
+                     progress_step(progress);
+                     power_cell& cell = cells[index++];
+                     for (int i = 0; i < 4; ++i)
+                     {
+                       const double* vertex = s->neigh[i].vert;
+                       const int pole = vertex ? hull.SiteIndex(vertex) : power_cell::kInfinity;
+                       if (pole < power_cell::kInfinity)
+                         throw hull_failure{"adjacency failure!"};
+                       cell.pole[i] = pole;
+                       cell.neighbour[i] = s->neigh[i].simp ? s->neigh[i].simp->pole_index : -1;
+                     }
+                   });
 }
 
 void power_diagram::Run()
 {
   m_vertices.assign(m_cells.size(), power_vertex{});
-  for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell) {
+  for (int cell = 0; cell < static_cast<int>(m_cells.size()); ++cell)
+  {
     progress_step(m_progress);
     Visit(cell);
   }
@@ -84,7 +89,8 @@ void power_diagram::Run()
 void power_diagram::Visit(int index)
 {
   power_cell& cell = m_cells[index];
-  if (cell.IsInfinite()) {
+  if (cell.IsInfinite())
+  {
     cell.status = 0;
     return;
   }
@@ -117,7 +123,8 @@ void power_diagram::MarkRing(int start, int edge)
 {
   edge_ring_walk walk(m_cells, start, edge);
   int edgeInCell = 0;
-  for (int cell = walk.Next(edgeInCell); cell != start; cell = walk.Next(edgeInCell)) {
+  for (int cell = walk.Next(edgeInCell); cell != start; cell = walk.Next(edgeInCell))
+  {
     if (cell < 0)
       throw hull_failure{"adjacency failure!"};
     m_cells[cell].edge_status[edgeInCell] = 2;
@@ -132,7 +139,8 @@ void power_diagram::SetPowerVertex(int index)
     balls[i] = BallOf(m_sites.Site(cell.pole[i]), m_scale);
   const double* a = balls[0].centre;
   const double det = exact_predicates::Orient(balls[1].centre, balls[2].centre, balls[3].centre, a);
-  if (det == 0.0) {
+  if (det == 0.0)
+  {
     ++m_slivers;
     if (m_log)
       *m_log << "sliver!\n";
@@ -140,9 +148,11 @@ void power_diagram::SetPowerVertex(int index)
     return;
   }
   double d[4][3], h[4];
-  for (int i = 1; i < 4; ++i) {
+  for (int i = 1; i < 4; ++i)
+  {
     double length2 = 0.0;
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
       d[i][k] = balls[i].centre[k] - a[k];
       length2 += d[i][k] * d[i][k];
     }

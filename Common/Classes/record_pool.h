@@ -53,7 +53,8 @@ private:
     std::unique_ptr<Record[]> block(new (std::nothrow) Record[kBlockSize]());
     if (!block)
       return false;
-    for (int i = kBlockSize - 1; i >= 0; --i) {
+    for (int i = kBlockSize - 1; i >= 0; --i)
+    {
       block[i].next = m_free;
       m_free = &block[i];
     }

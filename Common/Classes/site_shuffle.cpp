@@ -14,7 +14,8 @@ void site_shuffle::Shuffle(int siteCount, rand48& generator)
   m_table.resize(static_cast<size_t>(siteCount) + 1);
   for (int i = 0; i <= siteCount; ++i)
     m_table[i] = i;
-  for (int j = 0; j < siteCount; ++j) {
+  for (int j = 0; j < siteCount; ++j)
+  {
     const int k = j + static_cast<int>(generator.Draw() * (siteCount - j));
     std::swap(m_table[j], m_table[k]);
   }
@@ -36,9 +37,10 @@ void site_shuffle::Release()
   m_position = 0;
 }
 
-namespace {
+namespace
+{
 
-constexpr int kFirstRound = 64;  // sites left in plain random order at the start
+constexpr int kFirstRound = 64; // sites left in plain random order at the start
 constexpr int kCurveBits = 21;
 
 uint64_t SpreadBits(uint64_t v)
@@ -52,7 +54,7 @@ uint64_t SpreadBits(uint64_t v)
   return v;
 }
 
-}  // namespace
+} // namespace
 
 void site_shuffle::SortRounds(const site_store& sites)
 {
@@ -60,25 +62,30 @@ void site_shuffle::SortRounds(const site_store& sites)
   if (count <= kFirstRound)
     return;
   double low[3], high[3];
-  for (int k = 0; k < 3; ++k) {
+  for (int k = 0; k < 3; ++k)
+  {
     low[k] = sites.Site(0)[k];
     high[k] = low[k];
   }
   for (int i = 1; i < count; ++i)
-    for (int k = 0; k < 3; ++k) {
+    for (int k = 0; k < 3; ++k)
+    {
       low[k] = std::min(low[k], sites.Site(i)[k]);
       high[k] = std::max(high[k], sites.Site(i)[k]);
     }
   const double cells = static_cast<double>((1 << kCurveBits) - 1);
   std::vector<std::pair<uint64_t, int>> keyed;
   int end = count;
-  while (end > kFirstRound) {
+  while (end > kFirstRound)
+  {
     const int begin = std::max(kFirstRound, end / 2);
     keyed.clear();
-    for (int j = begin; j < end; ++j) {
+    for (int j = begin; j < end; ++j)
+    {
       const double* site = sites.Site(m_table[j]);
       uint64_t key = 0;
-      for (int k = 0; k < 3; ++k) {
+      for (int k = 0; k < 3; ++k)
+      {
         const double extent = high[k] - low[k];
         const double unit = extent > 0.0 ? (site[k] - low[k]) / extent : 0.0;
         key |= SpreadBits(static_cast<uint64_t>(unit * cells)) << k;

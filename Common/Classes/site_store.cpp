@@ -11,7 +11,8 @@ void site_store::Reset(int pdim)
 
 bool site_store::Add(const double* coordinates)
 {
-  if (m_count % kBlockSites == 0) {
+  if (m_count % kBlockSites == 0)
+  {
     if (static_cast<int>(m_blocks.size()) >= kMaxBlocks)
       return false;
     std::unique_ptr<double[]> block(new (std::nothrow) double[static_cast<size_t>(kBlockSites) * m_pdim]);
@@ -37,7 +38,8 @@ int site_store::IndexOf(const double* site, const double* infinity) const
     return kInfinityIndex;
   if (!site)
     return kNoSite;
-  for (size_t b = 0; b < m_blocks.size(); ++b) {
+  for (size_t b = 0; b < m_blocks.size(); ++b)
+  {
     const double* first = m_blocks[b].get();
     if (site >= first && site < first + static_cast<size_t>(kBlockSites) * m_pdim)
       return static_cast<int>(b) * kBlockSites + static_cast<int>((site - first) / m_pdim);

@@ -20,7 +20,8 @@
 
 vtkStandardNewMacro(vtkPowerCrustFilter);
 
-namespace {
+namespace
+{
 
 constexpr double kSampleDensity = 0.6;
 
@@ -37,20 +38,18 @@ void FillPolygons(const crust_mesh& mesh, vtkCellArray* cells)
 {
   cells->AllocateExact(mesh.PolygonCount(), static_cast<vtkIdType>(mesh.ids.size()));
   std::vector<vtkIdType> ids;
-  for (int k = 0; k < mesh.PolygonCount(); ++k) {
+  for (int k = 0; k < mesh.PolygonCount(); ++k)
+  {
     ids.assign(mesh.ids.begin() + mesh.offsets[k], mesh.ids.begin() + mesh.offsets[k + 1]);
     cells->InsertNextCell(static_cast<vtkIdType>(ids.size()), ids.data());
   }
 }
 
-}  // namespace
+} // namespace
 
 vtkPowerCrustFilter::vtkPowerCrustFilter() : MedialSurface(vtkPolyData::New()), SampleDensity(kSampleDensity) {}
 
-vtkPowerCrustFilter::~vtkPowerCrustFilter()
-{
-  this->MedialSurface->Delete();
-}
+vtkPowerCrustFilter::~vtkPowerCrustFilter() { this->MedialSurface->Delete(); }
 
 void vtkPowerCrustFilter::PrintSelf(ostream& os, vtkIndent indent)
 {
@@ -75,8 +74,7 @@ int vtkPowerCrustFilter::FillInputPortInformation(int, vtkInformation* info)
   return 1;
 }
 
-int vtkPowerCrustFilter::RequestInformation(vtkInformation*, vtkInformationVector** inputVector,
-                                            vtkInformationVector*)
+int vtkPowerCrustFilter::RequestInformation(vtkInformation*, vtkInformationVector** inputVector, vtkInformationVector*)
 {
   if (!inputVector[0]->GetInformationObject(0))
     vtkErrorMacro(<< "No Input");
@@ -87,7 +85,8 @@ int vtkPowerCrustFilter::RequestUpdateExtent(vtkInformation*, vtkInformationVect
                                              vtkInformationVector* outputVector)
 {
   vtkInformation* inInfo = inputVector[0]->GetInformationObject(0);
-  if (!inInfo) {
+  if (!inInfo)
+  {
     vtkErrorMacro(<< "No Input");
     return 1;
   }
@@ -115,17 +114,20 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   auto weights = vtkSmartPointer<vtkFloatArray>::New();
   weights->SetNumberOfComponents(1);
   this->MedialSurface->GetPointData()->SetScalars(weights);
-  if (!input) {
+  if (!input)
+  {
     vtkErrorMacro(<< "No Input");
     return 0;
   }
-  if (this->CheckAbort()) {
+  if (this->CheckAbort())
+  {
     this->MedialSurface->Modified();
     return 1;
   }
 
   const vtkIdType count = input->GetNumberOfPoints();
-  if (count == 0) {
+  if (count == 0)
+  {
     this->MedialSurface->Modified();
     return 1;
   }
@@ -134,7 +136,8 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
     input->GetPoint(i, &points[3 * i]);
   normalised_frame frame;
   // Fewer than four points, or no extent, bound no solid.
-  if (count < 4 || count > 0x3fffffff || !frame.Fit(points.data(), static_cast<int>(count))) {
+  if (count < 4 || count > 0x3fffffff || !frame.Fit(points.data(), static_cast<int>(count)))
+  {
     vtkErrorMacro(<< "Fewer than four points, or points without extent: no surface");
     this->MedialSurface->Modified();
     return 0;
@@ -145,15 +148,17 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   crust_mesh surface;
   medial_result medial;
   std::string error;
-  const progress_callback progress = [this](double fraction) {
+  const progress_callback progress = [this](double fraction)
+  {
     this->SetProgressText(power_crust_run::StageName());
     this->UpdateProgress(fraction);
     return !this->CheckAbort();
   };
-  const bool built = power_crust_run::Reconstruct(points.data(), static_cast<int>(count), this->SampleDensity,
-                                                  surface, medial, error, progress);
+  const bool built = power_crust_run::Reconstruct(points.data(), static_cast<int>(count), this->SampleDensity, surface,
+                                                  medial, error, progress);
   this->SetProgressText(nullptr);
-  if (!built && !this->CheckAbort()) {
+  if (!built && !this->CheckAbort())
+  {
     vtkErrorMacro(<< "ASSERT: " << error);
     this->MedialSurface->Modified();
     return 0;
@@ -161,7 +166,8 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
 
   vtkPoints* outputPoints = output->GetPoints();
   outputPoints->SetNumberOfPoints(surface.PointCount());
-  for (int i = 0; i < surface.PointCount(); ++i) {
+  for (int i = 0; i < surface.PointCount(); ++i)
+  {
     double world[3];
     frame.FromFrame(&surface.points[3 * i], world);
     outputPoints->SetPoint(i, world);
@@ -173,7 +179,8 @@ int vtkPowerCrustFilter::RequestData(vtkInformation*, vtkInformationVector** inp
   const int poleCount = medial.triangles.PointCount();
   poles->SetNumberOfPoints(poleCount);
   weights->SetNumberOfTuples(poleCount);
-  for (int i = 0; i < poleCount; ++i) {
+  for (int i = 0; i < poleCount; ++i)
+  {
     const double centre[3] = {medial.triangles.points[3 * i], medial.triangles.points[3 * i + 1],
                               medial.triangles.points[3 * i + 2]};
     double world[3];

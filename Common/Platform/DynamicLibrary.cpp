@@ -2,14 +2,17 @@
 
 #include <dlfcn.h>
 
-namespace Platform {
+namespace Platform
+{
 
 DynamicLibrary::~DynamicLibrary() { Unload(); }
 
-bool DynamicLibrary::Load(const std::string& path) {
+bool DynamicLibrary::Load(const std::string& path)
+{
   Unload();
   m_handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (!m_handle) {
+  if (!m_handle)
+  {
     const char* message = dlerror();
     m_error = message ? message : "unable to load " + path;
     return false;
@@ -17,22 +20,28 @@ bool DynamicLibrary::Load(const std::string& path) {
   return true;
 }
 
-void DynamicLibrary::Unload() {
-  if (m_handle) dlclose(m_handle);
+void DynamicLibrary::Unload()
+{
+  if (m_handle)
+    dlclose(m_handle);
   m_handle = nullptr;
 }
 
-std::string DynamicLibrary::FolderOf(const void* address) {
+std::string DynamicLibrary::FolderOf(const void* address)
+{
   Dl_info info;
-  if (!dladdr(address, &info) || !info.dli_fname) return "";
+  if (!dladdr(address, &info) || !info.dli_fname)
+    return "";
   const std::string path = info.dli_fname;
   const size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
+  if (slash == std::string::npos)
+    return ".";
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
-void* DynamicLibrary::Symbol(const std::string& name) const {
+void* DynamicLibrary::Symbol(const std::string& name) const
+{
   return m_handle ? dlsym(m_handle, name.c_str()) : nullptr;
 }
 
-}  // namespace Platform
+} // namespace Platform

@@ -2,11 +2,13 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // A shared library loaded at run time and found by name.
-class DynamicLibrary {
- public:
+class DynamicLibrary
+{
+public:
   DynamicLibrary() = default;
   ~DynamicLibrary();
   DynamicLibrary(const DynamicLibrary&) = delete;
@@ -23,9 +25,9 @@ class DynamicLibrary {
   // The folder of the loaded module (program or library) that holds the address; "" when none.
   static std::string FolderOf(const void* address);
 
- private:
+private:
   void* m_handle = nullptr;
   std::string m_error;
 };
 
-}  // namespace Platform
+} // namespace Platform

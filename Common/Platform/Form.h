@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-namespace Platform {
+namespace Platform
+{
 
 // A modal dialog as data: titled fields with values and validation. A presenter shows it.
-class Form {
- public:
+class Form
+{
+public:
   explicit Form(std::string title);
 
   const std::string& Title() const { return m_title; }
@@ -42,13 +44,12 @@ class Form {
   // The script form of the fields, for help texts: "File=... Format=0..7 ...".
   std::string Synopsis() const;
 
- private:
-  bool Parse(const FormField& field, const std::string& text, std::string& value,
-             std::string& error) const;
+private:
+  bool Parse(const FormField& field, const std::string& text, std::string& value, std::string& error) const;
 
   std::string m_title;
   std::vector<FormField> m_fields;
   std::function<void(Form&, const std::string&)> m_onChange;
 };
 
-}  // namespace Platform
+} // namespace Platform

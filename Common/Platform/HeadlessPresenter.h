@@ -7,17 +7,20 @@
 #include <string>
 #include <vector>
 
-namespace Platform {
+namespace Platform
+{
 
 // Presenter for callers without a host (tests, batch use): forms are answered by queued
 // answers set beforehand, messages are kept instead of shown. With no answer queued a form is
 // accepted with the values it shows.
-class HeadlessPresenter : public Presenter {
- public:
+class HeadlessPresenter : public Presenter
+{
+public:
   // An answer fills the form and returns true for OK, false for Cancel.
   using Answer = std::function<bool(Form&)>;
 
-  struct Message {
+  struct Message
+  {
     std::string text;
     std::string caption;
     MessageIcon icon;
@@ -35,11 +38,11 @@ class HeadlessPresenter : public Presenter {
   // Titles of the forms shown so far.
   const std::vector<std::string>& FormsShown() const { return m_formsShown; }
 
- private:
+private:
   std::deque<Answer> m_answers;
   std::deque<std::pair<bool, std::string>> m_texts;
   std::vector<Message> m_messages;
   std::vector<std::string> m_formsShown;
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -2,9 +2,11 @@
 
 #include <csignal>
 
-namespace Platform {
+namespace Platform
+{
 
-namespace {
+namespace
+{
 volatile std::sig_atomic_t g_requested = 0;
 }
 
@@ -12,4 +14,4 @@ bool Interrupt::Requested() { return g_requested != 0; }
 void Interrupt::Request() { g_requested = 1; }
 void Interrupt::Clear() { g_requested = 0; }
 
-}  // namespace Platform
+} // namespace Platform

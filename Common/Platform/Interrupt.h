@@ -1,12 +1,14 @@
 #pragma once
 
-namespace Platform {
+namespace Platform
+{
 
 // The user's request to stop the running command (Ctrl-C). The host raises it from its signal
 // handler and clears it before each command; long operations poll it at their progress points
 // and fail with "Cancelled", leaving their outputs as they were.
-class Interrupt {
- public:
+class Interrupt
+{
+public:
   static bool Requested();
   // Async-signal-safe.
   static void Request();
@@ -16,4 +18,4 @@ class Interrupt {
   static constexpr const char* kCancelled = "Cancelled";
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -1,6 +1,7 @@
 #include "Menu.h"
 
-namespace Platform {
+namespace Platform
+{
 
 Menu::Menu(std::string title) : m_title(std::move(title)) {}
 
@@ -8,4 +9,4 @@ void Menu::AddItem(const std::string& text, unsigned int id) { m_items.push_back
 
 void Menu::AddSeparator() { m_items.push_back({}); }
 
-}  // namespace Platform
+} // namespace Platform

@@ -3,13 +3,16 @@
 #include <string>
 #include <vector>
 
-namespace Platform {
+namespace Platform
+{
 
 // A popup menu: a title and items, each with a command identifier, or separators.
-class Menu {
- public:
-  struct Item {
-    std::string text;  // empty for a separator
+class Menu
+{
+public:
+  struct Item
+  {
+    std::string text; // empty for a separator
     unsigned int id = 0;
     bool IsSeparator() const { return text.empty(); }
   };
@@ -21,9 +24,9 @@ class Menu {
   void AddSeparator();
   const std::vector<Item>& Items() const { return m_items; }
 
- private:
+private:
   std::string m_title;
   std::vector<Item> m_items;
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -4,11 +4,13 @@
 
 #include <vector>
 
-namespace Platform {
+namespace Platform
+{
 
 // The main window's menu bar: popups by position. Popups are not owned.
-class MenuBar {
- public:
+class MenuBar
+{
+public:
   void Insert(int position, Menu* popup);
   int Count() const { return static_cast<int>(m_popups.size()); }
   // The popup at the position, or null when there is none.
@@ -16,8 +18,8 @@ class MenuBar {
   bool RemoveMenu(int position);
   void DrawMenuBar() {}
 
- private:
+private:
   std::vector<Menu*> m_popups;
 };
 
-}  // namespace Platform
+} // namespace Platform

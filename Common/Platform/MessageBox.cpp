@@ -2,11 +2,12 @@
 
 #include "Presenter.h"
 
-namespace Platform {
+namespace Platform
+{
 
-void MessageBox::Show(HWND*, const std::string& text, const std::string& caption,
-                      MessageIcon icon) {
+void MessageBox::Show(HWND*, const std::string& text, const std::string& caption, MessageIcon icon)
+{
   Presenter::Current().ShowMessage(text, caption, icon);
 }
 
-}  // namespace Platform
+} // namespace Platform

@@ -5,13 +5,14 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // Modal message box with an OK button, shown through the installed presenter.
-class MessageBox {
- public:
-  static void Show(HWND* owner, const std::string& text, const std::string& caption,
-                   MessageIcon icon);
+class MessageBox
+{
+public:
+  static void Show(HWND* owner, const std::string& text, const std::string& caption, MessageIcon icon);
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -1,7 +1,15 @@
 #pragma once
 
-namespace Platform {
+namespace Platform
+{
 
-enum class MessageIcon { None, Information, Warning, Exclamation, Error };
+enum class MessageIcon
+{
+  None,
+  Information,
+  Warning,
+  Exclamation,
+  Error
+};
 
-}  // namespace Platform
+} // namespace Platform

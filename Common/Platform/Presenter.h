@@ -5,12 +5,14 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // Shows forms and messages to the user. The host installs one presenter for the whole process;
 // without a host the headless presenter answers.
-class Presenter {
- public:
+class Presenter
+{
+public:
   virtual ~Presenter() = default;
 
   // Shows a modal form; true when the user accepted it (OK), false when cancelled.
@@ -25,4 +27,4 @@ class Presenter {
   static void Install(Presenter* presenter);
 };
 
-}  // namespace Platform
+} // namespace Platform

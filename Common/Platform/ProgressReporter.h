@@ -5,16 +5,17 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // A progress window driven by a counter between min and max: the bar shows how far the counter
 // has come, the line a fixed status text or, when the status is empty, "<p> % complete".
 // The progress reporters of the libraries are this class under their own names.
-class ProgressReporter {
- public:
+class ProgressReporter
+{
+public:
   ProgressReporter();
-  ProgressReporter(const std::string& title, const std::string& status, double min, double max,
-                   HWND* parent);
+  ProgressReporter(const std::string& title, const std::string& status, double min, double max, HWND* parent);
   virtual ~ProgressReporter();
   ProgressReporter(const ProgressReporter&) = delete;
   ProgressReporter& operator=(const ProgressReporter&) = delete;
@@ -39,7 +40,7 @@ class ProgressReporter {
   // What the window shows: its bar position (0 to 100) and line of text.
   const ProgressWindow& Window() const { return m_window; }
 
- private:
+private:
   void ShowPercentage();
 
   std::string m_title;
@@ -53,4 +54,4 @@ class ProgressReporter {
   ProgressWindow m_window;
 };
 
-}  // namespace Platform
+} // namespace Platform

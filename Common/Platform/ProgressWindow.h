@@ -2,13 +2,15 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // Modeless progress window: a caption, one line of text and a bar from 0 to 100, drawn on
 // standard error. On a terminal it is redrawn in place; otherwise a few plain lines are written
 // (on opening, at each quarter and at closing). Nothing is drawn while progress is quiet.
-class ProgressWindow {
- public:
+class ProgressWindow
+{
+public:
   ProgressWindow() = default;
   ~ProgressWindow();
   ProgressWindow(const ProgressWindow&) = delete;
@@ -28,7 +30,7 @@ class ProgressWindow {
   static void SetQuiet(bool quiet);
   static bool Quiet();
 
- private:
+private:
   void Draw();
 
   bool m_open = false;
@@ -38,4 +40,4 @@ class ProgressWindow {
   int m_lastQuarter = -1;
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -2,11 +2,13 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // The desktop shell's "open" verb: opens a document with the user's preferred application.
-class Shell {
- public:
+class Shell
+{
+public:
   // Like the shell call it stands for: a result above 32 means success.
   static int Open(const std::string& path);
   // The opener program; default "xdg-open". Settable so that other desktops and tests can choose.
@@ -14,4 +16,4 @@ class Shell {
   static const std::string& Opener();
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -2,18 +2,23 @@
 
 #include <cstdlib>
 
-namespace Platform {
+namespace Platform
+{
 
-std::string TempFolder::Path() {
-  for (const char* name : {"TEMP", "TMPDIR"}) {
+std::string TempFolder::Path()
+{
+  for (const char* name : {"TEMP", "TMPDIR"})
+  {
     const char* value = std::getenv(name);
-    if (value && *value) {
+    if (value && *value)
+    {
       std::string path = value;
-      while (path.size() > 1 && path.back() == '/') path.pop_back();
+      while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
       return path;
     }
   }
   return "/tmp";
 }
 
-}  // namespace Platform
+} // namespace Platform

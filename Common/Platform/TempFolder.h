@@ -2,12 +2,14 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // The folder for temporary files: $TEMP, else $TMPDIR, else /tmp; no trailing separator.
-class TempFolder {
- public:
+class TempFolder
+{
+public:
   static std::string Path();
 };
 
-}  // namespace Platform
+} // namespace Platform

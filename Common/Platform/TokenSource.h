@@ -2,11 +2,13 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // The stream of whitespace-separated answers a script or command line gives to prompts.
-class TokenSource {
- public:
+class TokenSource
+{
+public:
   virtual ~TokenSource() = default;
   // Next token for a prompt; false when the input has run out (the prompt takes its default).
   virtual bool Next(const std::string& prompt, std::string& token) = 0;
@@ -16,4 +18,4 @@ class TokenSource {
   virtual bool HasPending() const = 0;
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -2,9 +2,11 @@
 
 #include <uuid/uuid.h>
 
-namespace Platform {
+namespace Platform
+{
 
-std::string Uuid::CreateString() {
+std::string Uuid::CreateString()
+{
   uuid_t id;
   uuid_generate_random(id);
   char text[37];
@@ -12,4 +14,4 @@ std::string Uuid::CreateString() {
   return text;
 }
 
-}  // namespace Platform
+} // namespace Platform

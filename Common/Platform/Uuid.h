@@ -2,13 +2,15 @@
 
 #include <string>
 
-namespace Platform {
+namespace Platform
+{
 
 // Randomly generated 128-bit identifiers.
-class Uuid {
- public:
+class Uuid
+{
+public:
   // Lower-case "xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx".
   static std::string CreateString();
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -1,8 +1,10 @@
 #include "WaitCursor.h"
 
-namespace Platform {
+namespace Platform
+{
 
-namespace {
+namespace
+{
 int g_depth = 0;
 }
 
@@ -10,4 +12,4 @@ WaitCursor::WaitCursor() { ++g_depth; }
 WaitCursor::~WaitCursor() { --g_depth; }
 int WaitCursor::Depth() { return g_depth; }
 
-}  // namespace Platform
+} // namespace Platform

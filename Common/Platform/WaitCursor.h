@@ -1,11 +1,13 @@
 #pragma once
 
-namespace Platform {
+namespace Platform
+{
 
 // Marks, for its lifetime, that the user waits. A console has no cursor to change; the depth
 // tells whether a wait is in progress.
-class WaitCursor {
- public:
+class WaitCursor
+{
+public:
   WaitCursor();
   ~WaitCursor();
   WaitCursor(const WaitCursor&) = delete;
@@ -14,4 +16,4 @@ class WaitCursor {
   static int Depth();
 };
 
-}  // namespace Platform
+} // namespace Platform

@@ -45,7 +45,7 @@ void GiveUniqueId(ON_UUID& id, ON_SimpleArray<ON_UUID>& used)
     ON_CreateUuid(id);
   used.Append(id);
 }
-}  // namespace
+} // namespace
 
 void ONX_Model::Polish()
 {

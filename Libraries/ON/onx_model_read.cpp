@@ -13,9 +13,9 @@ struct KnownClass
 
 const KnownClass kUnsupportedClasses[] = {
     {"60B5DBC5-E660-11D3-BFE4-0010830122F0", "ON_Brep"},
-    {"0705FDEF-3E2A-11D4-800E-0010830122F0", "ON_Brep"},  // old trimmed surface
-    {"2D4CFEDB-3E2A-11D4-800E-0010830122F0", "ON_Brep"},  // old b-rep
-    {"F06FC243-A32A-4608-9DD8-A7D2C4CE2A36", "ON_Brep"},  // TL_Brep
+    {"0705FDEF-3E2A-11D4-800E-0010830122F0", "ON_Brep"}, // old trimmed surface
+    {"2D4CFEDB-3E2A-11D4-800E-0010830122F0", "ON_Brep"}, // old b-rep
+    {"F06FC243-A32A-4608-9DD8-A7D2C4CE2A36", "ON_Brep"}, // TL_Brep
     {"A16220D3-163B-11D4-8000-0010830122F0", "ON_RevSurface"},
     {"0A8401B6-4D34-4B99-8615-1B4E723DC4E5", "ON_RevSurface"},
     {"C4CD5359-446D-4690-9FF5-29059732472B", "ON_SumSurface"},
@@ -151,7 +151,7 @@ bool ModelReader::ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttribut
       if (rc == 0)
         return false;
       if (object)
-        delete read;  // a record holds one object; further class chunks are ignored
+        delete read; // a record holds one object; further class chunks are ignored
       else
         object = read;
       if (rc == 3)
@@ -218,7 +218,7 @@ bool ModelReader::ReadPropertiesTable()
   bool ok = tc == ON_BinaryArchive::TCODE_PROPERTIES_TABLE && m_model.m_properties.Read(m_archive);
   ok = m_archive.EndRead3dmChunk() && ok;
   if (m_archive.ArchiveOpenNURBSVersion() == 0 && m_archive.Archive3dmVersion() >= 3)
-    m_ok = false;  // version 3 files must name their writer's toolkit version
+    m_ok = false; // version 3 files must name their writer's toolkit version
   return ok;
 }
 
@@ -253,7 +253,7 @@ bool ModelReader::ReadModel()
     unsigned int tc = 0;
     ON__INT64 value = 0;
     if (!m_archive.PeekAt3dmChunkType(&tc, &value))
-      return false;  // the end mark is missing
+      return false; // the end mark is missing
     if (tc == ON_BinaryArchive::TCODE_ENDOFFILE)
       return ReadEndMark() && m_ok && m_archive.BadCRCCount() == 0 && m_archive.CriticalErrorCount() == 0;
     if (!m_archive.BeginRead3dmChunk(&tc, &value))
@@ -267,7 +267,7 @@ bool ModelReader::ReadModel()
       m_ok = false;
   }
 }
-}  // namespace
+} // namespace
 
 bool ONX_Model::Read(ON_BinaryArchive& archive, ON_TextLog* error_log)
 {

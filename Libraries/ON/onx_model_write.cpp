@@ -84,8 +84,8 @@ bool ModelWriter::WriteRecord(unsigned int record_typecode, const ON_Object& obj
 }
 
 template <class T>
-bool ModelWriter::WriteTable(unsigned int table_typecode, unsigned int record_typecode,
-                             const ON_ClassArray<T>& table, void (T::*set_index)(int))
+bool ModelWriter::WriteTable(unsigned int table_typecode, unsigned int record_typecode, const ON_ClassArray<T>& table,
+                             void (T::*set_index)(int))
 {
   if (!BeginTable(table_typecode))
     return false;
@@ -102,13 +102,13 @@ bool ModelWriter::WriteTable(unsigned int table_typecode, unsigned int record_ty
 bool ModelWriter::WriteLayerTable()
 {
   if (m_model.m_layer_table.Count() > 0)
-    return WriteTable(ON_BinaryArchive::TCODE_LAYER_TABLE, ON_BinaryArchive::TCODE_LAYER_RECORD,
-                      m_model.m_layer_table, &ON_Layer::SetLayerIndex);
+    return WriteTable(ON_BinaryArchive::TCODE_LAYER_TABLE, ON_BinaryArchive::TCODE_LAYER_RECORD, m_model.m_layer_table,
+                      &ON_Layer::SetLayerIndex);
   // Objects always refer to a layer: a model without one gets "Default".
   ON_Layer layer;
   layer.SetLayerName(L"Default");
-  return BeginTable(ON_BinaryArchive::TCODE_LAYER_TABLE) &&
-         WriteRecord(ON_BinaryArchive::TCODE_LAYER_RECORD, layer) && EndTable();
+  return BeginTable(ON_BinaryArchive::TCODE_LAYER_TABLE) && WriteRecord(ON_BinaryArchive::TCODE_LAYER_RECORD, layer) &&
+         EndTable();
 }
 
 void ModelWriter::PolishAttributes(ON_3dmObjectAttributes& attributes)
@@ -220,8 +220,8 @@ bool ModelWriter::WriteModel(const char* comment)
             WriteTable(ON_BinaryArchive::TCODE_MATERIAL_TABLE, ON_BinaryArchive::TCODE_MATERIAL_RECORD,
                        m_model.m_material_table, &ON_Material::SetMaterialIndex) &&
             WriteLayerTable() &&
-            WriteTable(ON_BinaryArchive::TCODE_GROUP_TABLE, ON_BinaryArchive::TCODE_GROUP_RECORD,
-                       m_model.m_group_table, &ON_Group::SetGroupIndex);
+            WriteTable(ON_BinaryArchive::TCODE_GROUP_TABLE, ON_BinaryArchive::TCODE_GROUP_RECORD, m_model.m_group_table,
+                       &ON_Group::SetGroupIndex);
   if (ok && m_version >= 3)
     ok = WriteTable(ON_BinaryArchive::TCODE_FONT_TABLE, ON_BinaryArchive::TCODE_FONT_RECORD, m_model.m_font_table,
                     &ON_Font::SetFontIndex) &&
@@ -237,7 +237,7 @@ bool ModelWriter::WriteModel(const char* comment)
   }
   return ok && WriteObjectTable() && m_archive.Write3dmEndMark();
 }
-}  // namespace
+} // namespace
 
 bool ONX_Model::Write(ON_BinaryArchive& archive, int version, const char* comment, ON_TextLog* error_log) const
 {

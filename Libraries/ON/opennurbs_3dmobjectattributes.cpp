@@ -80,7 +80,7 @@ bool ReadObsoleteLineStyle(ON_BinaryArchive& archive)
   double d = 0.0;
   return archive.ReadShort(&s) && archive.ReadShort(&s) && archive.ReadDouble(&d) && archive.ReadDouble(&d);
 }
-}  // namespace
+} // namespace
 
 // Version 1.2, the layout of version 2 and 3 files.
 bool ON_3dmObjectAttributes::Write(ON_BinaryArchive& archive) const

@@ -19,7 +19,7 @@ bool ReadRecord(ON_BinaryArchive& archive, T& record)
   const bool ok = record.Read(archive);
   return archive.EndRead3dmChunk() && ok;
 }
-}  // namespace
+} // namespace
 
 bool ON_3dmProperties::Write(ON_BinaryArchive& archive) const
 {

@@ -26,9 +26,9 @@ bool ON_3dmRevisionHistory::CreateTimeIsSet() const { return m_create_time.tm_md
 
 bool ON_3dmRevisionHistory::Write(ON_BinaryArchive& archive) const
 {
-  return archive.Write3dmChunkVersion(1, 0) && archive.WriteString(m_sCreatedBy) &&
-         archive.WriteTime(m_create_time) && archive.WriteString(m_sLastEditedBy) &&
-         archive.WriteTime(m_last_edit_time) && archive.WriteInt(m_revision_count);
+  return archive.Write3dmChunkVersion(1, 0) && archive.WriteString(m_sCreatedBy) && archive.WriteTime(m_create_time) &&
+         archive.WriteString(m_sLastEditedBy) && archive.WriteTime(m_last_edit_time) &&
+         archive.WriteInt(m_revision_count);
 }
 
 bool ON_3dmRevisionHistory::Read(ON_BinaryArchive& archive)
@@ -36,6 +36,6 @@ bool ON_3dmRevisionHistory::Read(ON_BinaryArchive& archive)
   Default();
   int major = 0, minor = 0;
   return archive.Read3dmChunkVersion(&major, &minor) && major == 1 && archive.ReadString(m_sCreatedBy) &&
-         archive.ReadTime(m_create_time) && archive.ReadString(m_sLastEditedBy) &&
-         archive.ReadTime(m_last_edit_time) && archive.ReadInt(&m_revision_count);
+         archive.ReadTime(m_create_time) && archive.ReadString(m_sLastEditedBy) && archive.ReadTime(m_last_edit_time) &&
+         archive.ReadInt(&m_revision_count);
 }

@@ -7,7 +7,7 @@ namespace
 const unsigned int kCurrentMaterial = 0x20008039u;
 const unsigned int kCurrentColor = 0x2000803Au;
 const unsigned int kCurrentWireDensity = 0xA000003Cu;
-}  // namespace
+} // namespace
 
 bool ON_3dmSettings::Write(ON_BinaryArchive& archive) const
 {

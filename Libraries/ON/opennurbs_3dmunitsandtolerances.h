@@ -30,7 +30,7 @@ public:
 
   unsigned int m_unit_system = millimeters;
   double m_absolute_tolerance = 0.001;
-  double m_angle_tolerance = 0.017453292519943295;  // one degree
+  double m_angle_tolerance = 0.017453292519943295; // one degree
   double m_relative_tolerance = 0.01;
   unsigned int m_distance_display_mode = 0;
   int m_distance_display_precision = 3;

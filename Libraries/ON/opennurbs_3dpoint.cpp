@@ -146,7 +146,7 @@ double ON_3dPoint::MinimumCoordinate() const { return std::fabs((*this)[MinimumC
 
 void ON_3dPoint::Transform(const ON_Xform& xform)
 {
-  const double (*m)[4] = xform.m_xform;
+  const double(*m)[4] = xform.m_xform;
   const double hx = m[0][0] * x + m[0][1] * y + m[0][2] * z + m[0][3];
   const double hy = m[1][0] * x + m[1][1] * y + m[1][2] * z + m[1][3];
   const double hz = m[2][0] * x + m[2][1] * y + m[2][2] * z + m[2][3];

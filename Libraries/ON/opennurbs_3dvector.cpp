@@ -193,7 +193,7 @@ double ON_3dVector::MinimumCoordinate() const { return std::fabs((*this)[Minimum
 
 void ON_3dVector::Transform(const ON_Xform& xform)
 {
-  const double (*m)[4] = xform.m_xform;
+  const double(*m)[4] = xform.m_xform;
   Set(m[0][0] * x + m[0][1] * y + m[0][2] * z, m[1][0] * x + m[1][1] * y + m[1][2] * z,
       m[2][0] * x + m[2][1] * y + m[2][2] * z);
 }
@@ -214,17 +214,11 @@ bool ON_3dVector::IsTiny(double tiny_tol) const
   return std::fabs(x) <= tiny_tol && std::fabs(y) <= tiny_tol && std::fabs(z) <= tiny_tol;
 }
 
-bool ON_3dVector::IsUnitVector() const
-{
-  return IsValid() && std::fabs(Length() - 1.0) <= ON_SQRT_EPSILON;
-}
+bool ON_3dVector::IsUnitVector() const { return IsValid() && std::fabs(Length() - 1.0) <= ON_SQRT_EPSILON; }
 
 bool ON_3dVector::IsValid() const { return ON_IsValid(x) && ON_IsValid(y) && ON_IsValid(z); }
 
-bool ON_3dVector::IsUnsetVector() const
-{
-  return x == ON_UNSET_VALUE || y == ON_UNSET_VALUE || z == ON_UNSET_VALUE;
-}
+bool ON_3dVector::IsUnsetVector() const { return x == ON_UNSET_VALUE || y == ON_UNSET_VALUE || z == ON_UNSET_VALUE; }
 
 int ON_3dVector::IsParallelTo(const ON_3dVector& v, double angle_tolerance) const
 {

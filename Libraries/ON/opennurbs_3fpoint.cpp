@@ -8,12 +8,12 @@ const ON_3fPoint ON_3fPoint::Origin(0.0f, 0.0f, 0.0f);
 ON_3fPoint::ON_3fPoint(const float* p) : x(p[0]), y(p[1]), z(p[2]) {}
 
 ON_3fPoint::ON_3fPoint(const double* p)
-  : x(static_cast<float>(p[0])), y(static_cast<float>(p[1])), z(static_cast<float>(p[2]))
+    : x(static_cast<float>(p[0])), y(static_cast<float>(p[1])), z(static_cast<float>(p[2]))
 {
 }
 
 ON_3fPoint::ON_3fPoint(const ON_3dPoint& p)
-  : x(static_cast<float>(p.x)), y(static_cast<float>(p.y)), z(static_cast<float>(p.z))
+    : x(static_cast<float>(p.x)), y(static_cast<float>(p.y)), z(static_cast<float>(p.z))
 {
 }
 

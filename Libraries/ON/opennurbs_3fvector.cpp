@@ -11,12 +11,12 @@ const ON_3fVector ON_3fVector::ZAxis(0.0f, 0.0f, 1.0f);
 ON_3fVector::ON_3fVector(const float* v) : x(v[0]), y(v[1]), z(v[2]) {}
 
 ON_3fVector::ON_3fVector(const double* v)
-  : x(static_cast<float>(v[0])), y(static_cast<float>(v[1])), z(static_cast<float>(v[2]))
+    : x(static_cast<float>(v[0])), y(static_cast<float>(v[1])), z(static_cast<float>(v[2]))
 {
 }
 
 ON_3fVector::ON_3fVector(const ON_3dVector& v)
-  : x(static_cast<float>(v.x)), y(static_cast<float>(v.y)), z(static_cast<float>(v.z))
+    : x(static_cast<float>(v.x)), y(static_cast<float>(v.y)), z(static_cast<float>(v.z))
 {
 }
 

@@ -11,10 +11,7 @@ ON_Arc::ON_Arc(const ON_Circle& circle, ON_Interval angle_interval_in_radians)
 {
 }
 
-ON_Arc::ON_Arc(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
-{
-  Create(P, Q, R);
-}
+ON_Arc::ON_Arc(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R) { Create(P, Q, R); }
 
 bool ON_Arc::Create(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
 {

@@ -57,7 +57,7 @@ int QuarterSpans(double angle)
 {
   return std::max(1, static_cast<int>(std::ceil(std::fabs(angle) / (0.5 * ON_PI) - 1e-9)));
 }
-}  // namespace
+} // namespace
 
 int ON_ArcCurve::SpanCount() const { return QuarterSpans(m_arc.AngleRadians()); }
 
@@ -175,7 +175,7 @@ bool ON_ArcCurve::GetClosestPoint(const ON_3dPoint& P, double* t, double maximum
   if (sub_domain)
     return ON_Curve::GetClosestPoint(P, t, maximum_distance, sub_domain);
   double angle = 0.0;
-  m_arc.ClosestPointTo(P, &angle);  // angle in [0, 2pi) from the plane's x axis
+  m_arc.ClosestPointTo(P, &angle); // angle in [0, 2pi) from the plane's x axis
   const double sweep = m_arc.AngleRadians();
   double s = std::fmod(angle - m_arc.m_angle.m_t[0], 2.0 * ON_PI);
   if (s < 0.0)

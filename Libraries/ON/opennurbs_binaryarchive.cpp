@@ -11,7 +11,7 @@ namespace
 // Values are stored little-endian; the hosts we build for are little-endian too.
 static_assert(sizeof(int) == 4 && sizeof(short) == 2 && sizeof(double) == 8 && sizeof(float) == 4,
               "3DM primitive sizes");
-}  // namespace
+} // namespace
 
 ON_BinaryArchive::ON_BinaryArchive(Mode mode) : m_mode(mode) {}
 
@@ -58,10 +58,7 @@ bool ON_BinaryArchive::SaveFile(const char* path) const
 
 size_t ON_BinaryArchive::CurrentPosition() const { return m_pos; }
 
-size_t ON_BinaryArchive::ReadLimit() const
-{
-  return m_chunks.empty() ? m_buffer.size() : m_chunks.back().end;
-}
+size_t ON_BinaryArchive::ReadLimit() const { return m_chunks.empty() ? m_buffer.size() : m_chunks.back().end; }
 
 size_t ON_BinaryArchive::BytesLeftInChunk() const
 {

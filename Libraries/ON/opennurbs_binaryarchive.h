@@ -22,13 +22,18 @@ class ON_String;
 class ON_wString;
 class ON_Xform;
 class ON_Plane;
-template <class T> class ON_SimpleArray;
+template <class T>
+class ON_SimpleArray;
 class ON_3dPointArray;
 
 class ON_BinaryArchive
 {
 public:
-  enum class Mode { read3dm, write3dm };
+  enum class Mode
+  {
+    read3dm,
+    write3dm
+  };
 
   // Typecodes used by the 3DM format.
   enum : unsigned int
@@ -218,9 +223,9 @@ private:
   struct Chunk
   {
     unsigned int typecode = 0;
-    size_t begin = 0;      // first byte after the length field
-    size_t end = 0;        // one past the last byte (reading)
-    size_t crc_from = 0;   // direct bytes from here are not yet in crc
+    size_t begin = 0;    // first byte after the length field
+    size_t end = 0;      // one past the last byte (reading)
+    size_t crc_from = 0; // direct bytes from here are not yet in crc
     unsigned int crc = 0;
     bool is_long = false;
   };

@@ -16,16 +16,13 @@ bool IsUnsignedShortValue(unsigned int typecode)
   return typecode == ON_BinaryArchive::TCODE_OBJECT_RECORD_TYPE ||
          typecode == ON_BinaryArchive::TCODE_PROPERTIES_OPENNURBS_VERSION;
 }
-}  // namespace
+} // namespace
 
 size_t ON_BinaryArchive::LengthSize() const { return m_3dm_version >= 50 ? 8 : 4; }
 
 int ON_BinaryArchive::ChunkDepth() const { return static_cast<int>(m_chunks.size()); }
 
-unsigned int ON_BinaryArchive::CurrentChunkTypecode() const
-{
-  return m_chunks.empty() ? 0 : m_chunks.back().typecode;
-}
+unsigned int ON_BinaryArchive::CurrentChunkTypecode() const { return m_chunks.empty() ? 0 : m_chunks.back().typecode; }
 
 void ON_BinaryArchive::FoldDirectBytes(Chunk& chunk, size_t upto)
 {
@@ -138,8 +135,8 @@ bool ON_BinaryArchive::BeginRead3dmChunk(unsigned int* typecode, ON__INT64* valu
   Chunk chunk;
   chunk.typecode = tc;
   chunk.is_long = !IsShort(tc);
-  if (chunk.is_long && (v < 0 || static_cast<std::uint64_t>(v) > BytesLeftInChunk() ||
-                        (HasCRC(tc) && m_3dm_version >= 2 && v < 4)))
+  if (chunk.is_long &&
+      (v < 0 || static_cast<std::uint64_t>(v) > BytesLeftInChunk() || (HasCRC(tc) && m_3dm_version >= 2 && v < 4)))
   {
     ++m_critical_error_count;
     m_pos = chunk_start;

@@ -20,8 +20,8 @@ bool Deflate(size_t size, const void* buffer, std::vector<unsigned char>& out)
 {
   uLongf capacity = compressBound(static_cast<uLong>(size));
   out.resize(capacity);
-  if (compress2(out.data(), &capacity, static_cast<const Bytef*>(buffer), static_cast<uLong>(size),
-                kDeflateLevel) != Z_OK)
+  if (compress2(out.data(), &capacity, static_cast<const Bytef*>(buffer), static_cast<uLong>(size), kDeflateLevel) !=
+      Z_OK)
     return false;
   out.resize(capacity);
   return true;
@@ -42,7 +42,7 @@ bool Inflate(const unsigned char* in, size_t in_size, size_t out_size, void* out
   inflateEnd(&zs);
   return ok;
 }
-}  // namespace
+} // namespace
 
 bool ON_BinaryArchive::WriteCompressedBuffer(size_t sizeof_buffer, const void* buffer)
 {
@@ -58,8 +58,7 @@ bool ON_BinaryArchive::WriteCompressedBuffer(size_t sizeof_buffer, const void* b
     return WriteChar(kMethodRaw) && WriteByte(sizeof_buffer, buffer);
   std::vector<unsigned char> packed;
   return Deflate(sizeof_buffer, buffer, packed) && WriteChar(kMethodZlib) &&
-         BeginWrite3dmChunk(TCODE_ANONYMOUS_CHUNK, 0) && WriteByte(packed.size(), packed.data()) &&
-         EndWrite3dmChunk();
+         BeginWrite3dmChunk(TCODE_ANONYMOUS_CHUNK, 0) && WriteByte(packed.size(), packed.data()) && EndWrite3dmChunk();
 }
 
 bool ON_BinaryArchive::ReadCompressedBufferSize(size_t* sizeof_buffer)

@@ -35,7 +35,7 @@ int ParseHeaderVersion(const unsigned char* header)
   }
   return version;
 }
-}  // namespace
+} // namespace
 
 bool ON_BinaryArchive::Write3dmStartSection(int version, const char* comment)
 {

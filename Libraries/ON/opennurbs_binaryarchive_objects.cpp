@@ -12,11 +12,11 @@ struct LegacyClass
 };
 
 const LegacyClass kLegacyClasses[] = {
-    {"76A709D5-1550-11D4-8000-0010830122F0", "ON_NurbsCurve"},    // old NURBS curve
-    {"5EAF1119-0B51-11D4-BFFE-0010830122F0", "ON_NurbsCurve"},    // TL_NurbsCurve
-    {"FA4FD4B5-1613-11D4-8000-0010830122F0", "ON_NurbsSurface"},  // old NURBS surface
-    {"4760C817-0BE3-11D4-BFFE-0010830122F0", "ON_NurbsSurface"},  // TL_NurbsSurface
-    {"EF638317-154B-11D4-8000-0010830122F0", "ON_PolyCurve"},     // old poly curve
+    {"76A709D5-1550-11D4-8000-0010830122F0", "ON_NurbsCurve"},   // old NURBS curve
+    {"5EAF1119-0B51-11D4-BFFE-0010830122F0", "ON_NurbsCurve"},   // TL_NurbsCurve
+    {"FA4FD4B5-1613-11D4-8000-0010830122F0", "ON_NurbsSurface"}, // old NURBS surface
+    {"4760C817-0BE3-11D4-BFFE-0010830122F0", "ON_NurbsSurface"}, // TL_NurbsSurface
+    {"EF638317-154B-11D4-8000-0010830122F0", "ON_PolyCurve"},    // old poly curve
 };
 
 const ON_ClassId* ClassForId(const ON_UUID& id)
@@ -28,7 +28,7 @@ const ON_ClassId* ClassForId(const ON_UUID& id)
       return ON_ClassId::ClassId(legacy.class_name);
   return nullptr;
 }
-}  // namespace
+} // namespace
 
 const ON_UUID& ON_BinaryArchive::LastSkippedClassId() const { return m_skipped_class_id; }
 

@@ -44,12 +44,12 @@ std::wstring FromUtf16(const std::u16string& s)
   }
   return out;
 }
-}  // namespace
+} // namespace
 
 bool ON_BinaryArchive::WriteUuid(const ON_UUID& uuid)
 {
-  return WriteInt(static_cast<unsigned int>(uuid.Data1)) && WriteByte(2, &uuid.Data2) &&
-         WriteByte(2, &uuid.Data3) && WriteByte(8, uuid.Data4);
+  return WriteInt(static_cast<unsigned int>(uuid.Data1)) && WriteByte(2, &uuid.Data2) && WriteByte(2, &uuid.Data3) &&
+         WriteByte(8, uuid.Data4);
 }
 
 bool ON_BinaryArchive::ReadUuid(ON_UUID& uuid)
@@ -155,8 +155,8 @@ bool ON_BinaryArchive::ReadTime(struct tm& t)
   for (int& v : f)
     if (!ReadInt(&v))
       return false;
-  if (f[0] < 0 || f[0] > 60 || f[1] < 0 || f[1] > 60 || f[2] < 0 || f[2] > 24 || f[3] < 0 || f[3] > 31 ||
-      f[4] < 0 || f[4] > 12 || f[6] < 0 || f[6] > 7 || f[7] < 0 || f[7] > 366)
+  if (f[0] < 0 || f[0] > 60 || f[1] < 0 || f[1] > 60 || f[2] < 0 || f[2] > 24 || f[3] < 0 || f[3] > 31 || f[4] < 0 ||
+      f[4] > 12 || f[6] < 0 || f[6] > 7 || f[7] < 0 || f[7] > 366)
   {
     ++m_critical_error_count;
     return false;
@@ -195,7 +195,7 @@ bool ReadPlainArray(ON_BinaryArchive& archive, ON_SimpleArray<T>& a)
   a = values;
   return true;
 }
-}  // namespace
+} // namespace
 
 bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<double>& a) { return WritePlainArray(*this, a); }
 bool ON_BinaryArchive::ReadArray(ON_SimpleArray<double>& a) { return ReadPlainArray(*this, a); }

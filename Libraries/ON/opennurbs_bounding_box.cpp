@@ -19,8 +19,8 @@ bool BoxIsSet(int dim, const double* boxmin, const double* boxmax)
 }
 } // namespace
 
-bool ON_GetPointListBoundingBox(int dim, int is_rat, int count, int stride, const double* points,
-                                double* boxmin, double* boxmax, int bGrowBox)
+bool ON_GetPointListBoundingBox(int dim, int is_rat, int count, int stride, const double* points, double* boxmin,
+                                double* boxmax, int bGrowBox)
 {
   if (dim <= 0 || !boxmin || !boxmax)
     return false;
@@ -74,10 +74,7 @@ bool ON_BoundingBox::Set(int dim, int is_rat, int count, int stride, const doubl
   return true;
 }
 
-bool ON_BoundingBox::Set(const ON_3dPoint& point, int bGrowBox)
-{
-  return Set(3, 0, 1, 3, &point.x, bGrowBox);
-}
+bool ON_BoundingBox::Set(const ON_3dPoint& point, int bGrowBox) { return Set(3, 0, 1, 3, &point.x, bGrowBox); }
 
 bool ON_BoundingBox::Set(const ON_SimpleArray<ON_3dPoint>& points, int bGrowBox)
 {
@@ -135,10 +132,7 @@ bool ON_BoundingBox::IsPointIn(const ON_3dPoint& p, int bStrictlyIn) const
   return m_min.x <= p.x && p.x <= m_max.x && m_min.y <= p.y && p.y <= m_max.y && m_min.z <= p.z && p.z <= m_max.z;
 }
 
-bool ON_BoundingBox::Union(const ON_BoundingBox& other)
-{
-  return Union(ON_BoundingBox(*this), other);
-}
+bool ON_BoundingBox::Union(const ON_BoundingBox& other) { return Union(ON_BoundingBox(*this), other); }
 
 bool ON_BoundingBox::Union(const ON_BoundingBox& a, const ON_BoundingBox& b)
 {
@@ -157,10 +151,7 @@ bool ON_BoundingBox::Union(const ON_BoundingBox& a, const ON_BoundingBox& b)
   return IsValid();
 }
 
-bool ON_BoundingBox::Intersection(const ON_BoundingBox& other)
-{
-  return Intersection(ON_BoundingBox(*this), other);
-}
+bool ON_BoundingBox::Intersection(const ON_BoundingBox& other) { return Intersection(ON_BoundingBox(*this), other); }
 
 bool ON_BoundingBox::Intersection(const ON_BoundingBox& a, const ON_BoundingBox& b)
 {

@@ -43,7 +43,7 @@ bool Meet(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance_a, double t
 }
 
 bool Contains(const ON_SimpleArray<int>& list, int value) { return list.Search(value) >= 0; }
-}  // namespace
+} // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Vertex
@@ -98,10 +98,7 @@ int ON_BrepEdge::EdgeCurveIndexOf() const
   return (m_brep && m_c3i >= 0 && m_c3i < m_brep->m_C3.Count()) ? m_c3i : -1;
 }
 
-const ON_Curve* ON_BrepEdge::EdgeCurveOf() const
-{
-  return m_brep ? Geometry(m_brep->m_C3, m_c3i) : ProxyCurve();
-}
+const ON_Curve* ON_BrepEdge::EdgeCurveOf() const { return m_brep ? Geometry(m_brep->m_C3, m_c3i) : ProxyCurve(); }
 
 // ---------------------------------------------------------------------------------------------
 // Trim
@@ -149,7 +146,10 @@ const ON_Surface* ON_BrepTrim::SurfaceOf() const
   return face ? face->SurfaceOf() : nullptr;
 }
 
-int ON_BrepTrim::TrimCurveIndexOf() const { return (m_brep && m_c2i >= 0 && m_c2i < m_brep->m_C2.Count()) ? m_c2i : -1; }
+int ON_BrepTrim::TrimCurveIndexOf() const
+{
+  return (m_brep && m_c2i >= 0 && m_c2i < m_brep->m_C2.Count()) ? m_c2i : -1;
+}
 
 int ON_BrepTrim::EdgeCurveIndexOf() const
 {
@@ -577,8 +577,8 @@ bool ON_Brep::IsValid(ON_TextLog* text_log) const
   for (int li = 0; li < loop_count; li++)
   {
     const ON_BrepLoop& loop = m_L[li];
-    if (loop.m_loop_index != li || loop.m_brep != this || !loop.IsValid() || loop.m_fi < 0 ||
-        loop.m_fi >= face_count || !Contains(m_F[loop.m_fi].m_li, li))
+    if (loop.m_loop_index != li || loop.m_brep != this || !loop.IsValid() || loop.m_fi < 0 || loop.m_fi >= face_count ||
+        !Contains(m_F[loop.m_fi].m_li, li))
       return Fail(text_log, "bad loop or loop face", li);
     const int n = loop.m_ti.Count();
     for (int k = 0; k < n; k++)
@@ -606,8 +606,7 @@ bool ON_Brep::IsValid(ON_TextLog* text_log) const
   {
     const ON_BrepFace& face = m_F[fi];
     const ON_Surface* surface = Geometry(m_S, face.m_si);
-    if (face.m_face_index != fi || face.m_brep != this || !surface || face.ProxySurface() != surface ||
-        !face.IsValid())
+    if (face.m_face_index != fi || face.m_brep != this || !surface || face.ProxySurface() != surface || !face.IsValid())
       return Fail(text_log, "bad face or face surface", fi);
     for (int k = 0; k < face.m_li.Count(); k++)
     {
@@ -639,11 +638,9 @@ ON_Brep* ON_BrepBox(const ON_3dPoint* box_corners, ON_Brep* pBrep)
   }
   // Corners A, B, C, D of each face, counter-clockwise seen from outside: S(0,0) = A, S(1,0) = B,
   // S(1,1) = C, S(0,1) = D, so Du x Dv points out of the box.
-  static const int kFace[6][4] = {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4},
-                                  {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}};
+  static const int kFace[6][4] = {{0, 3, 2, 1}, {4, 5, 6, 7}, {0, 1, 5, 4}, {1, 2, 6, 5}, {2, 3, 7, 6}, {3, 0, 4, 7}};
   static const double kUV[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-  static const ON_Surface::ISO kIso[4] = {ON_Surface::S_iso, ON_Surface::E_iso, ON_Surface::N_iso,
-                                          ON_Surface::W_iso};
+  static const ON_Surface::ISO kIso[4] = {ON_Surface::S_iso, ON_Surface::E_iso, ON_Surface::N_iso, ON_Surface::W_iso};
   for (const auto& f : kFace)
   {
     ON_NurbsSurface* surface = new ON_NurbsSurface(3, false, 2, 2, 2, 2);

@@ -25,8 +25,8 @@ class ON_CLASS ON_BrepVertex : public ON_Point
   ON_OBJECT_DECLARE(ON_BrepVertex);
 
 public:
-  int m_vertex_index = -1;     // index in m_V
-  ON_SimpleArray<int> m_ei;    // edges starting or ending here (a closed edge twice)
+  int m_vertex_index = -1;  // index in m_V
+  ON_SimpleArray<int> m_ei; // edges starting or ending here (a closed edge twice)
   double m_tolerance = ON_UNSET_VALUE;
 
   ON_BrepVertex() = default;
@@ -45,10 +45,10 @@ class ON_CLASS ON_BrepEdge : public ON_CurveProxy
   ON_OBJECT_DECLARE(ON_BrepEdge);
 
 public:
-  int m_edge_index = -1;       // index in m_E
-  int m_c3i = -1;              // 3-D curve
-  int m_vi[2] = {-1, -1};      // start and end vertices (equal for a closed edge)
-  ON_SimpleArray<int> m_ti;    // trims that use the edge
+  int m_edge_index = -1;    // index in m_E
+  int m_c3i = -1;           // 3-D curve
+  int m_vi[2] = {-1, -1};   // start and end vertices (equal for a closed edge)
+  ON_SimpleArray<int> m_ti; // trims that use the edge
   double m_tolerance = ON_UNSET_VALUE;
 
   ON_BrepEdge() = default;
@@ -76,26 +76,26 @@ public:
   enum TYPE
   {
     unknown = 0,
-    boundary = 1,  // the only trim of its edge
-    mated = 2,     // its edge is used by a trim of another loop too
-    seam = 3,      // another trim of the same loop uses its edge
-    singular = 4,  // along a collapsed side of the surface, no edge
+    boundary = 1, // the only trim of its edge
+    mated = 2,    // its edge is used by a trim of another loop too
+    seam = 3,     // another trim of the same loop uses its edge
+    singular = 4, // along a collapsed side of the surface, no edge
     crvonsrf = 5,
-    ptonsrf = 6,   // a point on the surface, no edge and no 2-D curve
+    ptonsrf = 6, // a point on the surface, no edge and no 2-D curve
     slit = 7,
     trim_type_count = 8
   };
 
-  int m_trim_index = -1;       // index in m_T
-  int m_c2i = -1;              // 2-D curve
-  int m_ei = -1;               // edge, -1 for singular trims
-  int m_vi[2] = {-1, -1};      // start and end vertices
-  bool m_bRev3d = false;       // the trim runs against its edge
+  int m_trim_index = -1;  // index in m_T
+  int m_c2i = -1;         // 2-D curve
+  int m_ei = -1;          // edge, -1 for singular trims
+  int m_vi[2] = {-1, -1}; // start and end vertices
+  bool m_bRev3d = false;  // the trim runs against its edge
   TYPE m_type = unknown;
   ON_Surface::ISO m_iso = ON_Surface::not_iso;
-  int m_li = -1;               // loop
+  int m_li = -1; // loop
   double m_tolerance[2] = {ON_UNSET_VALUE, ON_UNSET_VALUE};
-  ON_BoundingBox m_pbox;       // parameter-space box of the 2-D curve
+  ON_BoundingBox m_pbox; // parameter-space box of the 2-D curve
 
   ON_BrepTrim() = default;
   explicit ON_BrepTrim(int trim_index);
@@ -127,19 +127,19 @@ public:
   enum TYPE
   {
     unknown = 0,
-    outer = 1,  // counter-clockwise in parameter space
-    inner = 2,  // clockwise
+    outer = 1, // counter-clockwise in parameter space
+    inner = 2, // clockwise
     slit = 3,
     crvonsrf = 4,
     ptonsrf = 5,
     type_count = 6
   };
 
-  int m_loop_index = -1;       // index in m_L
-  ON_SimpleArray<int> m_ti;    // trims in order
+  int m_loop_index = -1;    // index in m_L
+  ON_SimpleArray<int> m_ti; // trims in order
   TYPE m_type = unknown;
-  int m_fi = -1;               // face
-  ON_BoundingBox m_pbox;       // parameter-space box
+  int m_fi = -1;         // face
+  ON_BoundingBox m_pbox; // parameter-space box
 
   ON_BrepLoop() = default;
   explicit ON_BrepLoop(int loop_index);
@@ -167,10 +167,10 @@ class ON_CLASS ON_BrepFace : public ON_SurfaceProxy
   ON_OBJECT_DECLARE(ON_BrepFace);
 
 public:
-  int m_face_index = -1;       // index in m_F
-  ON_SimpleArray<int> m_li;    // loops, the outer one first
-  int m_si = -1;               // surface
-  bool m_bRev = false;         // the face's normal is opposite to the surface's
+  int m_face_index = -1;    // index in m_F
+  ON_SimpleArray<int> m_li; // loops, the outer one first
+  int m_si = -1;            // surface
+  bool m_bRev = false;      // the face's normal is opposite to the surface's
   int m_face_material_channel = 0;
 
   ON_BrepFace() = default;
@@ -234,9 +234,9 @@ class ON_CLASS ON_Brep : public ON_Geometry
   ON_OBJECT_DECLARE(ON_Brep);
 
 public:
-  ON_CurveArray m_C2;     // 2-D trimming curves
-  ON_CurveArray m_C3;     // 3-D edge curves
-  ON_SurfaceArray m_S;    // face surfaces
+  ON_CurveArray m_C2;  // 2-D trimming curves
+  ON_CurveArray m_C3;  // 3-D edge curves
+  ON_SurfaceArray m_S; // face surfaces
   ON_BrepVertexArray m_V;
   ON_BrepEdgeArray m_E;
   ON_BrepTrimArray m_T;

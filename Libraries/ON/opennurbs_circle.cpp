@@ -10,10 +10,7 @@ ON_Circle::ON_Circle(const ON_3dPoint& center, double circle_radius) : radius(ci
   plane.UpdateEquation();
 }
 
-ON_Circle::ON_Circle(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
-{
-  Create(P, Q, R);
-}
+ON_Circle::ON_Circle(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R) { Create(P, Q, R); }
 
 // The centre is found relative to P, so points far from the origin keep their precision.
 bool ON_Circle::Create(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)

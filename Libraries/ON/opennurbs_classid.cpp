@@ -10,12 +10,8 @@ const ON_ClassId* g_first_class = nullptr;
 
 ON_ClassId::ON_ClassId(const char* class_name, const char* base_class_name, const ON_ClassId* (*base_class)(),
                        ON_Object* (*create)(), const char* uuid)
-  : m_class_name(class_name),
-    m_base_class_name(base_class_name),
-    m_base_class(base_class),
-    m_create(create),
-    m_uuid(ON_UuidFromString(uuid)),
-    m_next(g_first_class)
+    : m_class_name(class_name), m_base_class_name(base_class_name), m_base_class(base_class), m_create(create),
+      m_uuid(ON_UuidFromString(uuid)), m_next(g_first_class)
 {
   g_first_class = this;
 }

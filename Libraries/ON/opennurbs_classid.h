@@ -43,44 +43,43 @@ private:
 };
 
 // Inside the class declaration of every ON_Object-derived class.
-#define ON_OBJECT_DECLARE(cls)                                       \
-public:                                                              \
-  static const ON_ClassId m_##cls##_class_id;                        \
-  static cls* Cast(ON_Object* p);                                    \
-  static const cls* Cast(const ON_Object* p);                        \
-  const ON_ClassId* ClassId() const override;                        \
-  cls* Duplicate() const;                                            \
-                                                                     \
-private:                                                             \
-  ON_Object* DuplicateObject() const override;                       \
-                                                                     \
-public:                                                              \
+#define ON_OBJECT_DECLARE(cls)                                                                                         \
+public:                                                                                                                \
+  static const ON_ClassId m_##cls##_class_id;                                                                          \
+  static cls* Cast(ON_Object* p);                                                                                      \
+  static const cls* Cast(const ON_Object* p);                                                                          \
+  const ON_ClassId* ClassId() const override;                                                                          \
+  cls* Duplicate() const;                                                                                              \
+                                                                                                                       \
+private:                                                                                                               \
+  ON_Object* DuplicateObject() const override;                                                                         \
+                                                                                                                       \
+public:                                                                                                                \
   static_assert(true, "the declaration is closed by the caller's ;")
 
-#define ON_OBJECT_IMPLEMENT_COMMON(cls, basecls)                                      \
-  cls* cls::Cast(ON_Object* p)                                                        \
-  {                                                                                   \
-    return (p && p->IsKindOf(&cls::m_##cls##_class_id)) ? static_cast<cls*>(p) : nullptr; \
-  }                                                                                   \
-  const cls* cls::Cast(const ON_Object* p)                                            \
-  {                                                                                   \
-    return (p && p->IsKindOf(&cls::m_##cls##_class_id)) ? static_cast<const cls*>(p) : nullptr; \
-  }                                                                                   \
-  const ON_ClassId* cls::ClassId() const { return &cls::m_##cls##_class_id; }        \
+#define ON_OBJECT_IMPLEMENT_COMMON(cls, basecls)                                                                       \
+  cls* cls::Cast(ON_Object* p)                                                                                         \
+  {                                                                                                                    \
+    return (p && p->IsKindOf(&cls::m_##cls##_class_id)) ? static_cast<cls*>(p) : nullptr;                              \
+  }                                                                                                                    \
+  const cls* cls::Cast(const ON_Object* p)                                                                             \
+  {                                                                                                                    \
+    return (p && p->IsKindOf(&cls::m_##cls##_class_id)) ? static_cast<const cls*>(p) : nullptr;                        \
+  }                                                                                                                    \
+  const ON_ClassId* cls::ClassId() const { return &cls::m_##cls##_class_id; }                                          \
   cls* cls::Duplicate() const { return static_cast<cls*>(DuplicateObject()); }
 
 // In the .cpp of a concrete class (default-constructible and copyable).
-#define ON_OBJECT_IMPLEMENT(cls, basecls, uuid)                                         \
-  const ON_ClassId cls::m_##cls##_class_id(                                            \
-      #cls, #basecls, []() -> const ON_ClassId* { return &basecls::m_##basecls##_class_id; }, \
-      []() -> ON_Object* { return new cls(); }, uuid);                                  \
-  ON_Object* cls::DuplicateObject() const { return new cls(*this); }                   \
+#define ON_OBJECT_IMPLEMENT(cls, basecls, uuid)                                                                        \
+  const ON_ClassId cls::m_##cls##_class_id(                                                                            \
+      #cls, #basecls, []() -> const ON_ClassId* { return &basecls::m_##basecls##_class_id; },                          \
+      []() -> ON_Object* { return new cls(); }, uuid);                                                                 \
+  ON_Object* cls::DuplicateObject() const { return new cls(*this); }                                                   \
   ON_OBJECT_IMPLEMENT_COMMON(cls, basecls)
 
 // In the .cpp of an abstract class: no instances, Duplicate() gives null.
-#define ON_VIRTUAL_OBJECT_IMPLEMENT(cls, basecls, uuid)                                 \
-  const ON_ClassId cls::m_##cls##_class_id(                                            \
-      #cls, #basecls, []() -> const ON_ClassId* { return &basecls::m_##basecls##_class_id; }, \
-      nullptr, uuid);                                                                   \
-  ON_Object* cls::DuplicateObject() const { return nullptr; }                          \
+#define ON_VIRTUAL_OBJECT_IMPLEMENT(cls, basecls, uuid)                                                                \
+  const ON_ClassId cls::m_##cls##_class_id(                                                                            \
+      #cls, #basecls, []() -> const ON_ClassId* { return &basecls::m_##basecls##_class_id; }, nullptr, uuid);          \
+  ON_Object* cls::DuplicateObject() const { return nullptr; }                                                          \
   ON_OBJECT_IMPLEMENT_COMMON(cls, basecls)

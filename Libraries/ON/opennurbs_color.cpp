@@ -47,10 +47,7 @@ void ON_Color::SetRGBA(int red, int green, int blue, int alpha)
   m_color = ClampedByte(red) | (ClampedByte(green) << 8) | (ClampedByte(blue) << 16) | (ClampedByte(alpha) << 24);
 }
 
-void ON_Color::SetAlpha(int alpha)
-{
-  m_color = (m_color & 0x00FFFFFFU) | (ClampedByte(alpha) << 24);
-}
+void ON_Color::SetAlpha(int alpha) { m_color = (m_color & 0x00FFFFFFU) | (ClampedByte(alpha) << 24); }
 
 void ON_Color::SetFractionalRGB(double red, double green, double blue)
 {

@@ -7,10 +7,7 @@
 
 ON_VIRTUAL_OBJECT_IMPLEMENT(ON_Curve, ON_Geometry, "4ED7D4D7-E947-11D3-BFE5-0010830122F0")
 
-ON::object_type ON_Curve::ObjectType() const
-{
-  return ON::curve_object;
-}
+ON::object_type ON_Curve::ObjectType() const { return ON::curve_object; }
 
 bool ON_PointsAreCoincident(int dim, bool is_rat, const double* pointA, const double* pointB)
 {
@@ -115,10 +112,7 @@ ON_3dPoint ON_Curve::PointAt(double t) const
   return EvPoint(t, point) ? point : ON_3dPoint::UnsetPoint;
 }
 
-ON_3dPoint ON_Curve::PointAtStart() const
-{
-  return PointAt(Domain().Min());
-}
+ON_3dPoint ON_Curve::PointAtStart() const { return PointAt(Domain().Min()); }
 
 ON_3dPoint ON_Curve::PointAtEnd() const
 {
@@ -185,8 +179,8 @@ bool ON_Curve::IsClosed() const
   if (!domain.IsIncreasing())
     return false;
   ON_3dPoint start, end, third, two_thirds;
-  if (!EvPoint(domain[0], start, 1) || !EvPoint(domain[1], end, -1) ||
-      !EvPoint(domain.ParameterAt(1.0 / 3.0), third) || !EvPoint(domain.ParameterAt(2.0 / 3.0), two_thirds))
+  if (!EvPoint(domain[0], start, 1) || !EvPoint(domain[1], end, -1) || !EvPoint(domain.ParameterAt(1.0 / 3.0), third) ||
+      !EvPoint(domain.ParameterAt(2.0 / 3.0), two_thirds))
     return false;
   return ON_PointsAreCoincident(start, end) && !ON_PointsAreCoincident(third, start) &&
          !ON_PointsAreCoincident(third, end) && !ON_PointsAreCoincident(two_thirds, start) &&
@@ -229,7 +223,7 @@ void ArcParameter(const ON_Arc& arc, const ON_3dPoint& X, double& angle, double&
   if (angle < 0.0)
     angle += 2.0 * ON_PI;
 }
-}  // namespace
+} // namespace
 
 bool ON_Curve::IsArc(const ON_Plane* plane, ON_Arc* arc, double tolerance) const
 {
@@ -305,7 +299,7 @@ bool ON_Curve::IsArc(const ON_Plane* plane, ON_Arc* arc, double tolerance) const
       if (!(distance <= tolerance))
         return false;
       if (angle > 2.0 * ON_PI - slack && previous < ON_PI)
-        angle -= 2.0 * ON_PI;  // the start seen just behind the seam
+        angle -= 2.0 * ON_PI; // the start seen just behind the seam
       if (angle < previous - slack || angle > sweep + slack)
         return false;
       previous = std::max(previous, angle);
@@ -339,13 +333,13 @@ private:
   bool AddPieces(double a, double b, double tolerance);
 
   static constexpr int kMaxDepth = 60;
-  static constexpr long kBudget = 4000000;  // Gauss rules per table, a guard against runaway input
+  static constexpr long kBudget = 4000000; // Gauss rules per table, a guard against runaway input
 
   const ON_Curve& m_curve;
   int m_dim;
   std::vector<double> m_v;
-  std::vector<double> m_t;       // piece ends, from the domain start to its end
-  std::vector<double> m_length;  // length from the domain start to each piece end
+  std::vector<double> m_t;      // piece ends, from the domain start to its end
+  std::vector<double> m_length; // length from the domain start to each piece end
   double m_fraction = 1.0e-8;
   long m_rules = 0;
   size_t m_last_piece = 0;
@@ -366,9 +360,8 @@ bool ArcLengthTable::Speed(double t, double& speed)
 // Ten-point Gauss-Legendre rule on [a, b].
 bool ArcLengthTable::Gauss(double a, double b, double& value)
 {
-  static const double node[5] = {0.1488743389816312108848260, 0.4333953941292471907992659,
-                                 0.6794095682990244062343274, 0.8650633666889845107320967,
-                                 0.9739065285171717200779640};
+  static const double node[5] = {0.1488743389816312108848260, 0.4333953941292471907992659, 0.6794095682990244062343274,
+                                 0.8650633666889845107320967, 0.9739065285171717200779640};
   static const double weight[5] = {0.2955242247147528701738930, 0.2692667193099963550912269,
                                    0.2190863625159820439955349, 0.1494513491505805931457763,
                                    0.0666713443086881375935688};
@@ -494,7 +487,7 @@ bool ArcLengthTable::ParameterAt(double s, double absolute_tolerance, double& t)
   }
   if (!(total > 0.0))
   {
-    t = t0 + s * (t1 - t0);  // a curve of no length: spread evenly over the parameter
+    t = t0 + s * (t1 - t0); // a curve of no length: spread evenly over the parameter
     return true;
   }
   const double target = s * total;
@@ -531,7 +524,7 @@ bool ArcLengthTable::ParameterAt(double s, double absolute_tolerance, double& t)
     if (!(next > lo && next < hi))
       next = 0.5 * (lo + hi);
     if (!(next > lo && next < hi))
-      break;  // the bracket is down to adjacent doubles
+      break; // the bracket is down to adjacent doubles
     u = next;
   }
   m_last_piece = k;
@@ -540,7 +533,7 @@ bool ArcLengthTable::ParameterAt(double s, double absolute_tolerance, double& t)
   t = u;
   return true;
 }
-}  // namespace
+} // namespace
 
 bool ON_Curve::GetLength(double* length, double fractional_tolerance, const ON_Interval* sub_domain) const
 {

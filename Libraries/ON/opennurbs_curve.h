@@ -26,12 +26,10 @@ public:
   virtual ON_Interval Domain() const = 0;
   // v receives the point and der_count derivatives, v_stride doubles apart. side < 0 evaluates
   // from the left at interior knots.
-  virtual bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
-                        int* hint = nullptr) const = 0;
+  virtual bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0, int* hint = nullptr) const = 0;
   // NURBS form of the curve: 1 exact with the same parameterisation, 2 the same point set with a
   // different parameterisation over the same domain (arcs), 0 none. A subdomain trims the form.
-  virtual int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0,
-                          const ON_Interval* subdomain = nullptr) const;
+  virtual int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0, const ON_Interval* subdomain = nullptr) const;
 
   // Polynomial degree and span layout; the defaults read the NURBS form.
   virtual int Degree() const;
@@ -91,8 +89,8 @@ public:
   ON_3dVector CurvatureAt(double t) const;
   bool EvPoint(double t, ON_3dPoint& point, int side = 0, int* hint = nullptr) const;
   bool Ev1Der(double t, ON_3dPoint& point, ON_3dVector& derivative, int side = 0, int* hint = nullptr) const;
-  bool Ev2Der(double t, ON_3dPoint& point, ON_3dVector& first_derivative, ON_3dVector& second_derivative,
-              int side = 0, int* hint = nullptr) const;
+  bool Ev2Der(double t, ON_3dPoint& point, ON_3dVector& first_derivative, ON_3dVector& second_derivative, int side = 0,
+              int* hint = nullptr) const;
   bool EvTangent(double t, ON_3dPoint& point, ON_3dVector& tangent, int side = 0, int* hint = nullptr) const;
   // False where the first derivative vanishes (tangent from the second derivative, K zero).
   bool EvCurvature(double t, ON_3dPoint& point, ON_3dVector& tangent, ON_3dVector& kappa, int side = 0,

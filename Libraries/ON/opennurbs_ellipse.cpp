@@ -85,11 +85,13 @@ bool ON_Ellipse::ClosestPointTo(const ON_3dPoint& point, double* t) const
   else
     lo = 1.5 * ON_PI, hi = 2.0 * ON_PI;
   // g(t) = E'(t).(E(t) - P) / 2 changes sign from - to + at the minimum.
-  auto g = [&](double s) {
+  auto g = [&](double s)
+  {
     const double c = std::cos(s), d = std::sin(s);
     return (b * b - a * a) * c * d + a * u * d - b * w * c;
   };
-  auto distance2 = [&](double s) {
+  auto distance2 = [&](double s)
+  {
     const double dx = a * std::cos(s) - u, dy = b * std::sin(s) - w;
     return dx * dx + dy * dy;
   };

@@ -3,7 +3,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const int kStackOrder = 8;
 
@@ -93,7 +94,7 @@ void Evaluate(int order, const double* knot, double t, int der_count, double* ta
   Derivatives<kOrder>(order, table, der_count, a, N);
 }
 
-}  // namespace
+} // namespace
 
 bool ON_EvaluateNurbsBasisDerivatives(int order, const double* knot, double t, int der_count, double* N)
 {
@@ -109,10 +110,18 @@ bool ON_EvaluateNurbsBasisDerivatives(int order, const double* knot, double t, i
   }
   switch (order)
   {
-    case 2: Evaluate<2>(order, knot, t, der_count, table, N); break;
-    case 3: Evaluate<3>(order, knot, t, der_count, table, N); break;
-    case 4: Evaluate<4>(order, knot, t, der_count, table, N); break;
-    default: Evaluate<0>(order, knot, t, der_count, table, N); break;
+  case 2:
+    Evaluate<2>(order, knot, t, der_count, table, N);
+    break;
+  case 3:
+    Evaluate<3>(order, knot, t, der_count, table, N);
+    break;
+  case 4:
+    Evaluate<4>(order, knot, t, der_count, table, N);
+    break;
+  default:
+    Evaluate<0>(order, knot, t, der_count, table, N);
+    break;
   }
   return true;
 }

@@ -12,7 +12,10 @@ class ON_CLASS ON_Font : public ON_Object
   ON_OBJECT_DECLARE(ON_Font);
 
 public:
-  enum { face_name_size = 64 };
+  enum
+  {
+    face_name_size = 64
+  };
 
   ON_Font();
 

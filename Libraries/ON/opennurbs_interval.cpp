@@ -7,7 +7,10 @@ const ON_Interval ON_Interval::ZeroToOne(0.0, 1.0);
 
 double& ON_Interval::operator[](int i) { return m_t[(i <= 0) ? 0 : 1]; }
 double ON_Interval::operator[](int i) const { return m_t[(i <= 0) ? 0 : 1]; }
-bool ON_Interval::operator==(const ON_Interval& other) const { return m_t[0] == other.m_t[0] && m_t[1] == other.m_t[1]; }
+bool ON_Interval::operator==(const ON_Interval& other) const
+{
+  return m_t[0] == other.m_t[0] && m_t[1] == other.m_t[1];
+}
 bool ON_Interval::operator!=(const ON_Interval& other) const { return !(*this == other); }
 
 void ON_Interval::Set(double t0, double t1)

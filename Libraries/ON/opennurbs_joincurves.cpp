@@ -6,7 +6,8 @@
 #include <numeric>
 #include <vector>
 
-namespace {
+namespace
+{
 
 bool IsJoinable(const ON_Curve* curve)
 {
@@ -154,7 +155,8 @@ std::vector<Candidate> FindCandidates(const std::vector<ON_3dPoint>& ends, doubl
 {
   using Cell = std::array<double, 3>;
   const bool exact = !(tolerance > 0.0);
-  auto cell_of = [&](const ON_3dPoint& p) {
+  auto cell_of = [&](const ON_3dPoint& p)
+  {
     if (exact)
       return Cell{p.x, p.y, p.z};
     return Cell{std::floor(p.x / tolerance), std::floor(p.y / tolerance), std::floor(p.z / tolerance)};
@@ -255,8 +257,8 @@ std::vector<std::pair<int, bool>> WalkChain(int anchor, const std::vector<int>& 
 ON_PolyCurve* BuildChain(std::vector<std::pair<int, bool>> members, bool closed, bool preserve_direction,
                          const std::vector<const ON_Curve*>& open, double tolerance)
 {
-  const size_t reversed = static_cast<size_t>(
-    std::count_if(members.begin(), members.end(), [](const auto& m) { return m.second; }));
+  const size_t reversed =
+      static_cast<size_t>(std::count_if(members.begin(), members.end(), [](const auto& m) { return m.second; }));
   if (!preserve_direction && 2 * reversed > members.size())
   {
     std::reverse(members.begin(), members.end());

@@ -5,7 +5,7 @@ int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int
   const int first = order - 2;   // knot index starting span 0
   const int last = cv_count - 1; // knot index ending the last span
   if (hint > 0 && hint <= cv_count - order && knot[first + hint] < t && t < knot[first + hint + 1])
-    return hint;  // strictly inside the hinted span: side does not matter
+    return hint; // strictly inside the hinted span: side does not matter
   if (!(t > knot[first]))
     return 0;
   if (!(t < knot[last]))
@@ -14,7 +14,7 @@ int ON_NurbsSpanIndex(int order, int cv_count, const double* knot, double t, int
   const int guess = first + static_cast<int>((t - knot[first]) / (knot[last] - knot[first]) * (last - first));
   if (guess >= first && guess < last && knot[guess] < t && t < knot[guess + 1])
     return guess - first;
-  int lo = first, hi = last;  // knot[lo] < t < knot[hi]
+  int lo = first, hi = last; // knot[lo] < t < knot[hi]
   while (hi - lo > 1)
   {
     const int mid = (lo + hi) / 2;

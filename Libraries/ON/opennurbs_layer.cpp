@@ -62,17 +62,16 @@ bool ReadObsoleteLineStyle(ON_BinaryArchive& archive)
   double d = 0.0;
   return archive.ReadShort(&s) && archive.ReadShort(&s) && archive.ReadDouble(&d) && archive.ReadDouble(&d);
 }
-}  // namespace
+} // namespace
 
 // Version 1.5 keeps the layer id; readers of 1.1 stop before it.
 bool ON_Layer::Write(ON_BinaryArchive& archive) const
 {
-  return archive.Write3dmChunkVersion(1, 5) && archive.WriteInt(LayerMode(*this)) &&
-         archive.WriteInt(m_layer_index) && archive.WriteInt(m_iges_level) && archive.WriteInt(m_material_index) &&
-         archive.WriteInt(0) && archive.WriteColor(m_color) && WriteObsoleteLineStyle(archive) &&
-         archive.WriteString(m_name) && archive.WriteBool(m_bVisible) && archive.WriteInt(m_linetype_index) &&
-         archive.WriteColor(m_plot_color) && archive.WriteDouble(m_plot_weight_mm) && archive.WriteBool(m_bLocked) &&
-         archive.WriteUuid(m_layer_id);
+  return archive.Write3dmChunkVersion(1, 5) && archive.WriteInt(LayerMode(*this)) && archive.WriteInt(m_layer_index) &&
+         archive.WriteInt(m_iges_level) && archive.WriteInt(m_material_index) && archive.WriteInt(0) &&
+         archive.WriteColor(m_color) && WriteObsoleteLineStyle(archive) && archive.WriteString(m_name) &&
+         archive.WriteBool(m_bVisible) && archive.WriteInt(m_linetype_index) && archive.WriteColor(m_plot_color) &&
+         archive.WriteDouble(m_plot_weight_mm) && archive.WriteBool(m_bLocked) && archive.WriteUuid(m_layer_id);
 }
 
 bool ON_Layer::Read(ON_BinaryArchive& archive)

@@ -2,7 +2,8 @@
 
 ON_OBJECT_IMPLEMENT(ON_LineCurve, ON_Curve, "4ED7D4DB-E947-11D3-BFE5-0010830122F0")
 
-namespace {
+namespace
+{
 
 ON_Interval LengthDomain(const ON_Line& line)
 {
@@ -10,7 +11,7 @@ ON_Interval LengthDomain(const ON_Line& line)
   return ON_Interval(0.0, length > ON_ZERO_TOLERANCE ? length : 1.0);
 }
 
-}  // namespace
+} // namespace
 
 ON_LineCurve::ON_LineCurve() : m_t(0.0, 1.0) {}
 
@@ -33,10 +34,7 @@ bool ON_LineCurve::IsValid(ON_TextLog*) const
   return m_t.IsIncreasing() && m_line.IsValid() && m_line.from != m_line.to && (m_dim == 2 || m_dim == 3);
 }
 
-int ON_LineCurve::Dimension() const
-{
-  return m_dim;
-}
+int ON_LineCurve::Dimension() const { return m_dim; }
 
 bool ON_LineCurve::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
@@ -56,10 +54,7 @@ bool ON_LineCurve::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
   return true;
 }
 
-ON_Interval ON_LineCurve::Domain() const
-{
-  return m_t;
-}
+ON_Interval ON_LineCurve::Domain() const { return m_t; }
 
 bool ON_LineCurve::Evaluate(double t, int der_count, int v_stride, double* v, int, int*) const
 {

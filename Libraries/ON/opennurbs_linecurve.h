@@ -31,8 +31,7 @@ public:
   bool Read(ON_BinaryArchive& archive) override;
   int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0, const ON_Interval* subdomain = nullptr) const override;
   ON_Interval Domain() const override;
-  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
-                int* hint = nullptr) const override;
+  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0, int* hint = nullptr) const override;
   // Parameter of the nearest point of the segment (clamped to its ends), limited to sub_domain
   // when one is given. False for a zero-length line, and with maximum_distance > 0 when the
   // nearest point is farther than that.

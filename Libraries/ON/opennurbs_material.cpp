@@ -69,7 +69,7 @@ bool SkipObsoleteBlock(ON_BinaryArchive& archive)
   unsigned char bytes[28];
   return archive.ReadByte(sizeof(bytes), bytes);
 }
-}  // namespace
+} // namespace
 
 bool ON_Material::Write(ON_BinaryArchive& archive) const
 {
@@ -79,9 +79,8 @@ bool ON_Material::Write(ON_BinaryArchive& archive) const
          WriteMap(archive, m_bitmap_filename, m_bitmap_mode) && WriteMap(archive, m_bump_filename, m_bump_mode) &&
          archive.WriteDouble(m_bump_scale) && WriteMap(archive, m_emap_filename, m_emap_mode) &&
          archive.WriteInt(m_material_index) && archive.WriteUuid(m_plugin_id) && archive.WriteString(ON_wString()) &&
-         archive.WriteString(m_material_name) && archive.WriteUuid(m_material_id) &&
-         archive.WriteColor(m_reflection) && archive.WriteColor(m_transparent) &&
-         archive.WriteDouble(m_index_of_refraction);
+         archive.WriteString(m_material_name) && archive.WriteUuid(m_material_id) && archive.WriteColor(m_reflection) &&
+         archive.WriteColor(m_transparent) && archive.WriteDouble(m_index_of_refraction);
 }
 
 bool ON_Material::Read(ON_BinaryArchive& archive)

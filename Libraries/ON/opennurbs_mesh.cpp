@@ -5,14 +5,12 @@
 
 ON_OBJECT_IMPLEMENT(ON_Mesh, ON_Geometry, "4ED7D4E4-E947-11D3-BFE5-0010830122F0");
 
-namespace {
+namespace
+{
 
 // Takes over the memory of src (the point and vector array classes copy when moved).
 // ON_IsValidFloat, inlined for the vertex loop of IsValid.
-inline bool IsValidCoordinate(float x)
-{
-  return x != ON_UNSET_FLOAT && std::isfinite(x);
-}
+inline bool IsValidCoordinate(float x) { return x != ON_UNSET_FLOAT && std::isfinite(x); }
 
 template <class T>
 void MoveArray(ON_SimpleArray<T>& dst, ON_SimpleArray<T>& src)
@@ -24,8 +22,8 @@ void MoveArray(ON_SimpleArray<T>& dst, ON_SimpleArray<T>& src)
 
 ON_Mesh::ON_Mesh() = default;
 
-ON_Mesh::ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity,
-                 bool has_vertex_normals, bool /*has_texture_coordinates*/)
+ON_Mesh::ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity, bool has_vertex_normals,
+                 bool /*has_texture_coordinates*/)
 {
   if (initial_face_array_capacity > 0)
     m_F.SetCapacity(initial_face_array_capacity);
@@ -37,15 +35,9 @@ ON_Mesh::ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capac
   }
 }
 
-ON_Mesh::ON_Mesh(const ON_Mesh& src) : ON_Geometry(src)
-{
-  CopyFrom(src);
-}
+ON_Mesh::ON_Mesh(const ON_Mesh& src) : ON_Geometry(src) { CopyFrom(src); }
 
-ON_Mesh::ON_Mesh(ON_Mesh&& src) noexcept : ON_Geometry(src)
-{
-  MoveFrom(src);
-}
+ON_Mesh::ON_Mesh(ON_Mesh&& src) noexcept : ON_Geometry(src) { MoveFrom(src); }
 
 ON_Mesh& ON_Mesh::operator=(const ON_Mesh& src)
 {
@@ -131,15 +123,9 @@ bool ON_Mesh::IsValid(ON_TextLog* /*text_log*/) const
   return true;
 }
 
-ON::object_type ON_Mesh::ObjectType() const
-{
-  return ON::mesh_object;
-}
+ON::object_type ON_Mesh::ObjectType() const { return ON::mesh_object; }
 
-int ON_Mesh::Dimension() const
-{
-  return 3;
-}
+int ON_Mesh::Dimension() const { return 3; }
 
 bool ON_Mesh::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
@@ -155,8 +141,10 @@ bool ON_Mesh::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
     for (int k = 0; k < 3; k++)
     {
       const double c = p[k];
-      if (c < lo[k]) lo[k] = c;
-      if (c > hi[k]) hi[k] = c;
+      if (c < lo[k])
+        lo[k] = c;
+      if (c > hi[k])
+        hi[k] = c;
     }
   }
   const bool grow = bGrowBox && boxmin[0] <= boxmax[0] && boxmin[1] <= boxmax[1] && boxmin[2] <= boxmax[2];
@@ -168,15 +156,9 @@ bool ON_Mesh::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
   return true;
 }
 
-int ON_Mesh::VertexCount() const
-{
-  return m_V.Count();
-}
+int ON_Mesh::VertexCount() const { return m_V.Count(); }
 
-int ON_Mesh::FaceCount() const
-{
-  return m_F.Count();
-}
+int ON_Mesh::FaceCount() const { return m_F.Count(); }
 
 int ON_Mesh::QuadCount() const
 {
@@ -211,20 +193,11 @@ int ON_Mesh::InvalidFaceCount() const
   return count;
 }
 
-bool ON_Mesh::HasVertexNormals() const
-{
-  return m_N.Count() > 0 && m_N.Count() == VertexCount();
-}
+bool ON_Mesh::HasVertexNormals() const { return m_N.Count() > 0 && m_N.Count() == VertexCount(); }
 
-bool ON_Mesh::HasFaceNormals() const
-{
-  return m_FN.Count() > 0 && m_FN.Count() == FaceCount();
-}
+bool ON_Mesh::HasFaceNormals() const { return m_FN.Count() > 0 && m_FN.Count() == FaceCount(); }
 
-bool ON_Mesh::HasVertexColors() const
-{
-  return m_C.Count() > 0 && m_C.Count() == VertexCount();
-}
+bool ON_Mesh::HasVertexColors() const { return m_C.Count() > 0 && m_C.Count() == VertexCount(); }
 
 bool ON_Mesh::SetVertex(int vertex_index, const ON_3dPoint& point)
 {
@@ -250,15 +223,9 @@ bool ON_Mesh::SetVertex(int vertex_index, const ON_3fPoint& point)
   return SetVertex(vertex_index, ON_3dPoint(point));
 }
 
-bool ON_Mesh::HasDoublePrecisionVertices() const
-{
-  return m_dV.Count() > 0 && m_dV.Count() == VertexCount();
-}
+bool ON_Mesh::HasDoublePrecisionVertices() const { return m_dV.Count() > 0 && m_dV.Count() == VertexCount(); }
 
-bool ON_Mesh::HasSinglePrecisionVertices() const
-{
-  return VertexCount() > 0;
-}
+bool ON_Mesh::HasSinglePrecisionVertices() const { return VertexCount() > 0; }
 
 bool ON_Mesh::HasSynchronizedDoubleAndSinglePrecisionVertices() const
 {
@@ -301,10 +268,7 @@ void ON_Mesh::UpdateDoublePrecisionVertices()
   }
 }
 
-void ON_Mesh::DestroyDoublePrecisionVertices()
-{
-  m_dV.Destroy();
-}
+void ON_Mesh::DestroyDoublePrecisionVertices() { m_dV.Destroy(); }
 
 ON_3dPointArray& ON_Mesh::DoublePrecisionVertices()
 {
@@ -313,10 +277,7 @@ ON_3dPointArray& ON_Mesh::DoublePrecisionVertices()
   return m_dV;
 }
 
-const ON_3dPointArray& ON_Mesh::DoublePrecisionVertices() const
-{
-  return m_dV;
-}
+const ON_3dPointArray& ON_Mesh::DoublePrecisionVertices() const { return m_dV; }
 
 ON_3dPoint ON_Mesh::Vertex(int vertex_index) const
 {
@@ -327,10 +288,7 @@ ON_3dPoint ON_Mesh::Vertex(int vertex_index) const
   return ON_3dPoint(m_V[vertex_index]);
 }
 
-bool ON_Mesh::SetTriangle(int face_index, int a, int b, int c)
-{
-  return SetQuad(face_index, a, b, c, c);
-}
+bool ON_Mesh::SetTriangle(int face_index, int a, int b, int c) { return SetQuad(face_index, a, b, c, c); }
 
 bool ON_Mesh::SetQuad(int face_index, int a, int b, int c, int d)
 {
@@ -457,15 +415,9 @@ const ON_MeshTopology& ON_Mesh::Topology() const
   return m_top;
 }
 
-void ON_Mesh::DestroyTopology()
-{
-  m_top.Destroy();
-}
+void ON_Mesh::DestroyTopology() { m_top.Destroy(); }
 
-void ON_Mesh::DestroyPartition()
-{
-  m_partition.reset();
-}
+void ON_Mesh::DestroyPartition() { m_partition.reset(); }
 
 void ON_Mesh::DestroyRuntimeCache(bool /*bDelete*/)
 {
@@ -474,6 +426,4 @@ void ON_Mesh::DestroyRuntimeCache(bool /*bDelete*/)
   InvalidateBoundingBoxes();
 }
 
-void ON_Mesh::InvalidateBoundingBoxes()
-{
-}
+void ON_Mesh::InvalidateBoundingBoxes() {}

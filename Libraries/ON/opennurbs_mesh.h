@@ -18,8 +18,8 @@ class ON_CLASS ON_Mesh : public ON_Geometry
 public:
   ON_Mesh();
   // Reserves room; texture coordinates are not kept by this core, so that flag reserves nothing.
-  ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity,
-          bool has_vertex_normals, bool has_texture_coordinates);
+  ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity, bool has_vertex_normals,
+          bool has_texture_coordinates);
   ON_Mesh(const ON_Mesh& src);
   ON_Mesh(ON_Mesh&& src) noexcept;
   ON_Mesh& operator=(const ON_Mesh& src);
@@ -120,8 +120,8 @@ public:
   ON_3dPointArray m_dV;
   ON_3fPointArray m_V;
   ON_SimpleArray<ON_MeshFace> m_F;
-  ON_3fVectorArray m_N;  // vertex normals
-  ON_3fVectorArray m_FN; // face normals
+  ON_3fVectorArray m_N;         // vertex normals
+  ON_3fVectorArray m_FN;        // face normals
   ON_SimpleArray<ON_Color> m_C; // vertex colours
 
 private:

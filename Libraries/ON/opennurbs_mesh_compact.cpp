@@ -46,7 +46,8 @@ bool ON_Mesh::SameLocation(const ON_MeshFace& face, int i, int j) const
   return HasDoublePrecisionVertices() ? Vertex(a) == Vertex(b) : m_V[a] == m_V[b];
 }
 
-namespace {
+namespace
+{
 
 bool CornerInRange(const ON_MeshFace& face, int k, int vertex_count)
 {
@@ -67,7 +68,8 @@ void ShiftCornersLeft(ON_MeshFace& face, int from)
 bool ON_Mesh::RepairFace(ON_MeshFace& face) const
 {
   const int n = VertexCount();
-  auto valid = [&]() {
+  auto valid = [&]()
+  {
     for (int k = 0; k < 4; k++)
     {
       if (!CornerInRange(face, k, n))
@@ -221,8 +223,8 @@ void ON_Mesh::SplitQuad(int face_index)
   if (shortest >= 0)
   {
     const int collapsed[4][3] = {{b, c, d}, {c, d, a}, {d, a, b}, {a, b, c}};
-    face = ON_MeshFace{{collapsed[shortest][0], collapsed[shortest][1], collapsed[shortest][2],
-                        collapsed[shortest][2]}};
+    face =
+        ON_MeshFace{{collapsed[shortest][0], collapsed[shortest][1], collapsed[shortest][2], collapsed[shortest][2]}};
     if (HasFaceNormals())
       m_FN[face_index] = FaceNormal(face);
     return;

@@ -22,7 +22,7 @@ bool WriteFaces(ON_BinaryArchive& archive, const ON_SimpleArray<ON_MeshFace>& fa
     for (int k = 0; k < 4; ++k, out += size)
     {
       const unsigned int vi = static_cast<unsigned int>(faces[f].vi[k]);
-      std::memcpy(out, &vi, static_cast<size_t>(size));  // little-endian: the low bytes
+      std::memcpy(out, &vi, static_cast<size_t>(size)); // little-endian: the low bytes
     }
   return archive.WriteInt(size) && archive.WriteByte(packed.size(), packed.data());
 }
@@ -125,7 +125,7 @@ bool WriteVertexBox(ON_BinaryArchive& archive, const ON_Mesh& mesh)
                            static_cast<float>(box.m_max.y), static_cast<float>(box.m_max.z)};
   return archive.WriteFloat(6, values);
 }
-}  // namespace
+} // namespace
 
 bool ON_Mesh::Write(ON_BinaryArchive& archive) const
 {
@@ -166,8 +166,7 @@ bool ON_Mesh::Read(ON_BinaryArchive& archive)
     ok = ReadVertexBuffer(archive, m_V, vertex_count, sizeof(ON_3fPoint)) &&
          ReadVertexBuffer(archive, m_N, vertex_count, sizeof(ON_3fVector)) &&
          SkipVertexBuffer(archive, vertex_count, 2 * sizeof(float)) &&
-         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(double)) &&
-         ReadVertexBuffer(archive, m_C, vertex_count, 4);
+         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(double)) && ReadVertexBuffer(archive, m_C, vertex_count, 4);
   else if (ok)
     ok = ReadPlainVertexArray(archive, m_V, sizeof(ON_3fPoint)) &&
          ReadPlainVertexArray(archive, m_N, sizeof(ON_3fVector)) && SkipPlainVertexArray(archive, 2 * sizeof(float)) &&

@@ -7,12 +7,14 @@
 #include <new>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Interleaves the low 21 bits of x, y and z.
 uint64_t MortonCode(uint32_t x, uint32_t y, uint32_t z)
 {
-  auto spread = [](uint64_t v) {
+  auto spread = [](uint64_t v)
+  {
     v &= 0x1fffff;
     v = (v | v << 32) & 0x1f00000000ffffULL;
     v = (v | v << 16) & 0x1f0000ff0000ffULL;
@@ -24,17 +26,11 @@ uint64_t MortonCode(uint32_t x, uint32_t y, uint32_t z)
   return spread(x) | spread(y) << 1 | spread(z) << 2;
 }
 
-int TriangleCountOf(const ON_MeshFace& face)
-{
-  return face.IsQuad() ? 2 : 1;
-}
+int TriangleCountOf(const ON_MeshFace& face) { return face.IsQuad() ? 2 : 1; }
 
 } // namespace
 
-const ON_MeshPartition* ON_Mesh::Partition() const
-{
-  return m_partition.get();
-}
+const ON_MeshPartition* ON_Mesh::Partition() const { return m_partition.get(); }
 
 const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_triangle_count)
 {
@@ -72,7 +68,8 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
       uint32_t cell[3];
       for (int k = 0; k < 3; k++)
       {
-        const double c = (static_cast<double>(m_V[f.vi[0]][k]) + m_V[f.vi[1]][k] + m_V[f.vi[2]][k] + m_V[f.vi[3]][k]) / 4.0;
+        const double c =
+            (static_cast<double>(m_V[f.vi[0]][k]) + m_V[f.vi[1]][k] + m_V[f.vi[2]][k] + m_V[f.vi[3]][k]) / 4.0;
         const double s = hi[k] > lo[k] ? (c - lo[k]) / (hi[k] - lo[k]) : 0.0;
         cell[k] = std::isfinite(s) ? static_cast<uint32_t>(std::min(std::max(s, 0.0), 1.0) * 2097151.0) : 0;
       }
@@ -88,7 +85,8 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
     face_source.reserve(static_cast<size_t>(face_count));
     std::vector<int> part_vertices; // old indexes used by the open part, to reset new_vertex
     ON_MeshPart part{{0, 0}, {0, 0}, 0, 0};
-    auto close_part = [&]() {
+    auto close_part = [&]()
+    {
       part.vi[1] = static_cast<int>(vertex_source.size());
       part.fi[1] = faces.Count();
       part.vertex_count = part.vi[1] - part.vi[0];

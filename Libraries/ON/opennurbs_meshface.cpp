@@ -1,14 +1,8 @@
 #include "opennurbs_meshface.h"
 
-bool ON_MeshFace::IsTriangle() const
-{
-  return vi[2] == vi[3];
-}
+bool ON_MeshFace::IsTriangle() const { return vi[2] == vi[3]; }
 
-bool ON_MeshFace::IsQuad() const
-{
-  return vi[2] != vi[3];
-}
+bool ON_MeshFace::IsQuad() const { return vi[2] != vi[3]; }
 
 bool ON_MeshFace::IsValid(int mesh_vertex_count) const
 {

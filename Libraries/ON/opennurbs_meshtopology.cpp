@@ -10,7 +10,8 @@
 #include <new>
 #include <vector>
 
-namespace {
+namespace
+{
 
 bool FaceIndexesInRange(const ON_MeshFace& f, int vertex_count)
 {
@@ -39,9 +40,7 @@ bool StrictlyAscending(const int* list, int count)
 
 } // namespace
 
-ON_MeshTopology::ON_MeshTopology() : m_mesh(nullptr), m_bIsValid(false)
-{
-}
+ON_MeshTopology::ON_MeshTopology() : m_mesh(nullptr), m_bIsValid(false) {}
 
 void ON_MeshTopology::Destroy()
 {
@@ -56,20 +55,11 @@ void ON_MeshTopology::Destroy()
   m_topfi_list.Destroy();
 }
 
-int ON_MeshTopology::TopVertexCount() const
-{
-  return m_topv.Count();
-}
+int ON_MeshTopology::TopVertexCount() const { return m_topv.Count(); }
 
-int ON_MeshTopology::TopEdgeCount() const
-{
-  return m_tope.Count();
-}
+int ON_MeshTopology::TopEdgeCount() const { return m_tope.Count(); }
 
-int ON_MeshTopology::TopFaceCount() const
-{
-  return m_topf.Count();
-}
+int ON_MeshTopology::TopFaceCount() const { return m_topf.Count(); }
 
 ON_3dPoint ON_MeshTopology::TopVertexPoint(int topvi) const
 {
@@ -131,16 +121,18 @@ void ON_MeshTopology::CreateVertices()
   int* group = m_topv_map.Array();
   std::vector<int> first;
   first.reserve(static_cast<size_t>(vertex_count));
-  auto bits = [](float x) {
+  auto bits = [](float x)
+  {
     uint32_t b;
     if (x == 0.0f)
       x = 0.0f; // -0 and +0 are one location
     std::memcpy(&b, &x, sizeof b);
     return static_cast<uint64_t>(b);
   };
-  auto hash = [&bits](const ON_3fPoint& p) {
-    uint64_t h = (bits(p.x) * 0x9E3779B97F4A7C15ULL) ^ (bits(p.y) * 0xC2B2AE3D27D4EB4FULL) ^
-                 (bits(p.z) * 0x165667B19E3779F9ULL);
+  auto hash = [&bits](const ON_3fPoint& p)
+  {
+    uint64_t h =
+        (bits(p.x) * 0x9E3779B97F4A7C15ULL) ^ (bits(p.y) * 0xC2B2AE3D27D4EB4FULL) ^ (bits(p.z) * 0x165667B19E3779F9ULL);
     return h ^ (h >> 29);
   };
   // Open addressing on locations with their group, kept at most 5/8 full so that a probe mostly
@@ -216,7 +208,8 @@ void ON_MeshTopology::CreateVertices()
   // Groups in dictionary order of location, a NaN coordinate above every number and groups at
   // locations that do not differ in order (NaN ones) by first vertex: sorted on keys whose
   // unsigned order is that order (-0 as +0).
-  auto key = [](float x) {
+  auto key = [](float x)
+  {
     if (std::isnan(x))
       return 0xFFFFFFFFu;
     if (x == 0.0f)
@@ -232,9 +225,12 @@ void ON_MeshTopology::CreateVertices()
     int group;
     bool operator<(const Entry& o) const
     {
-      if (k[0] != o.k[0]) return k[0] < o.k[0];
-      if (k[1] != o.k[1]) return k[1] < o.k[1];
-      if (k[2] != o.k[2]) return k[2] < o.k[2];
+      if (k[0] != o.k[0])
+        return k[0] < o.k[0];
+      if (k[1] != o.k[1])
+        return k[1] < o.k[1];
+      if (k[2] != o.k[2])
+        return k[2] < o.k[2];
       return first < o.first;
     }
   };
@@ -282,7 +278,8 @@ void ON_MeshTopology::CreateEdgesAndFaces()
 
   // Calls visit(smaller vertex, larger vertex, face * 4 + side) for each side, of a face with its
   // indexes in range, between two topological vertices.
-  auto for_each_side = [&](auto&& visit) {
+  auto for_each_side = [&](auto&& visit)
+  {
     for (int fi = 0; fi < face_count; fi++)
     {
       const ON_MeshFace& f = m_mesh->m_F[fi];
@@ -300,10 +297,12 @@ void ON_MeshTopology::CreateEdgesAndFaces()
 
   std::vector<int> bucket(static_cast<size_t>(topv_count) + 1, 0);
   size_t side_count = 0;
-  for_each_side([&](int smaller, int, int) {
-    bucket[smaller + 1]++;
-    side_count++;
-  });
+  for_each_side(
+      [&](int smaller, int, int)
+      {
+        bucket[smaller + 1]++;
+        side_count++;
+      });
   if (topv_count < 2 || side_count == 0)
     return;
   for (int v = 0; v < topv_count; v++)
@@ -312,9 +311,8 @@ void ON_MeshTopology::CreateEdgesAndFaces()
   std::unique_ptr<uint64_t[]> sides(new uint64_t[side_count]);
   {
     std::vector<int> next(bucket.begin(), bucket.end() - 1);
-    for_each_side([&](int smaller, int larger, int face_side) {
-      sides[next[smaller]++] = static_cast<uint64_t>(larger) << 32 | static_cast<uint32_t>(face_side);
-    });
+    for_each_side([&](int smaller, int larger, int face_side)
+                  { sides[next[smaller]++] = static_cast<uint64_t>(larger) << 32 | static_cast<uint32_t>(face_side); });
   }
   for (int v = 0; v < topv_count; v++)
   {

@@ -11,7 +11,8 @@
 
 ON_OBJECT_IMPLEMENT(ON_NurbsCurve, ON_Curve, "4ED7D4DD-E947-11D3-BFE5-0010830122F0")
 
-namespace {
+namespace
+{
 
 double Binomial(int n, int k)
 {
@@ -21,17 +22,14 @@ double Binomial(int n, int k)
   return c;
 }
 
-}  // namespace
+} // namespace
 
 ON_NurbsCurve::ON_NurbsCurve(int dim, bool bIsRational, int order, int cv_count)
 {
   Create(dim, bIsRational, order, cv_count);
 }
 
-ON_NurbsCurve::ON_NurbsCurve(const ON_NurbsCurve& src) : ON_Curve(src)
-{
-  CopyFrom(src);
-}
+ON_NurbsCurve::ON_NurbsCurve(const ON_NurbsCurve& src) : ON_Curve(src) { CopyFrom(src); }
 
 ON_NurbsCurve& ON_NurbsCurve::operator=(const ON_NurbsCurve& src)
 {
@@ -44,10 +42,7 @@ ON_NurbsCurve& ON_NurbsCurve::operator=(const ON_NurbsCurve& src)
   return *this;
 }
 
-ON_NurbsCurve::~ON_NurbsCurve()
-{
-  Destroy();
-}
+ON_NurbsCurve::~ON_NurbsCurve() { Destroy(); }
 
 void ON_NurbsCurve::CopyFrom(const ON_NurbsCurve& src)
 {
@@ -128,8 +123,8 @@ bool ON_NurbsCurve::IsValid(ON_TextLog*) const
     zero_run = (w == 0.0) ? zero_run + 1 : 0;
     if (zero_run >= m_order)
       return false;
-    const bool full_multiplicity = (i == 0 || i == m_cv_count - 1) ||
-                                   (i + m_order - 2 < KnotCount() && m_knot[i] == m_knot[i + m_order - 2]);
+    const bool full_multiplicity =
+        (i == 0 || i == m_cv_count - 1) || (i + m_order - 2 < KnotCount() && m_knot[i] == m_knot[i + m_order - 2]);
     if (w == 0.0 && full_multiplicity)
       return false;
   }
@@ -143,10 +138,7 @@ bool ON_NurbsCurve::IsValid(ON_TextLog*) const
   return true;
 }
 
-int ON_NurbsCurve::Dimension() const
-{
-  return m_dim;
-}
+int ON_NurbsCurve::Dimension() const { return m_dim; }
 
 bool ON_NurbsCurve::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
@@ -328,30 +320,15 @@ bool ON_NurbsCurve::GetClosestPoint(const ON_3dPoint& P, double* t, double maxim
   return best >= 0.0 && !(maximum_distance > 0.0 && std::sqrt(best) > maximum_distance);
 }
 
-bool ON_NurbsCurve::IsRational() const
-{
-  return m_is_rat != 0;
-}
+bool ON_NurbsCurve::IsRational() const { return m_is_rat != 0; }
 
-int ON_NurbsCurve::CVSize() const
-{
-  return m_dim > 0 ? (m_is_rat ? m_dim + 1 : m_dim) : 0;
-}
+int ON_NurbsCurve::CVSize() const { return m_dim > 0 ? (m_is_rat ? m_dim + 1 : m_dim) : 0; }
 
-int ON_NurbsCurve::Order() const
-{
-  return m_order;
-}
+int ON_NurbsCurve::Order() const { return m_order; }
 
-int ON_NurbsCurve::CVCount() const
-{
-  return m_cv_count;
-}
+int ON_NurbsCurve::CVCount() const { return m_cv_count; }
 
-int ON_NurbsCurve::KnotCount() const
-{
-  return ON_KnotCount(m_order, m_cv_count);
-}
+int ON_NurbsCurve::KnotCount() const { return ON_KnotCount(m_order, m_cv_count); }
 
 double ON_NurbsCurve::Knot(int knot_index) const
 {
@@ -371,20 +348,14 @@ bool ON_NurbsCurve::MakeClampedUniformKnotVector(double delta)
   return ON_MakeClampedUniformKnotVector(m_order, m_cv_count, m_knot, delta);
 }
 
-double ON_NurbsCurve::GrevilleAbcissa(int cv_index) const
-{
-  return ON_GrevilleAbcissa(m_order, m_knot + cv_index);
-}
+double ON_NurbsCurve::GrevilleAbcissa(int cv_index) const { return ON_GrevilleAbcissa(m_order, m_knot + cv_index); }
 
 double* ON_NurbsCurve::CV(int cv_index) const
 {
   return m_cv ? m_cv + cv_index * static_cast<ptrdiff_t>(m_cv_stride) : nullptr;
 }
 
-double ON_NurbsCurve::Weight(int cv_index) const
-{
-  return (m_is_rat && m_cv) ? CV(cv_index)[m_dim] : 1.0;
-}
+double ON_NurbsCurve::Weight(int cv_index) const { return (m_is_rat && m_cv) ? CV(cv_index)[m_dim] : 1.0; }
 
 bool ON_NurbsCurve::SetCV(int cv_index, const ON_3dPoint& point)
 {

@@ -44,8 +44,7 @@ public:
   bool Transform(const ON_Xform& xform) override;
 
   ON_Interval Domain() const override;
-  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
-                int* hint = nullptr) const override;
+  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0, int* hint = nullptr) const override;
   // Parameter of the nearest curve point, searched span by span, nearest span first. With
   // maximum_distance > 0 a nearest point farther than that fails.
   bool GetClosestPoint(const ON_3dPoint& P, double* t, double maximum_distance = 0.0,

@@ -9,7 +9,7 @@ bool Fits(ON_BinaryArchive& archive, long long doubles)
 {
   return doubles >= 0 && static_cast<unsigned long long>(doubles) * 8 <= archive.BytesLeftInChunk();
 }
-}  // namespace
+} // namespace
 
 bool ON_NurbsCurve::Write(ON_BinaryArchive& archive) const
 {

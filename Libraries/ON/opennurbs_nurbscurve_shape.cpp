@@ -52,12 +52,9 @@ std::vector<double> FullKnots(const ON_NurbsCurve& c)
   full[static_cast<size_t>(count) + 1] = c.m_knot[count - 1];
   return full;
 }
-}  // namespace
+} // namespace
 
-int ON_NurbsCurve::Degree() const
-{
-  return m_order >= 2 ? m_order - 1 : 0;
-}
+int ON_NurbsCurve::Degree() const { return m_order >= 2 ? m_order - 1 : 0; }
 
 int ON_NurbsCurve::SpanCount() const
 {
@@ -122,7 +119,7 @@ bool ON_NurbsCurve::IsLinear(double tolerance) const
       return false;
     // Projection parameter measured from the nearer end.
     const double t = P.DistanceToSquared(A) <= P.DistanceToSquared(B) ? ON_DotProduct(P - A, D) / dd
-                                                                        : 1.0 + ON_DotProduct(P - B, D) / dd;
+                                                                      : 1.0 + ON_DotProduct(P - B, D) / dd;
     if (!(t >= -0.01 && t <= 1.01))
       return false;
     const ON_3dPoint foot = A + t * D;
@@ -314,7 +311,7 @@ bool ON_NurbsCurve::InsertKnot(double knot_value, int knot_multiplicity)
     existing = std::min(existing, p);
   for (int r = existing; r < knot_multiplicity; r++)
   {
-    const int n = static_cast<int>(P.size()) / size;  // control vertex count
+    const int n = static_cast<int>(P.size()) / size; // control vertex count
     // Span k: U[k] <= u < U[k+1] inside the full vector's active range.
     int k = p;
     while (k < n - 1 && U[k + 1] <= knot_value)

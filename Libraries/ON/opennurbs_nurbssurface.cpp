@@ -9,7 +9,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Scratch memory for one evaluation, on the stack for ordinary orders.
 class Scratch
@@ -34,7 +35,8 @@ private:
 // Binomial coefficients for the derivative orders evaluation sees in practice; beyond them computed.
 double Binomial(int n, int k)
 {
-  static const double table[5][5] = {{1, 0, 0, 0, 0}, {1, 1, 0, 0, 0}, {1, 2, 1, 0, 0}, {1, 3, 3, 1, 0}, {1, 4, 6, 4, 1}};
+  static const double table[5][5] = {
+      {1, 0, 0, 0, 0}, {1, 1, 0, 0, 0}, {1, 2, 1, 0, 0}, {1, 3, 3, 1, 0}, {1, 4, 6, 4, 1}};
   if (n < 5)
     return table[n][k];
   double c = 1.0;
@@ -127,11 +129,11 @@ const size_t kSpanStarts = 4;
 
 struct SpanCandidate
 {
-  double distance_squared;  // lower bound from the control vertices' box
+  double distance_squared; // lower bound from the control vertices' box
   int i, j;
 };
 
-}  // namespace
+} // namespace
 
 ON_OBJECT_IMPLEMENT(ON_NurbsSurface, ON_Surface, "4ED7D4DE-E947-11D3-BFE5-0010830122F0")
 
@@ -140,10 +142,7 @@ ON_NurbsSurface::ON_NurbsSurface(int dim, bool is_rat, int order0, int order1, i
   Create(dim, is_rat, order0, order1, cv_count0, cv_count1);
 }
 
-ON_NurbsSurface::ON_NurbsSurface(const ON_NurbsSurface& src) : ON_Surface(src)
-{
-  CopyFrom(src);
-}
+ON_NurbsSurface::ON_NurbsSurface(const ON_NurbsSurface& src) : ON_Surface(src) { CopyFrom(src); }
 
 ON_NurbsSurface& ON_NurbsSurface::operator=(const ON_NurbsSurface& src)
 {
@@ -156,10 +155,7 @@ ON_NurbsSurface& ON_NurbsSurface::operator=(const ON_NurbsSurface& src)
   return *this;
 }
 
-ON_NurbsSurface::~ON_NurbsSurface()
-{
-  Destroy();
-}
+ON_NurbsSurface::~ON_NurbsSurface() { Destroy(); }
 
 void ON_NurbsSurface::CopyFrom(const ON_NurbsSurface& src)
 {
@@ -251,10 +247,7 @@ bool ON_NurbsSurface::IsValid(ON_TextLog*) const
   return j_inner || i_inner;
 }
 
-int ON_NurbsSurface::Dimension() const
-{
-  return m_dim;
-}
+int ON_NurbsSurface::Dimension() const { return m_dim; }
 
 bool ON_NurbsSurface::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
@@ -320,14 +313,13 @@ ON_Interval ON_NurbsSurface::Domain(int dir) const
 
 // h[(k * (der_count + 1) + l) * CVSize() + c]: k-th s and l-th t derivative of homogeneous coordinate c.
 // hint (optional, two span indexes) starts the span searches and receives the spans used.
-bool ON_NurbsSurface::EvaluateHomogeneous(double s, double t, int der_count, int quadrant, int* hint,
-                                          double* h) const
+bool ON_NurbsSurface::EvaluateHomogeneous(double s, double t, int der_count, int quadrant, int* hint, double* h) const
 {
   const int o0 = m_order[0], o1 = m_order[1], n = der_count + 1, size = CVSize();
-  const int span0 = ON_NurbsSpanIndex(o0, m_cv_count[0], m_knot[0], s, (quadrant == 2 || quadrant == 3) ? -1 : 1,
-                                      hint ? hint[0] : 0);
-  const int span1 = ON_NurbsSpanIndex(o1, m_cv_count[1], m_knot[1], t, (quadrant == 3 || quadrant == 4) ? -1 : 1,
-                                      hint ? hint[1] : 0);
+  const int span0 =
+      ON_NurbsSpanIndex(o0, m_cv_count[0], m_knot[0], s, (quadrant == 2 || quadrant == 3) ? -1 : 1, hint ? hint[0] : 0);
+  const int span1 =
+      ON_NurbsSpanIndex(o1, m_cv_count[1], m_knot[1], t, (quadrant == 3 || quadrant == 4) ? -1 : 1, hint ? hint[1] : 0);
   if (hint)
   {
     hint[0] = span0;
@@ -336,12 +328,12 @@ bool ON_NurbsSurface::EvaluateHomogeneous(double s, double t, int der_count, int
   Scratch scratch(n * (o0 + o1) + n * o1 * size);
   double* N0 = scratch.Data();
   double* N1 = N0 + n * o0;
-  double* partial = N1 + n * o1;  // partial[(k * o1 + b) * size + c]: s-derivative k along row b
+  double* partial = N1 + n * o1; // partial[(k * o1 + b) * size + c]: s-derivative k along row b
   if (!ON_EvaluateNurbsBasisDerivatives(o0, m_knot[0] + span0, s, der_count, N0) ||
       !ON_EvaluateNurbsBasisDerivatives(o1, m_knot[1] + span1, t, der_count, N1))
     return false;
-  const double* first = m_cv + span0 * static_cast<ptrdiff_t>(m_cv_stride[0]) +
-                        span1 * static_cast<ptrdiff_t>(m_cv_stride[1]);
+  const double* first =
+      m_cv + span0 * static_cast<ptrdiff_t>(m_cv_stride[0]) + span1 * static_cast<ptrdiff_t>(m_cv_stride[1]);
   if (o0 == 3 && o1 == 3 && size == 4)
     Contract<3, 3, 4>(o0, o1, size, n, N0, N1, first, m_cv_stride, partial, h);
   else if (o0 == 3 && o1 == 3 && size == 3)
@@ -360,7 +352,7 @@ bool ON_NurbsSurface::Evaluate(double s, double t, int der_count, int v_stride, 
   const int n = der_count + 1, size = CVSize();
   Scratch scratch(2 * n * n * size);
   double* h = scratch.Data();
-  double* e = h + n * n * size;  // Euclidean derivatives, same layout
+  double* e = h + n * n * size; // Euclidean derivatives, same layout
   if (!EvaluateHomogeneous(s, t, der_count, quadrant, hint, h))
     return false;
   if (m_is_rat && der_count <= 2 && m_dim == 3)
@@ -484,20 +476,11 @@ bool ON_NurbsSurface::GetClosestPoint(const ON_3dPoint& P, double* s, double* t,
   return !(maximum_distance > 0.0 && std::sqrt(best) > maximum_distance);
 }
 
-bool ON_NurbsSurface::IsRational() const
-{
-  return m_is_rat != 0;
-}
+bool ON_NurbsSurface::IsRational() const { return m_is_rat != 0; }
 
-int ON_NurbsSurface::CVSize() const
-{
-  return m_dim > 0 ? (m_is_rat ? m_dim + 1 : m_dim) : 0;
-}
+int ON_NurbsSurface::CVSize() const { return m_dim > 0 ? (m_is_rat ? m_dim + 1 : m_dim) : 0; }
 
-int ON_NurbsSurface::Order(int dir) const
-{
-  return m_order[dir ? 1 : 0];
-}
+int ON_NurbsSurface::Order(int dir) const { return m_order[dir ? 1 : 0]; }
 
 int ON_NurbsSurface::Degree(int dir) const
 {
@@ -505,15 +488,9 @@ int ON_NurbsSurface::Degree(int dir) const
   return order >= 2 ? order - 1 : 0;
 }
 
-int ON_NurbsSurface::CVCount(int dir) const
-{
-  return m_cv_count[dir ? 1 : 0];
-}
+int ON_NurbsSurface::CVCount(int dir) const { return m_cv_count[dir ? 1 : 0]; }
 
-int ON_NurbsSurface::CVCount() const
-{
-  return m_cv_count[0] * m_cv_count[1];
-}
+int ON_NurbsSurface::CVCount() const { return m_cv_count[0] * m_cv_count[1]; }
 
 int ON_NurbsSurface::KnotCount(int dir) const
 {
@@ -567,10 +544,7 @@ double* ON_NurbsSurface::CV(int i, int j) const
               : nullptr;
 }
 
-double ON_NurbsSurface::Weight(int i, int j) const
-{
-  return (m_is_rat && m_cv) ? CV(i, j)[m_dim] : 1.0;
-}
+double ON_NurbsSurface::Weight(int i, int j) const { return (m_is_rat && m_cv) ? CV(i, j)[m_dim] : 1.0; }
 
 bool ON_NurbsSurface::SetCV(int i, int j, const ON_3dPoint& point)
 {

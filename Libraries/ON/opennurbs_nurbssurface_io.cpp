@@ -14,7 +14,7 @@ bool ReadKnots(ON_BinaryArchive& archive, int expected, double* knots)
   int count = 0;
   return archive.ReadInt(&count) && count == expected && archive.ReadDouble(static_cast<size_t>(count), knots);
 }
-}  // namespace
+} // namespace
 
 bool ON_NurbsSurface::Write(ON_BinaryArchive& archive) const
 {

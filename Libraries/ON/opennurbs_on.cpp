@@ -4,14 +4,36 @@ ON::object_type ON::ObjectType(int i)
 {
   switch (static_cast<unsigned int>(i))
   {
-  case point_object: case pointset_object: case curve_object: case surface_object:
-  case brep_object: case mesh_object: case layer_object: case material_object:
-  case light_object: case annotation_object: case userdata_object:
-  case instance_definition: case instance_reference: case text_dot: case grip_object:
-  case detail_object: case hatch_object: case morph_control_object: case loop_object:
-  case polysrf_filter: case edge_filter: case polyedge_filter: case meshvertex_object:
-  case meshedge_object: case meshface_object: case cage_object: case phantom_object:
-  case clipplane_object: case extrusion_object: case any_object:
+  case point_object:
+  case pointset_object:
+  case curve_object:
+  case surface_object:
+  case brep_object:
+  case mesh_object:
+  case layer_object:
+  case material_object:
+  case light_object:
+  case annotation_object:
+  case userdata_object:
+  case instance_definition:
+  case instance_reference:
+  case text_dot:
+  case grip_object:
+  case detail_object:
+  case hatch_object:
+  case morph_control_object:
+  case loop_object:
+  case polysrf_filter:
+  case edge_filter:
+  case polyedge_filter:
+  case meshvertex_object:
+  case meshedge_object:
+  case meshface_object:
+  case cage_object:
+  case phantom_object:
+  case clipplane_object:
+  case extrusion_object:
+  case any_object:
     return static_cast<object_type>(static_cast<unsigned int>(i));
   default:
     return unknown_object_type;
@@ -38,5 +60,5 @@ ON::object_color_source ON::ObjectColorSource(int i)
 ON::object_material_source ON::ObjectMaterialSource(int i)
 {
   return (i == material_from_object || i == material_from_parent) ? static_cast<object_material_source>(i)
-                                                                    : material_from_layer;
+                                                                  : material_from_layer;
 }

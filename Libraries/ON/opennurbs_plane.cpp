@@ -8,15 +8,12 @@
 const ON_Plane ON_Plane::World_xy;
 
 ON_Plane::ON_Plane()
-  : origin(0.0, 0.0, 0.0), xaxis(1.0, 0.0, 0.0), yaxis(0.0, 1.0, 0.0), zaxis(0.0, 0.0, 1.0),
-    plane_equation(0.0, 0.0, 1.0, 0.0)
+    : origin(0.0, 0.0, 0.0), xaxis(1.0, 0.0, 0.0), yaxis(0.0, 1.0, 0.0), zaxis(0.0, 0.0, 1.0),
+      plane_equation(0.0, 0.0, 1.0, 0.0)
 {
 }
 
-ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dVector& N) : ON_Plane()
-{
-  CreateFromNormal(P, N);
-}
+ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dVector& N) : ON_Plane() { CreateFromNormal(P, N); }
 
 ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dVector& x_dir, const ON_3dVector& y_dir) : ON_Plane()
 {
@@ -24,7 +21,7 @@ ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dVector& x_dir, const ON_3dVec
 }
 
 ON_Plane::ON_Plane(const ON_3dPoint& P, const ON_3dPoint& Q, const ON_3dPoint& R)
-  : origin(0.0, 0.0, 0.0), xaxis(0.0, 0.0, 0.0), yaxis(0.0, 0.0, 0.0), zaxis(0.0, 0.0, 0.0)
+    : origin(0.0, 0.0, 0.0), xaxis(0.0, 0.0, 0.0), yaxis(0.0, 0.0, 0.0), zaxis(0.0, 0.0, 0.0)
 {
   CreateFromPoints(P, Q, R);
 }
@@ -67,17 +64,14 @@ bool ON_Plane::CreateFromFrame(const ON_3dPoint& P, const ON_3dVector& x_dir, co
   return UpdateEquation() && x_ok && y_ok && z_ok && IsValid();
 }
 
-bool ON_Plane::UpdateEquation()
-{
-  return plane_equation.Create(origin, zaxis);
-}
+bool ON_Plane::UpdateEquation() { return plane_equation.Create(origin, zaxis); }
 
 bool ON_Plane::IsValid() const
 {
   if (!plane_equation.IsValid() || !origin.IsValid())
     return false;
-  const double scale = std::max(std::max(std::fabs(origin.x), std::fabs(origin.y)), std::fabs(origin.z)) +
-                       std::fabs(plane_equation.d);
+  const double scale =
+      std::max(std::max(std::fabs(origin.x), std::fabs(origin.y)), std::fabs(origin.z)) + std::fabs(plane_equation.d);
   const double tolerance = scale > 1000.0 ? 10.0 * ON_EPSILON * scale : ON_ZERO_TOLERANCE;
   if (std::fabs(plane_equation.ValueAt(origin)) > tolerance)
     return false;
@@ -95,20 +89,11 @@ bool ON_Plane::IsValid() const
   return std::fabs(ON_DotProduct(plane_equation.UnitNormal(), zaxis) - 1.0) <= unit_tolerance;
 }
 
-const ON_3dVector& ON_Plane::Normal() const
-{
-  return zaxis;
-}
+const ON_3dVector& ON_Plane::Normal() const { return zaxis; }
 
-ON_3dPoint ON_Plane::PointAt(double s, double t) const
-{
-  return origin + s * xaxis + t * yaxis;
-}
+ON_3dPoint ON_Plane::PointAt(double s, double t) const { return origin + s * xaxis + t * yaxis; }
 
-ON_3dPoint ON_Plane::PointAt(double s, double t, double c) const
-{
-  return origin + s * xaxis + t * yaxis + c * zaxis;
-}
+ON_3dPoint ON_Plane::PointAt(double s, double t, double c) const { return origin + s * xaxis + t * yaxis + c * zaxis; }
 
 bool ON_Plane::ClosestPointTo(ON_3dPoint point, double* s, double* t) const
 {
@@ -127,10 +112,7 @@ ON_3dPoint ON_Plane::ClosestPointTo(ON_3dPoint point) const
   return PointAt(s, t);
 }
 
-double ON_Plane::DistanceTo(const ON_3dPoint& point) const
-{
-  return ON_DotProduct(point - origin, zaxis);
-}
+double ON_Plane::DistanceTo(const ON_3dPoint& point) const { return ON_DotProduct(point - origin, zaxis); }
 
 void ON_Plane::Flip()
 {

@@ -22,12 +22,6 @@ bool ON_PlaneEquation::IsValid() const
   return ON_IsValid(x) && ON_IsValid(y) && ON_IsValid(z) && ON_IsValid(d) && (x != 0.0 || y != 0.0 || z != 0.0);
 }
 
-ON_3dVector ON_PlaneEquation::UnitNormal() const
-{
-  return ON_3dVector(x, y, z).UnitVector();
-}
+ON_3dVector ON_PlaneEquation::UnitNormal() const { return ON_3dVector(x, y, z).UnitVector(); }
 
-double ON_PlaneEquation::ValueAt(const ON_3dPoint& P) const
-{
-  return x * P.x + y * P.y + z * P.z + d;
-}
+double ON_PlaneEquation::ValueAt(const ON_3dPoint& P) const { return x * P.x + y * P.y + z * P.z + d; }

@@ -119,7 +119,7 @@ double MappedKnot(const ON_NurbsCurve& nurbs, int i, double t0, double t1)
   const double a = nurbs.Knot(0), b = nurbs.Knot(nurbs.KnotCount() - 1), k = nurbs.Knot(i);
   return k == b ? t1 : t0 + (k - a) * (t1 - t0) / (b - a);
 }
-}  // namespace
+} // namespace
 
 int ON_PolyCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* subdomain) const
 {
@@ -132,8 +132,7 @@ int ON_PolyCurve::GetNurbForm(ON_NurbsCurve& nurbs, double, const ON_Interval* s
   {
     ON_NurbsCurve& part = parts[static_cast<size_t>(i)];
     const int part_rc = m_segment[i]->GetNurbForm(part);
-    if (!part_rc || !IsClamped(part) || part.Order() != parts[0].Order() ||
-        part.Dimension() != parts[0].Dimension())
+    if (!part_rc || !IsClamped(part) || part.Order() != parts[0].Order() || part.Dimension() != parts[0].Dimension())
       return 0;
     rc = std::max(rc, part_rc);
     rational = rational || part.IsRational();
@@ -238,8 +237,8 @@ bool ON_PolyCurve::GetSpanVector(double* span_vector) const
       return false;
     const ON_Interval domain = m_segment[i]->Domain();
     for (int k = 1; k <= count; ++k)
-      span_vector[n++] = k == count ? m_t[i + 1]
-                                    : m_t[i] + (own[k] - domain[0]) * (m_t[i + 1] - m_t[i]) / domain.Length();
+      span_vector[n++] =
+          k == count ? m_t[i + 1] : m_t[i] + (own[k] - domain[0]) * (m_t[i + 1] - m_t[i]) / domain.Length();
   }
   return true;
 }

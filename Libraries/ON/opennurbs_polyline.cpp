@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 bool Coincident(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance)
 {
@@ -17,7 +18,7 @@ bool Coincident(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance)
   return true;
 }
 
-}  // namespace
+} // namespace
 
 ON_Polyline::ON_Polyline(const ON_3dPointArray& points) : ON_3dPointArray(points) {}
 
@@ -43,15 +44,9 @@ bool ON_Polyline::IsValid(double tolerance) const
   return true;
 }
 
-int ON_Polyline::PointCount() const
-{
-  return Count();
-}
+int ON_Polyline::PointCount() const { return Count(); }
 
-int ON_Polyline::SegmentCount() const
-{
-  return Count() > 1 ? Count() - 1 : 0;
-}
+int ON_Polyline::SegmentCount() const { return Count() > 1 ? Count() - 1 : 0; }
 
 double ON_Polyline::Length() const
 {

@@ -7,10 +7,7 @@
 
 ON_OBJECT_IMPLEMENT(ON_PolylineCurve, ON_Curve, "4ED7D4E6-E947-11D3-BFE5-0010830122F0")
 
-ON_PolylineCurve::ON_PolylineCurve(const ON_3dPointArray& points)
-{
-  *this = points;
-}
+ON_PolylineCurve::ON_PolylineCurve(const ON_3dPointArray& points) { *this = points; }
 
 ON_PolylineCurve& ON_PolylineCurve::operator=(const ON_3dPointArray& points)
 {
@@ -33,10 +30,7 @@ bool ON_PolylineCurve::IsValid(ON_TextLog*) const
   return true;
 }
 
-int ON_PolylineCurve::Dimension() const
-{
-  return m_dim;
-}
+int ON_PolylineCurve::Dimension() const { return m_dim; }
 
 bool ON_PolylineCurve::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
@@ -67,7 +61,7 @@ bool ON_PolylineCurve::Evaluate(double t, int der_count, int v_stride, double* v
   const int count = m_t.Count();
   if (!v || der_count < 0 || v_stride < m_dim || count < 2 || m_pline.PointCount() != count)
     return false;
-  int i = 0;  // segment [m_t[i], m_t[i+1]]
+  int i = 0; // segment [m_t[i], m_t[i+1]]
   while (i < count - 2 && (t > m_t[i + 1] || (t == m_t[i + 1] && side >= 0)))
     i++;
   const double span = m_t[i + 1] - m_t[i];
@@ -85,20 +79,11 @@ bool ON_PolylineCurve::Evaluate(double t, int der_count, int v_stride, double* v
   return true;
 }
 
-int ON_PolylineCurve::PointCount() const
-{
-  return m_pline.PointCount();
-}
+int ON_PolylineCurve::PointCount() const { return m_pline.PointCount(); }
 
-int ON_PolylineCurve::Degree() const
-{
-  return 1;
-}
+int ON_PolylineCurve::Degree() const { return 1; }
 
-int ON_PolylineCurve::SpanCount() const
-{
-  return m_pline.SegmentCount();
-}
+int ON_PolylineCurve::SpanCount() const { return m_pline.SegmentCount(); }
 
 bool ON_PolylineCurve::GetSpanVector(double* span_vector) const
 {
@@ -108,10 +93,7 @@ bool ON_PolylineCurve::GetSpanVector(double* span_vector) const
   return true;
 }
 
-bool ON_PolylineCurve::IsClosed() const
-{
-  return m_pline.IsClosed(0.0);
-}
+bool ON_PolylineCurve::IsClosed() const { return m_pline.IsClosed(0.0); }
 
 int ON_PolylineCurve::IsPolyline(ON_SimpleArray<ON_3dPoint>* pline_points, ON_SimpleArray<double>* pline_t) const
 {
@@ -142,7 +124,7 @@ double SegmentPart(const ON_PolylineCurve& c, int i, double a, double b)
   const double span = c.m_t[i + 1] - c.m_t[i];
   return c.m_pline[i].DistanceTo(c.m_pline[i + 1]) * (b - a) / span;
 }
-}  // namespace
+} // namespace
 
 bool ON_PolylineCurve::GetLength(double* length, double, const ON_Interval* sub_domain) const
 {
@@ -194,8 +176,7 @@ bool ON_PolylineCurve::GetNormalizedArcLengthPoints(int count, const double* s, 
       continue;
     }
     const double target = s[j] * total;
-    size_t k = static_cast<size_t>(std::upper_bound(cumulative.begin(), cumulative.end(), target) -
-                                   cumulative.begin());
+    size_t k = static_cast<size_t>(std::upper_bound(cumulative.begin(), cumulative.end(), target) - cumulative.begin());
     k = std::min(k == 0 ? 0 : k - 1, segment.size() - 1);
     const double piece = cumulative[k + 1] - cumulative[k];
     const double x = piece > 0.0 ? std::min(1.0, (target - cumulative[k]) / piece) : 0.0;

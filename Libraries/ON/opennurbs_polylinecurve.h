@@ -28,8 +28,7 @@ public:
   bool Read(ON_BinaryArchive& archive) override;
   int GetNurbForm(ON_NurbsCurve& nurbs, double tolerance = 0.0, const ON_Interval* subdomain = nullptr) const override;
   ON_Interval Domain() const override;
-  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0,
-                int* hint = nullptr) const override;
+  bool Evaluate(double t, int der_count, int v_stride, double* v, int side = 0, int* hint = nullptr) const override;
 
   int PointCount() const;
 

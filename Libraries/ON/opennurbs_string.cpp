@@ -144,10 +144,7 @@ bool ON_String::operator>=(const ON_String& s) const { return Compare(s) >= 0; }
 
 int ON_String::Compare(const char* s) const { return ON_StringCompare(m_s.View(), ViewOf(s)); }
 
-int ON_String::CompareNoCase(const char* s) const
-{
-  return ON_StringCompareFolded(m_s.View(), ViewOf(s), FoldAscii);
-}
+int ON_String::CompareNoCase(const char* s) const { return ON_StringCompareFolded(m_s.View(), ViewOf(s), FoldAscii); }
 
 int ON_String::Find(char c) const { return ON_StringFind(m_s.View(), std::string_view(&c, c ? 1 : 0)); }
 int ON_String::Find(const char* s) const { return ON_StringFind(m_s.View(), ViewOf(s)); }
@@ -183,16 +180,16 @@ void ON_String::MakeReverse()
 
 void ON_String::TrimLeft(const char* chars)
 {
-  m_s.Assign(ON_StringTrim(m_s.View(), true, false, [chars](char c) {
-    return chars ? (c && std::strchr(chars, c) != nullptr) : IsWhiteSpace(c);
-  }));
+  m_s.Assign(ON_StringTrim(m_s.View(), true, false,
+                           [chars](char c)
+                           { return chars ? (c && std::strchr(chars, c) != nullptr) : IsWhiteSpace(c); }));
 }
 
 void ON_String::TrimRight(const char* chars)
 {
-  m_s.Assign(ON_StringTrim(m_s.View(), false, true, [chars](char c) {
-    return chars ? (c && std::strchr(chars, c) != nullptr) : IsWhiteSpace(c);
-  }));
+  m_s.Assign(ON_StringTrim(m_s.View(), false, true,
+                           [chars](char c)
+                           { return chars ? (c && std::strchr(chars, c) != nullptr) : IsWhiteSpace(c); }));
 }
 
 void ON_String::TrimLeftAndRight(const char* chars)

@@ -190,16 +190,31 @@ void AppendConversion(std::basic_string<Ch>& out, const ConversionSpec& spec, bo
 {
   switch (spec.conversion)
   {
-  case 'd': case 'i': case 'u': case 'o': case 'x': case 'X':
+  case 'd':
+  case 'i':
+  case 'u':
+  case 'o':
+  case 'x':
+  case 'X':
     AppendOut(out, PrintInteger(spec, ap));
     break;
-  case 'e': case 'E': case 'f': case 'F': case 'g': case 'G': case 'a': case 'A':
+  case 'e':
+  case 'E':
+  case 'f':
+  case 'F':
+  case 'g':
+  case 'G':
+  case 'a':
+  case 'A':
     AppendOut(out, PrintFloating(spec, ap));
     break;
   case 'p':
     AppendOut(out, PrintValue(spec, "", va_arg(*ap, void*)));
     break;
-  case 's': case 'S': case 'c': case 'C':
+  case 's':
+  case 'S':
+  case 'c':
+  case 'C':
     AppendText(out, PadText(TextArgument(spec, IsWideArgument(spec, wide_format), ap), spec));
     break;
   case 'n':

@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 struct DistanceSample
 {
@@ -34,8 +35,8 @@ bool Blocked(double u, double gradient, const ON_Interval& domain)
 
 // Newton step of 1/2 |S - P|^2 over the free parameters; falls back to Gauss-Newton when the
 // Hessian is not positive definite.
-bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool free_t, double& step_s,
-                double& step_t, bool& full_newton)
+bool NewtonStep(const DistanceSample& x, const ON_3dPoint& P, bool free_s, bool free_t, double& step_s, double& step_t,
+                bool& full_newton)
 {
   full_newton = true;
   const ON_3dVector r = x.point - P;
@@ -92,14 +93,11 @@ bool SearchAlong(const ON_Surface& surface, const ON_3dPoint& P, const ON_Interv
   return false;
 }
 
-}  // namespace
+} // namespace
 
 ON_VIRTUAL_OBJECT_IMPLEMENT(ON_Surface, ON_Geometry, "4ED7D4E1-E947-11D3-BFE5-0010830122F0")
 
-ON::object_type ON_Surface::ObjectType() const
-{
-  return ON::surface_object;
-}
+ON::object_type ON_Surface::ObjectType() const { return ON::surface_object; }
 
 bool ON_Surface::EvPoint(double s, double t, ON_3dPoint& point, int quadrant, int* hint) const
 {
@@ -120,8 +118,8 @@ bool ON_Surface::Ev1Der(double s, double t, ON_3dPoint& point, ON_3dVector& ds, 
   return ok;
 }
 
-bool ON_Surface::Ev2Der(double s, double t, ON_3dPoint& point, ON_3dVector& ds, ON_3dVector& dt,
-                        ON_3dVector& dss, ON_3dVector& dst, ON_3dVector& dtt, int quadrant, int* hint) const
+bool ON_Surface::Ev2Der(double s, double t, ON_3dPoint& point, ON_3dVector& ds, ON_3dVector& dt, ON_3dVector& dss,
+                        ON_3dVector& dst, ON_3dVector& dtt, int quadrant, int* hint) const
 {
   double v[18] = {0.0};
   const bool ok = Evaluate(s, t, 2, 3, v, quadrant, hint);
@@ -173,7 +171,8 @@ bool ON_Surface::GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0,
   // Steps below these change the point by far less than its own round-off.
   const double s_tol = 1.0e-12 * (1.0 + std::fabs(sd.Min()) + std::fabs(sd.Max()));
   const double t_tol = 1.0e-12 * (1.0 + std::fabs(td.Min()) + std::fabs(td.Max()));
-  const double converged_s = std::min(1.0e-6 * sd.Length(), 1.0e-4), converged_t = std::min(1.0e-6 * td.Length(), 1.0e-4);
+  const double converged_s = std::min(1.0e-6 * sd.Length(), 1.0e-4),
+               converged_t = std::min(1.0e-6 * td.Length(), 1.0e-4);
   for (int iteration = 0; iteration < 50 && x.distance_squared > 0.0; iteration++)
   {
     const ON_3dVector r = x.point - P;

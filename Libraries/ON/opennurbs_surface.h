@@ -63,6 +63,5 @@ public:
                                const ON_Interval* sdomain = nullptr, const ON_Interval* tdomain = nullptr) const;
   // Local minimum of the distance to P reached from the start parameters (s0, t0).
   virtual bool GetLocalClosestPoint(const ON_3dPoint& P, double s0, double t0, double* s, double* t,
-                                    const ON_Interval* sdomain = nullptr,
-                                    const ON_Interval* tdomain = nullptr) const;
+                                    const ON_Interval* sdomain = nullptr, const ON_Interval* tdomain = nullptr) const;
 };

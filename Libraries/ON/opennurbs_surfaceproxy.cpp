@@ -36,4 +36,7 @@ int ON_SurfaceProxy::GetNurbForm(ON_NurbsSurface& nurbs, double tolerance) const
   return m_surface ? m_surface->GetNurbForm(nurbs, tolerance) : 0;
 }
 
-ON_Curve* ON_SurfaceProxy::IsoCurve(int dir, double c) const { return m_surface ? m_surface->IsoCurve(dir, c) : nullptr; }
+ON_Curve* ON_SurfaceProxy::IsoCurve(int dir, double c) const
+{
+  return m_surface ? m_surface->IsoCurve(dir, c) : nullptr;
+}

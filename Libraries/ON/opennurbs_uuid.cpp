@@ -102,7 +102,8 @@ ON_UUID Read(const Ch* s)
 // dominates writing a model of a million objects; one generator seeded once from it is as unique.
 bool ON_CreateUuid(ON_UUID& uuid)
 {
-  static std::mt19937_64 generator = [] {
+  static std::mt19937_64 generator = []
+  {
     std::random_device entropy;
     std::seed_seq seed{entropy(), entropy(), entropy(), entropy(), entropy(), entropy(), entropy(), entropy()};
     return std::mt19937_64(seed);

@@ -14,7 +14,10 @@ namespace
 wchar_t FoldWide(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c))); }
 wchar_t UpperWide(wchar_t c) { return static_cast<wchar_t>(std::towupper(static_cast<wint_t>(c))); }
 
-bool IsWhiteSpace(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r') || std::iswspace(static_cast<wint_t>(c)); }
+bool IsWhiteSpace(wchar_t c)
+{
+  return c == L' ' || (c >= L'\t' && c <= L'\r') || std::iswspace(static_cast<wint_t>(c));
+}
 
 std::wstring_view ViewOf(const wchar_t* s) { return s ? std::wstring_view(s) : std::wstring_view(); }
 
@@ -191,16 +194,16 @@ void ON_wString::MakeReverse()
 
 void ON_wString::TrimLeft(const wchar_t* chars)
 {
-  m_s.Assign(ON_StringTrim(m_s.View(), true, false, [chars](wchar_t c) {
-    return chars ? (c && std::wcschr(chars, c) != nullptr) : IsWhiteSpace(c);
-  }));
+  m_s.Assign(ON_StringTrim(m_s.View(), true, false,
+                           [chars](wchar_t c)
+                           { return chars ? (c && std::wcschr(chars, c) != nullptr) : IsWhiteSpace(c); }));
 }
 
 void ON_wString::TrimRight(const wchar_t* chars)
 {
-  m_s.Assign(ON_StringTrim(m_s.View(), false, true, [chars](wchar_t c) {
-    return chars ? (c && std::wcschr(chars, c) != nullptr) : IsWhiteSpace(c);
-  }));
+  m_s.Assign(ON_StringTrim(m_s.View(), false, true,
+                           [chars](wchar_t c)
+                           { return chars ? (c && std::wcschr(chars, c) != nullptr) : IsWhiteSpace(c); }));
 }
 
 void ON_wString::TrimLeftAndRight(const wchar_t* chars)

@@ -21,30 +21,15 @@ ON_Xform::ON_Xform(double d)
   m_xform[3][3] = 1.0;
 }
 
-ON_Xform::ON_Xform(const double m[4][4])
-{
-  std::memcpy(m_xform, m, sizeof(m_xform));
-}
+ON_Xform::ON_Xform(const double m[4][4]) { std::memcpy(m_xform, m, sizeof(m_xform)); }
 
-double* ON_Xform::operator[](int i)
-{
-  return m_xform[i];
-}
+double* ON_Xform::operator[](int i) { return m_xform[i]; }
 
-const double* ON_Xform::operator[](int i) const
-{
-  return m_xform[i];
-}
+const double* ON_Xform::operator[](int i) const { return m_xform[i]; }
 
-void ON_Xform::Identity()
-{
-  *this = ON_Xform(1.0);
-}
+void ON_Xform::Identity() { *this = ON_Xform(1.0); }
 
-void ON_Xform::Zero()
-{
-  std::memset(m_xform, 0, sizeof(m_xform));
-}
+void ON_Xform::Zero() { std::memset(m_xform, 0, sizeof(m_xform)); }
 
 bool ON_Xform::IsIdentity(double zero_tolerance) const
 {
@@ -110,10 +95,7 @@ void ON_Xform::Translation(double dx, double dy, double dz)
   m_xform[2][3] = dz;
 }
 
-void ON_Xform::Translation(const ON_3dVector& delta)
-{
-  Translation(delta.x, delta.y, delta.z);
-}
+void ON_Xform::Translation(const ON_3dVector& delta) { Translation(delta.x, delta.y, delta.z); }
 
 void ON_Xform::Scale(double x_scale_factor, double y_scale_factor, double z_scale_factor)
 {
@@ -124,10 +106,7 @@ void ON_Xform::Scale(double x_scale_factor, double y_scale_factor, double z_scal
   m_xform[3][3] = 1.0;
 }
 
-void ON_Xform::Scale(const ON_3dVector& scale_vector)
-{
-  Scale(scale_vector.x, scale_vector.y, scale_vector.z);
-}
+void ON_Xform::Scale(const ON_3dVector& scale_vector) { Scale(scale_vector.x, scale_vector.y, scale_vector.z); }
 
 void ON_Xform::Scale(ON_3dPoint fixed_point, double scale_factor)
 {
@@ -145,10 +124,7 @@ ON_Xform ON_Xform::Inverse(double* pivot) const
   return inverse;
 }
 
-bool ON_Xform::Invert(double* pivot)
-{
-  return InvertInPlace(pivot) == 4;
-}
+bool ON_Xform::Invert(double* pivot) { return InvertInPlace(pivot) == 4; }
 
 // Gauss-Jordan elimination with full pivoting; returns the rank found.
 int ON_Xform::InvertInPlace(double* pivot)
@@ -157,7 +133,7 @@ int ON_Xform::InvertInPlace(double* pivot)
   std::memcpy(a, m_xform, sizeof(a));
   ON_Xform identity(1.0);
   std::memcpy(inv, identity.m_xform, sizeof(inv));
-  int row_of[4] = {0, 1, 2, 3};  // column permutation caused by column swaps
+  int row_of[4] = {0, 1, 2, 3}; // column permutation caused by column swaps
   double smallest_pivot = 0.0;
   int rank = 0;
   for (int k = 0; k < 4; k++)

@@ -4,35 +4,17 @@
 
 ON_wString QORBoundingBox::s_error;
 
-ON_wString QORBoundingBox::GetError()
-{
-  return s_error;
-}
+ON_wString QORBoundingBox::GetError() { return s_error; }
 
-void QORBoundingBox::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORBoundingBox::SetError(const ON_wString& text) { s_error = text; }
 
-double QORBoundingBox::Length(const ON_BoundingBox& box)
-{
-  return box.m_max.x - box.m_min.x;
-}
+double QORBoundingBox::Length(const ON_BoundingBox& box) { return box.m_max.x - box.m_min.x; }
 
-double QORBoundingBox::Breadth(const ON_BoundingBox& box)
-{
-  return box.m_max.y - box.m_min.y;
-}
+double QORBoundingBox::Breadth(const ON_BoundingBox& box) { return box.m_max.y - box.m_min.y; }
 
-double QORBoundingBox::Height(const ON_BoundingBox& box)
-{
-  return box.m_max.z - box.m_min.z;
-}
+double QORBoundingBox::Height(const ON_BoundingBox& box) { return box.m_max.z - box.m_min.z; }
 
-double QORBoundingBox::MinOfLengthBreadth(const ON_BoundingBox& box)
-{
-  return std::max(Length(box), Breadth(box));
-}
+double QORBoundingBox::MinOfLengthBreadth(const ON_BoundingBox& box) { return std::max(Length(box), Breadth(box)); }
 
 ON_BoundingBox QORBoundingBox::GetBoundingBox(const ON_ClassArray<ON_Mesh>& meshes)
 {

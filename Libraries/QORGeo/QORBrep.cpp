@@ -2,15 +2,9 @@
 
 ON_wString QORBrep::s_error;
 
-ON_wString QORBrep::GetError()
-{
-  return s_error;
-}
+ON_wString QORBrep::GetError() { return s_error; }
 
-void QORBrep::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORBrep::SetError(const ON_wString& text) { s_error = text; }
 
 int QORBrep::GetEdgeCurves(const ON_Brep& brep, ON_ClassArray<ON_NurbsCurve>& curves)
 {

@@ -16,17 +16,11 @@ const char* const kMaximum = "Maximum distance must be greater than zero";
 const char* const kMinimum = "Minimum distance must be greater than zero";
 const char* const kTooMany = "Too many sample points";
 const char* const kInvalidCurve = "Curve is invalid";
-}  // namespace
+} // namespace
 
-ON_wString QORCurve::GetError()
-{
-  return s_error;
-}
+ON_wString QORCurve::GetError() { return s_error; }
 
-void QORCurve::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORCurve::SetError(const ON_wString& text) { s_error = text; }
 
 double QORCurve::ClassificationTolerance(const ON_Curve* curve)
 {
@@ -87,7 +81,7 @@ int QORCurve::ExtractPointsFromPolyline(const ON_Polyline& polyline, ON_3dPointA
   ON_3dPointArray result;
   result.Append(polyline[0]);
   ON_3dPoint current = polyline[0];
-  double currentParameter = 0.0;  // where the current point lies on the polyline
+  double currentParameter = 0.0; // where the current point lies on the polyline
   const ON_PolylineCurve onto(polyline);
   bool endAppended = count == 1;
   for (int i = 1; i < count; i++)
@@ -368,7 +362,8 @@ int QORCurve::CreatePolylineWithinTolerance(const ON_Curve* curve, double tolera
   }
   // Samples inside a piece; a piece is split until they all lie within tolerance of its chord.
   const int inner = std::max(3, 2 * nurbs.Degree() - 1);
-  auto flat = [&](double u, double v, const ON_3dPoint& A, const ON_3dPoint& B) {
+  auto flat = [&](double u, double v, const ON_3dPoint& A, const ON_3dPoint& B)
+  {
     const ON_Line chord(A, B);
     for (int k = 1; k <= inner; k++)
     {

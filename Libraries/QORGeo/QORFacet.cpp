@@ -9,23 +9,18 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 const double kTolerance = 0.0001;
 
-}  // namespace
+} // namespace
 
 ON_wString QORFacet::s_error;
 
-ON_wString QORFacet::GetError()
-{
-  return s_error;
-}
+ON_wString QORFacet::GetError() { return s_error; }
 
-void QORFacet::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORFacet::SetError(const ON_wString& text) { s_error = text; }
 
 int QORFacet::IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P)
 {

@@ -7,15 +7,9 @@
 
 ON_wString QORFacet2d::s_error;
 
-ON_wString QORFacet2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORFacet2d::GetError() { return s_error; }
 
-void QORFacet2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORFacet2d::SetError(const ON_wString& text) { s_error = text; }
 
 int QORFacet2d::IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P)
 {

@@ -9,18 +9,13 @@
 #include <cstdarg>
 #include <string>
 
-namespace {
-
-bool IsDigit(char c)
+namespace
 {
-  return c >= '0' && c <= '9';
-}
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // isspace in the "C" locale.
-bool IsBlank(char c)
-{
-  return c == ' ' || (c >= '\t' && c <= '\r');
-}
+bool IsBlank(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 std::string Format(const char* format, ...)
 {
@@ -73,19 +68,13 @@ int KnotMultiplicity(const ON_NurbsCurve& curve, int i)
   return last - first + 1;
 }
 
-}  // namespace
+} // namespace
 
 ON_wString QORGeoUtils::s_error;
 
-ON_wString QORGeoUtils::GetError()
-{
-  return s_error;
-}
+ON_wString QORGeoUtils::GetError() { return s_error; }
 
-void QORGeoUtils::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORGeoUtils::SetError(const ON_wString& text) { s_error = text; }
 
 int QORGeoUtils::Between(const double& value, const double& a, const double& b, int inclusive)
 {
@@ -95,10 +84,7 @@ int QORGeoUtils::Between(const double& value, const double& a, const double& b, 
   return low < value && value < high ? 1 : 0;
 }
 
-int QORGeoUtils::EqualAngles(double a, double b, double tolerance)
-{
-  return std::fabs(a - b) <= tolerance ? 1 : 0;
-}
+int QORGeoUtils::EqualAngles(double a, double b, double tolerance) { return std::fabs(a - b) <= tolerance ? 1 : 0; }
 
 double QORGeoUtils::Distance(double x1, double y1, double z1, double x2, double y2, double z2)
 {
@@ -106,15 +92,9 @@ double QORGeoUtils::Distance(double x1, double y1, double z1, double x2, double 
   return std::sqrt(dx * dx + dy * dy + dz * dz);
 }
 
-void QORGeoUtils::Swap(double& a, double& b)
-{
-  std::swap(a, b);
-}
+void QORGeoUtils::Swap(double& a, double& b) { std::swap(a, b); }
 
-void QORGeoUtils::Swap(int& a, int& b)
-{
-  std::swap(a, b);
-}
+void QORGeoUtils::Swap(int& a, int& b) { std::swap(a, b); }
 
 double QORGeoUtils::StringToDouble(const char* text)
 {
@@ -212,10 +192,7 @@ void QORGeoUtils::Message(const char* format, ...)
   ShowText(text);
 }
 
-void QORGeoUtils::Show(const ON_3dPoint& point)
-{
-  ShowText(Format("Point : %f, %f, %f", point.x, point.y, point.z));
-}
+void QORGeoUtils::Show(const ON_3dPoint& point) { ShowText(Format("Point : %f, %f, %f", point.x, point.y, point.z)); }
 
 void QORGeoUtils::Show(const ON_Polyline& polyline)
 {

@@ -2,15 +2,9 @@
 
 ON_wString QORGeometry::s_error;
 
-ON_wString QORGeometry::GetError()
-{
-  return s_error;
-}
+ON_wString QORGeometry::GetError() { return s_error; }
 
-void QORGeometry::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORGeometry::SetError(const ON_wString& text) { s_error = text; }
 
 void QORGeometry::Scale(ON_Geometry& geometry, const ON_3dVector& factors, const ON_3dPoint& centre)
 {

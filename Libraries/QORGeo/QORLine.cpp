@@ -7,15 +7,9 @@
 
 ON_wString QORLine::s_error;
 
-ON_wString QORLine::GetError()
-{
-  return s_error;
-}
+ON_wString QORLine::GetError() { return s_error; }
 
-void QORLine::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORLine::SetError(const ON_wString& text) { s_error = text; }
 
 void QORLine::Unset(ON_Line& line)
 {
@@ -46,7 +40,7 @@ int QORLine::IsPointOnSegment(const ON_3dPoint& point, const ON_Line& segment, d
   const ON_LineCurve curve(segment);
   double t = 0.0;
   if (!curve.GetClosestPoint(point, &t))
-    return QORPoint::Equal(point, segment.from, tolerance);  // a segment of length 0 is its start
+    return QORPoint::Equal(point, segment.from, tolerance); // a segment of length 0 is its start
   return QORPoint::Equal(point, curve.PointAt(t), tolerance);
 }
 
@@ -63,10 +57,7 @@ double QORLine::ClosestDistanceToSegment(const ON_3dPoint& point, const ON_Line&
   return point.DistanceTo(ClosestPointToSegment(point, segment, tolerance));
 }
 
-ON_3dPoint QORLine::MidPoint(const ON_Line& line)
-{
-  return QORPoint::Average(line.from, line.to);
-}
+ON_3dPoint QORLine::MidPoint(const ON_Line& line) { return QORPoint::Average(line.from, line.to); }
 
 int QORLine::ExtractPoints(const ON_Line& line, double spacing, ON_3dPointArray& points)
 {

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 const double kTolerance = 0.0001;
 
@@ -26,24 +27,15 @@ ON_3dVector PlanDirection(const ON_Line& line)
   return d;
 }
 
-double Clamp01(double t)
-{
-  return t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t);
-}
+double Clamp01(double t) { return t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t); }
 
-}  // namespace
+} // namespace
 
 ON_wString QORLine2d::s_error;
 
-ON_wString QORLine2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORLine2d::GetError() { return s_error; }
 
-void QORLine2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORLine2d::SetError(const ON_wString& text) { s_error = text; }
 
 int QORLine2d::Equal(const ON_Line& a, const ON_Line& b, int eitherDirection, double tolerance)
 {
@@ -118,8 +110,8 @@ int QORLine2d::IntersectSegments(const ON_Line& first, const ON_Line& second, ON
   return 1;
 }
 
-int QORLine2d::IntersectSegments(const ON_Line& first, const ON_Line& second, ON_3dPoint& onFirst,
-                                 ON_3dPoint& onSecond, int endContact, double tolerance)
+int QORLine2d::IntersectSegments(const ON_Line& first, const ON_Line& second, ON_3dPoint& onFirst, ON_3dPoint& onSecond,
+                                 int endContact, double tolerance)
 {
   double t1 = 0.0, t2 = 0.0;
   if (!Crossing(first, second, endContact, tolerance, t1, t2))

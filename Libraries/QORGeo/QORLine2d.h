@@ -30,8 +30,8 @@ public:
   // 3-D form gives the points of each segment above or below it. Outputs are written only on 1.
   static int IntersectSegments(const ON_Line& first, const ON_Line& second, ON_2dPoint& point, int endContact,
                                double tolerance);
-  static int IntersectSegments(const ON_Line& first, const ON_Line& second, ON_3dPoint& onFirst,
-                               ON_3dPoint& onSecond, int endContact, double tolerance);
+  static int IntersectSegments(const ON_Line& first, const ON_Line& second, ON_3dPoint& onFirst, ON_3dPoint& onSecond,
+                               int endContact, double tolerance);
   // Both z become 0.
   static void Make2d(ON_Line& line);
   // Moves the line by distance along its plan left normal (side 1) or right normal (side 2); other

@@ -18,15 +18,9 @@
 
 ON_wString QORMesh::s_error;
 
-ON_wString QORMesh::GetError()
-{
-  return s_error;
-}
+ON_wString QORMesh::GetError() { return s_error; }
 
-void QORMesh::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORMesh::SetError(const ON_wString& text) { s_error = text; }
 
 void QORMesh::Clean(ON_Mesh& mesh)
 {
@@ -47,8 +41,7 @@ int QORMesh::AddTriangle(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b
   return AppendIfValid(mesh, face);
 }
 
-int QORMesh::AddQuad(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c,
-                     const ON_3dPoint& d)
+int QORMesh::AddQuad(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c, const ON_3dPoint& d)
 {
   ON_Mesh face(1, 4, false, false);
   face.SetVertex(0, a);
@@ -59,8 +52,7 @@ int QORMesh::AddQuad(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, co
   return AppendIfValid(mesh, face);
 }
 
-int QORMesh::AddFace(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c,
-                     const ON_3dPoint& d)
+int QORMesh::AddFace(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c, const ON_3dPoint& d)
 {
   if (d.IsValid())
     return AddQuad(mesh, a, b, c, d);
@@ -106,7 +98,8 @@ int QORMesh::ExtractShells(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes)
       // Union-find over the faces, joined along every edge.
       std::vector<int> parent(face_count);
       std::iota(parent.begin(), parent.end(), 0);
-      auto root = [&parent](int f) {
+      auto root = [&parent](int f)
+      {
         while (parent[f] != f)
           f = parent[f] = parent[parent[f]];
         return f;
@@ -203,7 +196,8 @@ int QORMesh::ExtractShells(const ON_Mesh& mesh, ON_ClassArray<ON_Mesh>& meshes)
 // ---------------------------------------------------------------------------------------------
 // Editing
 
-namespace {
+namespace
+{
 
 using namespace QORMeshInternal;
 
@@ -634,9 +628,8 @@ int QORMesh::SplitEdge(ON_Mesh& mesh, int edge, const ON_3dPoint& point)
 int QORMesh::CreateSplitFace(ON_Mesh& result, const ON_3dPoint& S, const ON_3dPoint& A, const ON_3dPoint& B,
                              const ON_3dPoint& C, const ON_3dPoint& D)
 {
-  auto on = [&S](const ON_3dPoint& from, const ON_3dPoint& to) {
-    return QORLine::IsPointOnSegment(S, ON_Line(from, to), kTolerance) == 1;
-  };
+  auto on = [&S](const ON_3dPoint& from, const ON_3dPoint& to)
+  { return QORLine::IsPointOnSegment(S, ON_Line(from, to), kTolerance) == 1; };
   ON_Mesh split;
   if (QORPoint::Equal(C, D, kTolerance))
   {
@@ -839,14 +832,15 @@ int QORMesh::SplitFace(ON_Mesh& mesh, int face, const ON_3dPoint& point)
 // ---------------------------------------------------------------------------------------------
 // Analysis
 
-namespace {
+namespace
+{
 
 // Shows progress for an index running to a count, moving the bar about a thousand times.
 class ProgressSteps
 {
 public:
   ProgressSteps(const char* title, int show, int count)
-    : m_window(title, "", 0, 100, nullptr), m_show(show != 0), m_step(std::max(1, count / 1000))
+      : m_window(title, "", 0, 100, nullptr), m_show(show != 0), m_step(std::max(1, count / 1000))
   {
     if (m_show)
     {
@@ -1192,7 +1186,8 @@ int QORMesh::FaceUpwards(ON_Mesh& mesh)
 // ---------------------------------------------------------------------------------------------
 // Refinement
 
-namespace {
+namespace
+{
 
 // The four faces of one face, corners in the face's order (a triangle when C equals D).
 void AddSubDivided(FaceBuilder& builder, const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C,

@@ -17,11 +17,9 @@ public:
   // Appends one face with vertices of its own; 0 (mesh untouched) when its topology is invalid,
   // as for a degenerate face.
   static int AddTriangle(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c);
-  static int AddQuad(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c,
-                     const ON_3dPoint& d);
+  static int AddQuad(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c, const ON_3dPoint& d);
   // A quad when the fourth point is valid, else the triangle of the first three.
-  static int AddFace(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c,
-                     const ON_3dPoint& d);
+  static int AddFace(ON_Mesh& mesh, const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c, const ON_3dPoint& d);
 
   // Appends every mesh of the list, in order, to the given mesh.
   static void Combine(const ON_ClassArray<ON_Mesh>& meshes, ON_Mesh& mesh);

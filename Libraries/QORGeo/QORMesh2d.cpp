@@ -8,7 +8,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 using namespace QORMeshInternal;
 
@@ -24,15 +25,9 @@ double Cross(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
 
 ON_wString QORMesh2d::s_error;
 
-ON_wString QORMesh2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORMesh2d::GetError() { return s_error; }
 
-void QORMesh2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORMesh2d::SetError(const ON_wString& text) { s_error = text; }
 
 int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_Polyline& polygon, ON_Mesh& under, ON_Mesh& rest,
                          int showProgress)

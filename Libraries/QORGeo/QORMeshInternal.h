@@ -6,7 +6,8 @@
 #include <vector>
 
 // Face and vertex access shared by QORMesh and QORMesh2d; not meant for other callers.
-namespace QORMeshInternal {
+namespace QORMeshInternal
+{
 
 // The location of a mesh vertex; an unset point for an index that names no vertex.
 inline ON_3dPoint VertexPoint(const ON_Mesh& mesh, int vi)

@@ -7,15 +7,9 @@
 
 ON_wString QORNurbsCurve::s_error;
 
-ON_wString QORNurbsCurve::GetError()
-{
-  return s_error;
-}
+ON_wString QORNurbsCurve::GetError() { return s_error; }
 
-void QORNurbsCurve::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORNurbsCurve::SetError(const ON_wString& text) { s_error = text; }
 
 int QORNurbsCurve::Create(ON_NurbsCurve& curve, const ON_3dPointArray& points, int dimension, int, int order)
 {
@@ -91,7 +85,7 @@ bool SampleByLength(const ON_NurbsCurve& curve, double length, double spacing, O
   samples = points;
   return true;
 }
-}  // namespace
+} // namespace
 
 void QORNurbsCurve::CreatePolyline(const ON_NurbsCurve& curve, double maxSegmentLength, ON_Polyline& polyline)
 {

@@ -3,14 +3,15 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A value held exactly as the sum of its components: nonzero, non-overlapping, increasing in
 // magnitude (the error-free transformations of Knuth and Dekker, grown as by Shewchuk).
 using Expansion = std::vector<double>;
 
-const double kEpsilon = 1.1102230246251565e-16;  // 2^-53
-const double kSplitter = 134217729.0;            // 2^27 + 1
+const double kEpsilon = 1.1102230246251565e-16; // 2^-53
+const double kSplitter = 134217729.0;           // 2^27 + 1
 
 void TwoSum(double a, double b, double& sum, double& error)
 {
@@ -166,12 +167,9 @@ double CrossErrorBound(double left, double right)
   return (3.0 + 16.0 * kEpsilon) * kEpsilon * (std::fabs(left) + std::fabs(right));
 }
 
-double UsableTolerance(double tolerance)
-{
-  return tolerance >= 0.0 ? tolerance : 0.0;
-}
+double UsableTolerance(double tolerance) { return tolerance >= 0.0 ? tolerance : 0.0; }
 
-}  // namespace
+} // namespace
 
 int QORPlanarExact::Side(const ON_3dPoint& s, const ON_3dPoint& e, const ON_3dPoint& p, double tolerance)
 {

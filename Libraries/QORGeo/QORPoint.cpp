@@ -10,7 +10,8 @@
 #include <cstring>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Ascending x, y, z. NaN sorts after every number so that the order stays strict and weak.
 bool CoordinateLess(double a, double b)
@@ -42,24 +43,15 @@ int RemoveIf(ON_3dPointArray& points, Predicate remove)
   return count - kept;
 }
 
-}  // namespace
+} // namespace
 
 ON_wString QORPoint::s_error;
 
-ON_wString QORPoint::GetError()
-{
-  return s_error;
-}
+ON_wString QORPoint::GetError() { return s_error; }
 
-void QORPoint::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORPoint::SetError(const ON_wString& text) { s_error = text; }
 
-void QORPoint::Unset(ON_3dPoint& point)
-{
-  point = ON_3dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
-}
+void QORPoint::Unset(ON_3dPoint& point) { point = ON_3dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE); }
 
 int QORPoint::Equal(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance)
 {
@@ -89,7 +81,7 @@ ON_3dPoint QORPoint::Average(const ON_3dPoint& a, const ON_3dPoint& b)
 
 void QORPoint::AppendPoints(ON_3dPointArray& target, const ON_3dPointArray& source)
 {
-  const ON_3dPointArray copy(source);  // source may be the target itself
+  const ON_3dPointArray copy(source); // source may be the target itself
   target.Append(copy.Count(), copy.Array());
 }
 
@@ -130,7 +122,7 @@ int QORPoint::DeletePoint(ON_3dPointArray& points, const ON_3dPoint& point, doub
 
 int QORPoint::DeletePoints(ON_3dPointArray& points, const ON_3dPointArray& remove, double tolerance)
 {
-  const ON_3dPointArray list(remove);  // remove may be points itself
+  const ON_3dPointArray list(remove); // remove may be points itself
   int removed = 0;
   for (int i = 0; i < list.Count(); i++)
     removed += DeletePoint(points, list[i], tolerance);
@@ -217,8 +209,7 @@ int QORPoint::PointMatrixToPolylines(int rows, int columns, const ON_3dPointArra
 }
 
 int QORPoint::PointMatrixToNurbsCurves(int rows, int columns, const ON_3dPointArray& matrix,
-                                       ON_ClassArray<ON_NurbsCurve>& horizontal,
-                                       ON_ClassArray<ON_NurbsCurve>& vertical)
+                                       ON_ClassArray<ON_NurbsCurve>& horizontal, ON_ClassArray<ON_NurbsCurve>& vertical)
 {
   if (!CheckMatrix(rows, columns, matrix))
     return 0;
@@ -242,8 +233,7 @@ int QORPoint::PointMatrixToNurbsCurves(int rows, int columns, const ON_3dPointAr
   return 1;
 }
 
-int QORPoint::PointMatrixToNurbsSurface(int rows, int columns, const ON_3dPointArray& matrix,
-                                        ON_NurbsSurface& surface)
+int QORPoint::PointMatrixToNurbsSurface(int rows, int columns, const ON_3dPointArray& matrix, ON_NurbsSurface& surface)
 {
   return QORNurbsSurface::Create(surface, columns, rows, matrix, 3, 1, 3, 3);
 }

@@ -38,8 +38,7 @@ public:
                                     ON_ClassArray<ON_Polyline>& horizontal, ON_ClassArray<ON_Polyline>& vertical);
   // Degree-2 curves on the runs; a run of fewer than 3 points gives no curve.
   static int PointMatrixToNurbsCurves(int rows, int columns, const ON_3dPointArray& matrix,
-                                      ON_ClassArray<ON_NurbsCurve>& horizontal,
-                                      ON_ClassArray<ON_NurbsCurve>& vertical);
+                                      ON_ClassArray<ON_NurbsCurve>& horizontal, ON_ClassArray<ON_NurbsCurve>& vertical);
   // Columns control points in the first direction, rows in the second (QORNurbsSurface::Create).
   static int PointMatrixToNurbsSurface(int rows, int columns, const ON_3dPointArray& matrix, ON_NurbsSurface& surface);
   // One quad per grid cell, on double-precision vertices with their floats; the mesh is replaced

@@ -6,20 +6,11 @@
 
 ON_wString QORPoint2d::s_error;
 
-ON_wString QORPoint2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORPoint2d::GetError() { return s_error; }
 
-void QORPoint2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORPoint2d::SetError(const ON_wString& text) { s_error = text; }
 
-void QORPoint2d::Unset(ON_2dPoint& point)
-{
-  point = ON_2dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE);
-}
+void QORPoint2d::Unset(ON_2dPoint& point) { point = ON_2dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE); }
 
 int QORPoint2d::Equal(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance)
 {

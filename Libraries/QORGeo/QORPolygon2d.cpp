@@ -9,15 +9,9 @@
 
 ON_wString QORPolygon2d::s_error;
 
-ON_wString QORPolygon2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORPolygon2d::GetError() { return s_error; }
 
-void QORPolygon2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORPolygon2d::SetError(const ON_wString& text) { s_error = text; }
 
 int QORPolygon2d::PointOnPolygon(const ON_3dPoint& point, const ON_Polyline& polygon, double tolerance)
 {
@@ -77,10 +71,10 @@ int QORPolygon2d::SegmentAndPolygon(const ON_Line& segment, const ON_Polyline& p
     return PointAndPolygon(QORPoint::Average(segment.from, segment.to), polygon, tolerance) == 0 ? 3 : 4;
   }
   if (a == b)
-    return a;  // 0 inside or 2 outside
+    return a; // 0 inside or 2 outside
   if (a == 1 || b == 1)
     return (a == 0 || b == 0) ? 3 : 4;
-  return 5;  // one end inside, the other outside
+  return 5; // one end inside, the other outside
 }
 
 int QORPolygon2d::IsConvex(const ON_Polyline& polygon, int allowStraight, double tolerance)

@@ -9,15 +9,9 @@
 
 ON_wString QORPolyline::s_error;
 
-ON_wString QORPolyline::GetError()
-{
-  return s_error;
-}
+ON_wString QORPolyline::GetError() { return s_error; }
 
-void QORPolyline::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORPolyline::SetError(const ON_wString& text) { s_error = text; }
 
 int QORPolyline::IsSegment(const ON_Line& line, const ON_Polyline& polyline, int eitherDirection, double tolerance)
 {

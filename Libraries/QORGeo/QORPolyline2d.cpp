@@ -4,15 +4,9 @@
 
 ON_wString QORPolyline2d::s_error;
 
-ON_wString QORPolyline2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORPolyline2d::GetError() { return s_error; }
 
-void QORPolyline2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORPolyline2d::SetError(const ON_wString& text) { s_error = text; }
 
 int QORPolyline2d::Offset(ON_Polyline& polyline, double distance, int side)
 {
@@ -37,7 +31,7 @@ int QORPolyline2d::Offset(ON_Polyline& polyline, double distance, int side)
     out.Unitize();
     ON_3dVector bisector = in + out;
     if (!bisector.Unitize())
-      bisector = in;  // a turn straight back
+      bisector = in; // a turn straight back
     polyline[i].x = current.x - d * bisector.y;
     polyline[i].y = current.y + d * bisector.x;
   }
@@ -59,8 +53,8 @@ int QORPolyline2d::IntersectSegment(const ON_Polyline& polyline, const ON_Line& 
   return 0;
 }
 
-int QORPolyline2d::IntersectSegment(const ON_Polyline& polyline, const ON_Line& line, ON_2dPoint& point,
-                                    int endContact, double tolerance)
+int QORPolyline2d::IntersectSegment(const ON_Polyline& polyline, const ON_Line& line, ON_2dPoint& point, int endContact,
+                                    double tolerance)
 {
   for (int i = 1; i < polyline.Count(); i++)
     if (QORLine2d::IntersectSegments(ON_Line(polyline[i - 1], polyline[i]), line, point, endContact, tolerance))

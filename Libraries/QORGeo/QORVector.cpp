@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // acos with its argument clamped to [-1, 1]; NaN stays NaN.
 double ClampedAcos(double c)
@@ -14,24 +15,15 @@ double ClampedAcos(double c)
   return std::acos(c);
 }
 
-}  // namespace
+} // namespace
 
 ON_wString QORVector::s_error;
 
-ON_wString QORVector::GetError()
-{
-  return s_error;
-}
+ON_wString QORVector::GetError() { return s_error; }
 
-void QORVector::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORVector::SetError(const ON_wString& text) { s_error = text; }
 
-void QORVector::Unset(ON_3dVector& vector)
-{
-  vector = ON_3dVector(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
-}
+void QORVector::Unset(ON_3dVector& vector) { vector = ON_3dVector(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE); }
 
 int QORVector::Equal(const ON_3dVector& a, const ON_3dVector& b, double tolerance)
 {
@@ -57,7 +49,7 @@ double QORVector::Angle(const ON_3dVector& a, const ON_3dVector& b, const ON_3dV
     angle = Angle(a, b, 0);
     if (Angle(normal, reference, 0) > 0.5 * ON_PI)
       angle = 2.0 * ON_PI - angle;
-    if (angle >= 2.0 * ON_PI)  // a turn too small for acos to see
+    if (angle >= 2.0 * ON_PI) // a turn too small for acos to see
       angle = 0.0;
   }
   return degrees ? angle * 180.0 / ON_PI : angle;

@@ -4,20 +4,11 @@
 
 ON_wString QORVector2d::s_error;
 
-ON_wString QORVector2d::GetError()
-{
-  return s_error;
-}
+ON_wString QORVector2d::GetError() { return s_error; }
 
-void QORVector2d::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORVector2d::SetError(const ON_wString& text) { s_error = text; }
 
-void QORVector2d::Unset(ON_2dVector& vector)
-{
-  vector = ON_2dVector(ON_UNSET_VALUE, ON_UNSET_VALUE);
-}
+void QORVector2d::Unset(ON_2dVector& vector) { vector = ON_2dVector(ON_UNSET_VALUE, ON_UNSET_VALUE); }
 
 int QORVector2d::Equal(const ON_2dVector& a, const ON_2dVector& b, double tolerance)
 {

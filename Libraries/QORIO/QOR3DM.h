@@ -7,8 +7,9 @@
 // a file and hands out its tables and objects by index; a write process collects layers, objects
 // and instance definitions and writes them as one file at its end. Layer colours cross the
 // interface as 0x00BBGGRR.
-class QOR3DM {
- public:
+class QOR3DM
+{
+public:
   // Read process.
   static int ReadStart(const ON_wString& path, ON_3dmProperties& properties, int& objectCount);
   static int ReadStart(const ON_wString& path, ON_3dmProperties& properties);
@@ -124,7 +125,7 @@ class QOR3DM {
   static ON_wString GetError();
   static void SetError(const ON_wString& error);
 
- private:
+private:
   static ONX_Model& ReadModel();
   static ONX_Model& WriteModel();
   static bool& ReadActive();

@@ -3,8 +3,9 @@
 #include "opennurbs.h"
 
 // A point read from a text file, with the number and description the file gave it.
-class QOR3dPoint {
- public:
+class QOR3dPoint
+{
+public:
   QOR3dPoint();
   QOR3dPoint(const ON_3dPoint& point, const ON_String& number, const ON_String& description);
 

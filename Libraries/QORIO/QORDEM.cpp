@@ -54,8 +54,7 @@ bool ToDouble(std::string_view token, double& value)
 struct Header
 {
   double ncols = 0, nrows = 0, x = 0, y = 0, cellsize = 0, nodata = 0;
-  bool has_ncols = false, has_nrows = false, has_x = false, has_y = false, has_cellsize = false,
-       has_nodata = false;
+  bool has_ncols = false, has_nrows = false, has_x = false, has_y = false, has_cellsize = false, has_nodata = false;
   bool x_centre = false, y_centre = false;
 };
 
@@ -114,7 +113,8 @@ bool CheckHeader(const Header& header, long long& rows, long long& columns)
                                                : nullptr;
   if (missing)
   {
-    QORDEM::SetError(ON_wString((std::string("The DEM file is not a valid ESRI DEM file: missing '") + missing + "'").c_str()));
+    QORDEM::SetError(
+        ON_wString((std::string("The DEM file is not a valid ESRI DEM file: missing '") + missing + "'").c_str()));
     return false;
   }
   const bool whole = header.ncols == std::floor(header.ncols) && header.nrows == std::floor(header.nrows);
@@ -165,9 +165,9 @@ int QORDEM::DEMToPointMatrix(const ON_wString& path, int& rows, int& columns, ON
   const long long present = CountValues(tokens, expected);
   if (present < expected)
   {
-    SetError(ON_wString(("The DEM file holds " + std::to_string(present) + " values, " + std::to_string(expected) +
-                         " expected")
-                            .c_str()));
+    SetError(ON_wString(
+        ("The DEM file holds " + std::to_string(present) + " values, " + std::to_string(expected) + " expected")
+            .c_str()));
     return 0;
   }
   // Centres of the cells; the file's first row is the northernmost.

@@ -27,10 +27,7 @@ bool Group(FILE* stream, int code, const std::string& value)
   return std::fprintf(stream, "%3d\n%s\n", code, value.c_str()) > 0;
 }
 
-bool Group(FILE* stream, int code, double value)
-{
-  return Group(stream, code, Platform::TextFormat::Number(value));
-}
+bool Group(FILE* stream, int code, double value) { return Group(stream, code, Platform::TextFormat::Number(value)); }
 
 // A coordinate triple under the codes base, base + 10 and base + 20.
 bool Groups(FILE* stream, int base, const ON_3dPoint& p)
@@ -73,8 +70,7 @@ bool CircleGroups(FILE* stream, const ON_Circle& circle, ON_3dVector& ax, ON_3dV
   ObjectAxes(normal, ax, ay);
   const ON_3dVector centre(circle.Center());
   const ON_3dVector n = ON_3dVector(normal).UnitVector();
-  return Groups(stream, 10, ON_3dPoint(centre * ax, centre * ay, centre * n)) &&
-         Group(stream, 40, circle.radius);
+  return Groups(stream, 10, ON_3dPoint(centre * ax, centre * ay, centre * n)) && Group(stream, 40, circle.radius);
 }
 
 bool NormalGroups(FILE* stream, const ON_3dVector& normal)
@@ -86,8 +82,8 @@ bool NormalGroups(FILE* stream, const ON_3dVector& normal)
 std::vector<ON_Color> Palette()
 {
   std::vector<ON_Color> palette(256);
-  const int basic[10][3] = {{0, 0, 0},       {255, 0, 0},   {255, 255, 0},   {0, 255, 0},    {0, 255, 255},
-                            {0, 0, 255},     {255, 0, 255}, {255, 255, 255}, {128, 128, 128}, {192, 192, 192}};
+  const int basic[10][3] = {{0, 0, 0},   {255, 0, 0},   {255, 255, 0},   {0, 255, 0},     {0, 255, 255},
+                            {0, 0, 255}, {255, 0, 255}, {255, 255, 255}, {128, 128, 128}, {192, 192, 192}};
   for (int i = 1; i < 10; i++)
     palette[i] = ON_Color(basic[i][0], basic[i][1], basic[i][2]);
   // 10 to 249: 24 hues 15 degrees apart, each at five brightness levels in full and half saturation.
@@ -97,12 +93,12 @@ std::vector<ON_Color> Palette()
     const int hue = (i - 10) / 10, shade = (i - 10) % 10;
     const double value = levels[shade / 2], low = shade % 2 ? value / 2 : 0;
     double rgb[3];
-    const double h = hue * 15.0 / 60.0;  // sextant position
+    const double h = hue * 15.0 / 60.0; // sextant position
     const int sextant = static_cast<int>(h) % 6;
     const double f = h - std::floor(h);
     const double rising = low + (value - low) * f, falling = value - (value - low) * f;
     const double table[6][3] = {{value, rising, low},  {falling, value, low}, {low, value, rising},
-                                {low, falling, value}, {rising, low, value}, {value, low, falling}};
+                                {low, falling, value}, {rising, low, value},  {value, low, falling}};
     for (int k = 0; k < 3; k++)
       rgb[k] = table[sextant][k];
     palette[i] = ON_Color(static_cast<int>(std::lround(rgb[0])), static_cast<int>(std::lround(rgb[1])),
@@ -147,8 +143,7 @@ int QORDXF::GetColorNumber(unsigned int colour)
   const ON_Color wanted(colour);
   for (int i = 1; i < 256; i++)
   {
-    if (palette[i].Red() == wanted.Red() && palette[i].Green() == wanted.Green() &&
-        palette[i].Blue() == wanted.Blue())
+    if (palette[i].Red() == wanted.Red() && palette[i].Green() == wanted.Green() && palette[i].Blue() == wanted.Blue())
       return i;
   }
   return 256;
@@ -158,8 +153,8 @@ int QORDXF::WriteStart(FILE* stream) { return Group(stream, 0, "SECTION") && Gro
 
 int QORDXF::WriteEnd(FILE* stream)
 {
-  const bool written = Group(stream, 0, "ENDSEC") && Group(stream, 0, "EOF") && std::fflush(stream) == 0 &&
-                       !std::ferror(stream);
+  const bool written =
+      Group(stream, 0, "ENDSEC") && Group(stream, 0, "EOF") && std::fflush(stream) == 0 && !std::ferror(stream);
   return std::fclose(stream) == 0 && written ? 1 : 0;
 }
 
@@ -170,8 +165,7 @@ int QORDXF::WritePoint(FILE* stream, const ON_3dPoint& point, const char* layer,
 
 int QORDXF::WriteLine(FILE* stream, const ON_Line& line, const char* layer, const ON_Color& colour)
 {
-  return Head(stream, "LINE", layer, colour) && Groups(stream, 10, line.from) && Groups(stream, 11, line.to) ? 1
-                                                                                                           : 0;
+  return Head(stream, "LINE", layer, colour) && Groups(stream, 10, line.from) && Groups(stream, 11, line.to) ? 1 : 0;
 }
 
 int QORDXF::Write3DFace(FILE* stream, const ON_3dPoint& p0, const ON_3dPoint& p1, const ON_3dPoint& p2,
@@ -252,7 +246,7 @@ int QORDXF::WriteMeshAs3DFaces(FILE* stream, const ON_Mesh& mesh, const char* la
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
   {
     const int* vi = mesh.m_F[fi].vi;
-    auto corner = [&mesh](int v) { return mesh.Vertex(v); };  // the double-precision vertex when there is one
+    auto corner = [&mesh](int v) { return mesh.Vertex(v); }; // the double-precision vertex when there is one
     if (!Write3DFace(stream, corner(vi[0]), corner(vi[1]), corner(vi[2]), corner(vi[3]), layer, shown))
       return 0;
   }
@@ -269,8 +263,7 @@ int QORDXF::WriteMesh(FILE* stream, const ON_Mesh& mesh, const char* layer, cons
     return 0;
   for (int v = 0; v < mesh.VertexCount(); v++)
   {
-    if (!Head(stream, "VERTEX", layer, shown) || !Groups(stream, 10, mesh.Vertex(v)) ||
-        !Group(stream, 70, "   192"))
+    if (!Head(stream, "VERTEX", layer, shown) || !Groups(stream, 10, mesh.Vertex(v)) || !Group(stream, 70, "   192"))
       return 0;
   }
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
@@ -291,10 +284,9 @@ int QORDXF::WriteMesh(FILE* stream, const ON_Mesh& mesh, const char* layer, cons
 int QORDXF::WriteFile(const ON_wString& path, const std::function<int(FILE*)>& write_entities)
 {
   QORSafeFile file;
-  const unsigned errors = s_error_count;  // an entity that cannot be written says why
+  const unsigned errors = s_error_count; // an entity that cannot be written says why
   const bool ok = file.Open(static_cast<const char*>(ON_String(path))) && WriteStart(file.Stream()) &&
-                  write_entities(file.Stream()) && Group(file.Stream(), 0, "ENDSEC") &&
-                  Group(file.Stream(), 0, "EOF");
+                  write_entities(file.Stream()) && Group(file.Stream(), 0, "ENDSEC") && Group(file.Stream(), 0, "EOF");
   if (!ok)
     file.Fail();
   if (!file.Commit())
@@ -328,9 +320,11 @@ int QORDXF::NurbsCurvesToDXF(const ON_ClassArray<ON_NurbsCurve>& curves, const O
 
 int QORDXF::MeshToDXF(const ON_Mesh& mesh, const ON_wString& path, int faces)
 {
-  return WriteFile(path, [&](FILE* stream) {
-    return faces ? WriteMeshAs3DFaces(stream, mesh, kLayerZero, kWhite) : WriteMesh(stream, mesh, kLayerZero, kWhite);
-  });
+  return WriteFile(path,
+                   [&](FILE* stream) {
+                     return faces ? WriteMeshAs3DFaces(stream, mesh, kLayerZero, kWhite)
+                                  : WriteMesh(stream, mesh, kLayerZero, kWhite);
+                   });
 }
 
 int QORDXF::MeshToDXF(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int faces)
@@ -350,7 +344,8 @@ int QORDXF::WriteGeometry(FILE* stream, const ON_Geometry& geometry, const char*
   if (const ON_PolylineCurve* polyline = ON_PolylineCurve::Cast(&geometry))
     return WritePolyline(stream, polyline->m_pline, layer, colour);
   if (const ON_ArcCurve* arc = ON_ArcCurve::Cast(&geometry))
-    return arc->IsCircle() ? WriteCircle(stream, arc->m_arc, layer, colour) : WriteArc(stream, arc->m_arc, layer, colour);
+    return arc->IsCircle() ? WriteCircle(stream, arc->m_arc, layer, colour)
+                           : WriteArc(stream, arc->m_arc, layer, colour);
   if (const ON_NurbsCurve* nurbs = ON_NurbsCurve::Cast(&geometry))
     return WriteNurbsCurve(stream, *nurbs, layer, colour);
   if (const ON_Curve* curve = ON_Curve::Cast(&geometry))
@@ -371,16 +366,19 @@ int QORDXF::WriteGeometry(FILE* stream, const ON_Geometry& geometry, const char*
 int QORDXF::ObjectsToDXF(const ON_SimpleArray<const ON_Geometry*>& objects, const ON_wString& path, int& skipped)
 {
   int left_out = 0;
-  const int written = WriteFile(path, [&](FILE* stream) {
-    for (int i = 0; i < objects.Count(); i++)
-    {
-      const int result = objects[i] ? WriteGeometry(stream, *objects[i], kLayerZero, kWhite) : -1;
-      if (result == 0)
-        return 0;
-      left_out += result < 0 ? 1 : 0;
-    }
-    return 1;
-  });
+  const int written = WriteFile(path,
+                                [&](FILE* stream)
+                                {
+                                  for (int i = 0; i < objects.Count(); i++)
+                                  {
+                                    const int result =
+                                        objects[i] ? WriteGeometry(stream, *objects[i], kLayerZero, kWhite) : -1;
+                                    if (result == 0)
+                                      return 0;
+                                    left_out += result < 0 ? 1 : 0;
+                                  }
+                                  return 1;
+                                });
   if (written)
     skipped = left_out;
   return written;

@@ -23,8 +23,7 @@ public:
   static int NurbsCurvesToDXF(const ON_ClassArray<ON_NurbsCurve>& curves, const ON_wString& path);
   // Points, curves (lines, polylines, arcs, circles, any other curve through its NURBS form) and
   // meshes in one file, in order; `skipped` counts the other objects, which DXF cannot hold.
-  static int ObjectsToDXF(const ON_SimpleArray<const ON_Geometry*>& objects, const ON_wString& path,
-                          int& skipped);
+  static int ObjectsToDXF(const ON_SimpleArray<const ON_Geometry*>& objects, const ON_wString& path, int& skipped);
   // Polyface meshes, or 3DFACE entities when `faces` is nonzero.
   static int MeshToDXF(const ON_Mesh& mesh, const ON_wString& path, int faces);
   static int MeshToDXF(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int faces);
@@ -36,14 +35,12 @@ public:
   static int WritePoint(FILE* stream, const ON_3dPoint& point, const char* layer, const ON_Color& colour);
   static int WriteLine(FILE* stream, const ON_Line& line, const char* layer, const ON_Color& colour);
   // A 3-D polyline (its z kept); a closed one is flagged closed and its last point left out.
-  static int WritePolyline(FILE* stream, const ON_Polyline& polyline, const char* layer,
-                           const ON_Color& colour);
+  static int WritePolyline(FILE* stream, const ON_Polyline& polyline, const char* layer, const ON_Color& colour);
   static int WriteArc(FILE* stream, const ON_Arc& arc, const char* layer, const ON_Color& colour);
   static int WriteCircle(FILE* stream, const ON_Circle& circle, const char* layer, const ON_Color& colour);
   // As a line, circle, arc or polyline when it is one; any other curve as a 3-D polyline within
   // ChordalTolerance of it.
-  static int WriteNurbsCurve(FILE* stream, const ON_NurbsCurve& curve, const char* layer,
-                             const ON_Color& colour);
+  static int WriteNurbsCurve(FILE* stream, const ON_NurbsCurve& curve, const char* layer, const ON_Color& colour);
   // A polyface mesh; meshes of 32767 or more vertices or faces as 3DFACE entities.
   static int WriteMesh(FILE* stream, const ON_Mesh& mesh, const char* layer, const ON_Color& colour);
   static int WriteMeshAs3DFaces(FILE* stream, const ON_Mesh& mesh, const char* layer, const ON_Color& colour);

@@ -35,7 +35,4 @@ bool QORFileContent::Load(const ON_wString& path)
   return ok;
 }
 
-std::string_view QORFileContent::Text() const
-{
-  return std::string_view(m_data.get(), m_size);
-}
+std::string_view QORFileContent::Text() const { return std::string_view(m_data.get(), m_size); }

@@ -5,7 +5,8 @@
 
 #include <cstdarg>
 
-void QORIOUtils::Message(const char* format, ...) {
+void QORIOUtils::Message(const char* format, ...)
+{
   va_list args;
   va_start(args, format);
   const std::string text = Platform::TextFormat::FormatV(format, args);
@@ -13,9 +14,11 @@ void QORIOUtils::Message(const char* format, ...) {
   Platform::MessageBox::Show(nullptr, text, "Nubilo", Platform::MessageIcon::None);
 }
 
-int QORIOUtils::Contains(const ON_ClassArray<ON_String>& strings, const ON_String& text) {
+int QORIOUtils::Contains(const ON_ClassArray<ON_String>& strings, const ON_String& text)
+{
   for (int i = 0; i < strings.Count(); ++i)
-    if (strings[i] == text) return i;
+    if (strings[i] == text)
+      return i;
   return -1;
 }
 

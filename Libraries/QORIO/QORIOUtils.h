@@ -3,8 +3,9 @@
 #include "opennurbs.h"
 
 // Small helpers of the file library.
-class QORIOUtils {
- public:
+class QORIOUtils
+{
+public:
   // Formats the text printf style and shows it in a message box with the application's caption.
   static void Message(const char* format, ...) __attribute__((format(printf, 1, 2)));
   // Index of the first element equal to the text (exact, case-sensitive), or -1.

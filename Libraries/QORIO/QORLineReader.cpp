@@ -2,9 +2,7 @@
 
 #include <cstring>
 
-QORLineReader::QORLineReader(std::string_view text) : m_text(text), m_pos(0)
-{
-}
+QORLineReader::QORLineReader(std::string_view text) : m_text(text), m_pos(0) {}
 
 bool QORLineReader::Next(std::string_view& line)
 {
@@ -21,7 +19,4 @@ bool QORLineReader::Next(std::string_view& line)
   return true;
 }
 
-void QORLineReader::Rewind()
-{
-  m_pos = 0;
-}
+void QORLineReader::Rewind() { m_pos = 0; }

@@ -12,12 +12,10 @@
 #include <utility>
 #include <vector>
 
-namespace {
-
-bool StartsWith(std::string_view line, char c)
+namespace
 {
-  return line.size() >= 2 && line[0] == c && line[1] == ' ';
-}
+
+bool StartsWith(std::string_view line, char c) { return line.size() >= 2 && line[0] == c && line[1] == ' '; }
 
 // "v x y z": coordinates that are missing or not numbers are 0.
 ON_3dPoint ReadVertex(std::string_view line)
@@ -57,24 +55,16 @@ Vertices ReadVertices(QORLineReader& lines)
 
 ON_wString QOROBJ::s_error;
 
-ON_wString QOROBJ::GetError()
-{
-  return s_error;
-}
+ON_wString QOROBJ::GetError() { return s_error; }
 
-void QOROBJ::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QOROBJ::SetError(const ON_wString& text) { s_error = text; }
 
-int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore,
-                             ON_SimpleArray<int>& numbers)
+int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore, ON_SimpleArray<int>& numbers)
 {
   numbers.Empty();
   size_t pos = 0;
   QORTextScan::NextWord(line, pos); // "f"
-  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty();
-       word = QORTextScan::NextWord(line, pos))
+  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty(); word = QORTextScan::NextWord(line, pos))
   {
     int number = 0;
     if (!QORTextScan::LeadingInteger(word, number))
@@ -92,8 +82,7 @@ void QOROBJ::GetLineGroupNames(std::string_view line, std::vector<std::string_vi
 {
   names.clear();
   size_t pos = 1; // after "g"
-  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty();
-       word = QORTextScan::NextWord(line, pos))
+  for (std::string_view word = QORTextScan::NextWord(line, pos); !word.empty(); word = QORTextScan::NextWord(line, pos))
     names.push_back(word);
 }
 
@@ -151,7 +140,8 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
   }
 }
 
-namespace {
+namespace
+{
 
 // Adds a face of three or more corners to the mesh with vertices of its own; larger faces as a
 // fan of triangles from the first corner.

@@ -22,20 +22,17 @@ public:
   // With `materials` nonzero the MTL file is written too and referenced.
   static int MeshToOBJ(const ON_Mesh& mesh, const ON_wString& path, int materials);
   // One group per mesh, or with `join` nonzero the meshes joined into one.
-  static int MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials,
-                       int join);
+  static int MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials, int join);
   // The MTL file beside the OBJ file, one material per colour; its name (no folder) goes to
   // `mtlName`. The colour's alpha, a transparency, gives "Tf" (alpha / 255 transmitted) and the
   // dissolve "d", an opacity (1 - alpha / 255).
-  static int WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours,
-                          ON_wString& mtlName);
+  static int WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours, ON_wString& mtlName);
 
 protected:
   // Every vertex number (1-based) of a face line; 0 when there are fewer than three or one of
   // them is not a vertex of the file. A negative number counts back from the last vertex defined
   // before the line (-1 is that vertex), as every other OBJ reader reads it.
-  static int GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore,
-                              ON_SimpleArray<int>& numbers);
+  static int GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore, ON_SimpleArray<int>& numbers);
   // The names of a "g " line, in order.
   static void GetLineGroupNames(std::string_view line, std::vector<std::string_view>& names);
 

@@ -10,23 +10,20 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 constexpr size_t kFlushSize = 1 << 20;
 const char kOBJHeader[] = "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\n";
 const char kMTLHeader[] = "## Wavefront MTL file\n## Created by Norvane Geometry Library\n\n";
 
-std::string Utf8(const ON_wString& text)
-{
-  return static_cast<const char*>(ON_String(text));
-}
+std::string Utf8(const ON_wString& text) { return static_cast<const char*>(ON_String(text)); }
 
 // The C "%f" form, independent of the locale.
 void AppendFixed(std::string& out, double value)
 {
   char text[400];
-  const std::to_chars_result result =
-      std::to_chars(text, text + sizeof(text), value, std::chars_format::fixed, 6);
+  const std::to_chars_result result = std::to_chars(text, text + sizeof(text), value, std::chars_format::fixed, 6);
   out.append(text, result.ptr);
 }
 
@@ -70,10 +67,7 @@ void AppendVertex(std::string& out, const Point& p)
 }
 
 // One colour, or white when the mesh has none or several.
-ON_Color MaterialColor(const ON_Mesh& mesh)
-{
-  return mesh.m_C.Count() == 1 ? mesh.m_C[0] : ON_Color(255, 255, 255);
-}
+ON_Color MaterialColor(const ON_Mesh& mesh) { return mesh.m_C.Count() == 1 ? mesh.m_C[0] : ON_Color(255, 255, 255); }
 
 // "folder/my model.obj" -> folder "folder/", name "my-model.mtl".
 void MTLPath(const std::string& objPath, std::string& folder, std::string& name)
@@ -100,8 +94,7 @@ int QOROBJ::MeshToOBJ(const ON_Mesh& mesh, const ON_wString& path, int materials
   return WriteOBJ(meshes, 1, path, materials);
 }
 
-int QOROBJ::MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials,
-                      int join)
+int QOROBJ::MeshToOBJ(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int materials, int join)
 {
   if (meshes.Count() == 1)
     return MeshToOBJ(meshes[0], path, materials);
@@ -204,8 +197,7 @@ int QOROBJ::WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& 
   }
 }
 
-int QOROBJ::WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours,
-                         ON_wString& mtlName)
+int QOROBJ::WriteMTLFile(const ON_wString& objPath, const ON_SimpleArray<ON_Color>& colours, ON_wString& mtlName)
 {
   try
   {

@@ -10,11 +10,11 @@
 // The "Point File" dialog: the user picks a file, sees its first lines, chooses the column
 // layout and the delimiters, and sees the points that result. The caller's array always holds
 // every point of the last refresh.
-class QORPointFileDialog {
- public:
+class QORPointFileDialog
+{
+public:
   // A non-empty file name is opened at once and cannot be changed.
-  QORPointFileDialog(ON_ClassArray<QOR3dPoint>& points, const ON_wString& fileName,
-                     HWND* owner);
+  QORPointFileDialog(ON_ClassArray<QOR3dPoint>& points, const ON_wString& fileName, HWND* owner);
 
   // Shows the dialog through the installed presenter; true for OK.
   bool DoModal();
@@ -24,7 +24,7 @@ class QORPointFileDialog {
   static const int PreviewLines = 100;
   static const int OutputLines = 100;
 
- private:
+private:
   void OnChange(const std::string& field);
   void FillPreview();
   void RefreshOutput();

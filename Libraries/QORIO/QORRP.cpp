@@ -15,20 +15,17 @@
 #include <unistd.h>
 #include <utility>
 
-namespace {
+namespace
+{
 
 using IsPasswordValidFunction = int (*)(const char* rpPath, const char* password);
-using ConvertFileFunction = int (*)(const char* source, const char* destination,
-                                    const char* sourcePassword, const char* destinationPassword,
-                                    char* errorText, int errorTextSize);
+using ConvertFileFunction = int (*)(const char* source, const char* destination, const char* sourcePassword,
+                                    const char* destinationPassword, char* errorText, int errorTextSize);
 
 // The size of the converter's message buffer, passed along with it.
 constexpr int kErrorTextSize = 1024;
 
-std::string Utf8(const ON_wString& text)
-{
-  return static_cast<const char*>(ON_String(text));
-}
+std::string Utf8(const ON_wString& text) { return static_cast<const char*>(ON_String(text)); }
 
 // A failure that is not about a file: errno cleared, so that no file error is blamed.
 int Fail(const wchar_t* text)
@@ -140,18 +137,11 @@ int FailToConvert(const char* message)
 
 ON_wString QORRP::s_error;
 
-ON_wString QORRP::GetError()
-{
-  return s_error;
-}
+ON_wString QORRP::GetError() { return s_error; }
 
-void QORRP::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORRP::SetError(const ON_wString& text) { s_error = text; }
 
-int QORRP::RPToMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask,
-                    HWND* owner)
+int QORRP::RPToMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask, HWND* owner)
 {
   try
   {
@@ -167,8 +157,8 @@ int QORRP::RPToMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& p
   }
 }
 
-int QORRP::RPToMesh(const ON_wString& rpPath, ON_ClassArray<ON_Mesh>& meshes,
-                    const ON_wString& password, int ask, HWND* owner)
+int QORRP::RPToMesh(const ON_wString& rpPath, ON_ClassArray<ON_Mesh>& meshes, const ON_wString& password, int ask,
+                    HWND* owner)
 {
   try
   {
@@ -208,8 +198,7 @@ int QORRP::MeshToRP(const ON_Mesh& mesh, const ON_wString& rpPath, const ON_wStr
   }
 }
 
-int QORRP::MeshToRP(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& rpPath,
-                    const ON_wString& password)
+int QORRP::MeshToRP(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& rpPath, const ON_wString& password)
 {
   if (meshes.Count() == 1)
     return MeshToRP(meshes[0], rpPath, password);
@@ -230,8 +219,7 @@ int QORRP::MeshToRP(const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& rpPa
   }
 }
 
-int QORRP::ReadMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask,
-                    HWND* owner)
+int QORRP::ReadMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask, HWND* owner)
 {
   const std::string path = Utf8(rpPath);
   if (!Readable(path))
@@ -300,8 +288,7 @@ int QORRP::WriteMesh(const ON_Mesh& mesh, const ON_wString& rpPath, const ON_wSt
     return 0;
   }
   char message[kErrorTextSize] = "";
-  if (!convertFile(stl.Path().c_str(), Utf8(rpPath).c_str(), "", Utf8(password).c_str(), message,
-                   kErrorTextSize))
+  if (!convertFile(stl.Path().c_str(), Utf8(rpPath).c_str(), "", Utf8(password).c_str(), message, kErrorTextSize))
     return FailToConvert(message);
   return 1;
 }

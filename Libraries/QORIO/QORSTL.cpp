@@ -15,7 +15,8 @@
 
 static_assert(__BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__, "binary STL is read as little-endian memory");
 
-namespace {
+namespace
+{
 
 constexpr size_t kHeaderSize = 80;
 constexpr size_t kFacetSize = 50;
@@ -41,15 +42,9 @@ bool ReadVertexLine(std::string_view line, ON_3dPoint& point)
 
 ON_wString QORSTL::s_error;
 
-ON_wString QORSTL::GetError()
-{
-  return s_error;
-}
+ON_wString QORSTL::GetError() { return s_error; }
 
-void QORSTL::SetError(const ON_wString& text)
-{
-  s_error = text;
-}
+void QORSTL::SetError(const ON_wString& text) { s_error = text; }
 
 int QORSTL::STLToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
 {

@@ -33,8 +33,7 @@ protected:
   static void ReadASCIISTLFile(std::string_view content, ON_ClassArray<ON_Mesh>& meshes);
   static void ReadBinarySTLFile(std::string_view content, ON_Mesh& mesh);
   // Appends one facet to `out`; the normal is the triangle's unit normal, or zero when degenerate.
-  static void WriteFace(std::string& out, const ON_3dPoint& p0, const ON_3dPoint& p1,
-                        const ON_3dPoint& p2, int binary);
+  static void WriteFace(std::string& out, const ON_3dPoint& p0, const ON_3dPoint& p1, const ON_3dPoint& p2, int binary);
 
 private:
   static int WriteMesh(const ON_Mesh& mesh, const ON_wString& path, int binary);

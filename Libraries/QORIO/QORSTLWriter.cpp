@@ -11,7 +11,8 @@
 #include <cstring>
 #include <new>
 
-namespace {
+namespace
+{
 
 constexpr size_t kFlushSize = 1 << 20;
 const char kBinaryHeader[] = "Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n";
@@ -20,9 +21,8 @@ const char kBinaryHeader[] = "Binary STL file\nCreated by QORIO (Norvane Input O
 void AppendFixed(std::string& out, double value)
 {
   char text[64];
-  const std::to_chars_result result =
-      std::to_chars(text, text + sizeof(text), static_cast<double>(static_cast<float>(value)),
-                    std::chars_format::fixed, 6);
+  const std::to_chars_result result = std::to_chars(
+      text, text + sizeof(text), static_cast<double>(static_cast<float>(value)), std::chars_format::fixed, 6);
   out.append(text, result.ptr);
 }
 
@@ -151,8 +151,7 @@ int QORSTL::WriteMesh(const ON_Mesh& mesh, const ON_wString& path, int binary)
   return 1;
 }
 
-void QORSTL::WriteFace(std::string& out, const ON_3dPoint& p0, const ON_3dPoint& p1,
-                       const ON_3dPoint& p2, int binary)
+void QORSTL::WriteFace(std::string& out, const ON_3dPoint& p0, const ON_3dPoint& p1, const ON_3dPoint& p2, int binary)
 {
   ON_3dVector normal;
   normal.PerpendicularTo(p0, p1, p2);

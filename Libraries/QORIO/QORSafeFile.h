@@ -6,8 +6,9 @@
 // Writes a file so that a failure never leaves a cut file where a good one stood: the data go
 // to a temporary file beside the target, which replaces the target only on Commit. A writing
 // interrupted by the user (Platform::Interrupt) fails, with errno EINTR.
-class QORSafeFile {
- public:
+class QORSafeFile
+{
+public:
   QORSafeFile() = default;
   ~QORSafeFile();
   QORSafeFile(const QORSafeFile&) = delete;
@@ -29,7 +30,7 @@ class QORSafeFile {
   // Drops the temporary file.
   void Discard();
 
- private:
+private:
   static bool Interrupted();
 
   std::FILE* m_stream = nullptr;

@@ -10,16 +10,16 @@
 //   2 X, Y, Z, Description        6 Northing, Easting, Elevation, Description
 //   3 Number, X, Y, Z, Description  7 Number, Northing, Easting, Elevation, Description
 // Northing is y, Easting x, Elevation z.
-class QORTXT {
- public:
+class QORTXT
+{
+public:
   static const int FormatCount = 8;
   // The format's name as the Point File dialog lists it; null for an unknown index.
   static const char* FormatName(int format);
 
   // Reads the file in the format, splitting lines at any character of the delimiter set. A line
   // whose x, y or z token is not a number (no numeric prefix) or not finite makes no point.
-  static int Read(const ON_wString& fileName, int format, const char* delimiters,
-                  ON_ClassArray<QOR3dPoint>* points);
+  static int Read(const ON_wString& fileName, int format, const char* delimiters, ON_ClassArray<QOR3dPoint>* points);
   // Lines of the last reading that made no point: non-empty lines, each 254-character piece of
   // a longer line counting as one. 0 after a failed reading or with an unknown format. After a
   // dialog reading, the count of its last refresh (0 when it read no file).
@@ -33,8 +33,7 @@ class QORTXT {
 
   // One line per point: x, y and z separated by the delimiter, each as the shortest text that
   // reads back to the same double ("1", "0.1", "1e-09", "4754540.123456789").
-  static int Write(const ON_3dPointArray& points, const ON_wString& fileName,
-                   const char* delimiter);
+  static int Write(const ON_3dPointArray& points, const ON_wString& fileName, const char* delimiter);
 
   // In-place edits of a terminated line, over the length it had on entry.
   static void CleanLine(char* line);

@@ -2,17 +2,12 @@
 
 #include <charconv>
 
-namespace {
-
-bool IsBlank(char c)
+namespace
 {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
-}
 
-char Lower(char c)
-{
-  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+
+char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 size_t SkipBlanks(std::string_view line, size_t pos)
 {
@@ -50,15 +45,9 @@ bool QORTextScan::NextNumber(std::string_view line, size_t& pos, T& value)
   return true;
 }
 
-bool QORTextScan::NextFloat(std::string_view line, size_t& pos, float& value)
-{
-  return NextNumber(line, pos, value);
-}
+bool QORTextScan::NextFloat(std::string_view line, size_t& pos, float& value) { return NextNumber(line, pos, value); }
 
-bool QORTextScan::NextDouble(std::string_view line, size_t& pos, double& value)
-{
-  return NextNumber(line, pos, value);
-}
+bool QORTextScan::NextDouble(std::string_view line, size_t& pos, double& value) { return NextNumber(line, pos, value); }
 
 bool QORTextScan::LeadingInteger(std::string_view word, int& value)
 {

@@ -3,7 +3,8 @@
 #include "ProgressReporter.h"
 
 // Progress window of the surface library: title, status line and bar driven by a counter.
-class VMProgress : public Platform::ProgressReporter {
- public:
+class VMProgress : public Platform::ProgressReporter
+{
+public:
   using Platform::ProgressReporter::ProgressReporter;
 };

@@ -6,7 +6,7 @@
 #include <utility>
 
 VMStepProgress::VMStepProgress(const std::string& title, int itemCount, int showProgress)
-  : m_progress(title, "", 0, 100, nullptr), m_show(showProgress != 0)
+    : m_progress(title, "", 0, 100, nullptr), m_show(showProgress != 0)
 {
   if (!m_show)
     return;

@@ -6,7 +6,8 @@
 #include <climits>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 ON_wString& ErrorText()
 {
@@ -22,9 +23,8 @@ ON_Plane DrapeFrame(const ON_3dVector& unit)
     ON_3dVector direction, x, y;
   };
   static const AxisFrame axis_frames[] = {
-      {{0, 0, 1}, {-1, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},
-      {{0, -1, 0}, {-1, 0, 0}, {0, 0, 1}}, {{-1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
-      {{1, 0, 0}, {0, -1, 0}, {0, 0, 1}},
+      {{0, 0, 1}, {-1, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {1, 0, 0}, {0, 0, 1}},  {{0, -1, 0}, {-1, 0, 0}, {0, 0, 1}},
+      {{-1, 0, 0}, {0, 1, 0}, {0, 0, 1}}, {{1, 0, 0}, {0, -1, 0}, {0, 0, 1}},
   };
   for (const AxisFrame& frame : axis_frames)
     if (unit == frame.direction)
@@ -46,25 +46,18 @@ int ClampedTrunc(double value)
   return value >= INT_MAX ? INT_MAX : static_cast<int>(value);
 }
 
-}  // namespace
+} // namespace
 
 VMSurface::VMSurface() = default;
 VMSurface::~VMSurface() = default;
 VMSurface::VMSurface(const VMSurface&) = default;
 VMSurface& VMSurface::operator=(const VMSurface&) = default;
 
-ON_wString VMSurface::GetError()
-{
-  return ErrorText();
-}
+ON_wString VMSurface::GetError() { return ErrorText(); }
 
-void VMSurface::SetError(const ON_wString& error)
-{
-  ErrorText() = error;
-}
+void VMSurface::SetError(const ON_wString& error) { ErrorText() = error; }
 
-int VMSurface::TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame,
-                               int showProgress)
+int VMSurface::TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame, int showProgress)
 {
   ON_3dVector unit = direction;
   if (!unit.IsValid() || !unit.Unitize())

@@ -19,12 +19,10 @@ public:
   // Carries points into the drape frame (intoFrame nonzero) or back to world coordinates. The
   // frame's z axis is against the direction; the direction (0, 0, -1) leaves points untouched.
   // Fails for a zero or invalid direction.
-  static int TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame,
-                             int showProgress);
+  static int TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame, int showProgress);
   // Proposes rows and columns for points already in the frame, rows * columns about the point
   // count, following the aspect of their extent. The direction is not used. Fails without points.
-  static int AnalyzePoints(const ON_3dPointArray& points, const ON_3dVector& direction, int& rows,
-                           int& columns);
+  static int AnalyzePoints(const ON_3dPointArray& points, const ON_3dVector& direction, int& rows, int& columns);
   // The "Surface Parameters" dialog; 1 on OK with the values written back, 0 on Cancel.
   static int GetSurfaceParameters(int& rows, int& columns, double& probeDiameter, HWND* owner);
 
@@ -41,8 +39,8 @@ public:
                     int showProgress);
   // The whole drape. rows and columns are outputs (their values on entry are ignored).
   static int DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON_NurbsSurface& surface,
-                          const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
-                          int showProgress, HWND* owner);
+                          const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps, int showProgress,
+                          HWND* owner);
 
   // Closed mesh around the points: their concave power crust (concave nonzero) or convex hull.
   // The mesh is replaced on success and left untouched on failure ("Invalid mesh"). It is closed,

@@ -5,12 +5,13 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 bool SurfaceFitsMatrix(const ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows, int columns)
 {
-  return surface.IsValid() && surface.Dimension() == 3 && surface.CVCount(0) == columns &&
-         surface.CVCount(1) == rows && matrix.Count() == rows * columns;
+  return surface.IsValid() && surface.Dimension() == 3 && surface.CVCount(0) == columns && surface.CVCount(1) == rows &&
+         matrix.Count() == rows * columns;
 }
 
 // Each grid point moved along the normal at its closest surface point. The grid point is the
@@ -43,7 +44,7 @@ bool OffsetPoints(const ON_3dPointArray& matrix, int columns, const ON_NurbsSurf
   return true;
 }
 
-}  // namespace
+} // namespace
 
 int VMSurface::CreateSurfaceFromPointMatrix(ON_NurbsSurface& surface, const ON_3dPointArray& matrix, int rows,
                                             int columns, int showProgress)
@@ -105,14 +106,15 @@ int VMSurface::Offset(ON_3dPointArray& matrix, int rows, int columns, ON_NurbsSu
 }
 
 int VMSurface::DrapeSurface(ON_3dPointArray& matrix, int& rows, int& columns, ON_NurbsSurface& surface,
-                            const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps,
-                            int showProgress, HWND* owner)
+                            const ON_3dPointArray& points, const ON_3dVector& direction, int fillGaps, int showProgress,
+                            HWND* owner)
 {
   if (VMStepProgress::Stopped())
     return 0;
   // A drape the user stops leaves all of the caller's outputs as they were.
   const int callerRows = rows, callerColumns = columns;
-  auto fail = [&]() {
+  auto fail = [&]()
+  {
     if (VMStepProgress::Stopped())
     {
       rows = callerRows;

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 // Grids beyond this many points (about 2.4 GB of coordinates) are refused rather than allocated.
 const long long kMaxGridPoints = 100000000;
@@ -61,7 +62,7 @@ bool MakeGridFrame(const ON_3dPointArray& points, int rows, int columns, GridFra
   frame.dy = rows > 1 ? height / (rows - 1) : 0.0;
   frame.floor = box.m_min.z;
   frame.marker = frame.floor - 1.0;
-  if (!(frame.marker < frame.floor))  // beyond 2^53 one unit is lost to rounding
+  if (!(frame.marker < frame.floor)) // beyond 2^53 one unit is lost to rounding
     frame.marker = std::nextafter(frame.floor, -std::numeric_limits<double>::infinity());
   return true;
 }
@@ -92,8 +93,8 @@ int GridIndex(double offset, double spacing, int count)
 }
 
 // The steps below return false when the user stops the drape.
-bool BinPoints(const ON_3dPointArray& points, const GridFrame& frame, int rows, int columns,
-               ON_3dPointArray& matrix, int showProgress)
+bool BinPoints(const ON_3dPointArray& points, const GridFrame& frame, int rows, int columns, ON_3dPointArray& matrix,
+               int showProgress)
 {
   VMStepProgress progress("Calculating surface", points.Count(), showProgress);
   for (int i = 0; i < points.Count(); i++)
@@ -139,7 +140,8 @@ bool FindMissingPoint(const ON_3dPointArray& matrix, double floor, int showProgr
 // First and last row, and the first and last point of every row, get the floor height.
 void CloseBorder(ON_3dPointArray& matrix, int rows, int columns, double floor)
 {
-  auto close = [&](int k) {
+  auto close = [&](int k)
+  {
     if (matrix[k].z < floor)
       matrix[k].z = floor;
   };
@@ -181,7 +183,7 @@ double ScaledAverage(const double* w, const double* z)
   return std::fmin(std::fmax(mean, lowest), highest);
 }
 
-}  // namespace
+} // namespace
 
 int VMSurface::CreatePointMatrix(const ON_3dPointArray& points, int rows, int columns, ON_3dPointArray& matrix,
                                  int fillGaps, int showProgress)
@@ -218,21 +220,27 @@ int VMSurface::CreatePointMatrix(const ON_3dPointArray& points, int rows, int co
   return 1;
 }
 
-int VMSurface::InterpolatePoint(ON_3dPointArray& matrix, int rows, int columns, int index, int, int,
-                                double floorHeight)
+int VMSurface::InterpolatePoint(ON_3dPointArray& matrix, int rows, int columns, int index, int, int, double floorHeight)
 {
   const int count = matrix.Count();
   if (index < 0 || index >= count || columns < 1)
     return 0;
   ON_3dPoint& point = matrix[index];
   // Nearest known grid point stepping by `step`, at most `limit` steps, inside the matrix.
-  auto neighbour = [&](int step, int limit) -> const ON_3dPoint* {
+  auto neighbour = [&](int step, int limit) -> const ON_3dPoint*
+  {
     for (int n = 1, k = index + step; n <= limit && k >= 0 && k < count; n++, k += step)
       if (matrix[k].z >= floorHeight)
         return &matrix[k];
     return nullptr;
   };
-  enum { kUp, kDown, kRight, kLeft };
+  enum
+  {
+    kUp,
+    kDown,
+    kRight,
+    kLeft
+  };
   const ON_3dPoint* neighbours[4] = {neighbour(columns, rows - 1), neighbour(-columns, rows - 1),
                                      neighbour(1, columns - 1), neighbour(-1, columns - 1)};
   double w[4] = {0.0, 0.0, 0.0, 0.0}, z[4] = {0.0, 0.0, 0.0, 0.0};
@@ -256,6 +264,6 @@ int VMSurface::InterpolatePoint(ON_3dPointArray& matrix, int rows, int columns, 
   else if (std::isfinite(weighted / weights))
     point.z = weighted / weights;
   else
-    point.z = ScaledAverage(w, z);  // tiny spacings or huge heights overflow the plain sums
+    point.z = ScaledAverage(w, z); // tiny spacings or huge heights overflow the plain sums
   return 1;
 }

@@ -44,7 +44,8 @@ VMSurfaceProjector::Box VMSurfaceProjector::SpanBox(int span0, int span1) const
   const int count0 = bezier ? 3 : m_surface.Order(0), count1 = bezier ? 3 : m_surface.Order(1);
   Box box;
   bool first = true;
-  auto grow = [&](const ON_4dPoint& h) {
+  auto grow = [&](const ON_4dPoint& h)
+  {
     if (!(h.w > 0.0))
       return;
     const double point[3] = {h.x / h.w, h.y / h.w, h.z / h.w};
@@ -71,7 +72,7 @@ VMSurfaceProjector::Box VMSurfaceProjector::SpanBox(int span0, int span1) const
       m_surface.GetCV(i + p, j + q, cv[p][q]);
   for (int a = 0; a < 3; a++)
   {
-    ON_4dPoint row[3];  // Bezier point a along s, for each control vertex along t
+    ON_4dPoint row[3]; // Bezier point a along s, for each control vertex along t
     for (int q = 0; q < 3; q++)
     {
       row[q] = ON_4dPoint(0.0, 0.0, 0.0, 0.0);
@@ -147,7 +148,7 @@ int VMSurfaceProjector::SpanOf(int dir, double parameter) const
   const int order = m_surface.Order(dir);
   const int knot_index = ON_NurbsSpanIndex(order, m_surface.CVCount(dir), m_surface.m_knot[dir], parameter, 0);
   if (m_spans[dir].back() == static_cast<int>(m_spans[dir].size()) - 1)
-    return knot_index;  // no empty spans: span and knot indexes agree
+    return knot_index; // no empty spans: span and knot indexes agree
   const auto at = std::lower_bound(m_spans[dir].begin(), m_spans[dir].end(), knot_index);
   return static_cast<int>(std::min<ptrdiff_t>(at - m_spans[dir].begin(), m_spans[dir].size() - 1));
 }

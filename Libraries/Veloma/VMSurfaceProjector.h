@@ -44,7 +44,7 @@ private:
   bool SearchSpan(const ON_3dPoint& P, int span0, int span1, bool thorough, Candidate& best) const;
 
   const ON_NurbsSurface& m_surface;
-  std::vector<int> m_spans[2];  // first knot index of every non-empty span
-  std::vector<int> m_width, m_height;  // pyramid level sizes, level 0 = spans
+  std::vector<int> m_spans[2];        // first knot index of every non-empty span
+  std::vector<int> m_width, m_height; // pyramid level sizes, level 0 = spans
   std::vector<std::vector<Box>> m_levels;
 };

@@ -24,7 +24,8 @@
 #include <tuple>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char kInvalidMesh[] = "Invalid mesh";
 const char kNotConvexPosition[] = "Points not in convex position";
@@ -33,10 +34,7 @@ const char kConvexTitle[] = "Wrapping convex mesh";
 const char kConcaveTitle[] = "Wrapping concave mesh";
 const char kMeshStage[] = "Mesh";
 
-bool Stopped()
-{
-  return Platform::Interrupt::Requested();
-}
+bool Stopped() { return Platform::Interrupt::Requested(); }
 
 // The library's progress reporter of the convex wrap, made when the library loads.
 VMProgress g_wrapProgress;
@@ -68,7 +66,8 @@ bool ToPolygons(vtkPolyData* data, crust_mesh& polygons)
   polygons.offsets.reserve(static_cast<size_t>(polys->GetNumberOfCells()) + 1);
   auto cell = vtkSmartPointer<vtkIdList>::New();
   polys->InitTraversal();
-  for (int polygon = 0; polys->GetNextCell(cell); ++polygon) {
+  for (int polygon = 0; polys->GetNextCell(cell); ++polygon)
+  {
     if (polygon % VMStepProgress::kPollInterval == 0 && Stopped())
       return false;
     const int count = static_cast<int>(cell->GetNumberOfIds());
@@ -97,7 +96,8 @@ int Cancel()
 double Extent(const crust_mesh& mesh)
 {
   double low[3] = {INFINITY, INFINITY, INFINITY}, high[3] = {-INFINITY, -INFINITY, -INFINITY};
-  for (size_t i = 0; i < mesh.points.size(); ++i) {
+  for (size_t i = 0; i < mesh.points.size(); ++i)
+  {
     low[i % 3] = std::min(low[i % 3], mesh.points[i]);
     high[i % 3] = std::max(high[i % 3], mesh.points[i]);
   }
@@ -120,7 +120,8 @@ int SurfaceToMesh(const crust_mesh& polygons, ON_Mesh& mesh)
   float_weld::Weld(polygons, triangles, &welded);
   if (Stopped())
     return Cancel();
-  if (!crust_check::IsClosedOrientedManifold(triangles)) {
+  if (!crust_check::IsClosedOrientedManifold(triangles))
+  {
     if (welded.merged_vertices == 0)
       return Fail();
     const double moved = float_weld::Separate(polygons, triangles);
@@ -157,7 +158,8 @@ vtkSmartPointer<vtkPolyData> HullPolyData(const crust_mesh& hull)
   for (int i = 0; i < hull.PointCount(); ++i)
     points->InsertNextPoint(&hull.points[3 * i]);
   auto polys = vtkSmartPointer<vtkCellArray>::New();
-  for (int k = 0; k < hull.PolygonCount(); ++k) {
+  for (int k = 0; k < hull.PolygonCount(); ++k)
+  {
     const vtkIdType ids[3] = {hull.ids[3 * k], hull.ids[3 * k + 1], hull.ids[3 * k + 2]};
     polys->InsertNextCell(3, ids);
   }
@@ -194,12 +196,14 @@ public:
     g_wrapProgress.SetTitle(kConcaveTitle);
     g_wrapProgress.StartProgress();
     auto observer = vtkSmartPointer<vtkCallbackCommand>::New();
-    observer->SetCallback([](vtkObject* caller, unsigned long, void*, void* data) {
-      const char* stage = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
-      if (stage && *stage && g_wrapProgress.GetStatus() != stage)
-        g_wrapProgress.SetStatus(stage);
-      g_wrapProgress.SetCurrent(100.0 * *static_cast<double*>(data));
-    });
+    observer->SetCallback(
+        [](vtkObject* caller, unsigned long, void*, void* data)
+        {
+          const char* stage = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
+          if (stage && *stage && g_wrapProgress.GetStatus() != stage)
+            g_wrapProgress.SetStatus(stage);
+          g_wrapProgress.SetCurrent(100.0 * *static_cast<double*>(data));
+        });
     filter->AddObserver(vtkCommand::ProgressEvent, observer);
   }
   ~concave_progress()
@@ -233,23 +237,28 @@ private:
 int BuildHull(const ON_3dPointArray& points, int showProgress, crust_mesh& hull)
 {
   const bool progress = showProgress == 1;
-  if (progress) {
+  if (progress)
+  {
     g_wrapProgress.StartProgress();
     g_wrapProgress.SetTitle(kConvexTitle);
   }
   std::vector<double> xyz(3 * static_cast<size_t>(points.Count()));
-  for (int i = 0; i < points.Count(); ++i) {
+  for (int i = 0; i < points.Count(); ++i)
+  {
     xyz[3 * i] = points[i].x;
     xyz[3 * i + 1] = points[i].y;
     xyz[3 * i + 2] = points[i].z;
   }
   std::string error;
-  const bool built = convex_hull::Build(xyz.data(), points.Count(), hull, error, [progress](double fraction) {
-    if (progress)
-      g_wrapProgress.SetCurrent(100.0 * fraction);
-    return !Stopped();
-  });
-  if (progress) {
+  const bool built = convex_hull::Build(xyz.data(), points.Count(), hull, error,
+                                        [progress](double fraction)
+                                        {
+                                          if (progress)
+                                            g_wrapProgress.SetCurrent(100.0 * fraction);
+                                          return !Stopped();
+                                        });
+  if (progress)
+  {
     if (built)
       g_wrapProgress.SetCurrent(100);
     g_wrapProgress.EndProgress();
@@ -282,14 +291,13 @@ int HullToMesh(const crust_mesh& hull, ON_Mesh& mesh)
 // Points counted once however often they repeat exactly.
 size_t DistinctCount(std::vector<ON_3dPoint> points)
 {
-  auto less = [](const ON_3dPoint& a, const ON_3dPoint& b) {
-    return std::tie(a.x, a.y, a.z) < std::tie(b.x, b.y, b.z);
-  };
+  auto less = [](const ON_3dPoint& a, const ON_3dPoint& b)
+  { return std::tie(a.x, a.y, a.z) < std::tie(b.x, b.y, b.z); };
   std::sort(points.begin(), points.end(), less);
   return static_cast<size_t>(std::unique(points.begin(), points.end()) - points.begin());
 }
 
-}  // namespace
+} // namespace
 
 int VMSurface::WrapMesh(ON_Mesh& mesh, const ON_3dPointArray& points, int concave, int showProgress)
 {
@@ -322,7 +330,8 @@ int VMSurface::WrapConvexPositionMesh(ON_Mesh& mesh, const ON_3dPointArray& poin
   for (int i = 0; i < hull.PointCount(); ++i)
     corners[i] = ON_3dPoint(&hull.points[3 * static_cast<size_t>(i)]);
   const std::vector<ON_3dPoint> given(points.Array(), points.Array() + points.Count());
-  if (DistinctCount(corners) != DistinctCount(given)) {
+  if (DistinctCount(corners) != DistinctCount(given))
+  {
     SetError(kNotConvexPosition);
     return 0;
   }

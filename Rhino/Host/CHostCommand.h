@@ -5,11 +5,11 @@
 #include <string>
 
 // Base of the host's own commands: a fixed name and identifier.
-class CHostCommand : public CRhinoCommand {
- public:
+class CHostCommand : public CRhinoCommand
+{
+public:
   // `usage`: the command's line in the help text.
-  CHostCommand(const wchar_t* name, const ON_UUID& id, const char* usage)
-      : m_name(name), m_id(id), m_usage(usage) {}
+  CHostCommand(const wchar_t* name, const ON_UUID& id, const char* usage) : m_name(name), m_id(id), m_usage(usage) {}
   ON_UUID CommandUUID() override { return m_id; }
   const wchar_t* EnglishCommandName() override { return m_name; }
   const char* Usage() const { return m_usage; }
@@ -17,9 +17,10 @@ class CHostCommand : public CRhinoCommand {
   // The help lines of the host commands, in order of registration.
   static std::string HelpLines();
 
- protected:
+protected:
   // The next answer, for commands that take a file name; false when there is none.
-  static bool NextToken(const char* prompt, std::string& token) {
+  static bool NextToken(const char* prompt, std::string& token)
+  {
     return RhinoApp().CommandStream().Next(prompt, token);
   }
   // The next answer as a file name, without surrounding blanks; false when there is none.
@@ -28,7 +29,7 @@ class CHostCommand : public CRhinoCommand {
   // value) when it is about a file.
   static void PrintFileFailure(const std::string& text, const std::string& path, int error);
 
- private:
+private:
   const wchar_t* m_name;
   ON_UUID m_id;
   const char* m_usage;

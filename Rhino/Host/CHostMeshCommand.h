@@ -8,11 +8,12 @@
 // Base of the geometry commands: meshes picked at an object prompt, one line counting what the
 // command made or changed, failures in the library's words. The document changes only after
 // every mesh has been worked on, so a failure or Ctrl-C leaves it as it was.
-class CHostMeshCommand : public CHostCommand {
- public:
+class CHostMeshCommand : public CHostCommand
+{
+public:
   using CHostCommand::CHostCommand;
 
- protected:
+protected:
   // Picks at least one mesh; `addOptions`, when given, adds the prompt's options before each ask
   // (an option answer asks again). False, with the failure printed and `status` set, when the
   // pick is cancelled or ends without a mesh.

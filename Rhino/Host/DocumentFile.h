@@ -8,8 +8,9 @@
 
 // The document as a 3DM model: the file it was opened from, and the layers, properties and
 // object attributes read with it, so that a save writes them back.
-class DocumentFile {
- public:
+class DocumentFile
+{
+public:
   static DocumentFile& Current();
   // The 3DM versions the writer makes: 2 and 3.
   static bool CanWrite(int version) { return version == 2 || version == 3; }
@@ -25,13 +26,12 @@ class DocumentFile {
   bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path, int version,
              std::string& message);
   // Export through the "3DM Export Options" form.
-  bool Export(const std::vector<const CRhinoObject*>& objects, const std::string& path,
-              std::string& message);
+  bool Export(const std::vector<const CRhinoObject*>& objects, const std::string& path, std::string& message);
   // Saves the whole document to its path (or a new one) in the given version; the document is
   // unmodified afterwards.
   bool Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message);
 
- private:
+private:
   int LayerIndex(const ON_Layer& layer);
   void PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects);
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 // Document objects into DXF files: points, curves and meshes.
-class DxfFileTransfer {
- public:
-  static bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path,
-                    std::string& message);
+class DxfFileTransfer
+{
+public:
+  static bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path, std::string& message);
 };

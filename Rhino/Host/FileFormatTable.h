@@ -6,8 +6,9 @@
 #include <vector>
 
 // The formats Import and Export choose from by a file's extension, case-insensitive.
-class FileFormatTable {
- public:
+class FileFormatTable
+{
+public:
   static const std::vector<FileFormat>& Formats();
   // The row serving the path's extension, or null.
   static const FileFormat* Find(const std::string& path);

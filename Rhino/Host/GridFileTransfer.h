@@ -5,7 +5,8 @@
 #include <string>
 
 // ESRI ASCII grids into the document: one mesh over the grid's data cells.
-class GridFileTransfer {
- public:
+class GridFileTransfer
+{
+public:
   static bool Read(CRhinoDoc& doc, const std::string& path, std::string& message);
 };

@@ -5,55 +5,82 @@
 
 #include <cstdlib>
 
-bool HostOptions::Parse(int argc, char** argv, std::string& error) {
-  for (int i = 1; i < argc; ++i) {
+bool HostOptions::Parse(int argc, char** argv, std::string& error)
+{
+  for (int i = 1; i < argc; ++i)
+  {
     const std::string arg = argv[i];
-    auto value = [&](std::string& out) {
-      if (i + 1 >= argc) {
+    auto value = [&](std::string& out)
+    {
+      if (i + 1 >= argc)
+      {
         error = arg + " needs a value";
         return false;
       }
       out = argv[++i];
       return true;
     };
-    if (arg == "--help" || arg == "-h") {
+    if (arg == "--help" || arg == "-h")
+    {
       mode = Mode::Help;
       return true;
-    } else if (arg == "--version") {
+    }
+    else if (arg == "--version")
+    {
       mode = Mode::Version;
       return true;
-    } else if (arg == "--quiet") {
+    }
+    else if (arg == "--quiet")
+    {
       quiet = true;
-    } else if (arg == "--doc") {
-      if (!value(docFile)) return false;
-    } else if (arg == "--profile") {
-      if (!value(profileFile)) return false;
-    } else if (arg == "-c") {
-      if (!value(commands)) return false;
+    }
+    else if (arg == "--doc")
+    {
+      if (!value(docFile))
+        return false;
+    }
+    else if (arg == "--profile")
+    {
+      if (!value(profileFile))
+        return false;
+    }
+    else if (arg == "-c")
+    {
+      if (!value(commands))
+        return false;
       mode = Mode::Commands;
-    } else if (arg != "-" && !arg.empty() && arg[0] == '-') {
+    }
+    else if (arg != "-" && !arg.empty() && arg[0] == '-')
+    {
       error = "unknown option " + arg;
       return false;
-    } else if (mode == Mode::Interactive) {
+    }
+    else if (mode == Mode::Interactive)
+    {
       scriptFile = arg;
       mode = Mode::Script;
-    } else {
+    }
+    else
+    {
       error = "unexpected argument " + arg;
       return false;
     }
   }
-  if (profileFile.empty()) profileFile = DefaultProfile();
+  if (profileFile.empty())
+    profileFile = DefaultProfile();
   return true;
 }
 
-std::string HostOptions::DefaultProfile() {
+std::string HostOptions::DefaultProfile()
+{
   const char* config = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
   std::string base = config && *config ? config : std::string(home ? home : ".") + "/.config";
   return base + "/nubilo/profile.ini";
 }
 
-std::string HostOptions::Usage() {
+std::string HostOptions::Usage()
+{
   return std::string(R"(Usage:
   nubilo                              interactive command line (a script when input is no terminal)
   nubilo [options] -c "COMMANDS"      run the commands, then exit
@@ -86,9 +113,11 @@ Plug-in commands:
   NBHelp, Nubilo   the plug-in's help page
   NBAbout          product and version
 Host commands:
-)") + CHostCommand::HelpLines() + R"(
+)") + CHostCommand::HelpLines() +
+         R"(
 Import and Export formats:
-)" + FileFormatTable::Help() + R"(
+)" + FileFormatTable::Help() +
+         R"(
 Dialog fields:
   Point File           File, Format (0-7 or its text), Tab, Semicolon, Comma, Space, Other (1|0),
                        OtherDelimiter (one character)

@@ -3,8 +3,16 @@
 #include <string>
 
 // The nubilo program's command line.
-struct HostOptions {
-  enum class Mode { Interactive, Commands, Script, Help, Version };
+struct HostOptions
+{
+  enum class Mode
+  {
+    Interactive,
+    Commands,
+    Script,
+    Help,
+    Version
+  };
 
   Mode mode = Mode::Interactive;
   std::string commands;    // -c

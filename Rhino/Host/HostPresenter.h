@@ -7,14 +7,15 @@
 // Shows forms as the host's command line does: answers waiting in the command stream fill the
 // form; with none waiting an interactive session shows the form on the terminal, and a script
 // takes the form as it stands.
-class HostPresenter : public Platform::Presenter {
- public:
+class HostPresenter : public Platform::Presenter
+{
+public:
   HostPresenter(CRhinoCommandStream& stream, Platform::TerminalPresenter::LineReader reader);
 
   bool ShowForm(Platform::Form& form) override;
   bool AskText(const std::string& prompt, std::string& text) override;
 
- private:
+private:
   Platform::Presenter& Choose();
 
   CRhinoCommandStream& m_stream;

@@ -3,8 +3,9 @@
 #include <string>
 
 // Reads the user's lines on a terminal, with line editing, history and file name completion.
-class LineEditor {
- public:
+class LineEditor
+{
+public:
   LineEditor();
   // False at the end of input.
   bool ReadLine(const std::string& prompt, std::string& line);

@@ -11,15 +11,21 @@ class HostPresenter;
 
 // The nubilo program: loads the plug-in, then runs the command line, the -c commands or a
 // script file, and returns the exit status.
-class NubiloHost {
- public:
-  enum ExitStatus { kSuccess = 0, kCommandFailed = 1, kBadUsage = 2 };
+class NubiloHost
+{
+public:
+  enum ExitStatus
+  {
+    kSuccess = 0,
+    kCommandFailed = 1,
+    kBadUsage = 2
+  };
 
   NubiloHost();
   ~NubiloHost();
   int Run(int argc, char** argv);
 
- private:
+private:
   int Start(HostOptions options);
   bool LoadPlugIn(std::string& error);
   void UnloadPlugIn();

@@ -2,7 +2,8 @@
 
 #include <malloc.h>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
   // Mesh operations allocate and free arrays of hundreds of megabytes, several per command; by
   // default the C library maps each afresh and the kernel zeroes every page again (a third of a
   // 2M-face smoothing pass). Kept in the heap, freed memory is reused instead.

@@ -7,18 +7,38 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const wchar_t* const kDirectionEntry = L"NBDrapeSurface - Drape Direction";
 const wchar_t* const kTypeEntry = L"NBDrapeSurface - Surface Type";
 
-enum DrapeDirection { Top, Bottom, Front, Back, Right, Left, Custom, DirectionCount };
-enum SurfaceType { NurbsSurface, PolygonMesh, NurbCurves, Polylines, Lines, PointObjects, TypeCount };
+enum DrapeDirection
+{
+  Top,
+  Bottom,
+  Front,
+  Back,
+  Right,
+  Left,
+  Custom,
+  DirectionCount
+};
+enum SurfaceType
+{
+  NurbsSurface,
+  PolygonMesh,
+  NurbCurves,
+  Polylines,
+  Lines,
+  PointObjects,
+  TypeCount
+};
 
-const wchar_t* const kDirectionNames[DirectionCount] = {L"Top", L"Bottom", L"Front", L"Back",
-                                                        L"Right", L"Left", L"Custom"};
-const wchar_t* const kTypeNames[TypeCount] = {L"NurbsSurface", L"PolygonMesh",
-                                              L"NurbCurves", L"Polylines", L"Lines", L"Points"};
+const wchar_t* const kDirectionNames[DirectionCount] = {L"Top",   L"Bottom", L"Front", L"Back",
+                                                        L"Right", L"Left",   L"Custom"};
+const wchar_t* const kTypeNames[TypeCount] = {L"NurbsSurface", L"PolygonMesh", L"NurbCurves",
+                                              L"Polylines",    L"Lines",       L"Points"};
 const ON_3dVector kDirections[Custom] = {{0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {0, -1, 0}, {-1, 0, 0}, {1, 0, 0}};
 
 ON_SimpleArray<const wchar_t*> Names(const wchar_t* const* names, int count)
@@ -36,7 +56,7 @@ int LoadIndex(const wchar_t* entry, int count)
   return (index >= 0 && index < count) ? index : 0;
 }
 
-}  // namespace
+} // namespace
 
 // NBDrapeSurface: drapes a grid over the selected points along a direction and adds it as a
 // NURBS surface, a mesh, curves, polylines, lines or points.
@@ -100,8 +120,8 @@ private:
     for (;;)
     {
       get.ClearCommandOptions();
-      const int directionOption =
-          get.AddCommandOptionList(RHCMDOPTNAME(L"DrapeDirection"), directionIndex, Names(kDirectionNames, DirectionCount));
+      const int directionOption = get.AddCommandOptionList(RHCMDOPTNAME(L"DrapeDirection"), directionIndex,
+                                                           Names(kDirectionNames, DirectionCount));
       const int typeOption =
           get.AddCommandOptionList(RHCMDOPTNAME(L"SurfaceType"), typeIndex, Names(kTypeNames, TypeCount));
       const CRhinoGet::result answer = get.GetObjects(1, 0);
@@ -151,58 +171,58 @@ private:
   {
     switch (type)
     {
-      case NurbsSurface:
-        // A grid of fewer than 3 rows or columns has no surface; say so rather than add nothing.
-        if (!surface.IsValid())
-          return Fail(VMSurface::GetError());
-        doc.AddObject(std::make_unique<ON_NurbsSurface>(surface));
-        RhinoApp().Print("Created a nurbs surface of %d rows and %d columns\n", surface.CVCount(0), surface.CVCount(1));
-        return success;
-      case PolygonMesh:
-      {
-        ON_Mesh mesh;
-        if (!QORPoint::PointMatrixToMesh(rows, columns, matrix, mesh))
-          return Fail(QORPoint::GetError());
-        doc.AddObject(std::make_unique<ON_Mesh>(mesh));
-        RhinoApp().Print("Created a polygon mesh of %d faces and %d vertices\n", mesh.FaceCount(), mesh.VertexCount());
-        WarnAboutSinglePrecision(matrix);
-        return success;
-      }
-      case NurbCurves:
-      {
-        ON_ClassArray<ON_NurbsCurve> horizontal, vertical;
-        QORPoint::PointMatrixToNurbsCurves(rows, columns, matrix, horizontal, vertical);
-        auto make = [](const ON_NurbsCurve& c) { return std::make_unique<ON_NurbsCurve>(c); };
-        AddAll(doc, horizontal, make);
-        AddAll(doc, vertical, make);
-        RhinoApp().Print("Created %d horizontal and %d vertical nurbs curves\n", horizontal.Count(), vertical.Count());
-        return success;
-      }
-      case Polylines:
-      {
-        ON_ClassArray<ON_Polyline> horizontal, vertical;
-        QORPoint::PointMatrixToPolylines(rows, columns, matrix, horizontal, vertical);
-        auto make = [](const ON_Polyline& p) { return std::make_unique<ON_PolylineCurve>(p); };
-        AddAll(doc, horizontal, make);
-        AddAll(doc, vertical, make);
-        RhinoApp().Print("Created %d horizontal and %d vertical polylines\n", horizontal.Count(), vertical.Count());
-        return success;
-      }
-      case Lines:
-      {
-        ON_ClassArray<ON_Line> horizontal, vertical;
-        QORPoint::PointMatrixToLines(rows, columns, matrix, horizontal, vertical);
-        auto make = [](const ON_Line& l) { return std::make_unique<ON_LineCurve>(l); };
-        AddAll(doc, horizontal, make);
-        AddAll(doc, vertical, make);
-        RhinoApp().Print("Created %d horizontal and %d vertical lines\n", horizontal.Count(), vertical.Count());
-        return success;
-      }
-      default:
-        for (int i = 0; i < matrix.Count(); i++)
-          doc.AddPointObject(matrix[i]);
-        RhinoApp().Print("Created %d points\n", rows * columns);
-        return success;
+    case NurbsSurface:
+      // A grid of fewer than 3 rows or columns has no surface; say so rather than add nothing.
+      if (!surface.IsValid())
+        return Fail(VMSurface::GetError());
+      doc.AddObject(std::make_unique<ON_NurbsSurface>(surface));
+      RhinoApp().Print("Created a nurbs surface of %d rows and %d columns\n", surface.CVCount(0), surface.CVCount(1));
+      return success;
+    case PolygonMesh:
+    {
+      ON_Mesh mesh;
+      if (!QORPoint::PointMatrixToMesh(rows, columns, matrix, mesh))
+        return Fail(QORPoint::GetError());
+      doc.AddObject(std::make_unique<ON_Mesh>(mesh));
+      RhinoApp().Print("Created a polygon mesh of %d faces and %d vertices\n", mesh.FaceCount(), mesh.VertexCount());
+      WarnAboutSinglePrecision(matrix);
+      return success;
+    }
+    case NurbCurves:
+    {
+      ON_ClassArray<ON_NurbsCurve> horizontal, vertical;
+      QORPoint::PointMatrixToNurbsCurves(rows, columns, matrix, horizontal, vertical);
+      auto make = [](const ON_NurbsCurve& c) { return std::make_unique<ON_NurbsCurve>(c); };
+      AddAll(doc, horizontal, make);
+      AddAll(doc, vertical, make);
+      RhinoApp().Print("Created %d horizontal and %d vertical nurbs curves\n", horizontal.Count(), vertical.Count());
+      return success;
+    }
+    case Polylines:
+    {
+      ON_ClassArray<ON_Polyline> horizontal, vertical;
+      QORPoint::PointMatrixToPolylines(rows, columns, matrix, horizontal, vertical);
+      auto make = [](const ON_Polyline& p) { return std::make_unique<ON_PolylineCurve>(p); };
+      AddAll(doc, horizontal, make);
+      AddAll(doc, vertical, make);
+      RhinoApp().Print("Created %d horizontal and %d vertical polylines\n", horizontal.Count(), vertical.Count());
+      return success;
+    }
+    case Lines:
+    {
+      ON_ClassArray<ON_Line> horizontal, vertical;
+      QORPoint::PointMatrixToLines(rows, columns, matrix, horizontal, vertical);
+      auto make = [](const ON_Line& l) { return std::make_unique<ON_LineCurve>(l); };
+      AddAll(doc, horizontal, make);
+      AddAll(doc, vertical, make);
+      RhinoApp().Print("Created %d horizontal and %d vertical lines\n", horizontal.Count(), vertical.Count());
+      return success;
+    }
+    default:
+      for (int i = 0; i < matrix.Count(); i++)
+        doc.AddPointObject(matrix[i]);
+      RhinoApp().Print("Created %d points\n", rows * columns);
+      return success;
     }
   }
 

@@ -1,17 +1,20 @@
 #include "CNubiloPlugIn.h"
 
 // NBHelp: shows the plug-in's help.
-class CCommandNBHelp : public CRhinoCommand {
- public:
+class CCommandNBHelp : public CRhinoCommand
+{
+public:
   CCommandNBHelp() : CRhinoCommand(0, 0, nullptr, 0) {}
 
-  ON_UUID CommandUUID() override {
+  ON_UUID CommandUUID() override
+  {
     // 3A0F7C21-5B8E-4D1A-9C64-1E2F3A4B5C04
     return {0x3A0F7C21, 0x5B8E, 0x4D1A, {0x9C, 0x64, 0x1E, 0x2F, 0x3A, 0x4B, 0x5C, 0x04}};
   }
   const wchar_t* EnglishCommandName() override { return L"NBHelp"; }
 
-  result RunCommand(const CRhinoCommandContext&) override {
+  result RunCommand(const CRhinoCommandContext&) override
+  {
     NubiloPlugIn().OnDisplayPlugInHelp(RhinoApp().MainWnd());
     return success;
   }

@@ -7,14 +7,20 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 const wchar_t* const kTypeEntry = L"NBWrapMesh - Nubilo Type";
 
-enum NubiloType { Concave, Convex, TypeCount };
+enum NubiloType
+{
+  Concave,
+  Convex,
+  TypeCount
+};
 const wchar_t* const kTypeNames[TypeCount] = {L"Concave", L"Convex"};
 
-}  // namespace
+} // namespace
 
 // NBWrapMesh: wraps a closed mesh around the selected points, concave (power crust) or convex.
 class CCommandNBWrapMesh : public CRhinoCommand

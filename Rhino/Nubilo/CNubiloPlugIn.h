@@ -3,8 +3,9 @@
 #include "rhinoSdk.h"
 
 // The plug-in object: identity, loading under the right host, the "&Nubilo" menu, help.
-class CNubiloPlugIn : public CRhinoUtilityPlugIn {
- public:
+class CNubiloPlugIn : public CRhinoUtilityPlugIn
+{
+public:
   CNubiloPlugIn();
   ~CNubiloPlugIn() override;
 
@@ -20,7 +21,7 @@ class CNubiloPlugIn : public CRhinoUtilityPlugIn {
 
   const Platform::Menu& Menu() const { return m_menu; }
 
- private:
+private:
   void LoadMenu();
 
   ON_wString m_version;

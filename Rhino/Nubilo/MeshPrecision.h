@@ -14,4 +14,4 @@ double NoticeableRounding(const ON_3dPointArray& points);
 // The command-line warning, to be filled with the rounding.
 constexpr const char* kWarning = "Warning: STL and 3DM files store mesh vertices in single precision, rounded by "
                                  "up to %g here; OBJ, DXF and point text files keep full precision\n";
-}  // namespace MeshPrecision
+} // namespace MeshPrecision

@@ -1,7 +1,8 @@
 #pragma once
 
 // Command identifiers of the "&Nubilo" menu's items.
-enum NubiloMenuId : unsigned int {
+enum NubiloMenuId : unsigned int
+{
   ID_NUBILO_IMPORTPOINTS = 32771,
   ID_NUBILO_DRAPESURFACE = 32772,
   ID_NUBILO_WRAPMESH = 32773,

@@ -16,8 +16,9 @@ class CRhinoPlugIn;
 
 // The application: command line output, the active document, the command table and script
 // runner, the settings profile and the menu bar.
-class CRhinoApp {
- public:
+class CRhinoApp
+{
+public:
   CRhinoApp();
 
   // One line of command-line output each (printf style; in the wide form %s takes a wide text).
@@ -58,11 +59,12 @@ class CRhinoApp {
   void SetMenuOwner(const Platform::Menu* popup, CRhinoPlugIn* plugin);
   CRhinoPlugIn* MenuOwner(const Platform::Menu* popup) const;
 
- private:
+private:
   void Emit(const std::string& text, bool diagnostic);
   void UnselectPicked();
   // What the document held when a command started.
-  struct DocumentMark {
+  struct DocumentMark
+  {
     int objects;
     int removals;
     bool modified;

@@ -9,9 +9,11 @@ class CRhinoPlugIn;
 
 // A command the user runs by name. Each command object registers itself when constructed and
 // leaves the command table when destroyed.
-class CRhinoCommand {
- public:
-  enum result {
+class CRhinoCommand
+{
+public:
+  enum result
+  {
     success = 0,
     cancel = 1,
     nothing = 2,
@@ -21,8 +23,7 @@ class CRhinoCommand {
     exit_rhino = 0x0FFFFFFF,
   };
 
-  CRhinoCommand(int bTransparent = 0, int bDoNotRepeat = 0, const CRhinoPlugIn* plugin = nullptr,
-                int bTestCommand = 0);
+  CRhinoCommand(int bTransparent = 0, int bDoNotRepeat = 0, const CRhinoPlugIn* plugin = nullptr, int bTestCommand = 0);
   virtual ~CRhinoCommand();
   CRhinoCommand(const CRhinoCommand&) = delete;
   CRhinoCommand& operator=(const CRhinoCommand&) = delete;
@@ -39,6 +40,6 @@ class CRhinoCommand {
   static CRhinoCommand* Find(const wchar_t* englishName);
   static const std::vector<CRhinoCommand*>& Commands();
 
- private:
+private:
   const CRhinoPlugIn* m_plugin;
 };

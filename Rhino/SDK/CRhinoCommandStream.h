@@ -10,13 +10,13 @@
 // The host's command line as a stream of tokens: whitespace separates tokens, double quotes
 // keep spaces, '#' starts a comment. In interactive use an empty stream asks the user for a
 // new line; otherwise it runs out and prompts take their defaults.
-class CRhinoCommandStream : public Platform::TokenSource {
- public:
+class CRhinoCommandStream : public Platform::TokenSource
+{
+public:
   using LineReader = std::function<bool(const std::string& prompt, std::string& line)>;
 
   // Splits a line into tokens; false with a message when a quote is not closed.
-  static bool Tokenize(const std::string& line, std::vector<std::string>& tokens,
-                       std::string& error);
+  static bool Tokenize(const std::string& line, std::vector<std::string>& tokens, std::string& error);
 
   // Adds tokens after those waiting, or before them; `line` is the script line they came from
   // (0 when they come from no script).
@@ -37,8 +37,9 @@ class CRhinoCommandStream : public Platform::TokenSource {
   void SetScriptName(const std::string& name) { m_script = name; }
   std::string Location() const;
 
- private:
-  struct Token {
+private:
+  struct Token
+  {
     std::string text;
     int line;
   };

@@ -7,8 +7,9 @@
 #include <vector>
 
 // The active model: the objects commands add, numbered from 1 in the order they were added.
-class CRhinoDoc {
- public:
+class CRhinoDoc
+{
+public:
   // Each Add... copies the geometry into a new object and returns it.
   CRhinoObject* AddPointObject(const ON_3dPoint& point);
   // Takes ownership of a geometry made for the document.
@@ -39,7 +40,7 @@ class CRhinoDoc {
   bool IsModified() const { return m_modified; }
   void SetModified(bool modified) { m_modified = modified; }
 
- private:
+private:
   std::vector<std::unique_ptr<CRhinoObject>> m_objects;
   int m_redrawCount = 0;
   int m_removalCount = 0;

@@ -8,9 +8,11 @@
 
 // Base of the interactive gets: a prompt, command options, and the token answers of the
 // command stream.
-class CRhinoGet {
- public:
-  enum result {
+class CRhinoGet
+{
+public:
+  enum result
+  {
     no_result = 0,
     cancel = 1,
     nothing = 2,
@@ -41,7 +43,7 @@ class CRhinoGet {
   // The option picked when the last get returned `option`.
   const CRhinoCommandOption* Option() const;
 
- protected:
+protected:
   // The prompt as the command line shows it, with the options and their current values.
   std::string PromptText(const char* answers) const;
   // Applies a `Name=Value` answer; false (after printing why and what is allowed) when it names
@@ -50,7 +52,7 @@ class CRhinoGet {
   // Answers `Name=?` by printing the option's values; false when the token is no such question.
   bool ListOptionValues(const std::string& token) const;
 
- private:
+private:
   ON_wString m_prompt;
   const CRhinoCommandOption* FindOption(const std::string& name) const;
   std::string OptionNames() const;

@@ -8,9 +8,11 @@
 
 // Picks document objects. Answers: `All` (every eligible object), object numbers, `Enter`
 // (finish), `Cancel`, or an option as `Name=Value`.
-class CRhinoGetObject : public CRhinoGet {
- public:
-  enum geometry_type_filter {
+class CRhinoGetObject : public CRhinoGet
+{
+public:
+  enum geometry_type_filter
+  {
     any_object = 0,
     point_object = 1,
     curve_object = 4,
@@ -28,13 +30,13 @@ class CRhinoGetObject : public CRhinoGet {
   int ObjectCount() const { return static_cast<int>(m_picked.size()); }
   const CRhinoObjRef& Object(int index) const { return m_picked[index]; }
 
- private:
+private:
   bool IsEligible(const CRhinoObject& object) const;
   void Pick(const CRhinoObject* object);
   bool PickNumber(const std::string& token);
 
   unsigned int m_filter = any_object;
   std::vector<CRhinoObjRef> m_picked;
-  std::unordered_set<const CRhinoObject*> m_pickedSet;  // the same objects, for the duplicate test
+  std::unordered_set<const CRhinoObject*> m_pickedSet; // the same objects, for the duplicate test
   int m_maximum = 0;
 };

@@ -6,8 +6,9 @@
 
 // An object of the document: its own copy of a geometry, its attributes (layer, name, colour,
 // id as a 3DM file gives them) and its selection state.
-class CRhinoObject {
- public:
+class CRhinoObject
+{
+public:
   explicit CRhinoObject(std::unique_ptr<ON_Geometry> geometry);
 
   const ON_Geometry* Geometry() const { return m_geometry.get(); }
@@ -17,8 +18,8 @@ class CRhinoObject {
   bool IsSelected() const { return m_selected; }
   void Select(bool on) { m_selected = on; }
 
- private:
-  friend class CRhinoDoc;  // CRhinoDoc::ReplaceObject
+private:
+  friend class CRhinoDoc; // CRhinoDoc::ReplaceObject
   void ReplaceGeometry(std::unique_ptr<ON_Geometry> geometry) { m_geometry = std::move(geometry); }
 
   std::unique_ptr<ON_Geometry> m_geometry;

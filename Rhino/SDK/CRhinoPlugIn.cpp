@@ -2,14 +2,17 @@
 
 #include "CRhinoApp.h"
 
-namespace {
+namespace
+{
 CRhinoPlugIn* g_last = nullptr;
 }
 
 CRhinoPlugIn::CRhinoPlugIn() { g_last = this; }
 
-CRhinoPlugIn::~CRhinoPlugIn() {
-  if (g_last == this) g_last = nullptr;
+CRhinoPlugIn::~CRhinoPlugIn()
+{
+  if (g_last == this)
+    g_last = nullptr;
 }
 
 CRhinoPlugIn* CRhinoPlugIn::LastConstructed() { return g_last; }
@@ -21,9 +24,11 @@ BOOL CRhinoPlugIn::HasPlugInHelp() const { return FALSE; }
 BOOL CRhinoPlugIn::OnDisplayPlugInHelp(HWND*) const { return FALSE; }
 BOOL CRhinoPlugIn::OnPlugInMenuCommand(WPARAM) { return FALSE; }
 
-BOOL CRhinoPlugIn::InsertPlugInMenuToRhinoMenu(HMENU menu, int position) {
+BOOL CRhinoPlugIn::InsertPlugInMenuToRhinoMenu(HMENU menu, int position)
+{
   Platform::MenuBar* bar = RhinoApp().MenuBar();
-  if (!menu || !bar) return FALSE;
+  if (!menu || !bar)
+    return FALSE;
   bar->Insert(position, menu);
   RhinoApp().SetMenuOwner(menu, this);
   return TRUE;

@@ -5,10 +5,18 @@
 
 // Base of every plug-in. The module's one plug-in object registers itself when constructed, so
 // that the host finds it after loading the module.
-class CRhinoPlugIn {
- public:
-  enum plug_in_type { unknown_plug_in = 0, render_plug_in, file_import_plug_in,
-                      file_export_plug_in, digitizer_plug_in, utility_plug_in };
+class CRhinoPlugIn
+{
+public:
+  enum plug_in_type
+  {
+    unknown_plug_in = 0,
+    render_plug_in,
+    file_import_plug_in,
+    file_export_plug_in,
+    digitizer_plug_in,
+    utility_plug_in
+  };
 
   CRhinoPlugIn();
   virtual ~CRhinoPlugIn();
@@ -38,11 +46,12 @@ class CRhinoPlugIn {
   // The plug-in object constructed most recently and not yet destroyed.
   static CRhinoPlugIn* LastConstructed();
 
- private:
+private:
   ON_wString m_folder;
 };
 
-class CRhinoUtilityPlugIn : public CRhinoPlugIn {
- public:
+class CRhinoUtilityPlugIn : public CRhinoPlugIn
+{
+public:
   plug_in_type PlugInType() const override { return utility_plug_in; }
 };

@@ -7,8 +7,9 @@
 
 // The application's settings profile: integers by section and entry, kept in an INI-style file
 // ("[section]" lines, then "entry=value" lines). Without a file the settings live in memory.
-class CRhinoProfileContext {
- public:
+class CRhinoProfileContext
+{
+public:
   // Reads the file (a missing file is an empty profile); later saves write it back.
   bool SetFile(const std::string& path);
   const std::string& File() const { return m_file; }
@@ -17,7 +18,7 @@ class CRhinoProfileContext {
   BOOL LoadProfileInt(const wchar_t* section, const wchar_t* entry, int* value) const;
   BOOL SaveProfileInt(const wchar_t* section, const wchar_t* entry, int value);
 
- private:
+private:
   bool Write() const;
 
   std::string m_file;

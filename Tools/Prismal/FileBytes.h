@@ -4,11 +4,13 @@
 
 #include <sys/types.h>
 
-namespace prismal {
+namespace prismal
+{
 
 // Whole files in and out; failures leave errno telling why.
-class FileBytes {
- public:
+class FileBytes
+{
+public:
   // Reads a regular file; false when it cannot be opened or read or is no regular file.
   static bool Read(const char* path, SecureBytes& bytes);
   // Writes the bytes to a new file beside the target and renames it onto the target, so that a
@@ -17,4 +19,4 @@ class FileBytes {
   static bool Replace(const char* path, const unsigned char* data, size_t size, mode_t newMode);
 };
 
-}  // namespace prismal
+} // namespace prismal

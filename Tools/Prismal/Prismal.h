@@ -20,22 +20,23 @@
 // missing or added byte fail the same way: the tag does not match.
 
 #ifdef __cplusplus
-extern "C" {
+extern "C"
+{
 #endif
 
-// Nonzero unless `rpPath` is an RP file that the password does not open (or whose bytes were
-// changed). A file that cannot be read or is no RP file gives nonzero: the password is not what
-// stops its conversion, and ConvertFile says what does.
-int IsPasswordValid(const char* rpPath, const char* password);
+  // Nonzero unless `rpPath` is an RP file that the password does not open (or whose bytes were
+  // changed). A file that cannot be read or is no RP file gives nonzero: the password is not what
+  // stops its conversion, and ConvertFile says what does.
+  int IsPasswordValid(const char* rpPath, const char* password);
 
-// Converts between an RP file and a binary STL file, the kinds being those the two paths name
-// (extensions .rp and .stl, in any case): an RP source is opened with `sourcePassword`, an STL
-// source is protected with `destinationPassword`. The destination is replaced only on success; a
-// new STL file is readable by its owner only. Nonzero on success; zero on failure, with the
-// message in `errorText` (at most errorTextSize bytes, always terminated) and errno telling the
-// file error when there is one (0 otherwise).
-int ConvertFile(const char* source, const char* destination, const char* sourcePassword,
-                const char* destinationPassword, char* errorText, int errorTextSize);
+  // Converts between an RP file and a binary STL file, the kinds being those the two paths name
+  // (extensions .rp and .stl, in any case): an RP source is opened with `sourcePassword`, an STL
+  // source is protected with `destinationPassword`. The destination is replaced only on success; a
+  // new STL file is readable by its owner only. Nonzero on success; zero on failure, with the
+  // message in `errorText` (at most errorTextSize bytes, always terminated) and errno telling the
+  // file error when there is one (0 otherwise).
+  int ConvertFile(const char* source, const char* destination, const char* sourcePassword,
+                  const char* destinationPassword, char* errorText, int errorTextSize);
 
 #ifdef __cplusplus
 }

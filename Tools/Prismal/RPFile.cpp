@@ -4,9 +4,11 @@
 
 #include <cstring>
 
-namespace prismal {
+namespace prismal
+{
 
-namespace {
+namespace
+{
 
 constexpr size_t kVersionOffset = 8;
 constexpr size_t kSaltOffset = 12;
@@ -23,39 +25,47 @@ constexpr unsigned long long kOpsLimit = 2;
 constexpr size_t kMemLimit = size_t(64) << 20;
 constexpr size_t kKeySize = crypto_aead_xchacha20poly1305_ietf_KEYBYTES;
 
-void PutUint32(unsigned char* out, uint32_t value) {
-  for (int i = 0; i < 4; ++i) out[i] = static_cast<unsigned char>(value >> (8 * i));
+void PutUint32(unsigned char* out, uint32_t value)
+{
+  for (int i = 0; i < 4; ++i)
+    out[i] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-uint32_t GetUint32(const unsigned char* in) {
+uint32_t GetUint32(const unsigned char* in)
+{
   uint32_t value = 0;
-  for (int i = 0; i < 4; ++i) value |= static_cast<uint32_t>(in[i]) << (8 * i);
+  for (int i = 0; i < 4; ++i)
+    value |= static_cast<uint32_t>(in[i]) << (8 * i);
   return value;
 }
 
 // A key that is wiped when it goes out of scope.
-struct Key {
+struct Key
+{
   unsigned char bytes[kKeySize];
   ~Key() { sodium_memzero(bytes, sizeof bytes); }
 };
 
-}  // namespace
+} // namespace
 
-bool RPFile::IsRP(const unsigned char* data, size_t size) {
+bool RPFile::IsRP(const unsigned char* data, size_t size)
+{
   return size >= sizeof kMagic && std::memcmp(data, kMagic, sizeof kMagic) == 0;
 }
 
-uint32_t RPFile::Version(const unsigned char* data, size_t size) {
+uint32_t RPFile::Version(const unsigned char* data, size_t size)
+{
   return size >= kVersionOffset + 4 ? GetUint32(data + kVersionOffset) : 0;
 }
 
-bool RPFile::DeriveKey(const char* password, const unsigned char* salt, unsigned char* key) {
+bool RPFile::DeriveKey(const char* password, const unsigned char* salt, unsigned char* key)
+{
   return crypto_pwhash(key, kKeySize, password, std::strlen(password), salt, kOpsLimit, kMemLimit,
                        crypto_pwhash_ALG_ARGON2ID13) == 0;
 }
 
-bool RPFile::Seal(const unsigned char* plain, size_t size, const char* password,
-                  std::vector<unsigned char>& rp) {
+bool RPFile::Seal(const unsigned char* plain, size_t size, const char* password, std::vector<unsigned char>& rp)
+{
   std::vector<unsigned char> out(kHeaderSize + size + kTagSize);
   unsigned char* header = out.data();
   std::memcpy(header, kMagic, sizeof kMagic);
@@ -63,28 +73,31 @@ bool RPFile::Seal(const unsigned char* plain, size_t size, const char* password,
   randombytes_buf(header + kSaltOffset, crypto_pwhash_argon2id_SALTBYTES);
   randombytes_buf(header + kNonceOffset, crypto_aead_xchacha20poly1305_ietf_NPUBBYTES);
   Key key;
-  if (!DeriveKey(password, header + kSaltOffset, key.bytes)) return false;
+  if (!DeriveKey(password, header + kSaltOffset, key.bytes))
+    return false;
   unsigned long long sealed = 0;
-  crypto_aead_xchacha20poly1305_ietf_encrypt(out.data() + kHeaderSize, &sealed, plain, size, header,
-                                             kHeaderSize, nullptr, header + kNonceOffset, key.bytes);
+  crypto_aead_xchacha20poly1305_ietf_encrypt(out.data() + kHeaderSize, &sealed, plain, size, header, kHeaderSize,
+                                             nullptr, header + kNonceOffset, key.bytes);
   rp.swap(out);
   return true;
 }
 
-RPFile::Status RPFile::Open(const unsigned char* rp, size_t size, const char* password,
-                            SecureBytes& plain) {
-  if (size < kHeaderSize + kTagSize) return Status::Truncated;
-  if (Version(rp, size) != kVersion) return Status::UnsupportedVersion;
+RPFile::Status RPFile::Open(const unsigned char* rp, size_t size, const char* password, SecureBytes& plain)
+{
+  if (size < kHeaderSize + kTagSize)
+    return Status::Truncated;
+  if (Version(rp, size) != kVersion)
+    return Status::UnsupportedVersion;
   Key key;
-  if (!DeriveKey(password, rp + kSaltOffset, key.bytes)) return Status::NoMemory;
+  if (!DeriveKey(password, rp + kSaltOffset, key.bytes))
+    return Status::NoMemory;
   SecureBytes out(size - kHeaderSize - kTagSize);
   unsigned long long opened = 0;
-  if (crypto_aead_xchacha20poly1305_ietf_decrypt(out.data(), &opened, nullptr, rp + kHeaderSize,
-                                                 size - kHeaderSize, rp, kHeaderSize,
-                                                 rp + kNonceOffset, key.bytes) != 0)
+  if (crypto_aead_xchacha20poly1305_ietf_decrypt(out.data(), &opened, nullptr, rp + kHeaderSize, size - kHeaderSize, rp,
+                                                 kHeaderSize, rp + kNonceOffset, key.bytes) != 0)
     return Status::Refused;
   plain.swap(out);
   return Status::Opened;
 }
 
-}  // namespace prismal
+} // namespace prismal

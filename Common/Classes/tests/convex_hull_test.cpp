@@ -7,17 +7,20 @@
 #include <random>
 #include <set>
 
-namespace {
+namespace
+{
 
 double SignedVolume(const crust_mesh& mesh)
 {
   double volume = 0.0;
-  for (int k = 0; k < mesh.PolygonCount(); ++k) {
+  for (int k = 0; k < mesh.PolygonCount(); ++k)
+  {
     const double* a = &mesh.points[3 * mesh.ids[mesh.offsets[k]]];
     const double* b = &mesh.points[3 * mesh.ids[mesh.offsets[k] + 1]];
     const double* c = &mesh.points[3 * mesh.ids[mesh.offsets[k] + 2]];
-    volume += (a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) +
-               a[2] * (b[0] * c[1] - b[1] * c[0])) / 6.0;
+    volume +=
+        (a[0] * (b[1] * c[2] - b[2] * c[1]) - a[1] * (b[0] * c[2] - b[2] * c[0]) + a[2] * (b[0] * c[1] - b[1] * c[0])) /
+        6.0;
   }
   return volume;
 }
@@ -37,7 +40,8 @@ TEST(ConvexHull, KeepsEveryExtremePointAndOrientsOutwards)
   EXPECT_EQ(500, hull.PointCount());
   EXPECT_EQ(2 * 500 - 4, hull.PolygonCount());
   EXPECT_GT(SignedVolume(hull), 0.0);
-  for (int k = 0; k < hull.PolygonCount(); ++k) {
+  for (int k = 0; k < hull.PolygonCount(); ++k)
+  {
     const double* a = &hull.points[3 * hull.ids[3 * k]];
     const double* b = &hull.points[3 * hull.ids[3 * k + 1]];
     const double* c = &hull.points[3 * hull.ids[3 * k + 2]];
@@ -55,22 +59,27 @@ TEST(ConvexHull, AStopAnswerFromTheProgressCallbackEndsTheBuild)
   std::vector<double> heard;
   crust_mesh hull;
   std::string error;
-  ASSERT_TRUE(convex_hull::Build(points.data(), count, hull, error, [&heard](double fraction) {
-    heard.push_back(fraction);
-    return true;
-  })) << error;
+  ASSERT_TRUE(convex_hull::Build(points.data(), count, hull, error,
+                                 [&heard](double fraction)
+                                 {
+                                   heard.push_back(fraction);
+                                   return true;
+                                 }))
+      << error;
   EXPECT_EQ(count, hull.PointCount());
   ASSERT_GE(heard.size(), 3u);
   EXPECT_EQ(0.0, heard.front());
-  for (double fraction : heard) {
+  for (double fraction : heard)
+  {
     EXPECT_GE(fraction, 0.0);
     EXPECT_LE(fraction, 1.0);
   }
-  for (const size_t stopAt : {size_t(0), heard.size() / 2}) {
+  for (const size_t stopAt : {size_t(0), heard.size() / 2})
+  {
     SCOPED_TRACE(testing::Message() << "stop at question " << stopAt);
     size_t asked = 0;
-    EXPECT_FALSE(convex_hull::Build(points.data(), count, hull, error,
-                                    [&asked, stopAt](double) { return asked++ < stopAt; }));
+    EXPECT_FALSE(
+        convex_hull::Build(points.data(), count, hull, error, [&asked, stopAt](double) { return asked++ < stopAt; }));
     EXPECT_EQ("stopped", error);
     EXPECT_EQ(stopAt + 1, asked);
     EXPECT_EQ(0, hull.PolygonCount());
@@ -84,7 +93,8 @@ TEST(ConvexHull, FlatOrTooFewPointsFail)
       {0, 0, 0, 1, 0, 0, 0, 1, 0},
       {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0.5, 0.5, 0},
   };
-  for (const auto& xyz : inputs) {
+  for (const auto& xyz : inputs)
+  {
     crust_mesh hull;
     std::string error;
     EXPECT_FALSE(convex_hull::Build(xyz.data(), static_cast<int>(xyz.size() / 3), hull, error));
@@ -93,4 +103,4 @@ TEST(ConvexHull, FlatOrTooFewPointsFail)
   }
 }
 
-}  // namespace
+} // namespace

@@ -5,7 +5,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A tetrahedron's four triangles, every one turning outwards, with the polygons given.
 crust_mesh Tetrahedron(const std::vector<std::vector<int>>& polygons)
@@ -53,12 +54,12 @@ TEST(crust_check, ManifoldNeedsOneFanOfPolygonsAtEveryVertex)
   crust_mesh cube;
   for (int corner = 0; corner < 8; ++corner)
     cube.points.insert(cube.points.end(), {double(corner & 1), double((corner >> 1) & 1), double(corner >> 2)});
-  for (const auto& quad :
-       std::vector<std::vector<int>>{{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}})
+  for (const auto& quad : std::vector<std::vector<int>>{
+           {0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}})
     cube.AddPolygon(quad.data(), 4);
   EXPECT_TRUE(crust_check::IsClosedOrientedManifold(cube));
   EXPECT_TRUE(crust_check::IsClosedOrientedManifold(Tetrahedron({{0, 2, 1}, {0, 1, 3}, {0, 3, 2}, {1, 2, 3}})));
   EXPECT_FALSE(crust_check::IsClosedOrientedManifold(Tetrahedron({{0, 1, 2}, {0, 1, 3}, {0, 3, 2}, {1, 2, 3}})));
 }
 
-}  // namespace
+} // namespace

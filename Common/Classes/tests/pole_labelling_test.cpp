@@ -7,7 +7,8 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 
 pole_tables Poles(int count)
 {
@@ -81,4 +82,4 @@ TEST(PoleLabeler, NoOutsidePoleLeavesEveryPoleUnlabelled)
   EXPECT_EQ(2, labeler.Unlabelled());
 }
 
-}  // namespace
+} // namespace

@@ -9,16 +9,19 @@
 #include <set>
 #include <utility>
 
-namespace {
+namespace
+{
 
 // Euler characteristic V - E + F of a polygon mesh, over the vertices its polygons use.
 int EulerCharacteristic(const crust_mesh& mesh)
 {
   std::set<int> vertices(mesh.ids.begin(), mesh.ids.end());
   std::set<std::pair<int, int>> edges;
-  for (int k = 0; k < mesh.PolygonCount(); ++k) {
+  for (int k = 0; k < mesh.PolygonCount(); ++k)
+  {
     const int first = mesh.offsets[k], count = mesh.offsets[k + 1] - first;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
       int a = mesh.ids[first + i], b = mesh.ids[first + (i + 1) % count];
       edges.insert({std::min(a, b), std::max(a, b)});
     }
@@ -39,9 +42,10 @@ TEST(PowerCrustRun, SphereGivesClosedSurfaceOfGenusZero)
   EXPECT_GT(counters.poles, 2000);
 }
 
-}  // namespace
+} // namespace
 
-namespace {
+namespace
+{
 
 // A diagnostic stream, when attached, receives the stages' lines; detached, nothing is written.
 TEST(PowerCrustRun, DiagnosticLinesGoToAnAttachedStreamOnly)
@@ -63,19 +67,21 @@ TEST(PowerCrustRun, DiagnosticLinesGoToAnAttachedStreamOnly)
   EXPECT_EQ(written, log.str().size());
 }
 
-}  // namespace
+} // namespace
 
-namespace {
+namespace
+{
 
 // The progress callback hears rising fractions from the start of every stage and from inside the
 // hull builds. A stop answer (at the first question, inside the first hull build, or at the last
 // question) ends the run at once with empty outputs, and the next run starts afresh.
 TEST(PowerCrustRun, AStopAnswerFromTheProgressCallbackEndsTheRun)
 {
-  const int count = 5000;  // more sites than a progress interval, so the first build is asked too
+  const int count = 5000; // more sites than a progress interval, so the first build is asked too
   const std::vector<double> points = sample_shapes::EvenSphere(count, 0.5);
   std::vector<double> heard;
-  const progress_callback record = [&heard](double fraction) {
+  const progress_callback record = [&heard](double fraction)
+  {
     heard.push_back(fraction);
     return true;
   };
@@ -86,12 +92,13 @@ TEST(PowerCrustRun, AStopAnswerFromTheProgressCallbackEndsTheRun)
   ASSERT_GE(heard.size(), 8u);
   EXPECT_EQ(0.0, heard.front());
   EXPECT_TRUE(std::is_sorted(heard.begin(), heard.end()));
-  EXPECT_GT(heard[1], 0.0);  // inside the first build, before the poles
+  EXPECT_GT(heard[1], 0.0); // inside the first build, before the poles
   EXPECT_LT(heard[1], 0.3);
   EXPECT_GE(heard.back(), 0.9);
   EXPECT_LE(heard.back(), 1.0);
 
-  for (const size_t stopAt : {size_t(0), size_t(1), heard.size() - 1}) {
+  for (const size_t stopAt : {size_t(0), size_t(1), heard.size() - 1})
+  {
     SCOPED_TRACE(testing::Message() << "stop at question " << stopAt);
     size_t asked = 0;
     const progress_callback stop = [&asked, stopAt](double) { return asked++ < stopAt; };
@@ -110,4 +117,4 @@ TEST(PowerCrustRun, AStopAnswerFromTheProgressCallbackEndsTheRun)
   EXPECT_EQ(full.points, again.points);
 }
 
-}  // namespace
+} // namespace

@@ -5,7 +5,8 @@
 #include <vector>
 
 // Point samples of simple closed shapes for the reconstruction tests, as x, y, z triples.
-namespace sample_shapes {
+namespace sample_shapes
+{
 
 inline std::vector<double> Sphere(int count, double radius, unsigned seed)
 {
@@ -13,7 +14,8 @@ inline std::vector<double> Sphere(int count, double radius, unsigned seed)
   std::normal_distribution<double> normal(0.0, 1.0);
   std::vector<double> points;
   points.reserve(3 * static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     double p[3] = {normal(random), normal(random), normal(random)};
     const double length = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
     for (double c : p)
@@ -27,7 +29,8 @@ inline std::vector<double> EvenSphere(int count, double radius)
 {
   std::vector<double> points;
   const double golden = M_PI * (3.0 - std::sqrt(5.0));
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     const double z = 1.0 - (i + 0.5) * 2.0 / count;
     const double r = std::sqrt(1.0 - z * z);
     points.push_back(radius * r * std::cos(golden * i));
@@ -43,8 +46,10 @@ inline std::vector<double> Torus(int around, int across, double R, double r, uns
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> jitter(-0.25, 0.25);
   std::vector<double> points;
-  for (int i = 0; i < around; ++i) {
-    for (int j = 0; j < across; ++j) {
+  for (int i = 0; i < around; ++i)
+  {
+    for (int j = 0; j < across; ++j)
+    {
       const double u = 2.0 * M_PI * (i + jitter(random)) / around;
       const double v = 2.0 * M_PI * (j + jitter(random)) / across;
       points.push_back((R + r * std::cos(v)) * std::cos(u));
@@ -55,4 +60,4 @@ inline std::vector<double> Torus(int around, int across, double R, double r, uns
   return points;
 }
 
-}  // namespace sample_shapes
+} // namespace sample_shapes

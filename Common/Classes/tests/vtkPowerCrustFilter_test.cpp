@@ -22,13 +22,14 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 struct surface_shape
 {
-  int edgesNotShared = 0;       // edges not used by exactly two polygons
-  int inconsistentEdges = 0;    // edges used twice in the same direction
-  int nonManifoldVertices = 0;  // vertices whose polygons do not form one fan
+  int edgesNotShared = 0;      // edges not used by exactly two polygons
+  int inconsistentEdges = 0;   // edges used twice in the same direction
+  int nonManifoldVertices = 0; // vertices whose polygons do not form one fan
   int euler = 0;
   double signedVolume = 0.0;
   std::vector<std::vector<vtkIdType>> polygons;
@@ -38,28 +39,32 @@ surface_shape Analyse(vtkPolyData* data)
 {
   surface_shape shape;
   std::map<std::pair<vtkIdType, vtkIdType>, int> directed;
-  std::map<vtkIdType, std::vector<std::pair<vtkIdType, vtkIdType>>> fans;  // vertex -> (previous, next)
+  std::map<vtkIdType, std::vector<std::pair<vtkIdType, vtkIdType>>> fans; // vertex -> (previous, next)
   std::set<vtkIdType> used;
   vtkCellArray* polys = data->GetPolys();
   auto cell = vtkSmartPointer<vtkIdList>::New();
   polys->InitTraversal();
-  while (polys->GetNextCell(cell)) {
+  while (polys->GetNextCell(cell))
+  {
     std::vector<vtkIdType> ids(cell->GetNumberOfIds());
     for (size_t i = 0; i < ids.size(); ++i)
       ids[i] = cell->GetId(static_cast<vtkIdType>(i));
     const size_t n = ids.size();
     double p0[3];
     data->GetPoint(ids[0], p0);
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i)
+    {
       const vtkIdType a = ids[i], b = ids[(i + 1) % n];
       ++directed[{a, b}];
       fans[b].push_back({a, ids[(i + 2) % n]});
       used.insert(a);
-      if (i >= 1 && i + 1 < n) {
+      if (i >= 1 && i + 1 < n)
+      {
         double p1[3], p2[3];
         data->GetPoint(ids[i], p1);
         data->GetPoint(ids[i + 1], p2);
-        for (int k = 0; k < 3; ++k) {
+        for (int k = 0; k < 3; ++k)
+        {
           p1[k] -= p0[k];
           p2[k] -= p0[k];
         }
@@ -73,7 +78,8 @@ surface_shape Analyse(vtkPolyData* data)
     shape.polygons.push_back(ids);
   }
   std::set<std::pair<vtkIdType, vtkIdType>> undirected;
-  for (const auto& entry : directed) {
+  for (const auto& entry : directed)
+  {
     const auto key = entry.first;
     undirected.insert({std::min(key.first, key.second), std::max(key.first, key.second)});
     if (entry.second > 1)
@@ -82,13 +88,15 @@ surface_shape Analyse(vtkPolyData* data)
       ++shape.edgesNotShared;
   }
   // A manifold vertex's polygons chain into one cycle: previous of one is next of another.
-  for (const auto& fan : fans) {
+  for (const auto& fan : fans)
+  {
     std::map<vtkIdType, vtkIdType> nextOf;
     for (const auto& corner : fan.second)
       nextOf[corner.second] = corner.first;
     size_t steps = 0;
     vtkIdType at = fan.second[0].second;
-    do {
+    do
+    {
       auto found = nextOf.find(at);
       if (found == nextOf.end())
         break;
@@ -98,8 +106,8 @@ surface_shape Analyse(vtkPolyData* data)
     if (steps != fan.second.size())
       ++shape.nonManifoldVertices;
   }
-  shape.euler = static_cast<int>(used.size()) - static_cast<int>(undirected.size()) +
-                static_cast<int>(shape.polygons.size());
+  shape.euler =
+      static_cast<int>(used.size()) - static_cast<int>(undirected.size()) + static_cast<int>(shape.polygons.size());
   return shape;
 }
 
@@ -155,7 +163,8 @@ TEST(vtkPowerCrustFilter, ScaleAndOffsetKeepTheTopology)
   const surface_shape reference = Analyse(Reconstruct(PointsOnly(sphere)));
   ExpectClosedOutwardSurface(reference, 2);
   const double cases[][2] = {{1e-3, 0.0}, {1e3, 0.0}, {1.0, 512345.0}, {1e3, 4.3e6}};
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
+  {
     SCOPED_TRACE(testing::Message() << "scale " << c[0] << " offset " << c[1]);
     const surface_shape shape = Analyse(Reconstruct(PointsOnly(sphere, c[0], c[1])));
     ExpectClosedOutwardSurface(shape, 2);
@@ -189,10 +198,11 @@ TEST(vtkPowerCrustFilter, DegenerateInputsGiveAnEmptySurface)
       {},
       {0, 0, 0, 1, 0, 0, 0, 1, 0},
       {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-      {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0.5, 0.25, 0, 0.25, 0.75, 0},  // one plane
+      {0, 0, 0, 1, 0, 0, 0, 1, 0, 1, 1, 0, 0.5, 0.25, 0, 0.25, 0.75, 0}, // one plane
       {0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, std::numeric_limits<double>::quiet_NaN()},
   };
-  for (const auto& xyz : inputs) {
+  for (const auto& xyz : inputs)
+  {
     auto output = Reconstruct(PointsOnly(xyz));
     EXPECT_EQ(0, output->GetNumberOfPolys()) << xyz.size() / 3 << " points";
   }
@@ -203,7 +213,7 @@ TEST(vtkPowerCrustFilter, DegenerateInputsGiveAnEmptySurface)
 struct filter_watch
 {
   std::vector<double> progress;
-  std::vector<std::string> passes;  // the progress texts, each once in a row
+  std::vector<std::string> passes; // the progress texts, each once in a row
   size_t abortAt = 0;
   int errors = 0;
 
@@ -211,20 +221,22 @@ struct filter_watch
   {
     auto onProgress = vtkSmartPointer<vtkCallbackCommand>::New();
     onProgress->SetClientData(this);
-    onProgress->SetCallback([](vtkObject* caller, unsigned long, void* client, void* data) {
-      filter_watch* watch = static_cast<filter_watch*>(client);
-      watch->progress.push_back(*static_cast<double*>(data));
-      const char* text = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
-      if (text && (watch->passes.empty() || watch->passes.back() != text))
-        watch->passes.push_back(text);
-      if (watch->progress.size() == watch->abortAt)
-        static_cast<vtkAlgorithm*>(caller)->AbortExecuteOn();
-    });
+    onProgress->SetCallback(
+        [](vtkObject* caller, unsigned long, void* client, void* data)
+        {
+          filter_watch* watch = static_cast<filter_watch*>(client);
+          watch->progress.push_back(*static_cast<double*>(data));
+          const char* text = static_cast<vtkAlgorithm*>(caller)->GetProgressText();
+          if (text && (watch->passes.empty() || watch->passes.back() != text))
+            watch->passes.push_back(text);
+          if (watch->progress.size() == watch->abortAt)
+            static_cast<vtkAlgorithm*>(caller)->AbortExecuteOn();
+        });
     filter->AddObserver(vtkCommand::ProgressEvent, onProgress);
     auto onError = vtkSmartPointer<vtkCallbackCommand>::New();
     onError->SetClientData(this);
-    onError->SetCallback(
-        [](vtkObject*, unsigned long, void* client, void*) { ++static_cast<filter_watch*>(client)->errors; });
+    onError->SetCallback([](vtkObject*, unsigned long, void* client, void*)
+                         { ++static_cast<filter_watch*>(client)->errors; });
     filter->AddObserver(vtkCommand::ErrorEvent, onError);
   }
 };
@@ -243,12 +255,14 @@ TEST(vtkPowerCrustFilter, AbortFromAProgressObserverStopsTheRunWithEmptyOutputs)
   const std::vector<double> fullProgress = watch.progress;
   ASSERT_GE(fullProgress.size(), 8u);
   EXPECT_TRUE(std::is_sorted(fullProgress.begin(), fullProgress.end()));
-  EXPECT_EQ((std::vector<std::string>{"Delaunay tetrahedralisation", "Poles", "Power diagram", "Labelling poles", "Crust"}),
-            watch.passes);
+  EXPECT_EQ(
+      (std::vector<std::string>{"Delaunay tetrahedralisation", "Poles", "Power diagram", "Labelling poles", "Crust"}),
+      watch.passes);
   EXPECT_EQ(nullptr, filter->GetProgressText());
 
   // The pipeline reports 0 before the run and 1 after it.
-  for (const size_t abortAt : {size_t(1), size_t(3), fullProgress.size() - 1}) {
+  for (const size_t abortAt : {size_t(1), size_t(3), fullProgress.size() - 1})
+  {
     SCOPED_TRACE(testing::Message() << "abort at event " << abortAt);
     watch.progress.clear();
     watch.abortAt = abortAt;
@@ -284,7 +298,8 @@ TEST(vtkPowerCrustFilter, RequestDataFailsWhenThePointsGiveNoSurface)
   };
   // Errors reach observers only while VTK shows them; the pipeline's own complaint goes to stderr.
   vtkObject::GlobalWarningDisplayOn();
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
+  {
     SCOPED_TRACE(c.name);
     auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
     filter_watch watch;
@@ -305,7 +320,7 @@ TEST(vtkPowerCrustFilter, CheckAbortSeesItsOwnAndItsProducersFlag)
 {
   auto producer = vtkSmartPointer<vtkPowerCrustFilter>::New();
   auto filter = vtkSmartPointer<vtkPowerCrustFilter>::New();
-  EXPECT_FALSE(filter->CheckAbort());  // no input
+  EXPECT_FALSE(filter->CheckAbort()); // no input
   filter->SetInputConnection(producer->GetOutputPort());
   EXPECT_FALSE(filter->CheckAbort());
   producer->AbortExecuteOn();
@@ -353,14 +368,16 @@ TEST(vtkPowerCrustFilter, SharedScansGiveClosedOutwardSurfaces)
   const int kAnyGenus = 1;
   const std::pair<const char*, int> scans[] = {{"kitten.xyz", 0}, {"sphere_20k.xyz", kAnyGenus}, {"bunny.xyz", 2}};
   int found = 0;
-  for (const auto& scan : scans) {
+  for (const auto& scan : scans)
+  {
     std::ifstream file(std::string(NUBILO_SHARED_DATA) + "/xyz/" + scan.first);
     if (!file)
       continue;
     ++found;
     std::vector<double> xyz;
     std::string line;
-    while (std::getline(file, line)) {
+    while (std::getline(file, line))
+    {
       std::istringstream fields(line);
       double x, y, z;
       if (fields >> x >> y >> z)
@@ -374,4 +391,4 @@ TEST(vtkPowerCrustFilter, SharedScansGiveClosedOutwardSurfaces)
     GTEST_SKIP() << "shared point scans not found under " << NUBILO_SHARED_DATA;
 }
 
-}  // namespace
+} // namespace

@@ -4,13 +4,15 @@
 
 using Platform::ProgressReporter;
 
-class ProgressReporterTest : public ::testing::Test {
- protected:
+class ProgressReporterTest : public ::testing::Test
+{
+protected:
   void SetUp() override { Platform::ProgressWindow::SetQuiet(true); }
   void TearDown() override { Platform::ProgressWindow::SetQuiet(false); }
 };
 
-TEST_F(ProgressReporterTest, DefaultsAndStart) {
+TEST_F(ProgressReporterTest, DefaultsAndStart)
+{
   ProgressReporter p;
   EXPECT_EQ(p.GetTitle(), "Progress");
   EXPECT_EQ(p.GetMin(), 0);
@@ -23,7 +25,8 @@ TEST_F(ProgressReporterTest, DefaultsAndStart) {
   EXPECT_FALSE(p.Window().IsOpen());
 }
 
-TEST_F(ProgressReporterTest, PercentageTruncatesTowardZero) {
+TEST_F(ProgressReporterTest, PercentageTruncatesTowardZero)
+{
   ProgressReporter p("Interpolating points", "", 0, 7, nullptr);
   p.StartProgress();
   p.SetCurrent(3);
@@ -34,7 +37,8 @@ TEST_F(ProgressReporterTest, PercentageTruncatesTowardZero) {
   EXPECT_DOUBLE_EQ(p.GetCurrent(), 4);
 }
 
-TEST_F(ProgressReporterTest, FixedStatusKeepsTextUntilCleared) {
+TEST_F(ProgressReporterTest, FixedStatusKeepsTextUntilCleared)
+{
   ProgressReporter p;
   p.StartProgress();
   p.SetStatus("Reading");
@@ -46,14 +50,16 @@ TEST_F(ProgressReporterTest, FixedStatusKeepsTextUntilCleared) {
   EXPECT_EQ(p.Window().Text(), "60 % complete");
 }
 
-TEST_F(ProgressReporterTest, EmptyRangeShowsStart) {
+TEST_F(ProgressReporterTest, EmptyRangeShowsStart)
+{
   ProgressReporter p("t", "", 0, 0, nullptr);
   p.StartProgress();
   EXPECT_EQ(p.Window().Position(), 0);
   EXPECT_EQ(p.Window().Text(), "0 % complete");
 }
 
-TEST_F(ProgressReporterTest, SettersTakeEffectAtNextUpdate) {
+TEST_F(ProgressReporterTest, SettersTakeEffectAtNextUpdate)
+{
   ProgressReporter p;
   p.StartProgress();
   p.SetMax(10);

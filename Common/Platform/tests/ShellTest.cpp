@@ -9,7 +9,8 @@
 
 using namespace Platform;
 
-TEST(Shell, OpenReportsSuccessAboveThirtyTwo) {
+TEST(Shell, OpenReportsSuccessAboveThirtyTwo)
+{
   const std::string file = TempFolder::Path() + "/nubilo-shell-" + Uuid::CreateString();
   std::FILE* f = std::fopen(file.c_str(), "w");
   ASSERT_NE(f, nullptr);
@@ -27,14 +28,16 @@ TEST(Shell, OpenReportsSuccessAboveThirtyTwo) {
   std::remove(file.c_str());
 }
 
-TEST(TempFolder, FollowsTempVariable) {
+TEST(TempFolder, FollowsTempVariable)
+{
   setenv("TEMP", "/var/tmp/", 1);
   EXPECT_EQ(TempFolder::Path(), "/var/tmp");
   unsetenv("TEMP");
   EXPECT_FALSE(TempFolder::Path().empty());
 }
 
-TEST(Uuid, DistinctAndWellFormed) {
+TEST(Uuid, DistinctAndWellFormed)
+{
   const std::string a = Uuid::CreateString(), b = Uuid::CreateString();
   EXPECT_NE(a, b);
   EXPECT_EQ(a.size(), 36u);

@@ -35,7 +35,8 @@ ON_NurbsCurve Wiggle()
 // Reference length: the chord sum of a dense polyline, extrapolated (Richardson, error ~ h^2).
 double ChordLength(const ON_Curve& curve, double t0, double t1)
 {
-  auto chords = [&](int n) {
+  auto chords = [&](int n)
+  {
     double sum = 0.0;
     ON_3dPoint previous = curve.PointAt(t0);
     for (int i = 1; i <= n; i++)
@@ -49,7 +50,7 @@ double ChordLength(const ON_Curve& curve, double t0, double t1)
   const double coarse = chords(100000), fine = chords(200000);
   return fine + (fine - coarse) / 3.0;
 }
-}  // namespace
+} // namespace
 
 TEST(ON_CurveArcLength, NurbsCircleLengthIsTwoPiR)
 {

@@ -32,7 +32,7 @@ std::vector<unsigned char> NestedChunks()
   writer.EndWrite3dmChunk();
   return Written(writer);
 }
-}  // namespace
+} // namespace
 
 TEST(BinaryArchive, ChunkBytesMatchTheFormat)
 {
@@ -82,7 +82,7 @@ TEST(BinaryArchive, DamagedBytesAreCaught)
   const std::vector<unsigned char> good = NestedChunks();
   {
     std::vector<unsigned char> bytes = good;
-    bytes[8] ^= 0x01;  // first direct int
+    bytes[8] ^= 0x01; // first direct int
     ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
     StartReading(reader, bytes);
     unsigned int tc = 0;
@@ -98,7 +98,7 @@ TEST(BinaryArchive, DamagedBytesAreCaught)
   }
   {
     std::vector<unsigned char> bytes = good;
-    bytes[4] = 0xF0;  // length past the end of the buffer
+    bytes[4] = 0xF0; // length past the end of the buffer
     ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
     StartReading(reader, bytes);
     unsigned int tc = 0;
@@ -107,7 +107,7 @@ TEST(BinaryArchive, DamagedBytesAreCaught)
     EXPECT_GT(reader.CriticalErrorCount(), 0);
   }
   {
-    std::vector<unsigned char> bytes(good.begin(), good.begin() + 6);  // truncated header
+    std::vector<unsigned char> bytes(good.begin(), good.begin() + 6); // truncated header
     ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
     StartReading(reader, bytes);
     unsigned int tc = 0;
@@ -121,7 +121,7 @@ TEST(BinaryArchive, NestedReadsStopAtTheChunkEnd)
   ON_BinaryArchive writer(ON_BinaryArchive::Mode::write3dm);
   writer.SetArchive3dmVersion(3);
   writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_ANONYMOUS_CHUNK, 0);
-  writer.WriteInt(1000000);  // claims a million doubles follow
+  writer.WriteInt(1000000); // claims a million doubles follow
   writer.EndWrite3dmChunk();
   writer.WriteDouble(1.0);
   ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
@@ -132,7 +132,7 @@ TEST(BinaryArchive, NestedReadsStopAtTheChunkEnd)
   int count = 0;
   EXPECT_FALSE(reader.ReadArrayCount(sizeof(double), &count));
   double d = 0;
-  EXPECT_FALSE(reader.ReadDouble(&d));  // the double after the chunk is out of reach
+  EXPECT_FALSE(reader.ReadDouble(&d)); // the double after the chunk is out of reach
   EXPECT_TRUE(reader.EndRead3dmChunk());
   EXPECT_TRUE(reader.ReadDouble(&d));
   EXPECT_EQ(d, 1.0);
@@ -182,9 +182,9 @@ TEST(BinaryArchive, ImplausibleCompressedSizeIsRefusedBeforeAllocation)
 {
   ON_BinaryArchive writer(ON_BinaryArchive::Mode::write3dm);
   writer.SetArchive3dmVersion(3);
-  writer.WriteInt(0xF0000000u);  // size
-  writer.WriteInt(0u);           // crc
-  writer.WriteChar(1);           // zlib
+  writer.WriteInt(0xF0000000u); // size
+  writer.WriteInt(0u);          // crc
+  writer.WriteChar(1);          // zlib
   writer.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_ANONYMOUS_CHUNK, 0);
   writer.WriteInt(0);
   writer.EndWrite3dmChunk();

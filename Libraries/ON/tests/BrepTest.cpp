@@ -17,7 +17,7 @@ ON_Brep Box()
   ON_BrepBox(kCorners, &brep);
   return brep;
 }
-}  // namespace
+} // namespace
 
 TEST(ON_Brep, BoxHasTheTopologyOfABox)
 {
@@ -87,7 +87,7 @@ TEST(ON_Brep, CopiesOwnTheirGeometry)
   ON_Brep copy(*original);
   ON_ClassArray<ON_Brep> list;
   list.Append(*original);
-  list.Append(copy);  // growing the list moves the first brep
+  list.Append(copy); // growing the list moves the first brep
   original.reset();
   for (const ON_Brep* brep : {&copy, &list[0], &list[1]})
   {
@@ -115,7 +115,12 @@ TEST(ON_Brep, IsValidFindsBrokenReferences)
   };
   const std::vector<Case> cases = {
       {"trim curve index out of range", [](ON_Brep& b) { b.m_T[5].m_c2i = 99; }},
-      {"missing trim curve", [](ON_Brep& b) { delete b.m_C2[3]; b.m_C2[3] = nullptr; }},
+      {"missing trim curve",
+       [](ON_Brep& b)
+       {
+         delete b.m_C2[3];
+         b.m_C2[3] = nullptr;
+       }},
       {"face surface index out of range", [](ON_Brep& b) { b.m_F[2].m_si = -1; }},
       {"edge listing a foreign trim", [](ON_Brep& b) { b.m_E[0].m_ti[1] = 23; }},
       {"vertex away from its edge", [](ON_Brep& b) { b.m_V[6].point.z += 0.01; }},

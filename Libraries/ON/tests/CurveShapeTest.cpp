@@ -33,7 +33,7 @@ ON_ArcCurve ArcAt(const ON_3dPoint& centre, double radius, double a0, double a1)
   plane.UpdateEquation();
   return ON_ArcCurve(ON_Arc(ON_Circle(plane, radius), ON_Interval(a0, a1)));
 }
-}  // namespace
+} // namespace
 
 TEST(ON_CurveShape, IsLinearFollowsTheControlPolygonAndItsTolerance)
 {
@@ -104,8 +104,8 @@ TEST(ON_CurveShape, IsPolylineGivesCornersAndParameters)
 
   // A closed polyline ends on its first point exactly.
   ON_3dPointArray square;
-  for (const ON_3dPoint& p : {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0), ON_3dPoint(0, 1, 0),
-                              ON_3dPoint(1e-14, 0, 0)})
+  for (const ON_3dPoint& p :
+       {ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0), ON_3dPoint(0, 1, 0), ON_3dPoint(1e-14, 0, 0)})
     square.Append(p);
   ASSERT_EQ(Clamped(2, std::vector<ON_3dPoint>(square.Array(), square.Array() + 5)).IsPolyline(&points), 5);
   EXPECT_EQ(points[4], points[0]);
@@ -201,9 +201,8 @@ TEST(ON_CurveShape, PolyCurveOfArcsIsOneArc)
   // A change of radius between the segments breaks it.
   ON_PolyCurve kinked;
   kinked.Append(new ON_ArcCurve(ArcAt(ON_3dPoint(5, 5, 0), 2, 0, 1)));
-  kinked.Append(new ON_ArcCurve(ArcAt(ON_3dPoint(5, 5, 0) + 0.5 * (ArcAt(ON_3dPoint(5, 5, 0), 2, 0, 1).PointAtEnd() -
-                                                                    ON_3dPoint(5, 5, 0)),
-                                      1, 1, 2)));
+  kinked.Append(new ON_ArcCurve(ArcAt(
+      ON_3dPoint(5, 5, 0) + 0.5 * (ArcAt(ON_3dPoint(5, 5, 0), 2, 0, 1).PointAtEnd() - ON_3dPoint(5, 5, 0)), 1, 1, 2)));
   EXPECT_FALSE(kinked.IsArc(nullptr, nullptr, 1e-6));
 }
 
@@ -271,11 +270,11 @@ TEST(ON_CurveShape, EveryCurveClassGivesItsNurbsForm)
   {
     const char* name;
     const ON_Curve* curve;
-    int rc;  // 1: same parameterisation, 2: same points
+    int rc; // 1: same parameterisation, 2: same points
   };
-  for (const Case& c : {Case{"line", &line, 1}, Case{"polyline", &polyline, 1}, Case{"arc", &arc, 2},
-                        Case{"nurbs", &cubic, 1}, Case{"poly curve of arcs", &arcs, 2},
-                        Case{"reversed part", &reversed, 1}})
+  for (const Case& c :
+       {Case{"line", &line, 1}, Case{"polyline", &polyline, 1}, Case{"arc", &arc, 2}, Case{"nurbs", &cubic, 1},
+        Case{"poly curve of arcs", &arcs, 2}, Case{"reversed part", &reversed, 1}})
   {
     ON_NurbsCurve nurbs;
     ASSERT_EQ(c.curve->GetNurbForm(nurbs), c.rc) << c.name;
@@ -349,8 +348,8 @@ TEST(ON_NurbsCurve, KnotInsertionAndTrimKeepTheShape)
 TEST(ON_Circle, ThroughThreePointsStartsAtTheFirst)
 {
   ON_Circle circle;
-  ASSERT_TRUE(circle.Create(ON_3dPoint(500003, 5000000, 10), ON_3dPoint(500000, 5000003, 10),
-                            ON_3dPoint(499997, 5000000, 10)));
+  ASSERT_TRUE(
+      circle.Create(ON_3dPoint(500003, 5000000, 10), ON_3dPoint(500000, 5000003, 10), ON_3dPoint(499997, 5000000, 10)));
   EXPECT_NEAR(circle.radius, 3.0, 1e-9);
   EXPECT_LE(circle.Center().DistanceTo(ON_3dPoint(500000, 5000000, 10)), 1e-9);
   EXPECT_LE(circle.PointAt(0).DistanceTo(ON_3dPoint(500003, 5000000, 10)), 1e-9);

@@ -33,7 +33,7 @@ TEST(ON_NurbsCurve, RationalQuarterCircleStaysOnTheCircle)
     ON_3dVector d;
     ASSERT_TRUE(arc.Ev1Der(t, p, d));
     EXPECT_NEAR(ON_3dVector(p).Length(), 1.0, 1e-14);
-    EXPECT_NEAR(ON_DotProduct(ON_3dVector(p), d), 0.0, 1e-13);  // tangent is perpendicular to the radius
+    EXPECT_NEAR(ON_DotProduct(ON_3dVector(p), d), 0.0, 1e-13); // tangent is perpendicular to the radius
   }
   double t;
   ASSERT_TRUE(arc.GetClosestPoint(ON_3dPoint(3.0, 3.0, 0.0), &t));

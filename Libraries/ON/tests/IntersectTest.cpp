@@ -60,9 +60,9 @@ TEST(ON_Intersect, ParallelOrDegenerateLinesLeaveTheOutputs)
 {
   const ON_Line A(ON_3dPoint(0, 0, 0), ON_3dPoint(2, 1, 0));
   const ON_Line lines[] = {
-      ON_Line(ON_3dPoint(0, 1, 0), ON_3dPoint(4, 3, 0)),   // parallel
-      ON_Line(ON_3dPoint(6, 3, 0), ON_3dPoint(2, 1, 0)),   // collinear, sharing an end
-      ON_Line(ON_3dPoint(5, 5, 5), ON_3dPoint(5, 5, 5)),   // a point
+      ON_Line(ON_3dPoint(0, 1, 0), ON_3dPoint(4, 3, 0)), // parallel
+      ON_Line(ON_3dPoint(6, 3, 0), ON_3dPoint(2, 1, 0)), // collinear, sharing an end
+      ON_Line(ON_3dPoint(5, 5, 5), ON_3dPoint(5, 5, 5)), // a point
   };
   for (const ON_Line& B : lines)
   {
@@ -81,7 +81,7 @@ TEST(ON_Intersect, LineAndPlane)
   const ON_Plane plane(ON_3dPoint(0, 0, 2), ON_3dVector(0, 0, 1));
   double t = -1;
   ASSERT_TRUE(ON_Intersect(ON_Line(ON_3dPoint(1, 1, 0), ON_3dPoint(1, 1, 1)), plane, &t));
-  EXPECT_DOUBLE_EQ(t, 2.0);  // beyond the end: not clamped
+  EXPECT_DOUBLE_EQ(t, 2.0); // beyond the end: not clamped
   ASSERT_TRUE(ON_Intersect(ON_Line(ON_3dPoint(0, 0, 3), ON_3dPoint(4, 0, -1)), plane, &t));
   EXPECT_DOUBLE_EQ(t, 0.25);
   // Parallel to the plane: false, and t is the middle.

@@ -25,7 +25,7 @@ ON_NurbsSurface Bumpy(bool rational)
     s.SetKnot(1, i, k1[i]);
   return s;
 }
-}  // namespace
+} // namespace
 
 TEST(ON_NurbsSurface, IsoCurveRunsAlongTheSurface)
 {

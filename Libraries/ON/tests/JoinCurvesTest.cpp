@@ -5,7 +5,8 @@
 #include <memory>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Owns the inputs and the outputs of one ON_JoinCurves call.
 struct Join

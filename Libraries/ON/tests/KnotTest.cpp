@@ -20,7 +20,7 @@ TEST(ON_Knot, ClampedUniformLayout)
 
 TEST(ON_Knot, SpanIndexClampsAndHonoursSide)
 {
-  const double knots[] = {0, 0, 1, 2, 3, 3};  // order 3, 5 control vertices
+  const double knots[] = {0, 0, 1, 2, 3, 3}; // order 3, 5 control vertices
   EXPECT_EQ(ON_NurbsSpanIndex(3, 5, knots, -5.0), 0);
   EXPECT_EQ(ON_NurbsSpanIndex(3, 5, knots, 0.5), 0);
   EXPECT_EQ(ON_NurbsSpanIndex(3, 5, knots, 1.0), 1);
@@ -31,7 +31,7 @@ TEST(ON_Knot, SpanIndexClampsAndHonoursSide)
 
 TEST(ON_Knot, BasisIsAPartitionOfUnityWithMatchingDerivatives)
 {
-  const double knots[] = {0, 0, 0, 1, 2, 4, 4, 4};  // order 4, 6 control vertices
+  const double knots[] = {0, 0, 0, 1, 2, 4, 4, 4}; // order 4, 6 control vertices
   const double h = 1e-6;
   for (double t : {0.0, 0.3, 1.0, 1.7, 3.9})
   {

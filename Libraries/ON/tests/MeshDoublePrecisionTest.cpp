@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Survey coordinates: single precision keeps multiples of 0.03125 in x and 0.5 in y here.
 const ON_3dPoint kOrigin(500000.123, 4200000.456, 812.789);
@@ -55,7 +56,7 @@ TEST(MeshDoublePrecision, DoublesKeepTheDetailTheFloatsRoundAway)
   ON_Mesh floats = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {{0, 1, 2}});
   EXPECT_FALSE(floats.HasDoublePrecisionVertices());
   EXPECT_FALSE(floats.HasSynchronizedDoubleAndSinglePrecisionVertices());
-  floats.UpdateSinglePrecisionVertices();  // nothing to update from
+  floats.UpdateSinglePrecisionVertices(); // nothing to update from
   EXPECT_EQ(floats.VertexCount(), 3);
   EXPECT_EQ(floats.DoublePrecisionVertices().Count(), 3);
   EXPECT_TRUE(floats.HasSynchronizedDoubleAndSinglePrecisionVertices());
@@ -99,7 +100,7 @@ TEST(MeshDoublePrecision, MeshOperationsKeepEachDoubleWithItsVertex)
 
   mesh.Compact();
   ASSERT_EQ(mesh.VertexCount(), 4);
-  ASSERT_EQ(mesh.FaceCount(), 1);  // doubles decide that the quad's corners are apart
+  ASSERT_EQ(mesh.FaceCount(), 1); // doubles decide that the quad's corners are apart
   EXPECT_TRUE(mesh.m_F[0].IsQuad());
   EXPECT_EQ(mesh.Vertex(1), kOrigin + ON_3dVector(1, 0, 0));
   EXPECT_EQ(mesh.Vertex(2), kOrigin + ON_3dVector(1, 0.1, 0));
@@ -109,7 +110,7 @@ TEST(MeshDoublePrecision, MeshOperationsKeepEachDoubleWithItsVertex)
   joined.Append(SurveyMesh({{3, 0}, {4, 0}, {3, 1}}, {{0, 1, 2}}));
   ASSERT_EQ(joined.m_dV.Count(), 7);
   EXPECT_EQ(joined.Vertex(6), kOrigin + ON_3dVector(3, 1, 0));
-  joined.Append(MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {{0, 1, 2}}));  // floats only: no doubles
+  joined.Append(MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}}, {{0, 1, 2}})); // floats only: no doubles
   EXPECT_FALSE(joined.HasDoublePrecisionVertices());
 
   // Side 1-2 is 0.1 long as doubles and 0 as floats: the quad splits instead of collapsing.
@@ -132,8 +133,9 @@ TEST(MeshDoublePrecision, PartitionsKeepEachDoubleWithItsVertex)
       const int a = r * (columns + 1) + c;
       grid.m_F.Append(ON_MeshFace{{a, a + 1, a + columns + 2, a + columns + 1}});
     }
-  auto faceCorners = [](const ON_Mesh& mesh) {
-    std::multimap<double, std::vector<double>> faces;  // by the first corner's x and y
+  auto faceCorners = [](const ON_Mesh& mesh)
+  {
+    std::multimap<double, std::vector<double>> faces; // by the first corner's x and y
     for (int f = 0; f < mesh.FaceCount(); f++)
     {
       std::vector<double> corners;

@@ -7,8 +7,7 @@
 
 // A mesh from vertex coordinates and faces given as four corner indices (a triangle repeats its
 // third corner).
-inline ON_Mesh MakeMesh(std::initializer_list<ON_3fPoint> vertices,
-                        std::initializer_list<std::vector<int>> faces)
+inline ON_Mesh MakeMesh(std::initializer_list<ON_3fPoint> vertices, std::initializer_list<std::vector<int>> faces)
 {
   ON_Mesh mesh;
   for (const ON_3fPoint& v : vertices)
@@ -18,7 +17,4 @@ inline ON_Mesh MakeMesh(std::initializer_list<ON_3fPoint> vertices,
   return mesh;
 }
 
-inline std::vector<int> Corners(const ON_MeshFace& face)
-{
-  return {face.vi[0], face.vi[1], face.vi[2], face.vi[3]};
-}
+inline std::vector<int> Corners(const ON_MeshFace& face) { return {face.vi[0], face.vi[1], face.vi[2], face.vi[3]}; }

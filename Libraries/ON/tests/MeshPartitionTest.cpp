@@ -6,7 +6,8 @@
 #include <array>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // A rows x columns grid of unit quads in the XY plane.
 ON_Mesh QuadGrid(int rows, int columns)

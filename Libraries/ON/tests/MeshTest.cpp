@@ -6,12 +6,10 @@
 #include <memory>
 #include <utility>
 
-namespace {
-
-ON_Mesh Square()
+namespace
 {
-  return MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{0, 1, 2, 3}});
-}
+
+ON_Mesh Square() { return MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{0, 1, 2, 3}}); }
 
 TEST(Mesh, ValidityRules)
 {
@@ -59,7 +57,7 @@ TEST(Mesh, FaceCountsAndSetters)
   EXPECT_FALSE(mesh.SetVertex(6, ON_3dPoint(0, 0, 0)));
   EXPECT_EQ(mesh.VertexCount(), 5);
   EXPECT_EQ(mesh.m_V[4], ON_3fPoint(0.1f, 0.2f, 0.3f)); // stored in single precision
-  EXPECT_FALSE(mesh.SetTriangle(3, 0, 0, 4)); // stored although invalid
+  EXPECT_FALSE(mesh.SetTriangle(3, 0, 0, 4));           // stored although invalid
   EXPECT_EQ(mesh.FaceCount(), 4);
   EXPECT_FALSE(mesh.SetQuad(9, 0, 1, 2, 3));
   EXPECT_EQ(mesh.FaceCount(), 4);
@@ -70,13 +68,13 @@ TEST(Mesh, CompactRepairsFacesAndRemovesUnusedVertices)
   // Vertex 5 repeats the location of 1; vertex 6 is unused.
   ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}, {2, 2, 2}, {1, 0, 0}, {5, 5, 5}},
                           {
-                              {0, 1, 2},       // kept
-                              {0, 1, 5},       // two corners at one location: removed
-                              {2, 3, 0, 0},    // kept
-                              {1, 2, 3, 1},    // quad closing on its first corner: triangle 2 3 1
-                              {0, 3, 4, 4},    // kept
-                              {0, 1, 2, 99},   // quad with a corner out of range: triangle 0 1 2
-                              {0, 1, 1, 5},    // nothing left: removed
+                              {0, 1, 2},     // kept
+                              {0, 1, 5},     // two corners at one location: removed
+                              {2, 3, 0, 0},  // kept
+                              {1, 2, 3, 1},  // quad closing on its first corner: triangle 2 3 1
+                              {0, 3, 4, 4},  // kept
+                              {0, 1, 2, 99}, // quad with a corner out of range: triangle 0 1 2
+                              {0, 1, 1, 5},  // nothing left: removed
                           });
   mesh.m_C.SetCount(0);
   for (int i = 0; i < 7; i++)

@@ -4,19 +4,16 @@
 
 #include <limits>
 
-namespace {
-
-std::vector<int> List(const int* p, int n)
+namespace
 {
-  return std::vector<int>(p, p + n);
-}
+
+std::vector<int> List(const int* p, int n) { return std::vector<int>(p, p + n); }
 
 // Square A(0,0) B(1,0) C(1,1) D(0,1) as triangles ABC and ACD, the second with its own copies
 // of A and C. Dictionary order of the locations: A, D, B, C.
 ON_Mesh SplitSquare()
 {
-  return MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}, {1, 1, 0}, {0, 1, 0}},
-                  {{0, 1, 2}, {3, 4, 5}});
+  return MakeMesh({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}, {1, 1, 0}, {0, 1, 0}}, {{0, 1, 2}, {3, 4, 5}});
 }
 
 TEST(MeshTopology, CoincidentVerticesShareOneTopologicalVertex)
@@ -60,8 +57,7 @@ TEST(MeshTopology, FaceEdgesEndAtEachCornerWithDirection)
   // Face ABC: C->A is edge 2 run backwards, A->B edge 1, B->C edge 4.
   const ON_MeshTopologyFace& f0 = top.m_topf[0];
   EXPECT_EQ(List(f0.m_topei, 4), (std::vector<int>{2, 1, 4, 4}));
-  EXPECT_EQ((std::vector<int>{f0.m_reve[0], f0.m_reve[1], f0.m_reve[2], f0.m_reve[3]}),
-            (std::vector<int>{1, 0, 0, 0}));
+  EXPECT_EQ((std::vector<int>{f0.m_reve[0], f0.m_reve[1], f0.m_reve[2], f0.m_reve[3]}), (std::vector<int>{1, 0, 0, 0}));
   EXPECT_TRUE(f0.IsTriangle());
   // Face ACD: D->A edge 0 backwards, A->C edge 2, C->D edge 3 backwards.
   const ON_MeshTopologyFace& f1 = top.m_topf[1];
@@ -85,8 +81,8 @@ TEST(MeshTopology, QuadHasFourEdges)
 
 TEST(MeshTopology, EdgeSharedByThreeFacesIsNonManifoldButValid)
 {
-  const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}},
-                                {{0, 1, 2}, {1, 0, 3}, {0, 1, 4}});
+  const ON_Mesh mesh =
+      MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, -1, 0}, {0, 0, 1}}, {{0, 1, 2}, {1, 0, 3}, {0, 1, 4}});
   const ON_MeshTopology& top = mesh.Topology();
   ASSERT_TRUE(top.IsValid());
   int shared = 0;
@@ -109,8 +105,7 @@ TEST(MeshTopology, EdgeSharedByThreeFacesIsNonManifoldButValid)
 TEST(MeshTopology, DegenerateFacesAreZeroed)
 {
   // Face 1 has two corners at one location, face 2 a corner out of range.
-  const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 0, 0}},
-                                {{0, 1, 2}, {0, 1, 3}, {0, 1, 9}});
+  const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 0, 0}}, {{0, 1, 2}, {0, 1, 3}, {0, 1, 9}});
   const ON_MeshTopology& top = mesh.Topology();
   ASSERT_TRUE(top.IsValid());
   EXPECT_TRUE(top.m_topf[0].IsValid());
@@ -140,8 +135,7 @@ TEST(MeshTopology, InvalidWhenNothingCanBeBuilt)
 
 TEST(MeshTopology, SignedZerosShareAVertex)
 {
-  const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-0.0f, 0, 0}},
-                                {{0, 1, 2}, {3, 2, 1}});
+  const ON_Mesh mesh = MakeMesh({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {-0.0f, 0, 0}}, {{0, 1, 2}, {3, 2, 1}});
   EXPECT_EQ(mesh.Topology().TopVertexCount(), 3);
 }
 

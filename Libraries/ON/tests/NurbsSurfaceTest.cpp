@@ -5,7 +5,8 @@
 #include <cmath>
 #include <random>
 
-namespace {
+namespace
+{
 
 // Degree-2 clamped uniform surface on a cols x rows net; net(i, j) gives control vertex (i, j).
 template <class Net>
@@ -27,7 +28,7 @@ ON_NurbsSurface RoughSurface(int cols, int rows, unsigned seed, double roughness
   return MakeSurface(cols, rows, [&](int i, int j) { return ON_3dPoint(i * 2.0, j * 1.5, height(random)); });
 }
 
-}  // namespace
+} // namespace
 
 TEST(ON_NurbsSurface, CreateRefusesTooFewControlVertices)
 {
@@ -62,10 +63,13 @@ TEST(ON_NurbsSurface, GrevilleNetReproducesTheLinearMap)
   ON_NurbsSurface probe(3, false, 3, 3, 6, 5);
   probe.MakeClampedUniformKnotVector(0);
   probe.MakeClampedUniformKnotVector(1);
-  const ON_NurbsSurface surface = MakeSurface(6, 5, [&](int i, int j) {
-    const double s = probe.GrevilleAbcissa(0, i), t = probe.GrevilleAbcissa(1, j);
-    return ON_3dPoint(s, t, 2.0 * s - t + 659501.0);
-  });
+  const ON_NurbsSurface surface = MakeSurface(6, 5,
+                                              [&](int i, int j)
+                                              {
+                                                const double s = probe.GrevilleAbcissa(0, i),
+                                                             t = probe.GrevilleAbcissa(1, j);
+                                                return ON_3dPoint(s, t, 2.0 * s - t + 659501.0);
+                                              });
   for (double s : {0.0, 0.4, 1.0, 2.5, 4.0})
     for (double t : {0.0, 1.2, 3.0})
     {
@@ -84,7 +88,7 @@ TEST(ON_NurbsSurface, GrevilleNetReproducesTheLinearMap)
 TEST(ON_NurbsSurface, RationalDerivativesMatchFiniteDifferences)
 {
   ON_NurbsSurface surface = RoughSurface(5, 4, 3, 2.0);
-  surface.SetCV(2, 1, ON_4dPoint(8.0, 3.0, 2.0, 2.0));  // weight 2
+  surface.SetCV(2, 1, ON_4dPoint(8.0, 3.0, 2.0, 2.0)); // weight 2
   const double h = 1e-6;
   for (double s : {0.3, 1.5, 2.9})
     for (double t : {0.1, 1.7})
@@ -113,7 +117,7 @@ TEST(ON_NurbsSurface, InvalidKnotsOrMissingVerticesAreRejected)
   ON_NurbsSurface reversed = surface;
   reversed.SetKnot(0, 2, 5.0);
   EXPECT_FALSE(reversed.IsValid());
-  EXPECT_TRUE(surface.IsValid());  // the copy is deep
+  EXPECT_TRUE(surface.IsValid()); // the copy is deep
   ON_NurbsSurface empty;
   EXPECT_FALSE(empty.IsValid());
   EXPECT_EQ(empty.PointAt(0.0, 0.0).x, 0.0);

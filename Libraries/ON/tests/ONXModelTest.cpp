@@ -47,10 +47,9 @@ bool SameTriple(const Json::Value& triple, const ON_3dPoint& p)
 // Classes the core reads; objects of other classes are skipped by both sides of a comparison.
 bool CoreReads(const std::string& class_name)
 {
-  static const std::set<std::string> classes = {"ON_Point",        "ON_TextDot",   "ON_Mesh",
-                                                "ON_NurbsCurve",   "ON_LineCurve", "ON_PolylineCurve",
-                                                "ON_NurbsSurface", "ON_PointCloud", "ON_ArcCurve",
-                                                "ON_PolyCurve",    "ON_PlaneSurface"};
+  static const std::set<std::string> classes = {"ON_Point",     "ON_TextDot",       "ON_Mesh",         "ON_NurbsCurve",
+                                                "ON_LineCurve", "ON_PolylineCurve", "ON_NurbsSurface", "ON_PointCloud",
+                                                "ON_ArcCurve",  "ON_PolyCurve",     "ON_PlaneSurface"};
   return classes.count(class_name) > 0;
 }
 
@@ -243,7 +242,7 @@ bool ReadBytes(const std::vector<unsigned char>& bytes, ONX_Model& model)
   archive.SetBuffer(bytes.data(), bytes.size());
   return model.Read(archive);
 }
-}  // namespace
+} // namespace
 
 class SampleFile : public ::testing::TestWithParam<std::string>
 {
@@ -370,10 +369,10 @@ TEST(ONXModel, DamagedFilesFailCleanly)
   {
     std::vector<unsigned char> bad = good;
     bad[at] ^= 0x5A;
-    ReadBytes(bad, back);  // must not crash; most flips fail the read
+    ReadBytes(bad, back); // must not crash; most flips fail the read
   }
   std::vector<unsigned char> bad_crc = good;
-  bad_crc[good.size() - 60] ^= 0x01;  // inside the last object's attributes
+  bad_crc[good.size() - 60] ^= 0x01; // inside the last object's attributes
   EXPECT_FALSE(ReadBytes(bad_crc, back));
 }
 
@@ -387,7 +386,7 @@ TEST(ONXModel, WritingVersion4GivesVersion3AndPolishFixesIndices)
   ONX_Model back;
   ASSERT_TRUE(ReadBytes(Written(model, 4), back));
   EXPECT_EQ(back.m_3dm_file_version, 3);
-  ASSERT_EQ(back.m_layer_table.Count(), 1);  // a default layer for objects without one
+  ASSERT_EQ(back.m_layer_table.Count(), 1); // a default layer for objects without one
   EXPECT_EQ(back.m_object_table[0].m_attributes.m_layer_index, 0);
   EXPECT_NE(back.m_object_table[0].m_attributes.m_uuid, back.m_object_table[1].m_attributes.m_uuid);
 }
@@ -415,7 +414,7 @@ std::vector<unsigned char> HostileClassChunk(const char* class_id, int major, in
   writer.EndWrite3dmChunk();
   return writer.Buffer();
 }
-}  // namespace
+} // namespace
 
 TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
 {
@@ -425,11 +424,11 @@ TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
     int major, minor, leading_ints;
   };
   const Case cases[] = {
-      {"4ED7D4E4-E947-11D3-BFE5-0010830122F0", 3, 2, 2},  // mesh vertex and face counts
+      {"4ED7D4E4-E947-11D3-BFE5-0010830122F0", 3, 2, 2}, // mesh vertex and face counts
       {"4ED7D4E4-E947-11D3-BFE5-0010830122F0", 1, 0, 2},
-      {"2488F347-F8FA-11D3-BFEC-0010830122F0", 1, 1, 1},  // point cloud point count
-      {"4ED7D4E6-E947-11D3-BFE5-0010830122F0", 1, 0, 1},  // polyline point count
-      {"4ED7D4E0-E947-11D3-BFE5-0010830122F0", 1, 0, 1},  // poly curve segment count
+      {"2488F347-F8FA-11D3-BFEC-0010830122F0", 1, 1, 1}, // point cloud point count
+      {"4ED7D4E6-E947-11D3-BFE5-0010830122F0", 1, 0, 1}, // polyline point count
+      {"4ED7D4E0-E947-11D3-BFE5-0010830122F0", 1, 0, 1}, // poly curve segment count
   };
   for (const Case& c : cases)
   {
@@ -438,7 +437,7 @@ TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
     reader.SetBuffer(bytes.data(), bytes.size());
     reader.SetArchive3dmVersion(3);
     ON_Object* object = nullptr;
-    EXPECT_EQ(reader.ReadObject(&object), 3) << c.class_id;  // skipped, the stream stays in step
+    EXPECT_EQ(reader.ReadObject(&object), 3) << c.class_id; // skipped, the stream stays in step
     EXPECT_EQ(object, nullptr);
     EXPECT_TRUE(reader.AtEnd());
   }
@@ -450,7 +449,7 @@ TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
   ASSERT_TRUE(writer.WriteObject(big));
   std::vector<unsigned char> bytes = writer.Buffer();
   const int huge = 0x40000000;
-  std::memcpy(bytes.data() + 36 + 8 + 1 + 12, &huge, 4);  // the CV count after dim, rational, order
+  std::memcpy(bytes.data() + 36 + 8 + 1 + 12, &huge, 4); // the CV count after dim, rational, order
   ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
   reader.SetBuffer(bytes.data(), bytes.size());
   reader.SetArchive3dmVersion(3);

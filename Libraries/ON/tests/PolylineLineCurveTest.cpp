@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 ON_Polyline Polyline(std::initializer_list<ON_3dPoint> points)
 {
@@ -12,7 +13,7 @@ ON_Polyline Polyline(std::initializer_list<ON_3dPoint> points)
   return polyline;
 }
 
-}  // namespace
+} // namespace
 
 TEST(ON_Polyline, CleanKeepsTheEndsAndDropsNearPoints)
 {
@@ -24,7 +25,8 @@ TEST(ON_Polyline, CleanKeepsTheEndsAndDropsNearPoints)
   };
   const Case cases[] = {
       // Exact duplicates only at tolerance 0.
-      {Polyline({{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}}), 0.0, Polyline({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}})},
+      {Polyline({{0, 0, 0}, {0, 0, 0}, {1, 0, 0}, {1, 0, 0}, {2, 0, 0}}), 0.0,
+       Polyline({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}})},
       // Interior points near the last kept point, then the one near the end.
       {Polyline({{0, 0, 0}, {0.05, 0, 0}, {1, 0, 0}, {1.95, 0, 0}, {2, 0, 0}}), 0.1,
        Polyline({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}})},
@@ -44,7 +46,7 @@ TEST(ON_Polyline, CleanKeepsTheEndsAndDropsNearPoints)
 
 TEST(ON_LineCurve, ClosestPointIsClampedToTheSegment)
 {
-  const ON_LineCurve curve(ON_3dPoint(0, 0, 0), ON_3dPoint(4, 0, 0));  // domain [0, 4]
+  const ON_LineCurve curve(ON_3dPoint(0, 0, 0), ON_3dPoint(4, 0, 0)); // domain [0, 4]
   struct Case
   {
     ON_3dPoint p;
@@ -58,7 +60,7 @@ TEST(ON_LineCurve, ClosestPointIsClampedToTheSegment)
     EXPECT_DOUBLE_EQ(t, c.t);
   }
   double t = -1;
-  EXPECT_FALSE(curve.GetClosestPoint(ON_3dPoint(1, 3, 0), &t, 2.0));  // 3 away
+  EXPECT_FALSE(curve.GetClosestPoint(ON_3dPoint(1, 3, 0), &t, 2.0)); // 3 away
   EXPECT_TRUE(curve.GetClosestPoint(ON_3dPoint(1, 3, 0), &t, 3.5));
   const ON_Interval part(2.0, 3.0);
   ASSERT_TRUE(curve.GetClosestPoint(ON_3dPoint(1, 3, 0), &t, 0.0, &part));

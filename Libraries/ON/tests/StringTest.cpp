@@ -8,12 +8,14 @@ TEST(String, NarrowAndWideConvertThroughUTF8)
 {
   const wchar_t* wide = L"Gr\u00fc\u00dfe \u20ac \U0001D11E";
   const ON_String narrow(wide);
-  EXPECT_STREQ(narrow, "Gr\xc3\xbc\xc3\x9f" "e \xe2\x82\xac \xf0\x9d\x84\x9e");
+  EXPECT_STREQ(narrow, "Gr\xc3\xbc\xc3\x9f"
+                       "e \xe2\x82\xac \xf0\x9d\x84\x9e");
   EXPECT_EQ(narrow.Length(), 16);
   const ON_wString back(narrow);
   EXPECT_TRUE(back == wide);
   EXPECT_EQ(back.Length(), 9);
-  EXPECT_TRUE(ON_WideStringFromUTF8("a\xff" "b") == L"a\uFFFDb");
+  EXPECT_TRUE(ON_WideStringFromUTF8("a\xff"
+                                    "b") == L"a\uFFFDb");
   EXPECT_TRUE(ON_WideStringFromUTF8("\xe2\x82") == L"\uFFFD\uFFFD"); // truncated sequence
   EXPECT_STREQ(ON_UTF8FromWideString(L"xyz", 2), "xy");
 }

@@ -22,8 +22,11 @@ TEST(Uuid, StringFormMapsToTheWindowsGuidFields)
 
 TEST(Uuid, MalformedTextGivesNil)
 {
-  const char* bad[] = {"", "C3101A1D-F157-11D3-BFE7-0010830122F", "C3101A1D F157-11D3-BFE7-0010830122F0",
-                       "G3101A1D-F157-11D3-BFE7-0010830122F0", "{C3101A1D-F157-11D3-BFE7-0010830122F0",
+  const char* bad[] = {"",
+                       "C3101A1D-F157-11D3-BFE7-0010830122F",
+                       "C3101A1D F157-11D3-BFE7-0010830122F0",
+                       "G3101A1D-F157-11D3-BFE7-0010830122F0",
+                       "{C3101A1D-F157-11D3-BFE7-0010830122F0",
                        nullptr};
   for (const char* s : bad)
     EXPECT_TRUE(ON_UuidIsNil(ON_UuidFromString(s))) << (s ? s : "null");

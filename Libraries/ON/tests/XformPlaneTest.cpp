@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 void ExpectNear(const ON_3dVector& a, const ON_3dVector& b, double tolerance = 1e-14)
 {
@@ -11,7 +12,7 @@ void ExpectNear(const ON_3dVector& a, const ON_3dVector& b, double tolerance = 1
   EXPECT_NEAR(a.z, b.z, tolerance);
 }
 
-}  // namespace
+} // namespace
 
 TEST(ON_Xform, DefaultIsNotIdentityButDiagonalConstructorIs)
 {
@@ -79,9 +80,8 @@ TEST(ON_Plane, FrameFromNormalFollowsThePerpendicularRule)
     ON_3dVector normal, x, y;
   };
   const Case cases[] = {
-      {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}},   {{0, 0, -1}, {-1, 0, 0}, {0, 1, 0}},
-      {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},   {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}},
-      {{0, 0, 7}, {1, 0, 0}, {0, 1, 0}},
+      {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}}, {{0, 0, -1}, {-1, 0, 0}, {0, 1, 0}}, {{1, 0, 0}, {0, 1, 0}, {0, 0, 1}},
+      {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}}, {{0, 0, 7}, {1, 0, 0}, {0, 1, 0}},
   };
   for (const Case& c : cases)
   {

@@ -9,7 +9,8 @@
 #include <initializer_list>
 #include <string>
 
-namespace geotest {
+namespace geotest
+{
 
 inline ON_3dPointArray Points(std::initializer_list<ON_3dPoint> list)
 {
@@ -27,10 +28,7 @@ inline ON_Polyline Polyline(std::initializer_list<ON_3dPoint> points)
   return polyline;
 }
 
-inline std::string Text(const ON_wString& s)
-{
-  return static_cast<const char*>(ON_String(s));
-}
+inline std::string Text(const ON_wString& s) { return static_cast<const char*>(ON_String(s)); }
 
 // The points, in order, each within 1e-12 of the one expected.
 inline void ExpectPoints(const ON_3dPointArray& actual, std::initializer_list<ON_3dPoint> expected)
@@ -44,4 +42,4 @@ inline void ExpectPoints(const ON_3dPointArray& actual, std::initializer_list<ON
   }
 }
 
-}  // namespace geotest
+} // namespace geotest

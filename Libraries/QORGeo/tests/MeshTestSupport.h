@@ -16,7 +16,8 @@
 #include <string>
 #include <vector>
 
-namespace meshtest {
+namespace meshtest
+{
 
 // rows x columns unit quads in the plane z = height, sharing their vertices; quad (r, c) is face
 // r * columns + c with corners counter-clockwise seen from above.
@@ -67,7 +68,8 @@ inline ON_Mesh Box()
 {
   ON_Mesh mesh;
   for (int i = 0; i < 8; i++)
-    mesh.m_V.Append(ON_3fPoint(static_cast<float>(i & 1), static_cast<float>((i >> 1) & 1), static_cast<float>(i >> 2)));
+    mesh.m_V.Append(
+        ON_3fPoint(static_cast<float>(i & 1), static_cast<float>((i >> 1) & 1), static_cast<float>(i >> 2)));
   const int faces[6][4] = {{0, 2, 3, 1}, {4, 5, 7, 6}, {0, 1, 5, 4}, {2, 6, 7, 3}, {0, 4, 6, 2}, {1, 3, 7, 5}};
   for (const auto& f : faces)
     mesh.m_F.Append(ON_MeshFace{{f[0], f[1], f[2], f[3]}});
@@ -94,10 +96,7 @@ inline double PlanArea(const ON_Mesh& mesh)
 
 using Location = std::array<float, 3>;
 
-inline Location At(const ON_Mesh& mesh, int vi)
-{
-  return {mesh.m_V[vi].x, mesh.m_V[vi].y, mesh.m_V[vi].z};
-}
+inline Location At(const ON_Mesh& mesh, int vi) { return {mesh.m_V[vi].x, mesh.m_V[vi].y, mesh.m_V[vi].z}; }
 
 // The sides of every face between corners at different locations, as location pairs.
 template <class Visit>
@@ -121,10 +120,12 @@ inline bool ConsistentlyOriented(const ON_Mesh& mesh)
 {
   std::map<std::pair<Location, Location>, int> directed;
   bool ok = true;
-  ForEachSide(mesh, [&](int, const Location& a, const Location& b) {
-    if (++directed[{a, b}] > 1)
-      ok = false;
-  });
+  ForEachSide(mesh,
+              [&](int, const Location& a, const Location& b)
+              {
+                if (++directed[{a, b}] > 1)
+                  ok = false;
+              });
   return ok;
 }
 
@@ -180,24 +181,23 @@ inline int PartCount(const ON_Mesh& mesh)
 {
   UnionFind faces(static_cast<size_t>(mesh.FaceCount()));
   std::map<std::pair<Location, Location>, int> owner;
-  ForEachSide(mesh, [&](int fi, const Location& a, const Location& b) {
-    const auto key = std::minmax(a, b);
-    const auto found = owner.find(key);
-    if (found == owner.end())
-      owner.emplace(key, fi);
-    else
-      faces.Join(static_cast<size_t>(fi), static_cast<size_t>(found->second));
-  });
+  ForEachSide(mesh,
+              [&](int fi, const Location& a, const Location& b)
+              {
+                const auto key = std::minmax(a, b);
+                const auto found = owner.find(key);
+                if (found == owner.end())
+                  owner.emplace(key, fi);
+                else
+                  faces.Join(static_cast<size_t>(fi), static_cast<size_t>(found->second));
+              });
   std::set<size_t> roots;
   for (int fi = 0; fi < mesh.FaceCount(); fi++)
     roots.insert(faces.Find(static_cast<size_t>(fi)));
   return static_cast<int>(roots.size());
 }
 
-inline std::string SharedFile(const std::string& name)
-{
-  return std::string(NUBILO_SHARED_DATA) + "/" + name;
-}
+inline std::string SharedFile(const std::string& name) { return std::string(NUBILO_SHARED_DATA) + "/" + name; }
 
 // STL, binary or text: three vertices of its own per facet, as the STL reader makes them.
 inline bool ReadStl(const std::string& path, ON_Mesh& mesh)

@@ -11,7 +11,8 @@
 #include <random>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Q = mpq_class;
 
@@ -43,8 +44,8 @@ bool RefEqual(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance)
 
 bool RefOnSegment(const ON_3dPoint& p, const ON_Line& s, double tolerance)
 {
-  if (!(std::min(s.from.x, s.to.x) <= p.x && p.x <= std::max(s.from.x, s.to.x) &&
-        std::min(s.from.y, s.to.y) <= p.y && p.y <= std::max(s.from.y, s.to.y)))
+  if (!(std::min(s.from.x, s.to.x) <= p.x && p.x <= std::max(s.from.x, s.to.x) && std::min(s.from.y, s.to.y) <= p.y &&
+        p.y <= std::max(s.from.y, s.to.y)))
     return false;
   if (s.from.x == s.to.x && s.from.y == s.to.y)
     return RefEqual(p, s.from, tolerance);
@@ -265,7 +266,7 @@ std::string Text(const ON_3dPoint& p)
   return text;
 }
 
-}  // namespace
+} // namespace
 
 TEST(PlanarPredicatesExact, SideOfALine)
 {
@@ -295,7 +296,7 @@ TEST(PlanarPredicatesExact, PointOnSegment)
   {
     ON_Line s = in.SurveyLine();
     if (k % 5 == 0)
-      s.to.x = s.from.x;  // vertical
+      s.to.x = s.from.x; // vertical
     const ON_3dPoint p = in.NearLine(s.from, s.to);
     const Q c = Cross(s.from, s.to, p);
     const Q squared = c * c / SquaredDistance(s.to, s.from);
@@ -315,13 +316,13 @@ TEST(PlanarPredicatesExact, SegmentIntersection)
     ON_Line b;
     switch (k % 4)
     {
-    case 0:  // anywhere
+    case 0: // anywhere
       b = ON_Line(in.Survey(), in.Survey());
       break;
-    case 1:  // an end of b nearly on a: T junctions
+    case 1: // an end of b nearly on a: T junctions
       b = ON_Line(in.NearLine(a.from, a.to), in.Survey());
       break;
-    case 2:  // through a point near an end of a
+    case 2: // through a point near an end of a
     {
       const ON_3dPoint end = k % 8 == 2 ? a.from : a.to;
       const ON_3dPoint through(in.Nudge(end.x), in.Nudge(end.y), 0);
@@ -329,7 +330,7 @@ TEST(PlanarPredicatesExact, SegmentIntersection)
       b = ON_Line(far, through + 2.0 * (through - far));
       break;
     }
-    default:  // nearly on one carrier
+    default: // nearly on one carrier
       b = ON_Line(in.NearLine(a.from, a.to), in.NearLine(a.from, a.to));
       break;
     }
@@ -420,7 +421,8 @@ TEST(PlanarPredicatesExact, OrientationAndConvexity)
     EXPECT_EQ(area > 0 ? 1 : (area < 0 ? 0 : 2), orientation) << "polygon " << k;
     for (int allowStraight : {0, 1})
       for (double tolerance : {0.0, 1e-6})
-        ASSERT_EQ(QORPolygon2d::IsConvex(polygon, allowStraight, tolerance), RefIsConvex(polygon, allowStraight, tolerance))
+        ASSERT_EQ(QORPolygon2d::IsConvex(polygon, allowStraight, tolerance),
+                  RefIsConvex(polygon, allowStraight, tolerance))
             << "polygon " << k << " allowStraight " << allowStraight << " tolerance " << tolerance;
   }
   // The slivers are thin enough for the shoelace sum in plain doubles to get some of them wrong.

@@ -13,7 +13,7 @@ ON_Mesh Triangle(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
   mesh.SetTriangle(0, 0, 1, 2);
   return mesh;
 }
-}  // namespace
+} // namespace
 
 TEST(QORBoundingBox, ExtentsAndTheLargerOfLengthAndBreadth)
 {

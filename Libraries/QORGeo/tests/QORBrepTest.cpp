@@ -49,7 +49,7 @@ ON_Brep Box()
   ON_BrepBox(kCorners, &brep);
   return brep;
 }
-}  // namespace
+} // namespace
 
 TEST(QORBrep, EdgeCurvesOfABoxAndOfOneFace)
 {
@@ -97,14 +97,26 @@ TEST(QORBrep, EdgeCurvesStopAtTheFirstBadReference)
     const char* name;
     std::function<void(ON_Brep&)> spoil;
     const char* error;
-    int kept;  // curves of the faces before the bad one
+    int kept; // curves of the faces before the bad one
   };
   const std::vector<Case> cases = {
       {"surface index", [](ON_Brep& b) { b.m_F[2].m_si = 6; }, "Invalid surface index", 8},
       {"negative surface index", [](ON_Brep& b) { b.m_F[0].m_si = -1; }, "Invalid surface index", 0},
-      {"missing surface", [](ON_Brep& b) { delete b.m_S[1]; b.m_S[1] = nullptr; }, "Unable to retrieve underlying surface", 4},
+      {"missing surface",
+       [](ON_Brep& b)
+       {
+         delete b.m_S[1];
+         b.m_S[1] = nullptr;
+       },
+       "Unable to retrieve underlying surface", 4},
       {"2d curve index", [](ON_Brep& b) { b.m_T[b.m_L[3].m_ti[2]].m_c2i = 24; }, "Invalid 2d curve index", 14},
-      {"missing 2d curve", [](ON_Brep& b) { const int c2i = b.m_T[b.m_L[5].m_ti[0]].m_c2i; delete b.m_C2[c2i]; b.m_C2[c2i] = nullptr; },
+      {"missing 2d curve",
+       [](ON_Brep& b)
+       {
+         const int c2i = b.m_T[b.m_L[5].m_ti[0]].m_c2i;
+         delete b.m_C2[c2i];
+         b.m_C2[c2i] = nullptr;
+       },
        "Unable to retrieve 2d curve", 20},
       {"loop index", [](ON_Brep& b) { b.m_F[1].m_li[0] = 40; }, "Invalid loop index", 4},
       {"trim index", [](ON_Brep& b) { b.m_L[1].m_ti[3] = -2; }, "Invalid trim index", 7},

@@ -33,4 +33,4 @@ inline ON_NurbsCurve Clamped(int order, const ON_3dPointArray& points)
   curve.CreateClampedUniformNurbs(3, order, points.Count(), points.Array());
   return curve;
 }
-}  // namespace qor_curve_fixtures
+} // namespace qor_curve_fixtures

@@ -29,7 +29,7 @@ void ExpectPoints(const ON_3dPointArray& actual, const ON_3dPointArray& expected
   for (int i = 0; i < actual.Count(); i++)
     EXPECT_LE(actual[i].DistanceTo(expected[i]), tolerance) << i;
 }
-}  // namespace
+} // namespace
 
 // The DXF writer asks, in this order, line, circle, arc, polyline.
 TEST(QORCurve, ClassifiesCurvesAsTheDxfWriterAsks)
@@ -167,14 +167,14 @@ TEST(QORCurve, ExtractPointsFromLine)
     double maximum;
     const char* error;
   };
-  for (const Case& c : {Case{"no maximum", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), 0.0,
-                             "Maximum distance must be greater than zero"},
-                        Case{"negative maximum", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), -1.0,
-                             "Maximum distance must be greater than zero"},
-                        Case{"point", ON_Line(ON_3dPoint(1, 1, 1), ON_3dPoint(1, 1, 1)), 1.0, "Line is invalid"},
-                        Case{"unset end", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint::UnsetPoint), 1.0, "Line is invalid"},
-                        Case{"spacing too fine", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), 1e-9,
-                             "Too many sample points"}})
+  for (const Case& c :
+       {Case{"no maximum", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), 0.0,
+             "Maximum distance must be greater than zero"},
+        Case{"negative maximum", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), -1.0,
+             "Maximum distance must be greater than zero"},
+        Case{"point", ON_Line(ON_3dPoint(1, 1, 1), ON_3dPoint(1, 1, 1)), 1.0, "Line is invalid"},
+        Case{"unset end", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint::UnsetPoint), 1.0, "Line is invalid"},
+        Case{"spacing too fine", ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0)), 1e-9, "Too many sample points"}})
   {
     ON_3dPointArray kept(Points({{7, 7, 7}}));
     EXPECT_EQ(QORCurve::ExtractPointsFromLine(c.line, kept, c.maximum), 0) << c.name;
@@ -201,8 +201,8 @@ TEST(QORCurve, ExtractPointsFromPolylineThinsAndSplitsWithoutRepeats)
        Points({{0, 0, 0}, {3, 0, 0}, {6, 0, 0}, {6, 3, 0}, {6, 6, 0}})},
       {"a single long segment", Points({{0, 0, 0}, {10, 0, 0}}), 4, 0.1, 10,
        Points({{0, 0, 0}, {10.0 / 3, 0, 0}, {20.0 / 3, 0, 0}, {10, 0, 0}})},
-      {"a corner too close to the last point is skipped", Points({{0, 0, 0}, {1, 0, 0}, {1, 0.1, 0}, {5, 0.1, 0}}),
-       100, 0.5, 10, Points({{0, 0, 0}, {1, 0, 0}, {5, 0.1, 0}})},
+      {"a corner too close to the last point is skipped", Points({{0, 0, 0}, {1, 0, 0}, {1, 0.1, 0}, {5, 0.1, 0}}), 100,
+       0.5, 10, Points({{0, 0, 0}, {1, 0, 0}, {5, 0.1, 0}})},
       {"an end too close to the last point still ends it", Points({{0, 0, 0}, {1, 0, 0}, {1, 0.1, 0}}), 100, 0.5, 10,
        Points({{0, 0, 0}, {1, 0, 0}, {1, 0.1, 0}})},
       {"a single point", Points({{2, 3, 4}}), 1, 0.1, 10, Points({{2, 3, 4}})},
@@ -227,9 +227,8 @@ TEST(QORCurve, ExtractPointsFromPolylineThinsAndSplitsWithoutRepeats)
   EXPECT_EQ(QORCurve::ExtractPointsFromPolyline(ON_Polyline(), kept, 1, 0.1, 10), 0);
   EXPECT_EQ(QORCurve::ExtractPointsFromPolyline(Points({{0, 0, 0}, {1, 0, 0}}), kept, 0, 0.1, 10), 0);
   EXPECT_EQ(Text(QORCurve::GetError()), "Maximum distance must be greater than zero");
-  EXPECT_EQ(QORCurve::ExtractPointsFromPolyline(Points({{0, 0, 0}, {1000, 0, 0}, {1000, 1000, 0}}), kept, 1e-4, 0.1,
-                                                10),
-            0);
+  EXPECT_EQ(
+      QORCurve::ExtractPointsFromPolyline(Points({{0, 0, 0}, {1000, 0, 0}, {1000, 1000, 0}}), kept, 1e-4, 0.1, 10), 0);
   EXPECT_EQ(Text(QORCurve::GetError()), "Too many sample points");
   EXPECT_EQ(kept.Count(), 1);
 }
@@ -243,7 +242,7 @@ TEST(QORCurve, ExtractPointsFromNurbsCurveByLengthAndTurn)
   {
     const char* name;
     double maximum, minimum, angle;
-    double spacing;  // expected arc length between kept points
+    double spacing; // expected arc length between kept points
   };
   // 63 samples about 0.997 apart: kept every fifth by length, or every second by a turn of 10 degrees.
   for (const Case& c : {Case{"by length", 5, 1, 180, 5 * length / 63}, Case{"by turn", 100, 1, 10, 2 * length / 63}})
@@ -272,9 +271,9 @@ TEST(QORCurve, ExtractPointsFromNurbsCurveByLengthAndTurn)
     double maximum, minimum;
     const char* error;
   };
-  for (const Failure& f : {Failure{0, 1, "Maximum distance must be greater than zero"},
-                           Failure{1, 0, "Minimum distance must be greater than zero"},
-                           Failure{1, 1e-6, "Too many sample points"}})
+  for (const Failure& f :
+       {Failure{0, 1, "Maximum distance must be greater than zero"},
+        Failure{1, 0, "Minimum distance must be greater than zero"}, Failure{1, 1e-6, "Too many sample points"}})
   {
     ON_3dPointArray kept(Points({{7, 7, 7}}));
     EXPECT_EQ(QORCurve::ExtractPointsFromNurbsCurve(circle, kept, f.maximum, f.minimum, 10), 0) << f.error;
@@ -290,7 +289,7 @@ TEST(QORCurve, ExtractPointsFromCurveDispatchesByType)
 {
   const ON_LineCurve line(ON_3dPoint(0, 0, 0), ON_3dPoint(10, 0, 0));
   ON_3dPointArray viaCurve, direct;
-  ASSERT_EQ(QORCurve::ExtractPointsFromCurve(&line, viaCurve, 4, 100, 10), 1);  // a line ignores the minimum
+  ASSERT_EQ(QORCurve::ExtractPointsFromCurve(&line, viaCurve, 4, 100, 10), 1); // a line ignores the minimum
   ASSERT_EQ(QORCurve::ExtractPointsFromLine(line.m_line, direct, 4), 1);
   ExpectPoints(viaCurve, direct, 0.0);
 
@@ -352,7 +351,7 @@ TEST(QORCurve, PolylineWithinChordalTolerance)
       for (int i = 0; i <= 20000; i++)
         EXPECT_LE(DistanceToPolyline(polyline, curve->PointAt(d.ParameterAt(i / 20000.0))), tolerance)
             << tolerance << " " << i;
-      if (curve == &circle)  // no more points than the sagitta asks for, give or take a halving
+      if (curve == &circle) // no more points than the sagitta asks for, give or take a halving
         EXPECT_LE(polyline.Count(), 2 * ON_PI / std::acos(1 - tolerance / 10) * 2 + 2);
     }
   }

@@ -4,13 +4,14 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // A right triangle in the plane z = 2, and the same triangle at survey coordinates.
 const ON_3dPoint A(0, 0, 2), B(4, 0, 2), C(0, 4, 2);
 const ON_3dVector kSurvey(500000.123, 4100000.456, 250.0);
 
-}  // namespace
+} // namespace
 
 TEST(QORFacet, PointOnFacetNeedsThePlaneAndTheInside)
 {
@@ -21,14 +22,14 @@ TEST(QORFacet, PointOnFacetNeedsThePlaneAndTheInside)
     int on;
   };
   const Case cases[] = {
-      {{1, 1, 2}, 0.0001, 1},        // inside
-      {{2, 0, 2}, 0.0001, 1},        // on a side
-      {{2, 2, 2}, 0.0001, 1},        // on the long side
-      {{4, 0, 2}, 0.0001, 1},        // a corner
-      {{3, 3, 2}, 0.0001, 0},        // beyond the long side
-      {{-0.5, 1, 2}, 0.0001, 0},     // beside the first side
-      {{1, 1, 2.01}, 0.0001, 0},     // above the inside
-      {{1, 1, 2.01}, 0.02, 1},       // within the tolerance of the plane
+      {{1, 1, 2}, 0.0001, 1},    // inside
+      {{2, 0, 2}, 0.0001, 1},    // on a side
+      {{2, 2, 2}, 0.0001, 1},    // on the long side
+      {{4, 0, 2}, 0.0001, 1},    // a corner
+      {{3, 3, 2}, 0.0001, 0},    // beyond the long side
+      {{-0.5, 1, 2}, 0.0001, 0}, // beside the first side
+      {{1, 1, 2.01}, 0.0001, 0}, // above the inside
+      {{1, 1, 2.01}, 0.02, 1},   // within the tolerance of the plane
   };
   for (const Case& c : cases)
   {
@@ -43,13 +44,13 @@ TEST(QORFacet, IntersectionsByLineRayAndSegment)
   struct Case
   {
     ON_Line l;
-    int line, ray, segment;  // results; the crossing is written whenever the range allows it
+    int line, ray, segment; // results; the crossing is written whenever the range allows it
   };
   const Case cases[] = {
-      {{{1, 1, 0}, {1, 1, 1}}, 1, 1, 0},    // crossing ahead of the ray, past the segment's end
-      {{{1, 1, 3}, {1, 1, 1}}, 1, 1, 1},    // the segment crosses
-      {{{1, 1, 3}, {1, 1, 4}}, 1, 0, 0},    // behind the ray
-      {{{3, 3, 0}, {3, 3, 3}}, 0, 0, 0},    // the plane is met outside the facet
+      {{{1, 1, 0}, {1, 1, 1}}, 1, 1, 0}, // crossing ahead of the ray, past the segment's end
+      {{{1, 1, 3}, {1, 1, 1}}, 1, 1, 1}, // the segment crosses
+      {{{1, 1, 3}, {1, 1, 4}}, 1, 0, 0}, // behind the ray
+      {{{3, 3, 0}, {3, 3, 3}}, 0, 0, 0}, // the plane is met outside the facet
   };
   for (const Case& c : cases)
   {
@@ -82,11 +83,11 @@ TEST(QORFacet, ClosestDistanceToPlaneSideOrCorner)
     double distance;
   };
   const Case cases[] = {
-      {{1, 1, 7}, 5.0},                  // above the inside: the height
-      {{1, 1, -1}, 3.0},                 // below
-      {{2, -3, 6}, 5.0},                 // beside side AB: to the side
-      {{8, -3, 2}, 5.0},                 // beyond corner B in the plane
-      {{3, 3, 2}, std::sqrt(2.0)},       // beyond the long side
+      {{1, 1, 7}, 5.0},            // above the inside: the height
+      {{1, 1, -1}, 3.0},           // below
+      {{2, -3, 6}, 5.0},           // beside side AB: to the side
+      {{8, -3, 2}, 5.0},           // beyond corner B in the plane
+      {{3, 3, 2}, std::sqrt(2.0)}, // beyond the long side
   };
   for (const Case& c : cases)
   {

@@ -10,7 +10,8 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
 // Switches LC_NUMERIC to a locale whose decimal mark is a comma, building one with localedef in
 // a temporary folder when the system has none; restores "C" afterwards.
@@ -22,8 +23,8 @@ public:
     if (Use())
       return;
     m_folder = ::testing::TempDir() + "qorgeo_locales_" + std::to_string(getpid());
-    const std::string command = "mkdir -p '" + m_folder + "' && localedef -i de_DE -f UTF-8 '" + m_folder +
-                                "/de_DE.UTF-8' >/dev/null 2>&1";
+    const std::string command =
+        "mkdir -p '" + m_folder + "' && localedef -i de_DE -f UTF-8 '" + m_folder + "/de_DE.UTF-8' >/dev/null 2>&1";
     if (std::system(command.c_str()) == 0)
     {
       setenv("LOCPATH", m_folder.c_str(), 1);
@@ -51,7 +52,7 @@ private:
   std::string m_folder;
 };
 
-}  // namespace
+} // namespace
 
 TEST(QORGeoUtils, BetweenEqualAnglesDistanceSwap)
 {
@@ -64,7 +65,7 @@ TEST(QORGeoUtils, BetweenEqualAnglesDistanceSwap)
                         {0, 10, 0, 1, 1}, {-1, 0, 10, 1, 0}, {10, 10, 0, 2, 0}};
   for (const Case& c : cases)
     EXPECT_EQ(QORGeoUtils::Between(c.v, c.a, c.b, c.inclusive), c.between) << c.v << " " << c.inclusive;
-  EXPECT_EQ(QORGeoUtils::EqualAngles(359.9, 0.1, 0.5), 0);  // no wrap-around
+  EXPECT_EQ(QORGeoUtils::EqualAngles(359.9, 0.1, 0.5), 0); // no wrap-around
   EXPECT_EQ(QORGeoUtils::EqualAngles(90.0, 90.5, 0.5), 1);
   EXPECT_DOUBLE_EQ(QORGeoUtils::Distance(1, 2, 3, 4, 6, 15), 13.0);
   double a = 1.5, b = -2.5;
@@ -84,13 +85,27 @@ TEST(QORGeoUtils, StringToDoubleReadsTheLeadingNumber)
     double value;
   };
   const Case cases[] = {
-      {"500000.123", 500000.123},   {"  -12.5e3 rest", -12500.0},  {"+7", 7.0},
-      {"1.5D+02", 150.0},           {"1.5d2,", 150.0},             {"-2.5D-1", -0.25},
-      {".5", 0.5},                  {"5.", 5.0},                   {"1e", 1.0},
-      {"1D", 1.0},                  {"1.5E+", 1.5},                {"3,75", 3.0},
-      {"\t\n 42", 42.0},            {"abc", 0.0},                  {"", 0.0},
-      {"-", 0.0},                   {".", 0.0},                    {"nan", 0.0},
-      {"0x1p3", 0.0},               {"4100000.456;1", 4100000.456}, {"1e-400", 0.0},
+      {"500000.123", 500000.123},
+      {"  -12.5e3 rest", -12500.0},
+      {"+7", 7.0},
+      {"1.5D+02", 150.0},
+      {"1.5d2,", 150.0},
+      {"-2.5D-1", -0.25},
+      {".5", 0.5},
+      {"5.", 5.0},
+      {"1e", 1.0},
+      {"1D", 1.0},
+      {"1.5E+", 1.5},
+      {"3,75", 3.0},
+      {"\t\n 42", 42.0},
+      {"abc", 0.0},
+      {"", 0.0},
+      {"-", 0.0},
+      {".", 0.0},
+      {"nan", 0.0},
+      {"0x1p3", 0.0},
+      {"4100000.456;1", 4100000.456},
+      {"1e-400", 0.0},
   };
   for (const Case& c : cases)
     EXPECT_EQ(QORGeoUtils::StringToDouble(c.text), c.value) << '"' << c.text << '"';
@@ -108,7 +123,7 @@ TEST(QORGeoUtils, StringToDoubleIgnoresTheLocale)
   const CommaLocale comma;
   if (!comma.Active())
     GTEST_SKIP() << "no locale with a decimal comma (de_DE.UTF-8) could be set or built";
-  EXPECT_EQ(std::strtod("1.5", nullptr), 1.0);  // the C library now stops at the point
+  EXPECT_EQ(std::strtod("1.5", nullptr), 1.0); // the C library now stops at the point
   EXPECT_EQ(QORGeoUtils::StringToDouble("1.5"), 1.5);
   EXPECT_EQ(QORGeoUtils::StringToDouble("500000.123"), 500000.123);
   EXPECT_EQ(QORGeoUtils::StringToDouble("1,5"), 1.0);
@@ -123,9 +138,9 @@ TEST(QORGeoUtils, SubStringStaysInsideTextAndBuffer)
     const char* expected;
   };
   const Case cases[] = {
-      {"abcdef", 1, 3, 16, "bcd"},   {"abcdef", 4, 99, 16, "ef"},  {"abcdef", 9, 12, 16, ""},
-      {"abcdef", 3, 2, 16, ""},      {"", 0, 5, 16, ""},           {"abcdef", 0, 5, 4, "abc"},
-      {"abcdef", -2, 1, 16, "ab"},   {"abcdef", 2, 2, 2, "c"},     {"abcdef", 0, 5, 1, ""},
+      {"abcdef", 1, 3, 16, "bcd"}, {"abcdef", 4, 99, 16, "ef"}, {"abcdef", 9, 12, 16, ""},
+      {"abcdef", 3, 2, 16, ""},    {"", 0, 5, 16, ""},          {"abcdef", 0, 5, 4, "abc"},
+      {"abcdef", -2, 1, 16, "ab"}, {"abcdef", 2, 2, 2, "c"},    {"abcdef", 0, 5, 1, ""},
   };
   for (const Case& c : cases)
   {

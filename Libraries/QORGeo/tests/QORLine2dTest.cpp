@@ -4,25 +4,26 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 ON_Line L(double x0, double y0, double x1, double y1, double z0 = 0.0, double z1 = 0.0)
 {
   return ON_Line(ON_3dPoint(x0, y0, z0), ON_3dPoint(x1, y1, z1));
 }
 
-}  // namespace
+} // namespace
 
 TEST(QORLine2d, PointOnSegmentNeedsTheBoxWithoutTolerance)
 {
   const ON_Line vertical = L(2, 0, 2, 5, 0, 9);
   // 1e-9 beside a vertical segment is outside its box whatever the tolerance.
   EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2 + 1e-9, 1, 0), vertical, 1.0), 0);
-  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 1, -4), vertical, 0.0), 1);  // z ignored
-  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 5, 0), vertical, 0.0), 1);   // an end
+  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 1, -4), vertical, 0.0), 1); // z ignored
+  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 5, 0), vertical, 0.0), 1);  // an end
   EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 5.001, 0), vertical, 1.0), 0);
   const ON_Line slanted = L(0, 0, 4, 2);
-  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 1.1, 0), slanted, 0.09), 1);   // 0.0894 from it
+  EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 1.1, 0), slanted, 0.09), 1); // 0.0894 from it
   EXPECT_EQ(QORLine2d::PointOnSegment(ON_3dPoint(2, 1.1, 0), slanted, 0.089), 0);
   EXPECT_NEAR(QORLine2d::Distance(ON_3dPoint(2, 1.1, 7), slanted), 0.1 / std::sqrt(1.25), 1e-15);
   EXPECT_DOUBLE_EQ(QORLine2d::Distance(ON_3dPoint(9, 9, 0), L(3, 1, 3, 1, 0, 5)), 10.0);
@@ -30,13 +31,14 @@ TEST(QORLine2d, PointOnSegmentNeedsTheBoxWithoutTolerance)
 
 TEST(QORLine2d, SideComparesTheRawCrossProduct)
 {
-  const ON_Line line = L(0, 0, 10, 0);  // the cross product is 10 y (0.04 is a little more than 0.04)
+  const ON_Line line = L(0, 0, 10, 0); // the cross product is 10 y (0.04 is a little more than 0.04)
   struct Case
   {
     double y, tolerance;
     int side;
   };
-  const Case cases[] = {{1, 0, 1}, {-1, 0, 2}, {0, 0, 0}, {0.04, 0.5, 0}, {0.04, 0.39, 1}, {-0.04, 0.5, 0}, {-0.04, 0.39, 2}};
+  const Case cases[] = {{1, 0, 1},       {-1, 0, 2},      {0, 0, 0},       {0.04, 0.5, 0},
+                        {0.04, 0.39, 1}, {-0.04, 0.5, 0}, {-0.04, 0.39, 2}};
   for (const Case& c : cases)
     EXPECT_EQ(QORLine2d::PointOnWhichSideOfLine(ON_3dPoint(3, c.y, 0), line, c.tolerance), c.side) << c.y;
 }
@@ -49,15 +51,15 @@ TEST(QORLine2d, SegmentsIntersectOnlyInsideBoth)
     int withoutEndContact, withEndContact;
   };
   const Case cases[] = {
-      {L(0, 0, 2, 2), L(0, 2, 2, 0), 1, 1},          // crossing inside both
-      {L(0, 0, 2, 0), L(2, 0, 3, 5), 0, 0},          // sharing an end
-      {L(0, 0, 2, 0), L(1, 0, 1, 5), 0, 0},          // touching at an end of the second
+      {L(0, 0, 2, 2), L(0, 2, 2, 0), 1, 1}, // crossing inside both
+      {L(0, 0, 2, 0), L(2, 0, 3, 5), 0, 0}, // sharing an end
+      {L(0, 0, 2, 0), L(1, 0, 1, 5), 0, 0}, // touching at an end of the second
       {L(0, 0, 2, 0), L(1, -1, 1, 1), 1, 1},
-      {L(0, 0, 2, 0), L(0, 1, 2, 1), 0, 0},          // parallel
-      {L(0, 0, 2, 0), L(1, 0, 3, 0), 0, 0},          // overlapping on one line
+      {L(0, 0, 2, 0), L(0, 1, 2, 1), 0, 0}, // parallel
+      {L(0, 0, 2, 0), L(1, 0, 3, 0), 0, 0}, // overlapping on one line
       {L(0, 0, 2, 0), L(2.00001, -1, 2.00001, 1), 0, 0},
       {L(0, 0, 2, 0), L(1.99999, -1, 1.99999, 1), 1, 1},
-      {L(0, 0, 2, 2, 5, 5), L(1, 0, 1, 9, -3, 8), 1, 1},  // heights do not matter
+      {L(0, 0, 2, 2, 5, 5), L(1, 0, 1, 9, -3, 8), 1, 1}, // heights do not matter
   };
   for (const Case& c : cases)
   {
@@ -67,7 +69,7 @@ TEST(QORLine2d, SegmentsIntersectOnlyInsideBoth)
     EXPECT_EQ(QORLine2d::IntersectSegments(c.b, c.a, p, 1, 0.0001), c.withEndContact) << c.b.from.x;
   }
   // Ends within the tolerance of each other: the segments do not intersect without end contact.
-  const ON_Line diagonal = L(0, 0, 2, 2), nearEnd = L(1.99995, 2.00004, 2.5, 1);  // 6.4e-5 from (2, 2)
+  const ON_Line diagonal = L(0, 0, 2, 2), nearEnd = L(1.99995, 2.00004, 2.5, 1); // 6.4e-5 from (2, 2)
   ON_2dPoint p(7, 7);
   EXPECT_EQ(QORLine2d::IntersectSegments(diagonal, nearEnd, p, 0, 0.0001), 0);
   EXPECT_EQ(p, ON_2dPoint(7, 7));
@@ -141,13 +143,12 @@ TEST(QORLine2d, FilletThatCannotBeMadeLeavesTheLines)
     double radius;
   };
   const Case cases[] = {
-      {L(0, 0, 10, 0), L(10, 0, 10, 10), 20.0},   // radius too large for the first line
-      {L(0, 0, 10, 0), L(10, 0, 10, 1), 2.0},     // too large for the second
-      {L(0, 0, 10, 0), L(-5, 1, -5, 10), 1.0},    // corner behind the first line's start
-      {L(0, 0, 10, 0), L(10, 0, 20, 0), 1.0},     // straight on
-      {L(0, 0, 10, 0), L(0, 1, 10, 1), 1.0},      // parallel
-      {L(0, 0, 10, 0), L(10, 0, 10, 10), 0.0},
-      {L(0, 0, 10, 0), L(10, 0, 10, 10), -2.0},
+      {L(0, 0, 10, 0), L(10, 0, 10, 10), 20.0}, // radius too large for the first line
+      {L(0, 0, 10, 0), L(10, 0, 10, 1), 2.0},   // too large for the second
+      {L(0, 0, 10, 0), L(-5, 1, -5, 10), 1.0},  // corner behind the first line's start
+      {L(0, 0, 10, 0), L(10, 0, 20, 0), 1.0},   // straight on
+      {L(0, 0, 10, 0), L(0, 1, 10, 1), 1.0},    // parallel
+      {L(0, 0, 10, 0), L(10, 0, 10, 10), 0.0},  {L(0, 0, 10, 0), L(10, 0, 10, 10), -2.0},
   };
   for (const Case& c : cases)
   {

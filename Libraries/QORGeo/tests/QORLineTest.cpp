@@ -6,7 +6,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 ON_NurbsCurve DegreeOne(std::initializer_list<ON_3dPoint> points)
 {
@@ -18,7 +19,7 @@ ON_NurbsCurve DegreeOne(std::initializer_list<ON_3dPoint> points)
   return curve;
 }
 
-}  // namespace
+} // namespace
 
 TEST(QORLine, EqualInOneOrEitherDirection)
 {
@@ -32,8 +33,8 @@ TEST(QORLine, EqualInOneOrEitherDirection)
     double tolerance;
     int equal;
   };
-  const Case cases[] = {{a, 0, 0.0, 1},        {reversed, 0, 0.1, 0}, {reversed, 1, 0.0, 1},
-                        {near, 0, 0.5, 1},     {near, 0, 0.49, 0},    {near, 1, 0.49, 0}};
+  const Case cases[] = {{a, 0, 0.0, 1},    {reversed, 0, 0.1, 0}, {reversed, 1, 0.0, 1},
+                        {near, 0, 0.5, 1}, {near, 0, 0.49, 0},    {near, 1, 0.49, 0}};
   for (const Case& c : cases)
     EXPECT_EQ(QORLine::Equal(a, c.b, c.either, c.tolerance), c.equal) << c.either << " " << c.tolerance;
 }
@@ -43,11 +44,13 @@ TEST(QORLine, IntersectGivesThePointOfTheFirstLineNearestTheSecond)
   ON_3dPoint p(7, 7, 7);
   // Skew lines: x axis and a line parallel to y at height 2 through x = 3.
   ASSERT_EQ(QORLine::Intersect(ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)),
-                               ON_Line(ON_3dPoint(3, -1, 2), ON_3dPoint(3, 1, 2)), p), 1);
+                               ON_Line(ON_3dPoint(3, -1, 2), ON_3dPoint(3, 1, 2)), p),
+            1);
   EXPECT_NEAR(p.DistanceTo(ON_3dPoint(3, 0, 0)), 0.0, 1e-15);
   p = ON_3dPoint(7, 7, 7);
   EXPECT_EQ(QORLine::Intersect(ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)),
-                               ON_Line(ON_3dPoint(0, 1, 0), ON_3dPoint(5, 1, 0)), p), 0);
+                               ON_Line(ON_3dPoint(0, 1, 0), ON_3dPoint(5, 1, 0)), p),
+            0);
   EXPECT_EQ(p, ON_3dPoint(7, 7, 7));
 }
 
@@ -60,10 +63,10 @@ TEST(QORLine, ClosestPointToSegmentStaysOnTheSegment)
     ON_3dPoint closest;
   };
   const Case cases[] = {
-      {{5, 3, 4}, {5, 0, 0}},       // level with the middle: its foot
-      {{14, 1, 0}, {10, 0, 0}},     // beyond the end
-      {{-3, -2, 1}, {0, 0, 0}},     // before the start
-      {{10.00005, 1, 0}, {10.00005, 0, 0}},  // a foot within the tolerance of the end is kept
+      {{5, 3, 4}, {5, 0, 0}},               // level with the middle: its foot
+      {{14, 1, 0}, {10, 0, 0}},             // beyond the end
+      {{-3, -2, 1}, {0, 0, 0}},             // before the start
+      {{10.00005, 1, 0}, {10.00005, 0, 0}}, // a foot within the tolerance of the end is kept
   };
   for (const Case& c : cases)
   {
@@ -95,7 +98,7 @@ TEST(QORLine, IsPointOnSegmentUsesTheFiniteSegment)
 
 TEST(QORLine, ExtractPointsSpacesEvenly)
 {
-  const ON_Line s(ON_3dPoint(0, 0, 0), ON_3dPoint(0, 6, 8));  // length 10
+  const ON_Line s(ON_3dPoint(0, 0, 0), ON_3dPoint(0, 6, 8)); // length 10
   ON_3dPointArray points;
   points.Append(ON_3dPoint(9, 9, 9));
   ASSERT_EQ(QORLine::ExtractPoints(s, 3.0, points), 5);
@@ -110,7 +113,7 @@ TEST(QORLine, ExtractPointsSpacesEvenly)
     EXPECT_EQ(points[0], s.from);
     EXPECT_EQ(points[1], s.to);
   }
-  ASSERT_EQ(QORLine::ExtractPoints(s, 2.5, points), 5);  // a whole number of steps
+  ASSERT_EQ(QORLine::ExtractPoints(s, 2.5, points), 5); // a whole number of steps
 }
 
 TEST(QORLine, ExtractPointsRefusesSpacingsThatCannotEnd)
@@ -129,7 +132,7 @@ TEST(QORLine, ExtractPointsRefusesSpacingsThatCannotEnd)
   ON_3dPointArray points;
   EXPECT_EQ(QORLine::ExtractPoints(ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(inf, 0, 0)), 1.0, points), 0);
   ON_Line unset(ON_3dPoint(0, 0, 0), ON_3dPoint(0, 0, 0));
-  QORPoint::Unset(unset.from);  // about 1.2e308 long: far more points than an int counts
+  QORPoint::Unset(unset.from); // about 1.2e308 long: far more points than an int counts
   EXPECT_EQ(QORLine::ExtractPoints(unset, 1.0, points), 0);
   EXPECT_EQ(points.Count(), 0);
 }
@@ -184,7 +187,7 @@ TEST(QORLine, SetZUnsetAndAppend)
   QORLine::AppendLines(target, source);
   ASSERT_EQ(target.Count(), 3);
   EXPECT_EQ(target[2].to.x, 3.0);
-  QORLine::AppendLines(target, target);  // a list appended to itself doubles once
+  QORLine::AppendLines(target, target); // a list appended to itself doubles once
   ASSERT_EQ(target.Count(), 6);
   EXPECT_EQ(target[3].to.x, 1.0);
   EXPECT_EQ(target[5].to.x, 3.0);

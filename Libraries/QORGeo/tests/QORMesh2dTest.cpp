@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 using namespace meshtest;
 
@@ -31,9 +32,8 @@ double PolygonArea(const ON_Polyline& polygon)
 bool SimpleInPlan(const ON_Polyline& polygon)
 {
   const int n = polygon.Count() - 1;
-  auto cross = [](const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c) {
-    return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-  };
+  auto cross = [](const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
+  { return (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x); };
   for (int i = 0; i < n; i++)
     for (int j = i + 1; j < n; j++)
     {
@@ -88,13 +88,13 @@ TEST(QORMesh2d, EarClippingGivesAllTrianglesOrFails)
     ON_Polyline polygon;
     int triangles; // -1: fails
   } cases[] = {
-    {"square", Polygon({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}), 2},
-    {"clockwise square", Polygon({{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}), 2},
-    {"L shape", Polygon({{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}}), 4},
-    {"square with straight corners", Polygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {1, 2, 0}, {0, 2, 0}}), 4},
-    {"collinear", Polygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}), -1},
-    {"figure of eight", Polygon({{0, 0, 0}, {2, 2, 0}, {2, 0, 0}, {0, 2, 0}}), -1},
-    {"repeated corner", Polygon({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}}), -1},
+      {"square", Polygon({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}), 2},
+      {"clockwise square", Polygon({{0, 0, 0}, {0, 1, 0}, {1, 1, 0}, {1, 0, 0}}), 2},
+      {"L shape", Polygon({{0, 0, 0}, {2, 0, 0}, {2, 1, 0}, {1, 1, 0}, {1, 2, 0}, {0, 2, 0}}), 4},
+      {"square with straight corners", Polygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {1, 2, 0}, {0, 2, 0}}), 4},
+      {"collinear", Polygon({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}}), -1},
+      {"figure of eight", Polygon({{0, 0, 0}, {2, 2, 0}, {2, 0, 0}, {0, 2, 0}}), -1},
+      {"repeated corner", Polygon({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {1, 0, 0}, {2, 0, 0}, {2, 2, 0}, {0, 2, 0}}), -1},
   };
   for (const Case& c : cases)
   {
@@ -140,7 +140,7 @@ TEST(QORMesh2d, RealBoundariesTriangulateCompletely)
       ASSERT_EQ(QORMesh2d::TriangulatePolygon(loops[i], triangles), 1) << name << " loop " << i;
       EXPECT_EQ(triangles.FaceCount(), loops[i].Count() - 3) << name << " loop " << i;
       EXPECT_NEAR(PlanArea(triangles), std::fabs(PolygonArea(loops[i])), 1e-6 * std::fabs(PolygonArea(loops[i])))
-        << name << " loop " << i;
+          << name << " loop " << i;
       tested++;
     }
   }
@@ -163,9 +163,11 @@ TEST(QORMesh2d, FacesUnderPointsAndFlattening)
   EXPECT_EQ(QORMesh2d::Make2D(empty), 0);
 
   const ON_Polyline square = Polygon({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}});
-  EXPECT_EQ(QORMesh2d::IsFaceInsidePolygon(square, {0.2, 0.2, 0}, {0.8, 0.2, 0}, {0.5, 0.9, 5}, ON_3dPoint::UnsetPoint), 1);
-  EXPECT_EQ(QORMesh2d::IsFaceInsidePolygon(square, {0, 0.2, 0}, {0.8, 0.2, 0}, {0.5, 0.9, 5}, ON_3dPoint::UnsetPoint), 0)
-    << "a corner on the boundary";
+  EXPECT_EQ(QORMesh2d::IsFaceInsidePolygon(square, {0.2, 0.2, 0}, {0.8, 0.2, 0}, {0.5, 0.9, 5}, ON_3dPoint::UnsetPoint),
+            1);
+  EXPECT_EQ(QORMesh2d::IsFaceInsidePolygon(square, {0, 0.2, 0}, {0.8, 0.2, 0}, {0.5, 0.9, 5}, ON_3dPoint::UnsetPoint),
+            0)
+      << "a corner on the boundary";
   EXPECT_EQ(QORMesh2d::IsFaceInsidePolygon(square, {0.2, 0.2, 0}, {0.8, 0.2, 0}, {0.8, 0.9, 0}, {0.2, 1.5, 0}), 0);
 }
 
@@ -220,9 +222,10 @@ TEST(QORMesh2d, SwappedDiagonalsKeepTheOrientation)
     ON_Line edge;
     const char* error;
   } cases[] = {
-    {Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)), "Boundary edges cannot be swapped"},
-    {Grid(1, 2), ON_Line(ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0)), "Edge must connect two triangular faces"},
-    {Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(2, 2, 0)), "Line segment is not an edge of the mesh"},
+      {Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)), "Boundary edges cannot be swapped"},
+      {Grid(1, 2), ON_Line(ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0)), "Edge must connect two triangular faces"},
+      {Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(2, 2, 0)),
+       "Line segment is not an edge of the mesh"},
   };
   for (Case& c : cases)
   {

@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 using namespace meshtest;
 
-ON_wString Error()
-{
-  return QORMesh::GetError();
-}
+ON_wString Error() { return QORMesh::GetError(); }
 
 TEST(QORMeshAnalysis, AClosedBoxHasNoBoundary)
 {
@@ -34,9 +32,9 @@ TEST(QORMeshAnalysis, TheOuterLoopIsTheWidestInX)
     int loops;
     int outerPoints;
   } cases[] = {
-    {"flat grid", Grid(3, 4), 1, 15},
-    {"grid with a hole", GridWithHole(6, 6, 2, 3), 2, 25},
-    {"triangles with a hole", Triangulated(GridWithHole(5, 5, 1, 3)), 2, 21},
+      {"flat grid", Grid(3, 4), 1, 15},
+      {"grid with a hole", GridWithHole(6, 6, 2, 3), 2, 25},
+      {"triangles with a hole", Triangulated(GridWithHole(5, 5, 1, 3)), 2, 21},
   };
   for (const Case& c : cases)
   {
@@ -57,7 +55,8 @@ TEST(QORMeshAnalysis, TheOuterLoopIsTheWidestInX)
     ON_Polyline polyline;
     ASSERT_EQ(QORMesh::GetOuterBoundary(c.mesh, polyline, 0), 1);
     EXPECT_EQ(polyline.BoundingBox().m_max.x - polyline.BoundingBox().m_min.x,
-              c.mesh.BoundingBox().m_max.x - c.mesh.BoundingBox().m_min.x) << c.what;
+              c.mesh.BoundingBox().m_max.x - c.mesh.BoundingBox().m_min.x)
+        << c.what;
   }
 }
 

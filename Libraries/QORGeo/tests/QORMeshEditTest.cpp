@@ -6,16 +6,14 @@
 
 #include <functional>
 
-namespace {
+namespace
+{
 
 using namespace meshtest;
 
 const ON_3dPoint kUnset = ON_3dPoint::UnsetPoint;
 
-ON_wString Error()
-{
-  return QORMesh::GetError();
-}
+ON_wString Error() { return QORMesh::GetError(); }
 
 bool SameMesh(const ON_Mesh& a, const ON_Mesh& b)
 {
@@ -42,10 +40,10 @@ TEST(QORMeshEdit, VerticesAreFoundInSinglePrecisionOnly)
   const ON_Mesh before = mesh;
   const ON_3dPoint off(0.101, 0.7, 0.0);
   const std::function<int(ON_Mesh&)> uses[] = {
-    [&](ON_Mesh& m) { return QORMesh::MoveVertexTo(m, off, ON_3dPoint(5, 5, 5)); },
-    [&](ON_Mesh& m) { return QORMesh::MoveVertexBy(m, off, ON_3dVector(1, 0, 0)); },
-    [&](ON_Mesh& m) { return QORMesh::GetConnectedVertices(m, off, near); },
-    [&](ON_Mesh& m) { return QORMesh::DeleteVertex(m, off); },
+      [&](ON_Mesh& m) { return QORMesh::MoveVertexTo(m, off, ON_3dPoint(5, 5, 5)); },
+      [&](ON_Mesh& m) { return QORMesh::MoveVertexBy(m, off, ON_3dVector(1, 0, 0)); },
+      [&](ON_Mesh& m) { return QORMesh::GetConnectedVertices(m, off, near); },
+      [&](ON_Mesh& m) { return QORMesh::DeleteVertex(m, off); },
   };
   for (const auto& use : uses)
   {
@@ -101,7 +99,7 @@ TEST(QORMeshEdit, EdgesAreFoundInEitherDirectionAndFacesByTheirKind)
   EXPECT_EQ(QORMesh::GetFaceIndex(mesh, a, b, c, d), 3);
   EXPECT_EQ(QORMesh::GetFaceIndex(mesh, c, d, a, b), 3) << "the corner mean decides";
   EXPECT_EQ(QORMesh::GetFaceIndex(mesh, ON_3dPoint(1, 1, 0), ON_3dPoint(2, 2, 0), ON_3dPoint(1.5, 1.5, 0), kUnset), -1)
-    << "an unset fourth corner looks for triangles only";
+      << "an unset fourth corner looks for triangles only";
 }
 
 TEST(QORMeshEdit, SplittingAnEdgeSplitsItsFacesInTheirOwnOrientation)
@@ -113,9 +111,10 @@ TEST(QORMeshEdit, SplittingAnEdgeSplitsItsFacesInTheirOwnOrientation)
     ON_Line edge;
     int faces;
   } cases[] = {
-    {"interior edge of two triangles", Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 1, 0)), 4},
-    {"boundary edge of a quad", Grid(1, 1), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)), 3},
-    {"interior edge of two quads", Grid(1, 2), ON_Line(ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0)), 6},
+      {"interior edge of two triangles", Triangulated(Grid(1, 1)), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 1, 0)),
+       4},
+      {"boundary edge of a quad", Grid(1, 1), ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0)), 3},
+      {"interior edge of two quads", Grid(1, 2), ON_Line(ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0)), 6},
   };
   for (Case& c : cases)
   {
@@ -224,27 +223,29 @@ TEST(QORMeshEdit, IndexesOutsideTheMeshFail)
     const char* error;
     std::function<int(ON_Mesh&, int)> run;
   } uses[] = {
-    {"DeleteEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::DeleteEdge(m, i); }},
-    {"MoveEdgeBy", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::MoveEdgeBy(m, i, up); }},
-    {"CollapseEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::CollapseEdge(m, i); }},
-    {"SplitEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::SplitEdge(m, i, p); }},
-    {"GetFaceVertices", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::GetFaceVertices(m, i, points); }},
-    {"GetFaceEdges", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::GetFaceEdges(m, i, lines); }},
-    {"DeleteFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::DeleteFace(m, i); }},
-    {"DeleteFaces", "Invalid face index",
-     [&](ON_Mesh& m, int i) {
-       list.Empty();
-       list.Append(0);
-       list.Append(i);
-       return QORMesh::DeleteFaces(m, list);
-     }},
-    {"MoveFaceBy", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::MoveFaceBy(m, i, up); }},
-    {"CollapseFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::CollapseFace(m, i); }},
-    {"FlipFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::FlipFace(m, i); }},
-    {"SplitFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::SplitFace(m, i, p); }},
-    {"SubDivideFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::SubDivideFace(m, i); }},
-    {"BreakQuad", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::BreakQuad(m, i); }},
-    {"IsFacePlanar", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::IsFacePlanar(m, i); }},
+      {"DeleteEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::DeleteEdge(m, i); }},
+      {"MoveEdgeBy", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::MoveEdgeBy(m, i, up); }},
+      {"CollapseEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::CollapseEdge(m, i); }},
+      {"SplitEdge", "Invalid edge index", [&](ON_Mesh& m, int i) { return QORMesh::SplitEdge(m, i, p); }},
+      {"GetFaceVertices", "Invalid face index",
+       [&](ON_Mesh& m, int i) { return QORMesh::GetFaceVertices(m, i, points); }},
+      {"GetFaceEdges", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::GetFaceEdges(m, i, lines); }},
+      {"DeleteFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::DeleteFace(m, i); }},
+      {"DeleteFaces", "Invalid face index",
+       [&](ON_Mesh& m, int i)
+       {
+         list.Empty();
+         list.Append(0);
+         list.Append(i);
+         return QORMesh::DeleteFaces(m, list);
+       }},
+      {"MoveFaceBy", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::MoveFaceBy(m, i, up); }},
+      {"CollapseFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::CollapseFace(m, i); }},
+      {"FlipFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::FlipFace(m, i); }},
+      {"SplitFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::SplitFace(m, i, p); }},
+      {"SubDivideFace", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::SubDivideFace(m, i); }},
+      {"BreakQuad", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::BreakQuad(m, i); }},
+      {"IsFacePlanar", "Invalid face index", [&](ON_Mesh& m, int i) { return QORMesh::IsFacePlanar(m, i); }},
   };
   const ON_Mesh grid = Grid(2, 2);
   const int edges = grid.Topology().TopEdgeCount();

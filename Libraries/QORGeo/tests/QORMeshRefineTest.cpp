@@ -3,14 +3,12 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 using namespace meshtest;
 
-ON_wString Error()
-{
-  return QORMesh::GetError();
-}
+ON_wString Error() { return QORMesh::GetError(); }
 
 TEST(QORMeshRefine, SubdivisionPatterns)
 {

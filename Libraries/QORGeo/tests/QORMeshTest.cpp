@@ -7,7 +7,8 @@
 #include <set>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const ON_3dPoint kUnset(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE);
 
@@ -15,8 +16,8 @@ TEST(QORMeshBuilders, EachFaceBringsItsOwnVertices)
 {
   ON_Mesh mesh;
   ASSERT_EQ(QORMesh::AddTriangle(mesh, ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(0, 1, 0)), 1);
-  ASSERT_EQ(QORMesh::AddQuad(mesh, ON_3dPoint(1, 0, 0), ON_3dPoint(2, 0, 0), ON_3dPoint(2, 1, 0),
-                             ON_3dPoint(0, 1, 0)), 1);
+  ASSERT_EQ(QORMesh::AddQuad(mesh, ON_3dPoint(1, 0, 0), ON_3dPoint(2, 0, 0), ON_3dPoint(2, 1, 0), ON_3dPoint(0, 1, 0)),
+            1);
   EXPECT_EQ(mesh.VertexCount(), 7);
   EXPECT_EQ(mesh.FaceCount(), 2);
   EXPECT_TRUE(mesh.m_F[1].IsQuad());
@@ -33,8 +34,8 @@ TEST(QORMeshBuilders, AddFaceTakesATriangleForAnUnsetFourthPoint)
   EXPECT_EQ(QORMesh::AddFace(mesh, ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(0, 1, 0), kUnset), 1);
   EXPECT_EQ(mesh.VertexCount(), 3);
   EXPECT_EQ(mesh.FaceCount(), 1);
-  EXPECT_EQ(QORMesh::AddFace(mesh, ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0),
-                             ON_3dPoint(0, 1, 0)), 1);
+  EXPECT_EQ(QORMesh::AddFace(mesh, ON_3dPoint(0, 0, 0), ON_3dPoint(1, 0, 0), ON_3dPoint(1, 1, 0), ON_3dPoint(0, 1, 0)),
+            1);
   EXPECT_EQ(mesh.VertexCount(), 7);
   EXPECT_TRUE(mesh.m_F[1].IsQuad());
 }
@@ -94,14 +95,22 @@ TEST(QORMeshShells, ExtractShellsGivesOneMeshPerEdgeConnectedPart)
   } cases[] = {
       {"two apart", {a, b, c, far1, far2, far3}, {{0, 1, 2, 2}, {3, 4, 5, 5}}, {{0}, {1}}},
       {"an edge of duplicated vertices, as STL files have them",
-       {a, b, c, b, d, c}, {{0, 1, 2, 2}, {3, 4, 5, 5}}, {{0, 1}}},
+       {a, b, c, b, d, c},
+       {{0, 1, 2, 2}, {3, 4, 5, 5}},
+       {{0, 1}}},
       {"a shared corner only", {a, b, c, e, f}, {{0, 1, 2, 2}, {1, 3, 4, 4}}, {{0}, {1}}},
       {"a quad and a triangle on one edge, another part between them in face order",
-       {a, b, d, c, far1, far2, far3, e}, {{0, 1, 2, 3}, {4, 5, 6, 6}, {1, 7, 2, 2}}, {{0, 2}, {1}}},
-      {"joined only through a later face", {a, b, c, d, e, f},
-       {{0, 1, 2, 2}, {4, 5, 1, 1}, {1, 3, 2, 2}, {1, 5, 3, 3}}, {{0, 1, 2, 3}}},
+       {a, b, d, c, far1, far2, far3, e},
+       {{0, 1, 2, 3}, {4, 5, 6, 6}, {1, 7, 2, 2}},
+       {{0, 2}, {1}}},
+      {"joined only through a later face",
+       {a, b, c, d, e, f},
+       {{0, 1, 2, 2}, {4, 5, 1, 1}, {1, 3, 2, 2}, {1, 5, 3, 3}},
+       {{0, 1, 2, 3}}},
       {"a face with every corner at one location belongs to no part",
-       {a, b, c, far1, far1, far1}, {{3, 4, 5, 5}, {0, 1, 2, 2}}, {{1}}},
+       {a, b, c, far1, far1, far1},
+       {{3, 4, 5, 5}, {0, 1, 2, 2}},
+       {{1}}},
       {"no faces", {a, b, c}, {}, {}},
   };
   for (const Case& test : cases)

@@ -25,7 +25,7 @@ double LengthBetween(const ON_Curve& curve, const ON_3dPoint& a, const ON_3dPoin
   curve.GetLength(&length, 1e-10, &part);
   return length;
 }
-}  // namespace
+} // namespace
 
 TEST(QORNurbsCurve, ControlPointsDivideOutTheWeights)
 {

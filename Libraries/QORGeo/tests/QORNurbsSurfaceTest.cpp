@@ -30,8 +30,18 @@ TEST(QORNurbsSurface, IsoCurvesSpreadOverTheOtherDirection)
 {
   ON_NurbsSurface surface;
   ASSERT_EQ(QORNurbsSurface::Create(surface, 4, 3,
-                                    Points({{0, 0, 0}, {1, 0, 1}, {2, 0, 0}, {3, 0, 2}, {0, 1, 1}, {1, 1, 3},
-                                            {2, 1, 1}, {3, 1, 0}, {0, 2, 0}, {1, 2, 1}, {2, 2, 2}, {3, 2, 1}}),
+                                    Points({{0, 0, 0},
+                                            {1, 0, 1},
+                                            {2, 0, 0},
+                                            {3, 0, 2},
+                                            {0, 1, 1},
+                                            {1, 1, 3},
+                                            {2, 1, 1},
+                                            {3, 1, 0},
+                                            {0, 2, 0},
+                                            {1, 2, 1},
+                                            {2, 2, 2},
+                                            {3, 2, 1}}),
                                     3, 0, 3, 3),
             1);
   for (int dir = 0; dir < 2; dir++)

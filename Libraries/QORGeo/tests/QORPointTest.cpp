@@ -11,7 +11,8 @@
 
 using namespace geotest;
 
-namespace {
+namespace
+{
 
 // rows x columns grid, point (r, c) at (c, r, r * columns + c).
 ON_3dPointArray Matrix(int rows, int columns)
@@ -23,7 +24,7 @@ ON_3dPointArray Matrix(int rows, int columns)
   return matrix;
 }
 
-}  // namespace
+} // namespace
 
 TEST(QORPoint, RemoveDuplicatesSortsAndKeepsOneOfEach)
 {
@@ -59,10 +60,10 @@ TEST(QORPoint, DeletePointByExactBytesOrWithinTolerance)
 {
   ON_3dPointArray points = Points({{0, 0, 0}, {0.5, 0, 0}, {0, 0, 0}, {0.4, 0, 0}, {-0.0, 0, 0}, {2, 0, 0}});
   ON_3dPointArray exact(points);
-  EXPECT_EQ(QORPoint::DeletePoint(exact, ON_3dPoint(0, 0, 0), 0.0), 2);  // -0.0 differs in its bytes
+  EXPECT_EQ(QORPoint::DeletePoint(exact, ON_3dPoint(0, 0, 0), 0.0), 2); // -0.0 differs in its bytes
   EXPECT_EQ(exact.Count(), 4);
   EXPECT_EQ(exact[0], ON_3dPoint(0.5, 0, 0));
-  EXPECT_EQ(QORPoint::DeletePoint(points, ON_3dPoint(0, 0, 0), 0.5), 5);  // 0.5 away is removed too
+  EXPECT_EQ(QORPoint::DeletePoint(points, ON_3dPoint(0, 0, 0), 0.5), 5); // 0.5 away is removed too
   ASSERT_EQ(points.Count(), 1);
   EXPECT_EQ(points[0].x, 2.0);
   ON_3dPointArray list = Points({{1, 1, 1}, {2, 2, 2}, {1, 1, 1}});
@@ -92,7 +93,7 @@ TEST(QORPoint, ThreeByFourMatrixConversions)
   ASSERT_EQ(QORPoint::PointMatrixToLines(3, 4, matrix, hl, vl), 1);
   EXPECT_EQ(hl.Count(), 9);
   EXPECT_EQ(vl.Count(), 8);
-  EXPECT_EQ(hl[3].from, matrix[4]);  // second row starts after the first
+  EXPECT_EQ(hl[3].from, matrix[4]); // second row starts after the first
   EXPECT_EQ(vl[1].to, matrix[5]);
   ON_ClassArray<ON_Polyline> hp, vp;
   ASSERT_EQ(QORPoint::PointMatrixToPolylines(3, 4, matrix, hp, vp), 1);

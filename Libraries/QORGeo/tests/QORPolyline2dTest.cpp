@@ -38,7 +38,7 @@ TEST(QORPolyline2d, OffsetThatCannotBeMadeChangesNothing)
 {
   const ON_Polyline line = Polyline({{0, 0, 0}, {4, 0, 0}});
   ON_Polyline copy = line;
-  EXPECT_EQ(QORPolyline2d::Offset(copy, 0.0, 7), 1);  // distance 0 first
+  EXPECT_EQ(QORPolyline2d::Offset(copy, 0.0, 7), 1); // distance 0 first
   EXPECT_EQ(QORPolyline2d::Offset(copy, 1.0, 3), 0);
   ExpectPoints(copy, {{0, 0, 0}, {4, 0, 0}});
   ON_Polyline single = Polyline({{1, 1, 1}});
@@ -58,13 +58,16 @@ TEST(QORPolyline2d, IntersectSegmentFindsTheFirstCrossingSegment)
   EXPECT_NEAR(onPolyline.DistanceTo(ON_3dPoint(1, 1, 2)), 0.0, 1e-12);
   EXPECT_NEAR(onLine.DistanceTo(ON_3dPoint(1, 1, 10)), 0.0, 1e-12);
   ON_2dPoint p;
-  ASSERT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(2.5, 1, 0), ON_3dPoint(9, 1, 0)), p, 0, 0.0001), 1);
-  EXPECT_NEAR(p.x, 3.0, 1e-12);  // the second segment, the first that crosses
+  ASSERT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(2.5, 1, 0), ON_3dPoint(9, 1, 0)), p, 0, 0.0001),
+            1);
+  EXPECT_NEAR(p.x, 3.0, 1e-12); // the second segment, the first that crosses
   // Crossing the second segment exactly at the line's start does not count: the third is found.
-  ASSERT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(3, 1, 0), ON_3dPoint(9, 1, 0)), p, 1, 0.0001), 1);
+  ASSERT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(3, 1, 0), ON_3dPoint(9, 1, 0)), p, 1, 0.0001),
+            1);
   EXPECT_NEAR(p.x, 5.0, 1e-12);
   // Through a vertex only: the ends of segments never count.
-  EXPECT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(2, 3, 0), ON_3dPoint(2, 2, 0)), p, 1, 0.0001), 0);
+  EXPECT_EQ(QORPolyline2d::IntersectSegment(zigzag, ON_Line(ON_3dPoint(2, 3, 0), ON_3dPoint(2, 2, 0)), p, 1, 0.0001),
+            0);
   EXPECT_EQ(QORPolyline2d::IntersectSegment(Polyline({{0, 0, 0}}), across, p, 1, 0.0001), 0);
   ON_Polyline flat = zigzag;
   EXPECT_EQ(QORPolyline2d::Make2d(flat), 1);

@@ -8,7 +8,8 @@
 
 using namespace geotest;
 
-namespace {
+namespace
+{
 
 ON_3dPoint Turned(double degrees)
 {
@@ -16,7 +17,7 @@ ON_3dPoint Turned(double degrees)
   return ON_3dPoint(1 + std::cos(a), std::sin(a), 0);
 }
 
-}  // namespace
+} // namespace
 
 TEST(QORPolyline, MergeCollinearSegmentsRemovesSmallTurns)
 {
@@ -39,7 +40,7 @@ TEST(QORPolyline, CloseAppendsTheFirstPointOnce)
   ON_Polyline open = Polyline({{0, 0, 0}, {1, 0, 0}, {1, 1, 0}});
   EXPECT_EQ(QORPolyline::Close(open), 1);
   ExpectPoints(open, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 0, 0}});
-  EXPECT_EQ(QORPolyline::Close(open), 0);  // already closed: unchanged
+  EXPECT_EQ(QORPolyline::Close(open), 0); // already closed: unchanged
   EXPECT_EQ(open.Count(), 4);
   ON_Polyline invalid = Polyline({{0, 0, 0}, {0, 0, 0}, {1, 0, 0}});
   EXPECT_EQ(QORPolyline::Close(invalid), 0);

@@ -31,8 +31,8 @@ TEST(QORVector2d, AngleWithXAxisCoversAFullTurn)
     ON_2dVector v;
     double degrees;
   };
-  const Case cases[] = {{{1, 0}, 0},     {{0, 1}, 90},       {{-1, 0}, 180},     {{0, -1}, 270},
-                        {{0, 0}, 0},     {{1, -1}, 315},     {{-1, 1e-300}, 180}, {{1, -1e-300}, 0}};
+  const Case cases[] = {{{1, 0}, 0}, {{0, 1}, 90},   {{-1, 0}, 180},      {{0, -1}, 270},
+                        {{0, 0}, 0}, {{1, -1}, 315}, {{-1, 1e-300}, 180}, {{1, -1e-300}, 0}};
   for (const Case& c : cases)
   {
     const double degrees = QORVector2d::AngleWithXAxis(c.v, 1);

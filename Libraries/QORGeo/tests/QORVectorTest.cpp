@@ -26,9 +26,14 @@ TEST(QORVector, AngleAroundAReference)
     double degrees;
   };
   const Case cases[] = {
-      {x, y, up, 90},     {x, y, down, 270},   {y, x, up, 270},   {a, a, up, 0},
-      {a, -a, up, 180},   {x, ON_3dVector(-1, 1, 0), up, 135},    {x, ON_3dVector(1, -1, 0), up, 315},
-      {x, y, ON_3dVector(1, 1, 1e-9), 90},  // a normal barely on the reference's side
+      {x, y, up, 90},
+      {x, y, down, 270},
+      {y, x, up, 270},
+      {a, a, up, 0},
+      {a, -a, up, 180},
+      {x, ON_3dVector(-1, 1, 0), up, 135},
+      {x, ON_3dVector(1, -1, 0), up, 315},
+      {x, y, ON_3dVector(1, 1, 1e-9), 90}, // a normal barely on the reference's side
   };
   for (const Case& c : cases)
   {

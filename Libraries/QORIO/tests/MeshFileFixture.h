@@ -22,10 +22,7 @@ protected:
     ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     m_dir = pattern;
   }
-  void TearDown() override
-  {
-    std::system(("rm -rf '" + m_dir + "'").c_str());
-  }
+  void TearDown() override { std::system(("rm -rf '" + m_dir + "'").c_str()); }
 
   std::string Path(const std::string& name) const { return m_dir + "/" + name; }
   ON_wString WPath(const std::string& name) const { return ON_wString(Path(name).c_str()); }
@@ -76,15 +73,9 @@ inline long NumberAfter(const std::string& text, const std::string& label)
   return std::strtol(text.c_str() + at + label.size(), nullptr, 10);
 }
 
-inline std::string SharedData(const std::string& relative)
-{
-  return std::string(NUBILO_SHARED_DATA) + "/" + relative;
-}
+inline std::string SharedData(const std::string& relative) { return std::string(NUBILO_SHARED_DATA) + "/" + relative; }
 
-inline bool Exists(const std::string& path)
-{
-  return std::ifstream(path).good();
-}
+inline bool Exists(const std::string& path) { return std::ifstream(path).good(); }
 
 // Two triangles and a quad, the quad meeting the triangles along an edge.
 inline ON_Mesh SampleMesh()

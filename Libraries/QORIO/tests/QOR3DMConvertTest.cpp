@@ -7,13 +7,16 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-ON_wString TempFile(const char* name) {
+ON_wString TempFile(const char* name)
+{
   return ON_wString((::testing::TempDir() + "qor3dmconv_" + std::to_string(getpid()) + name).c_str());
 }
 
-ON_Mesh Triangle(double z) {
+ON_Mesh Triangle(double z)
+{
   ON_Mesh mesh;
   mesh.SetVertex(0, ON_3dPoint(0, 0, z));
   mesh.SetVertex(1, ON_3dPoint(1, 0, z));
@@ -22,17 +25,20 @@ ON_Mesh Triangle(double z) {
   return mesh;
 }
 
-ON_NurbsCurve Curve(int order) {
+ON_NurbsCurve Curve(int order)
+{
   const ON_3dPoint points[4] = {{0, 0, 0}, {1, 1, 0}, {2, 0, 0}, {3, 1, 0}};
   ON_NurbsCurve curve;
   curve.CreateClampedUniformNurbs(3, order, 4, points);
   return curve;
 }
 
-class QOR3DMConvertTest : public ::testing::Test {
- protected:
+class QOR3DMConvertTest : public ::testing::Test
+{
+protected:
   void SetUp() override { Platform::Presenter::Install(&m_presenter); }
-  void TearDown() override {
+  void TearDown() override
+  {
     std::remove(static_cast<const char*>(ON_String(m_path)));
     Platform::Presenter::Install(nullptr);
   }
@@ -40,7 +46,8 @@ class QOR3DMConvertTest : public ::testing::Test {
   ON_wString m_path = TempFile("_file.3dm");
 };
 
-TEST_F(QOR3DMConvertTest, PointsAsCloudOrSinglePoints) {
+TEST_F(QOR3DMConvertTest, PointsAsCloudOrSinglePoints)
+{
   ON_3dPointArray points;
   points.Append(ON_3dPoint(1, 2, 3));
   points.Append(ON_3dPoint(4, 5, 6));
@@ -48,18 +55,19 @@ TEST_F(QOR3DMConvertTest, PointsAsCloudOrSinglePoints) {
   ON_3dPointArray read;
   read.Append(ON_3dPoint(9, 9, 9));
   ASSERT_EQ(QOR3DM::_3DMToPoints(m_path, read, 1), 1);
-  EXPECT_EQ(read.Count(), 1);  // the cloud is skipped
+  EXPECT_EQ(read.Count(), 1); // the cloud is skipped
   ASSERT_EQ(QOR3DM::_3DMToPoints(m_path, read, 0), 1);
-  ASSERT_EQ(read.Count(), 3);  // appended after the points already there
+  ASSERT_EQ(read.Count(), 3); // appended after the points already there
   EXPECT_EQ(read[2].z, 6.0);
 
-  ASSERT_EQ(QOR3DM::PointsTo3DM(points, m_path, 3, 2), 1);  // only 1 selects the cloud
+  ASSERT_EQ(QOR3DM::PointsTo3DM(points, m_path, 3, 2), 1); // only 1 selects the cloud
   read.Empty();
   ASSERT_EQ(QOR3DM::_3DMToPoints(m_path, read, 1), 1);
   EXPECT_EQ(read.Count(), 2);
 }
 
-TEST_F(QOR3DMConvertTest, PolylinesTakeDegreeOneCurvesOnly) {
+TEST_F(QOR3DMConvertTest, PolylinesTakeDegreeOneCurvesOnly)
+{
   ON_ClassArray<ON_Polyline> polylines;
   ON_Polyline square;
   square.Append(ON_3dPoint(0, 0, 0));
@@ -80,7 +88,8 @@ TEST_F(QOR3DMConvertTest, PolylinesTakeDegreeOneCurvesOnly) {
   EXPECT_EQ(read[1][3].x, 3.0);
 }
 
-TEST_F(QOR3DMConvertTest, CurvesInNurbsForm) {
+TEST_F(QOR3DMConvertTest, CurvesInNurbsForm)
+{
   ON_ClassArray<ON_Line> lines;
   lines.Append(ON_Line(ON_3dPoint(0, 0, 0), ON_3dPoint(2, 0, 0)));
   ON_ClassArray<ON_Circle> circles;
@@ -98,20 +107,21 @@ TEST_F(QOR3DMConvertTest, CurvesInNurbsForm) {
   EXPECT_EQ(read[2].Degree(), 3);
 }
 
-TEST_F(QOR3DMConvertTest, MeshesAppendOrCombine) {
+TEST_F(QOR3DMConvertTest, MeshesAppendOrCombine)
+{
   ON_ClassArray<ON_Mesh> meshes;
   meshes.Append(Triangle(0));
   meshes.Append(Triangle(1));
   ASSERT_EQ(QOR3DM::MeshTo3DM(meshes, m_path, 3, 0), 1);
   ON_Mesh mesh = Triangle(5);
   ASSERT_EQ(QOR3DM::_3DMToMesh(m_path, mesh), 1);
-  EXPECT_EQ(mesh.FaceCount(), 3);  // both appended to the mesh passed in
+  EXPECT_EQ(mesh.FaceCount(), 3); // both appended to the mesh passed in
 
   ASSERT_EQ(QOR3DM::MeshTo3DM(meshes, m_path, 2, 1), 1);
   ON_ClassArray<ON_Mesh> read;
   read.Append(Triangle(7));
   ASSERT_EQ(QOR3DM::_3DMToMesh(m_path, read), 1);
-  ASSERT_EQ(read.Count(), 1);  // emptied first, then the one combined mesh
+  ASSERT_EQ(read.Count(), 1); // emptied first, then the one combined mesh
   EXPECT_EQ(read[0].FaceCount(), 2);
 
   ASSERT_EQ(QOR3DM::MeshTo3DM(ON_ClassArray<ON_Mesh>(), m_path, 3, 0), 1);
@@ -119,7 +129,8 @@ TEST_F(QOR3DMConvertTest, MeshesAppendOrCombine) {
   EXPECT_EQ(read.Count(), 0);
 }
 
-TEST_F(QOR3DMConvertTest, FailuresAreReported) {
+TEST_F(QOR3DMConvertTest, FailuresAreReported)
+{
   QOR3DM::SetError(L"");
   EXPECT_EQ(QOR3DM::GeometryTo3DM(ON_Point(1, 1, 1), TempFile("_missing_dir/x.3dm"), 3), 0);
   EXPECT_TRUE(QOR3DM::GetError() == L"Unable to write to 3DM file");
@@ -134,4 +145,4 @@ TEST_F(QOR3DMConvertTest, FailuresAreReported) {
   EXPECT_TRUE(QOR3DM::GetError() == L"Unable to read file");
 }
 
-}  // namespace
+} // namespace

@@ -7,23 +7,25 @@
 #include <string>
 #include <unistd.h>
 
-namespace {
+namespace
+{
 
-std::string TempPath(const char* name) {
-  return ::testing::TempDir() + "qor3dm_" + std::to_string(getpid()) + name;
-}
+std::string TempPath(const char* name) { return ::testing::TempDir() + "qor3dm_" + std::to_string(getpid()) + name; }
 
 // A geometry class without a copy of its own: its duplicate cannot be made.
-class Unduplicable : public ON_Geometry {
- public:
+class Unduplicable : public ON_Geometry
+{
+public:
   bool IsValid(ON_TextLog*) const override { return true; }
   bool GetBBox(double*, double*, bool) const override { return false; }
 };
 
-class QOR3DMTest : public ::testing::Test {
- protected:
+class QOR3DMTest : public ::testing::Test
+{
+protected:
   void SetUp() override { Platform::Presenter::Install(&m_presenter); }
-  void TearDown() override {
+  void TearDown() override
+  {
     // Close both processes; an empty path cannot be written.
     QOR3DM::ReadEnd();
     QOR3DM::WriteEnd(ON_wString(), 3);
@@ -31,7 +33,8 @@ class QOR3DMTest : public ::testing::Test {
   }
 
   // Layers Default and Ground (green); a point on Ground, a named point, a mesh.
-  std::string WriteSample(int version) {
+  std::string WriteSample(int version)
+  {
     const std::string path = TempPath("_sample.3dm");
     EXPECT_EQ(QOR3DM::WriteStart(), 1);
     int index = -1;
@@ -56,7 +59,8 @@ class QOR3DMTest : public ::testing::Test {
   Platform::HeadlessPresenter m_presenter;
 };
 
-TEST_F(QOR3DMTest, WriteLayerFindsNamesExactly) {
+TEST_F(QOR3DMTest, WriteLayerFindsNamesExactly)
+{
   ASSERT_EQ(QOR3DM::WriteStart(), 1);
   int first = -1, again = -1, other = -1;
   EXPECT_EQ(QOR3DM::WriteLayer(L"Group", 0x0000FF, first), 1);
@@ -71,13 +75,15 @@ TEST_F(QOR3DMTest, WriteLayerFindsNamesExactly) {
   EXPECT_EQ(QOR3DM::WriteGetLayerColor(2), 0x123456u);
 }
 
-TEST_F(QOR3DMTest, SecondWriteStartFails) {
+TEST_F(QOR3DMTest, SecondWriteStartFails)
+{
   ASSERT_EQ(QOR3DM::WriteStart(), 1);
   EXPECT_EQ(QOR3DM::WriteStart(), 0);
   EXPECT_TRUE(QOR3DM::GetError() == L"A 3DM write process is already active");
 }
 
-TEST_F(QOR3DMTest, WrittenFileReadsBackWithLayersAndObjects) {
+TEST_F(QOR3DMTest, WrittenFileReadsBackWithLayersAndObjects)
+{
   const std::string path = WriteSample(3);
   ON_3dmProperties properties;
   int count = 0;
@@ -86,7 +92,7 @@ TEST_F(QOR3DMTest, WrittenFileReadsBackWithLayersAndObjects) {
   ASSERT_EQ(QOR3DM::ReadGetLayerTableSize(), 3);
   ON_Layer walls;
   ASSERT_EQ(QOR3DM::ReadGetLayer(2, walls), 1);
-  EXPECT_TRUE(walls.LayerName() == L"Walls");  // a named object lands on the layer of its name
+  EXPECT_TRUE(walls.LayerName() == L"Walls"); // a named object lands on the layer of its name
   EXPECT_EQ(walls.Color().Red() + walls.Color().Green() + walls.Color().Blue(), 0);
   ON_Point point;
   ON_3dmObjectAttributes attributes;
@@ -101,12 +107,14 @@ TEST_F(QOR3DMTest, WrittenFileReadsBackWithLayersAndObjects) {
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, BadIndicesFailAndLeaveOutputsAlone) {
+TEST_F(QOR3DMTest, BadIndicesFailAndLeaveOutputsAlone)
+{
   const std::string path = WriteSample(3);
   ON_3dmProperties properties;
   ASSERT_EQ(QOR3DM::ReadStart(ON_wString(path.c_str()), properties), 1);
   const int size = QOR3DM::ReadGetLayerTableSize();
-  for (int index : {-1, size}) {
+  for (int index : {-1, size})
+  {
     ON_Layer layer;
     layer.SetLayerName(L"untouched");
     EXPECT_EQ(QOR3DM::ReadGetLayer(index, layer), 0);
@@ -120,34 +128,37 @@ TEST_F(QOR3DMTest, BadIndicesFailAndLeaveOutputsAlone) {
   EXPECT_EQ(QOR3DM::ReadGetObjectAttributes(3, attributes), 0);
   EXPECT_TRUE(QOR3DM::GetError() == L"Invalid object index");
   ON_Point point;
-  EXPECT_EQ(QOR3DM::ReadGetPoint(2, point, attributes), 0);  // the object there is a mesh
+  EXPECT_EQ(QOR3DM::ReadGetPoint(2, point, attributes), 0); // the object there is a mesh
   ON_InstanceDefinition definition;
   EXPECT_EQ(QOR3DM::ReadGetInstanceDefinition(L"none", definition), 0);
   EXPECT_TRUE(QOR3DM::GetError() == L"Invalid instance definition name");
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, OneReadAtATime) {
+TEST_F(QOR3DMTest, OneReadAtATime)
+{
   const std::string path = WriteSample(2);
   ON_3dmProperties properties;
   ASSERT_EQ(QOR3DM::ReadStart(ON_wString(path.c_str()), properties), 1);
   EXPECT_EQ(QOR3DM::ReadStart(ON_wString(path.c_str()), properties), 0);
   ASSERT_EQ(m_presenter.Messages().size(), 1u);
   EXPECT_EQ(m_presenter.Messages()[0].text, "QOR3DM::ReadStart(): A read is already active");
-  EXPECT_EQ(QOR3DM::ReadGetObjectTableSize(), 3);  // the open read is not disturbed
+  EXPECT_EQ(QOR3DM::ReadGetObjectTableSize(), 3); // the open read is not disturbed
   QOR3DM::ReadEnd();
   EXPECT_EQ(QOR3DM::ReadGetObjectTableSize(), 0);
   EXPECT_EQ(QOR3DM::ReadStart(ON_wString(path.c_str()), properties), 1);
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, UnreadableFilesFail) {
+TEST_F(QOR3DMTest, UnreadableFilesFail)
+{
   const std::string path = TempPath("_not3dm.3dm");
   std::FILE* file = std::fopen(path.c_str(), "wb");
   std::fputs("3D Geometry File Format        3 but then nothing", file);
   std::fclose(file);
   ON_3dmProperties properties;
-  for (const std::string& name : {path, TempPath("_missing.3dm")}) {
+  for (const std::string& name : {path, TempPath("_missing.3dm")})
+  {
     QOR3DM::SetError(L"");
     EXPECT_EQ(QOR3DM::ReadStart(ON_wString(name.c_str()), properties), 0);
     EXPECT_TRUE(QOR3DM::GetError() == L"Unable to read file");
@@ -156,7 +167,8 @@ TEST_F(QOR3DMTest, UnreadableFilesFail) {
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, FailedWritesReportFailure) {
+TEST_F(QOR3DMTest, FailedWritesReportFailure)
+{
   ASSERT_EQ(QOR3DM::WriteStart(), 1);
   Unduplicable nothing;
   EXPECT_EQ(QOR3DM::WriteObject(nothing), 0);
@@ -167,18 +179,19 @@ TEST_F(QOR3DMTest, FailedWritesReportFailure) {
   ON_3dmProperties properties;
   int count = -1;
   ASSERT_EQ(QOR3DM::ReadStart(ON_wString(path.c_str()), properties, count), 1);
-  EXPECT_EQ(count, 1);  // no empty record for the object that could not be copied
+  EXPECT_EQ(count, 1); // no empty record for the object that could not be copied
   QOR3DM::ReadEnd();
 
   ASSERT_EQ(QOR3DM::WriteStart(), 1);
   QOR3DM::SetError(L"");
   EXPECT_EQ(QOR3DM::WriteEnd(ON_wString((TempPath("_no_such_dir") + "/x.3dm").c_str()), 3), 0);
   EXPECT_TRUE(QOR3DM::GetError() == L"Unable to write to 3DM file");
-  EXPECT_EQ(QOR3DM::WriteStart(), 1);  // the write process is closed whatever the outcome
+  EXPECT_EQ(QOR3DM::WriteStart(), 1); // the write process is closed whatever the outcome
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, Version4WritesVersion3) {
+TEST_F(QOR3DMTest, Version4WritesVersion3)
+{
   const std::string path = WriteSample(4);
   ONX_Model model;
   ASSERT_TRUE(model.Read(path.c_str()));
@@ -186,12 +199,13 @@ TEST_F(QOR3DMTest, Version4WritesVersion3) {
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, InstanceDefinitionsCollectTheirObjects) {
+TEST_F(QOR3DMTest, InstanceDefinitionsCollectTheirObjects)
+{
   ASSERT_EQ(QOR3DM::WriteStart(), 1);
   ON_InstanceDefinition block;
   block.SetName(L"Block");
   EXPECT_EQ(QOR3DM::WriteInstanceDefinition(block), 1);
-  EXPECT_EQ(QOR3DM::WriteInstanceDefinition(block), 0);  // the name is taken
+  EXPECT_EQ(QOR3DM::WriteInstanceDefinition(block), 0); // the name is taken
   const int index = QOR3DM::WriteGetInstanceDefinitionIndex(L"Block");
   ASSERT_EQ(index, 0);
   EXPECT_FALSE(ON_UuidIsNil(QOR3DM::WriteGetInstanceDefinition(index).Uuid()));
@@ -211,12 +225,15 @@ TEST_F(QOR3DMTest, InstanceDefinitionsCollectTheirObjects) {
   std::remove(path.c_str());
 }
 
-TEST_F(QOR3DMTest, ExportOptionsChooseTheVersion) {
+TEST_F(QOR3DMTest, ExportOptionsChooseTheVersion)
+{
   int version = 3;
-  m_presenter.QueueAnswer([](Platform::Form& form) {
-    std::string error;
-    return form.Value("Version") == "1" && form.Set("Version", "2.0", error);
-  });
+  m_presenter.QueueAnswer(
+      [](Platform::Form& form)
+      {
+        std::string error;
+        return form.Value("Version") == "1" && form.Set("Version", "2.0", error);
+      });
   EXPECT_EQ(QOR3DM::Get3DMExportOptions(version), 1);
   EXPECT_EQ(version, 2);
   m_presenter.QueueAnswer([](Platform::Form&) { return false; });
@@ -229,4 +246,4 @@ TEST_F(QOR3DMTest, ExportOptionsChooseTheVersion) {
   EXPECT_EQ(m_presenter.FormsShown()[0], "3DM Export Options");
 }
 
-}  // namespace
+} // namespace

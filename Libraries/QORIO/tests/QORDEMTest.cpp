@@ -4,7 +4,8 @@
 #include <map>
 #include <tuple>
 
-namespace {
+namespace
+{
 
 struct Grid
 {
@@ -20,8 +21,8 @@ protected:
   Grid ReadGrid(const std::string& text)
   {
     Grid grid;
-    grid.result = QORDEM::DEMToPointMatrix(ON_wString(Write("grid.asc", text).c_str()), grid.rows, grid.columns,
-                                           grid.points);
+    grid.result =
+        QORDEM::DEMToPointMatrix(ON_wString(Write("grid.asc", text).c_str()), grid.rows, grid.columns, grid.points);
     return grid;
   }
 };
@@ -30,7 +31,7 @@ TEST_F(QORDEMRead, RowsFromTheNorthAtCellCentres)
 {
   // Two rows of three: the file's first row is the northern one.
   const Grid grid = ReadGrid("NCOLS 3\nnrows 2\nxllcorner 100\nyllcorner 200\ncellsize 0.5\nNODATA_value -9999\n"
-                         "1 2 3\n4 5 6\n");
+                             "1 2 3\n4 5 6\n");
   ASSERT_EQ(grid.result, 1) << QORDEM::GetError().Array();
   EXPECT_EQ(grid.rows, 2);
   EXPECT_EQ(grid.columns, 3);
@@ -66,24 +67,32 @@ TEST_F(QORDEMRead, BadFilesFailAndLeaveTheOutputs)
     const char* text;
     const wchar_t* error;
   } cases[] = {
-      {"nrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n5\n", L"The DEM file is not a valid ESRI DEM file: missing 'ncols'"},
+      {"nrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n5\n",
+       L"The DEM file is not a valid ESRI DEM file: missing 'ncols'"},
       {"", L"The DEM file is not a valid ESRI DEM file: missing 'ncols'"},
-      {"ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\n1 2 3 4\n", L"The DEM file is not a valid ESRI DEM file: missing 'cellsize'"},
+      {"ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\n1 2 3 4\n",
+       L"The DEM file is not a valid ESRI DEM file: missing 'cellsize'"},
       {"ncols 3\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2 3 4\n", L"The DEM file holds 4 values, 6 expected"},
-      {"ncols 0\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n", L"The DEM file needs positive ncols, nrows and cellsize"},
-      {"ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize -1\n1 2 3 4\n", L"The DEM file needs positive ncols, nrows and cellsize"},
-      {"ncols 2.5\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2 3 4 5\n", L"The DEM file needs positive ncols, nrows and cellsize"},
-      {"ncols 100000000\nnrows 100000000\nxllcorner 0\nyllcorner 0\ncellsize 1\n1\n", L"The DEM file's grid is too large"},
+      {"ncols 0\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n",
+       L"The DEM file needs positive ncols, nrows and cellsize"},
+      {"ncols 2\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize -1\n1 2 3 4\n",
+       L"The DEM file needs positive ncols, nrows and cellsize"},
+      {"ncols 2.5\nnrows 2\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 2 3 4 5\n",
+       L"The DEM file needs positive ncols, nrows and cellsize"},
+      {"ncols 100000000\nnrows 100000000\nxllcorner 0\nyllcorner 0\ncellsize 1\n1\n",
+       L"The DEM file's grid is too large"},
       {"ncols x\n", L"The DEM file has no number after 'ncols'"},
-      {"ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 abc\n", L"The DEM file holds a value that is not a number: abc"},
-      {"ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value 9\n9 9\n", L"The DEM file holds no data cells"},
+      {"ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\n1 abc\n",
+       L"The DEM file holds a value that is not a number: abc"},
+      {"ncols 2\nnrows 1\nxllcorner 0\nyllcorner 0\ncellsize 1\nNODATA_value 9\n9 9\n",
+       L"The DEM file holds no data cells"},
   };
   for (const Case& c : cases)
   {
     Grid grid;
     grid.points.Append(ON_3dPoint(1, 2, 3));
-    grid.result = QORDEM::DEMToPointMatrix(ON_wString(Write("bad.asc", c.text).c_str()), grid.rows, grid.columns,
-                                           grid.points);
+    grid.result =
+        QORDEM::DEMToPointMatrix(ON_wString(Write("bad.asc", c.text).c_str()), grid.rows, grid.columns, grid.points);
     EXPECT_EQ(grid.result, 0) << c.text;
     EXPECT_EQ(QORDEM::GetError(), ON_wString(c.error)) << c.text;
     EXPECT_EQ(grid.points.Count(), 1) << c.text;

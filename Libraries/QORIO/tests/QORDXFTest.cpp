@@ -5,7 +5,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using QORDXFTest = MeshFileTest;
 using Groups = std::vector<std::pair<int, std::string>>;
@@ -94,8 +95,8 @@ TEST_F(QORDXFTest, PolylinesAreThreeDimensionalAndClosedOnesLeaveOutTheLastPoint
 {
   ON_ClassArray<ON_Polyline> polylines;
   ON_Polyline& square = polylines.AppendNew();
-  for (const ON_3dPoint& p : {ON_3dPoint(0, 0, 1), ON_3dPoint(1, 0, 2), ON_3dPoint(1, 1, 3), ON_3dPoint(0, 1, 4),
-                              ON_3dPoint(0, 0, 1)})
+  for (const ON_3dPoint& p :
+       {ON_3dPoint(0, 0, 1), ON_3dPoint(1, 0, 2), ON_3dPoint(1, 1, 3), ON_3dPoint(0, 1, 4), ON_3dPoint(0, 0, 1)})
     square.Append(p);
   ON_Polyline& open = polylines.AppendNew();
   open.Append(ON_3dPoint(0, 0, 5));
@@ -116,7 +117,7 @@ TEST_F(QORDXFTest, PolyfaceUpTo32766AndFacesBeyond)
     int columns;
     int extra_vertices;
     bool polyface;
-  } cases[] = {{16383, 0, true}, {16383, 1, false}};  // 32766 and 32767 vertices
+  } cases[] = {{16383, 0, true}, {16383, 1, false}}; // 32766 and 32767 vertices
   for (const Case& c : cases)
   {
     ON_Mesh mesh = GridMesh(c.columns);
@@ -149,14 +150,16 @@ TEST_F(QORDXFTest, MeshDoublesReadBackExactly)
   mesh.UpdateSinglePrecisionVertices();
   mesh.m_F.Append(ON_MeshFace{{0, 1, 2, 3}});
   mesh.m_F.Append(ON_MeshFace{{0, 2, 3, 3}});
-  auto coordinates = [](const Groups& groups, int base) {
+  auto coordinates = [](const Groups& groups, int base)
+  {
     std::vector<double> values;
     for (const auto& g : groups)
       if (g.first == base || g.first == base + 10 || g.first == base + 20)
         values.push_back(std::strtod(g.second.c_str(), nullptr));
     return values;
   };
-  auto expected = [&mesh](std::initializer_list<int> corners) {
+  auto expected = [&mesh](std::initializer_list<int> corners)
+  {
     std::vector<double> values;
     for (const int v : corners)
       for (int k = 0; k < 3; k++)
@@ -165,7 +168,7 @@ TEST_F(QORDXFTest, MeshDoublesReadBackExactly)
   };
   ASSERT_EQ(QORDXF::MeshToDXF(mesh, WPath("polyface.dxf"), 0), 1);
   std::vector<double> polyface = coordinates(ReadGroups(Read(Path("polyface.dxf"))), 10);
-  ASSERT_EQ(polyface.size(), 3u * (1 + 4 + 2));  // the polyline's own, then 4 vertices and 2 faces at 0
+  ASSERT_EQ(polyface.size(), 3u * (1 + 4 + 2)); // the polyline's own, then 4 vertices and 2 faces at 0
   EXPECT_EQ(std::vector<double>(polyface.begin() + 3, polyface.begin() + 15), expected({0, 1, 2, 3}));
 
   ASSERT_EQ(QORDXF::MeshToDXF(mesh, WPath("faces.dxf"), 1), 1);
@@ -190,9 +193,9 @@ TEST_F(QORDXFTest, ColourNumbers)
     ON_Color colour;
     int number;
   } cases[] = {
-      {ON_Color(255, 0, 0), 1},     {ON_Color(255, 255, 255), 7}, {ON_Color(1, 2, 3), 256},
-      {ON_Color(128, 128, 128), 8}, {ON_Color(166, 83, 83), 13},  {ON_Color(38, 19, 19), 19},
-      {ON_Color(255, 64, 0), 20},   {ON_Color(255, 159, 128), 21}, {ON_Color(84, 84, 84), 250},
+      {ON_Color(255, 0, 0), 1},       {ON_Color(255, 255, 255), 7},  {ON_Color(1, 2, 3), 256},
+      {ON_Color(128, 128, 128), 8},   {ON_Color(166, 83, 83), 13},   {ON_Color(38, 19, 19), 19},
+      {ON_Color(255, 64, 0), 20},     {ON_Color(255, 159, 128), 21}, {ON_Color(84, 84, 84), 250},
       {ON_Color(221, 221, 221), 254},
   };
   for (const Case& c : cases)
@@ -210,7 +213,7 @@ TEST_F(QORDXFTest, ArcsAndCirclesInObjectCoordinates)
   FILE* stream = std::fopen(Path("arcs.dxf").c_str(), "w");
   ASSERT_NE(stream, nullptr);
   const ON_Circle flat(ON_3dPoint(500000, 4200000, 10), 2.0);
-  ON_Plane tilted(ON_3dPoint(1, 2, 3), ON_3dVector(0, 1, 0), ON_3dVector(0, 0, 1));  // normal +x
+  ON_Plane tilted(ON_3dPoint(1, 2, 3), ON_3dVector(0, 1, 0), ON_3dVector(0, 0, 1)); // normal +x
   EXPECT_EQ(QORDXF::WriteStart(stream), 1);
   EXPECT_EQ(QORDXF::WriteArc(stream, ON_Arc(flat, ON_PI / 2), "0", ON_Color(255, 255, 255)), 1);
   EXPECT_EQ(QORDXF::WriteCircle(stream, ON_Circle(tilted, 1.5), "0", ON_Color(255, 255, 255)), 1);
@@ -229,9 +232,9 @@ TEST_F(QORDXFTest, ArcsAndCirclesInObjectCoordinates)
 TEST_F(QORDXFTest, CurvesAreNeverDropped)
 {
   ON_ClassArray<ON_NurbsCurve> curves;
-  curves.Append(Cubic({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}}));  // a line
+  curves.Append(Cubic({{0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 0, 0}})); // a line
   const ON_3dPoint wavy[4] = {{0, 0, 0}, {1, 2, 1}, {2, -2, 2}, {3, 0, 3}};
-  curves.Append(Cubic(wavy));  // a free-form curve
+  curves.Append(Cubic(wavy)); // a free-form curve
   ASSERT_EQ(QORDXF::NurbsCurvesToDXF(curves, WPath("curves.dxf")), 1);
   const Groups groups = ReadGroups(Read(Path("curves.dxf")));
   EXPECT_EQ(CountOf(groups, 0, "LINE"), 1);

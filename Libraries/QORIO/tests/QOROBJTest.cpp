@@ -4,7 +4,8 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using QOROBJTest = MeshFileTest;
 
@@ -35,9 +36,9 @@ TEST_F(QOROBJTest, FaceLines)
       {"f 1/1/1 2/2/2 3/3/3", {{0, 1, 2}}},
       {"f 1//4 2//4 3//4 4//4", {{0, 1, 2, 3}}},
       {"f 1 2 3 4 5", {{0, 1, 2}, {0, 2, 3}, {0, 3, 4}}}, // a fan from the first corner
-      {"f\t1 2 3", {}},                                     // "f" not followed by a space
-      {"f -3 -2 -1", {{0, 1, 2}}},                         // relative (unused vertices go)
-      {"f -6 -2 -1", {}},                                   // before the first vertex
+      {"f\t1 2 3", {}},                                   // "f" not followed by a space
+      {"f -3 -2 -1", {{0, 1, 2}}},                        // relative (unused vertices go)
+      {"f -6 -2 -1", {}},                                 // before the first vertex
       {"f 0 1 2", {}},
       {"f 1 2 6", {}},
       {"f 1 2", {}},
@@ -92,12 +93,11 @@ TEST_F(QOROBJTest, SingleMeshSharesVerticesAndDropsUnusedOnes)
 
 TEST_F(QOROBJTest, GroupsGiveOneMeshEachAndTheUngroupedFacesComeLast)
 {
-  Write("g.obj", std::string(kPentagon) +
-                     "f 1 2 3\n"        // outside any group
-                     "g a b a\nf 1 2 4\n" // in a and b, once each
-                     "g b\nf 1 3 4 5\n" // b only; no new group
-                     "g \nf 2 3 4\n"    // outside again
-                     "g c\nf 1 1 2\n"); // c has no valid face
+  Write("g.obj", std::string(kPentagon) + "f 1 2 3\n"          // outside any group
+                                          "g a b a\nf 1 2 4\n" // in a and b, once each
+                                          "g b\nf 1 3 4 5\n"   // b only; no new group
+                                          "g \nf 2 3 4\n"      // outside again
+                                          "g c\nf 1 1 2\n");   // c has no valid face
   ON_ClassArray<ON_Mesh> meshes;
   ASSERT_EQ(QOROBJ::OBJToMesh(WPath("g.obj"), meshes), 1);
   ASSERT_EQ(meshes.Count(), 3);
@@ -143,11 +143,10 @@ TEST_F(QOROBJTest, WrittenLayoutWithMaterials)
   ON_Mesh mesh = SampleMesh();
   mesh.m_C.Append(ON_Color(255, 51, 0));
   ASSERT_EQ(QOROBJ::MeshToOBJ(mesh, WPath("my model.obj"), 1), 1);
-  EXPECT_EQ(Read(Path("my model.obj")),
-            "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\n"
-            "mtllib my-model.mtl\n"
-            "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 2 0 0.5\nv 2 1 0.5\n"
-            "g Object1\nusemtl Material1\nf 1 2 3\nf 1 3 4\nf 2 5 6 3\n");
+  EXPECT_EQ(Read(Path("my model.obj")), "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\n"
+                                        "mtllib my-model.mtl\n"
+                                        "v 0 0 0\nv 1 0 0\nv 1 1 0\nv 0 1 0\nv 2 0 0.5\nv 2 1 0.5\n"
+                                        "g Object1\nusemtl Material1\nf 1 2 3\nf 1 3 4\nf 2 5 6 3\n");
   EXPECT_EQ(Read(Path("my-model.mtl")),
             "## Wavefront MTL file\n## Created by Norvane Geometry Library\n\n"
             "\nnewmtl Material1\nKa 1.000000 0.200000 0.000000\nKd 1.000000 0.200000 0.000000\n"
@@ -246,7 +245,8 @@ TEST_F(QOROBJTest, ListsAsGroupsOrJoined)
 
   ON_ClassArray<ON_Mesh> none;
   ASSERT_EQ(QOROBJ::MeshToOBJ(none, WPath("none.obj"), 1, 0), 1);
-  EXPECT_EQ(Read(Path("none.obj")), "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\nmtllib none.mtl\n");
+  EXPECT_EQ(Read(Path("none.obj")),
+            "## Wavefront OBJ file\n## Created by Norvane Geometry Library\n\nmtllib none.mtl\n");
 }
 
 TEST_F(QOROBJTest, WriteFailures)
@@ -292,10 +292,12 @@ TEST_F(QOROBJTest, VerticesReadBackExactly)
 {
   // A 2 mm part modelled in metres with sub-micrometre detail, one at survey coordinates, and
   // floats across the whole range, subnormal ones included.
-  std::vector<ON_3fPoint> points = {
-      {0.002f, 0.0012345678f, 0.00000037f}, {0.0019999f, 1.5e-7f, -0.0009876543f},
-      {1e-9f, -2.5e-8f, 0.0020001f},         {4754540.5f, 5621337.25f, 123.456f},
-      {-4754540.5f, 16777215.0f, 3.4028235e38f}, {1.17549435e-38f, 1.4e-45f, -7.006e-44f}};
+  std::vector<ON_3fPoint> points = {{0.002f, 0.0012345678f, 0.00000037f},
+                                    {0.0019999f, 1.5e-7f, -0.0009876543f},
+                                    {1e-9f, -2.5e-8f, 0.0020001f},
+                                    {4754540.5f, 5621337.25f, 123.456f},
+                                    {-4754540.5f, 16777215.0f, 3.4028235e38f},
+                                    {1.17549435e-38f, 1.4e-45f, -7.006e-44f}};
   for (int e = -40; e <= 37; e++)
     points.push_back(ON_3fPoint(1.2345679f * std::pow(10.0f, e), -9.876543f * std::pow(10.0f, e),
                                 std::nextafter(std::pow(10.0f, e), 0.0f)));
@@ -322,8 +324,9 @@ TEST_F(QOROBJTest, VerticesReadBackExactly)
 TEST_F(QOROBJTest, DoubleVerticesReadBackExactly)
 {
   ON_Mesh mesh;
-  for (const ON_3dPoint& p : {ON_3dPoint(500000.123, 4200000.456, 812.789), ON_3dPoint(500001.987654321, 4200000.071, 0.1),
-                              ON_3dPoint(-1e-300, 4200001.333, 1e300), ON_3dPoint(500000.01, 4200001.99, 812.02)})
+  for (const ON_3dPoint& p :
+       {ON_3dPoint(500000.123, 4200000.456, 812.789), ON_3dPoint(500001.987654321, 4200000.071, 0.1),
+        ON_3dPoint(-1e-300, 4200001.333, 1e300), ON_3dPoint(500000.01, 4200001.99, 812.02)})
     mesh.m_dV.Append(p);
   mesh.UpdateSinglePrecisionVertices();
   mesh.m_F.Append(ON_MeshFace{{0, 1, 2, 3}});

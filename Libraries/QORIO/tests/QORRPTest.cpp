@@ -10,7 +10,8 @@
 #include <sys/stat.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // RP files through the converter built beside the library, with the temporary folder of each
 // test its own, so that what the class leaves there shows.
@@ -56,14 +57,16 @@ protected:
   {
     for (const char* answer : answers)
     {
-      m_presenter.QueueAnswer([this, answer](Platform::Form& form) {
-        m_prompts.push_back(form.Title() + "|" + form.Fields()[0].label);
-        EXPECT_EQ(form.Fields()[0].kind, Platform::FieldKind::Password);
-        if (!answer)
-          return false;
-        form.Put("Password", answer);
-        return true;
-      });
+      m_presenter.QueueAnswer(
+          [this, answer](Platform::Form& form)
+          {
+            m_prompts.push_back(form.Title() + "|" + form.Fields()[0].label);
+            EXPECT_EQ(form.Fields()[0].kind, Platform::FieldKind::Password);
+            if (!answer)
+              return false;
+            form.Put("Password", answer);
+            return true;
+          });
     }
   }
 
@@ -106,8 +109,7 @@ TEST_F(QORRPTest, MeshesComeBackExactlyAndAreNotInTheFile)
   EXPECT_EQ(TemporaryFiles(), std::set<std::string>{});
 
   ON_Mesh read;
-  ASSERT_EQ(QORRP::RPToMesh(WPath("part.rp"), read, L"s3cret", 0, nullptr), 1)
-      << ON_String(QORRP::GetError()).Array();
+  ASSERT_EQ(QORRP::RPToMesh(WPath("part.rp"), read, L"s3cret", 0, nullptr), 1) << ON_String(QORRP::GetError()).Array();
   EXPECT_EQ(Corners(read), Corners(mesh));
   EXPECT_TRUE(read.IsValid());
   EXPECT_TRUE(m_prompts.empty());
@@ -216,7 +218,8 @@ TEST_F(QORRPTest, FailuresLeaveTheMeshAndNoTemporaryFile)
   // Without a usable temporary folder nothing is written.
   setenv("TEMP", Path("no-temp").c_str(), 1);
   EXPECT_EQ(QORRP::MeshToRP(SampleMesh(), WPath("other.rp"), L"pw"), 0);
-  EXPECT_EQ(std::string(ON_String(QORRP::GetError()).Array()), "Unable to create a temporary file in " + Path("no-temp"));
+  EXPECT_EQ(std::string(ON_String(QORRP::GetError()).Array()),
+            "Unable to create a temporary file in " + Path("no-temp"));
   EXPECT_FALSE(Exists(Path("other.rp")));
 }
 

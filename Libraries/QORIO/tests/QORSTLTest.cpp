@@ -8,21 +8,21 @@
 #include <sys/resource.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using QORSTLTest = MeshFileTest;
 
 // The normal's x is the -0 that the cross product gives.
-const char kTriangleText[] =
-    "solid\n"
-    "  facet normal -0.000000 0.000000 1.000000\n"
-    "    outer loop\n"
-    "      vertex 0.000000 0.000000 0.000000\n"
-    "      vertex 1.000000 0.000000 0.000000\n"
-    "      vertex 0.000000 1.000000 0.000000\n"
-    "    endloop\n"
-    "  endfacet\n"
-    "endsolid\n";
+const char kTriangleText[] = "solid\n"
+                             "  facet normal -0.000000 0.000000 1.000000\n"
+                             "    outer loop\n"
+                             "      vertex 0.000000 0.000000 0.000000\n"
+                             "      vertex 1.000000 0.000000 0.000000\n"
+                             "      vertex 0.000000 1.000000 0.000000\n"
+                             "    endloop\n"
+                             "  endfacet\n"
+                             "endsolid\n";
 
 std::string Facet(const char* a, const char* b, const char* c)
 {
@@ -58,9 +58,8 @@ std::vector<ON_3fPoint> Vertices(const ON_Mesh& mesh)
 TEST_F(QORSTLTest, RoundTripSplitsQuadsAndKeepsCoordinates)
 {
   // The quad (1,0,0) (2,0,.5) (2,1,.5) (1,1,0) has equal diagonals: split on the first.
-  const std::vector<ON_3fPoint> expected = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0},    {0, 0, 0},
-                                            {1, 1, 0}, {0, 1, 0}, {1, 0, 0},    {2, 0, 0.5f},
-                                            {2, 1, 0.5f}, {1, 0, 0}, {2, 1, 0.5f}, {1, 1, 0}};
+  const std::vector<ON_3fPoint> expected = {{0, 0, 0}, {1, 0, 0},    {1, 1, 0},    {0, 0, 0}, {1, 1, 0},    {0, 1, 0},
+                                            {1, 0, 0}, {2, 0, 0.5f}, {2, 1, 0.5f}, {1, 0, 0}, {2, 1, 0.5f}, {1, 1, 0}};
   for (const int binary : {1, 0})
   {
     ASSERT_EQ(QORSTL::MeshToSTL(SampleMesh(), WPath("sample.stl"), binary), 1);
@@ -85,8 +84,8 @@ TEST_F(QORSTLTest, WrittenLayouts)
   ASSERT_EQ(QORSTL::MeshToSTL(triangle, WPath("t.stl"), 1), 1);
   const std::string binary = Read(Path("t.stl"));
   ASSERT_EQ(binary.size(), 134u);
-  EXPECT_EQ(binary.substr(0, 80), std::string("Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n") +
-                                      std::string(16, '\0'));
+  EXPECT_EQ(binary.substr(0, 80),
+            std::string("Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n") + std::string(16, '\0'));
   uint32_t count;
   float record[12];
   std::memcpy(&count, binary.data() + 80, 4);
@@ -97,7 +96,8 @@ TEST_F(QORSTLTest, WrittenLayouts)
 
   ON_ClassArray<ON_Mesh> none;
   ASSERT_EQ(QORSTL::MeshToSTL(none, WPath("empty.stl"), 1), 1);
-  EXPECT_EQ(Read(Path("empty.stl")), BinarySTL("Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n", 0, {}));
+  EXPECT_EQ(Read(Path("empty.stl")),
+            BinarySTL("Binary STL file\nCreated by QORIO (Norvane Input Output Library)\n", 0, {}));
   ASSERT_EQ(QORSTL::MeshToSTL(none, WPath("empty.stl"), 0), 1);
   EXPECT_EQ(Read(Path("empty.stl")), "solid\nendsolid\n");
 }
@@ -137,10 +137,16 @@ TEST_F(QORSTLTest, TextReading)
   const std::string b = Facet("0 0 1", "1 0 1", "0 1 1");
   const TextCase cases[] = {
       {"plain", "solid x\n" + a + b + "endsolid x\n", {2}},
-      {"capitals", "SOLID X\nFACET NORMAL 0 0 1\nOUTER LOOP\nVERTEX 0 0 0\nVERTEX 1 0 0\nVERTEX 0 1 0\n"
-                   "ENDLOOP\nENDFACET\nENDSOLID X\n", {1}},
-      {"CRLF and indentation", "solid\r\n  " + std::string("facet normal 0 0 1\r\n  outer loop\r\n  vertex 0 0 0\r\n"
-                   "  vertex 1 0 0\r\n\tvertex 0 1 0\r\n  endloop\r\n  endfacet\r\n") + "endsolid\r\n", {1}},
+      {"capitals",
+       "SOLID X\nFACET NORMAL 0 0 1\nOUTER LOOP\nVERTEX 0 0 0\nVERTEX 1 0 0\nVERTEX 0 1 0\n"
+       "ENDLOOP\nENDFACET\nENDSOLID X\n",
+       {1}},
+      {"CRLF and indentation",
+       "solid\r\n  " +
+           std::string("facet normal 0 0 1\r\n  outer loop\r\n  vertex 0 0 0\r\n"
+                       "  vertex 1 0 0\r\n\tvertex 0 1 0\r\n  endloop\r\n  endfacet\r\n") +
+           "endsolid\r\n",
+       {1}},
       {"two solids", "solid a\n" + a + "endsolid a\nsolid b\n" + a + b + "endsolid b\n", {1, 2}},
       {"\"end\" closes a solid", "solid\n" + a + "end\n", {1}},
       {"facets after endsolid", "solid\n" + a + "endsolid\n" + b + "endsolid\nendsolid\n", {1, 1}},
@@ -279,7 +285,7 @@ struct SharedFile
 TEST_F(QORSTLTest, SharedFilesReadAsTheOtherToolsReadThem)
 {
   const SharedFile files[] = {
-      {"pyramid.stl", {6}},           {"outlet.stl", {2}},   {"unit_cube.stl", {2, 10}},
+      {"pyramid.stl", {6}},           {"outlet.stl", {2}},  {"unit_cube.stl", {2, 10}},
       {"import_bin_solid.stl", {46}}, {"bunny.stl", {292}}, {"part1.stl", {380}},
   };
   for (const SharedFile& f : files)
@@ -306,19 +312,23 @@ TEST(QORSTLDialog, ExportOptionsAsAForm)
   Platform::HeadlessPresenter presenter;
   Platform::Presenter::Install(&presenter);
   int binary = 1;
-  presenter.QueueAnswer([](Platform::Form& form) {
-    std::string error;
-    return form.Set("FileType", "ASCII", error);
-  });
+  presenter.QueueAnswer(
+      [](Platform::Form& form)
+      {
+        std::string error;
+        return form.Set("FileType", "ASCII", error);
+      });
   EXPECT_EQ(QORSTL::GetSTLExportOptions(binary, nullptr), 1);
   EXPECT_EQ(binary, 0);
   presenter.QueueAnswer([](Platform::Form&) { return false; });
   EXPECT_EQ(QORSTL::GetSTLExportOptions(binary, nullptr), 0);
   EXPECT_EQ(binary, 0);
-  presenter.QueueAnswer([](Platform::Form& form) {
-    std::string error;
-    return form.Value("FileType") == "0" && form.Set("FileType", "1", error);
-  });
+  presenter.QueueAnswer(
+      [](Platform::Form& form)
+      {
+        std::string error;
+        return form.Value("FileType") == "0" && form.Set("FileType", "1", error);
+      });
   EXPECT_EQ(QORSTL::GetSTLExportOptions(binary, nullptr), 1);
   EXPECT_EQ(binary, 1);
   ASSERT_EQ(presenter.FormsShown().size(), 3u);

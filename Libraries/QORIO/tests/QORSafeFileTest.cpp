@@ -11,11 +11,14 @@
 #include <sstream>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
-class QORSafeFileTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+class QORSafeFileTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
     m_folder = Platform::TempFolder::Path() + "/nubilo-safe-" + Platform::Uuid::CreateString();
     mkdir(m_folder.c_str(), 0755);
     m_target = m_folder + "/model.stl";
@@ -23,17 +26,20 @@ class QORSafeFileTest : public ::testing::Test {
   }
   void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
 
-  std::string Target() const {
+  std::string Target() const
+  {
     std::ifstream in(m_target);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
   }
-  int FilesInFolder() const {
+  int FilesInFolder() const
+  {
     int count = 0;
     DIR* dir = opendir(m_folder.c_str());
     while (dirent* entry = readdir(dir))
-      if (entry->d_name[0] != '.') ++count;
+      if (entry->d_name[0] != '.')
+        ++count;
     closedir(dir);
     return count;
   }
@@ -41,22 +47,24 @@ class QORSafeFileTest : public ::testing::Test {
   std::string m_folder, m_target;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(QORSafeFileTest, CommitReplacesTheTarget) {
+TEST_F(QORSafeFileTest, CommitReplacesTheTarget)
+{
   QORSafeFile file;
   ASSERT_TRUE(file.Open(m_target));
   std::string text = "new ";
   EXPECT_TRUE(file.Flush(text));
   EXPECT_TRUE(text.empty());
   EXPECT_TRUE(file.Write("data", 4));
-  EXPECT_EQ(Target(), "old");  // nothing changes before the commit
+  EXPECT_EQ(Target(), "old"); // nothing changes before the commit
   EXPECT_TRUE(file.Commit());
   EXPECT_EQ(Target(), "new data");
   EXPECT_EQ(FilesInFolder(), 1);
 }
 
-TEST_F(QORSafeFileTest, FailedOrAbandonedWritesKeepTheOldFile) {
+TEST_F(QORSafeFileTest, FailedOrAbandonedWritesKeepTheOldFile)
+{
   {
     QORSafeFile file;
     ASSERT_TRUE(file.Open(m_target));
@@ -68,12 +76,13 @@ TEST_F(QORSafeFileTest, FailedOrAbandonedWritesKeepTheOldFile) {
     QORSafeFile file;
     ASSERT_TRUE(file.Open(m_target));
     file.Write("partial", 7);
-  }  // dropped without a commit
+  } // dropped without a commit
   EXPECT_EQ(Target(), "old");
-  EXPECT_EQ(FilesInFolder(), 1);  // no temporary file left behind
+  EXPECT_EQ(FilesInFolder(), 1); // no temporary file left behind
 }
 
-TEST_F(QORSafeFileTest, FoldersAndMissingFoldersAreRefused) {
+TEST_F(QORSafeFileTest, FoldersAndMissingFoldersAreRefused)
+{
   QORSafeFile file;
   EXPECT_FALSE(file.Open(m_folder));
   EXPECT_FALSE(file.Open(m_folder + "/missing/model.stl"));
@@ -82,7 +91,8 @@ TEST_F(QORSafeFileTest, FoldersAndMissingFoldersAreRefused) {
   EXPECT_FALSE(file.Commit());
 }
 
-TEST_F(QORSafeFileTest, InterruptedWritingLeavesTheTargetAlone) {
+TEST_F(QORSafeFileTest, InterruptedWritingLeavesTheTargetAlone)
+{
   QORSafeFile file;
   ASSERT_TRUE(file.Open(m_target));
   EXPECT_TRUE(file.Write("new", 3));

@@ -26,11 +26,13 @@ protected:
   // The next "Surface Parameters" dialog is answered with these values and OK.
   void AnswerDialog(int rows, int columns, double probeDiameter = 0.0)
   {
-    m_presenter.QueueAnswer([=](Platform::Form& form) {
-      std::string error;
-      return form.Set("Rows", std::to_string(rows), error) && form.Set("Columns", std::to_string(columns), error) &&
-             form.Set("ProbeDiameter", std::to_string(probeDiameter), error);
-    });
+    m_presenter.QueueAnswer(
+        [=](Platform::Form& form)
+        {
+          std::string error;
+          return form.Set("Rows", std::to_string(rows), error) && form.Set("Columns", std::to_string(columns), error) &&
+                 form.Set("ProbeDiameter", std::to_string(probeDiameter), error);
+        });
   }
   void CancelDialog()
   {

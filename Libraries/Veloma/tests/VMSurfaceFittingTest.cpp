@@ -4,7 +4,8 @@
 #include <random>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 ON_3dPointArray FlatGrid(int rows, int columns, double z)
 {
@@ -26,7 +27,7 @@ ON_3dPointArray RoughGrid(int rows, int columns, unsigned seed, double roughness
   return matrix;
 }
 
-}  // namespace
+} // namespace
 
 using VMSurfaceFitting = DrapeTest;
 
@@ -34,7 +35,7 @@ TEST_F(VMSurfaceFitting, FlatThreeByThreeGridIsTheControlNet)
 {
   ON_NurbsSurface surface;
   ASSERT_EQ(VMSurface::CreateSurfaceFromPointMatrix(surface, FlatGrid(3, 4, 0.0), 3, 4, 0), 1);
-  EXPECT_EQ(surface.CVCount(0), 4);  // columns along the first direction
+  EXPECT_EQ(surface.CVCount(0), 4); // columns along the first direction
   EXPECT_EQ(surface.CVCount(1), 3);
   EXPECT_TRUE(surface.IsRational());
   EXPECT_EQ(surface.Order(0), 3);
@@ -67,8 +68,7 @@ TEST_F(VMSurfaceFitting, ProbeOffsetOfAFlatTopDrapeMovesDownByTheRadius)
     ON_3dPointArray matrix;
     ON_NurbsSurface surface;
     int rows = 0, columns = 0;
-    ASSERT_EQ(VMSurface::DrapeSurface(matrix, rows, columns, surface, points, ON_3dVector(0, 0, -1), 1, 1, nullptr),
-              1);
+    ASSERT_EQ(VMSurface::DrapeSurface(matrix, rows, columns, surface, points, ON_3dVector(0, 0, -1), 1, 1, nullptr), 1);
     ASSERT_EQ(matrix.Count(), 20);
     for (int k = 0; k < 20; k++)
       EXPECT_NEAR(matrix[k].z, 5.0 - diameter / 2.0, 1e-12);
@@ -97,7 +97,7 @@ TEST_F(VMSurfaceFitting, OffsetUsesTheTrueClosestSurfacePoint)
     }
     ON_3dPoint cv;
     surface.GetCV(4, 5, cv);
-    EXPECT_EQ(cv, matrix[5 * columns + 4]);  // refitted to the moved grid
+    EXPECT_EQ(cv, matrix[5 * columns + 4]); // refitted to the moved grid
   }
 }
 
@@ -165,8 +165,7 @@ TEST_F(VMSurfaceFitting, CustomDirectionStraightDownDrapesExactlyLikeTop)
 TEST_F(VMSurfaceFitting, SideDrapeTakesThePointMetFirst)
 {
   // Seen along +y (Front), the points nearest to y = -inf are met first: lowest y wins.
-  const ON_3dPointArray points =
-      Points({{0, 3, 0}, {2, 3, 0}, {0, 3, 2}, {2, 3, 2}, {1, 1, 1}, {1, 7, 1}});
+  const ON_3dPointArray points = Points({{0, 3, 0}, {2, 3, 0}, {0, 3, 2}, {2, 3, 2}, {1, 1, 1}, {1, 7, 1}});
   AnswerDialog(3, 3);
   ON_3dPointArray matrix;
   ON_NurbsSurface surface;
@@ -176,9 +175,9 @@ TEST_F(VMSurfaceFitting, SideDrapeTakesThePointMetFirst)
   EXPECT_NEAR(matrix[4].x, 1.0, 1e-15);
   EXPECT_NEAR(matrix[4].y, 1.0, 1e-15);
   EXPECT_NEAR(matrix[4].z, 1.0, 1e-15);
-  EXPECT_NEAR(matrix[0].y, 3.0, 1e-15);  // the floor of the frame is the farthest y
+  EXPECT_NEAR(matrix[0].y, 3.0, 1e-15); // the floor of the frame is the farthest y
   const ON_3dVector normal = surface.NormalAt(0.5, 0.5);
-  EXPECT_NEAR(normal.y, -1.0, 1e-12);  // against the drape direction
+  EXPECT_NEAR(normal.y, -1.0, 1e-12); // against the drape direction
 }
 
 TEST_F(VMSurfaceFitting, TwoRowsStillDeliverTheMatrix)
@@ -265,8 +264,8 @@ TEST_F(VMSurfaceFitting, ProgressWindowsComeInTheOrderOfTheSteps)
   for (std::string line; std::getline(lines, line);)
     if (line.size() > done.size() && line.compare(line.size() - done.size(), done.size(), done) == 0)
       closed.push_back(line.substr(0, line.size() - done.size()));
-  EXPECT_EQ(closed, (std::vector<std::string>{"Transforming points", "Calculating surface",
-                                              "Checking for missing points", "Interpolating points",
-                                              "Transforming points", "Creating surface", "Offsetting surface",
-                                              "Creating surface"}));
+  EXPECT_EQ(closed,
+            (std::vector<std::string>{"Transforming points", "Calculating surface", "Checking for missing points",
+                                      "Interpolating points", "Transforming points", "Creating surface",
+                                      "Offsetting surface", "Creating surface"}));
 }

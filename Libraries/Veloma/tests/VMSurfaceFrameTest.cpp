@@ -4,7 +4,8 @@
 #include <cmath>
 #include <random>
 
-namespace {
+namespace
+{
 
 void ExpectPoint(const ON_3dPoint& p, double x, double y, double z, double tolerance = 0.0)
 {
@@ -13,7 +14,7 @@ void ExpectPoint(const ON_3dPoint& p, double x, double y, double z, double toler
   EXPECT_NEAR(p.z, z, tolerance);
 }
 
-}  // namespace
+} // namespace
 
 using VMSurfaceFrame = DrapeTest;
 
@@ -55,8 +56,8 @@ TEST_F(VMSurfaceFrame, RoundTripKeepsSurveyPrecision)
   ON_3dPointArray original;
   for (int i = 0; i < 200; i++)
     original.Append(ON_3dPoint(e(random), n(random), h(random)));
-  for (const ON_3dVector& direction : {ON_3dVector(1, 2, 3), ON_3dVector(0, 0, 1), ON_3dVector(-1, 0, 0),
-                                       ON_3dVector(0.3, -0.2, -0.9)})
+  for (const ON_3dVector& direction :
+       {ON_3dVector(1, 2, 3), ON_3dVector(0, 0, 1), ON_3dVector(-1, 0, 0), ON_3dVector(0.3, -0.2, -0.9)})
   {
     ON_3dPointArray points(original);
     ASSERT_EQ(VMSurface::TransformPoints(points, direction, 1, 0), 1);

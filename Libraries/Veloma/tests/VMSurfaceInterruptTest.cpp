@@ -10,7 +10,8 @@
 #include <sstream>
 #include <streambuf>
 
-namespace {
+namespace
+{
 
 ON_3dPointArray SpherePoints(int count, double radius)
 {
@@ -53,7 +54,8 @@ struct Outputs
 
 void ExpectSame(const Outputs& before, const Outputs& after)
 {
-  auto same = [](const ON_3dPointArray& a, const ON_3dPointArray& b) {
+  auto same = [](const ON_3dPointArray& a, const ON_3dPointArray& b)
+  {
     if (a.Count() != b.Count())
       return false;
     for (int i = 0; i < a.Count(); i++)
@@ -119,7 +121,7 @@ protected:
   Outputs m_given;
 };
 
-}  // namespace
+} // namespace
 
 // Asked to stop before they start, the drape, its steps and the wraps fail at once.
 TEST_F(VMSurfaceInterrupt, OperationsAskedToStopBeforehandChangeNothing)
@@ -136,10 +138,8 @@ TEST_F(VMSurfaceInterrupt, OperationsAskedToStopBeforehandChangeNothing)
       {"CreateSurfaceFromPointMatrix",
        [&](Outputs& o) { return VMSurface::CreateSurfaceFromPointMatrix(o.surface, o.matrix, 5, 5, 1); }},
       {"Offset", [&](Outputs& o) { return VMSurface::Offset(o.matrix, 5, 5, o.surface, 0.5, 1); }},
-      {"DrapeSurface",
-       [&](Outputs& o) {
-         return VMSurface::DrapeSurface(o.matrix, o.rows, o.columns, o.surface, o.points, top, 1, 1, nullptr);
-       }},
+      {"DrapeSurface", [&](Outputs& o)
+       { return VMSurface::DrapeSurface(o.matrix, o.rows, o.columns, o.surface, o.points, top, 1, 1, nullptr); }},
       {"WrapMesh concave", [&](Outputs& o) { return VMSurface::WrapMesh(o.mesh, o.points, 1, 1); }},
       {"WrapMesh convex", [&](Outputs& o) { return VMSurface::WrapMesh(o.mesh, o.points, 0, 1); }},
       {"WrapConvexPositionMesh", [&](Outputs& o) { return VMSurface::WrapConvexPositionMesh(o.mesh, o.points, 1); }},
@@ -163,10 +163,12 @@ TEST_F(VMSurfaceInterrupt, OperationsAskedToStopBeforehandChangeNothing)
 // and gives the caller's matrix, surface, rows and columns back as they were.
 TEST_F(VMSurfaceInterrupt, DrapeStoppedAtTheDialogChangesNothing)
 {
-  m_presenter.QueueAnswer([](Platform::Form&) {
-    Platform::Interrupt::Request();
-    return true;
-  });
+  m_presenter.QueueAnswer(
+      [](Platform::Form&)
+      {
+        Platform::Interrupt::Request();
+        return true;
+      });
   Outputs outputs = m_given;
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(VMSurface::DrapeSurface(outputs.matrix, outputs.rows, outputs.columns, outputs.surface, outputs.points,
@@ -195,7 +197,7 @@ TEST_F(VMSurfaceInterrupt, ConcaveWrapStoppedMidRunKeepsTheMesh)
   EXPECT_EQ(mesh.FaceCount(), m_given.mesh.FaceCount());
   EXPECT_EQ(mesh.VertexCount(), m_given.mesh.VertexCount());
   const power_crust_counters& counters = power_crust_run::LastCounters();
-  EXPECT_EQ(counters.delaunay.sites_taken, 2008);  // the samples and the box corners
+  EXPECT_EQ(counters.delaunay.sites_taken, 2008); // the samples and the box corners
   EXPECT_EQ(counters.power.sites_taken, 0);
   EXPECT_EQ(counters.faces, 0);
 

@@ -3,7 +3,8 @@
 #include <cmath>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::vector<double> Heights(const ON_3dPointArray& matrix)
 {
@@ -13,7 +14,7 @@ std::vector<double> Heights(const ON_3dPointArray& matrix)
   return z;
 }
 
-}  // namespace
+} // namespace
 
 using VMSurfaceMatrix = DrapeTest;
 
@@ -28,7 +29,7 @@ TEST_F(VMSurfaceMatrix, ThreeByThreeExampleWithAndWithoutGapFilling)
     EXPECT_EQ(Heights(matrix), (std::vector<double>{0, 0, 0, 0, 5, 0, 0, 0, 0}));
     for (int k = 0; k < 9; k++)
     {
-      EXPECT_EQ(matrix[k].x, k % 3);  // row-major, rows along y
+      EXPECT_EQ(matrix[k].x, k % 3); // row-major, rows along y
       EXPECT_EQ(matrix[k].y, k / 3);
     }
   }
@@ -37,8 +38,7 @@ TEST_F(VMSurfaceMatrix, ThreeByThreeExampleWithAndWithoutGapFilling)
 TEST_F(VMSurfaceMatrix, BinningRoundsHalfUpAndKeepsTheHighestPoint)
 {
   // Grid x = 0, 1, 2 and y = 0, 1: 1.5 goes to column 2, 0.49 to column 0.
-  const ON_3dPointArray points =
-      Points({{0, 0, 0}, {2, 1, 0}, {1.5, 0, 7}, {0.49, 1, 3}, {0.2, 0.9, 4}, {0.1, 1, 2}});
+  const ON_3dPointArray points = Points({{0, 0, 0}, {2, 1, 0}, {1.5, 0, 7}, {0.49, 1, 3}, {0.2, 0.9, 4}, {0.1, 1, 2}});
   ON_3dPointArray matrix;
   ASSERT_EQ(VMSurface::CreatePointMatrix(points, 2, 3, matrix, 1, 0), 1);
   EXPECT_EQ(Heights(matrix), (std::vector<double>{0, 0, 7, 4, 0, 0}));
@@ -122,8 +122,8 @@ TEST_F(VMSurfaceMatrix, DegenerateInputsGiveClearErrors)
 
 TEST_F(VMSurfaceMatrix, SurveyCoordinatesKeepTheirPrecision)
 {
-  const ON_3dPointArray points = Points({{659501.0, 4751301.0, 955.125}, {659531.0, 4751331.0, 957.0625},
-                                         {659516.0, 4751316.0, 960.03125}});
+  const ON_3dPointArray points =
+      Points({{659501.0, 4751301.0, 955.125}, {659531.0, 4751331.0, 957.0625}, {659516.0, 4751316.0, 960.03125}});
   ON_3dPointArray matrix;
   ASSERT_EQ(VMSurface::CreatePointMatrix(points, 3, 3, matrix, 1, 0), 1);
   EXPECT_EQ(matrix[0].x, 659501.0);
@@ -137,8 +137,8 @@ TEST_F(VMSurfaceMatrix, ExtremeScalesStayFinite)
 {
   // Spacing 1e-100 and heights 1e300 overflow the plain weighted sums.
   const double d = 1e-100, h = 1e300;
-  const ON_3dPointArray points = Points({{0, 0, 0}, {2 * d, 0, 0}, {0, 2 * d, 0}, {2 * d, 2 * d, 0}, {d, 0, h},
-                                         {0, d, h}, {2 * d, d, h}, {d, 2 * d, h}});
+  const ON_3dPointArray points = Points(
+      {{0, 0, 0}, {2 * d, 0, 0}, {0, 2 * d, 0}, {2 * d, 2 * d, 0}, {d, 0, h}, {0, d, h}, {2 * d, d, h}, {d, 2 * d, h}});
   ON_3dPointArray matrix;
   ASSERT_EQ(VMSurface::CreatePointMatrix(points, 3, 3, matrix, 1, 0), 1);
   EXPECT_DOUBLE_EQ(matrix[4].z, h);

@@ -17,14 +17,16 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 ON_3dPointArray SpherePoints(int count, double radius, const ON_3dPoint& centre = ON_3dPoint(0, 0, 0))
 {
   std::mt19937 random(31);
   std::normal_distribution<double> normal(0.0, 1.0);
   ON_3dPointArray points;
-  for (int i = 0; i < count; ++i) {
+  for (int i = 0; i < count; ++i)
+  {
     ON_3dVector v(normal(random), normal(random), normal(random));
     v.Unitize();
     points.Append(centre + radius * v);
@@ -53,14 +55,17 @@ mesh_shape Analyse(const ON_Mesh& mesh)
   mesh_shape shape;
   std::map<std::pair<int, int>, int> directed;
   std::set<int> used;
-  for (int f = 0; f < mesh.FaceCount(); ++f) {
+  for (int f = 0; f < mesh.FaceCount(); ++f)
+  {
     const std::vector<int> corners = Corners(mesh.m_F[f]);
-    for (size_t i = 0; i < corners.size(); ++i) {
+    for (size_t i = 0; i < corners.size(); ++i)
+    {
       ++directed[{corners[i], corners[(i + 1) % corners.size()]}];
       used.insert(corners[i]);
     }
     const ON_3fPoint& a = mesh.m_V[corners[0]];
-    for (size_t i = 1; i + 1 < corners.size(); ++i) {
+    for (size_t i = 1; i + 1 < corners.size(); ++i)
+    {
       const ON_3dVector ab = ON_3dPoint(mesh.m_V[corners[i]]) - ON_3dPoint(a);
       const ON_3dVector ac = ON_3dPoint(mesh.m_V[corners[i + 1]]) - ON_3dPoint(a);
       shape.volume += ON_3dVector(a.x, a.y, a.z) * ON_CrossProduct(ab, ac) / 6.0;
@@ -77,11 +82,11 @@ mesh_shape Analyse(const ON_Mesh& mesh)
 // position are one vertex (as STL and the toolkit's topology have them).
 struct stored_shape
 {
-  int sharedPositions = 0;      // vertices at the position of another
-  int collapsedFaces = 0;       // faces with two corners at one position
-  int edgesNotTwice = 0;        // edges not used by exactly two faces
-  int misorientedEdges = 0;     // edges used twice in the same direction
-  int nonManifoldVertices = 0;  // vertices whose faces do not form one fan
+  int sharedPositions = 0;     // vertices at the position of another
+  int collapsedFaces = 0;      // faces with two corners at one position
+  int edgesNotTwice = 0;       // edges not used by exactly two faces
+  int misorientedEdges = 0;    // edges used twice in the same direction
+  int nonManifoldVertices = 0; // vertices whose faces do not form one fan
   int euler = 0;
   double volume = 0.0;
 };
@@ -91,7 +96,8 @@ stored_shape AnalyseAsStored(const ON_Mesh& mesh)
   stored_shape shape;
   // Position numbers: vertices sorted by their floats (-0 as +0), equal ones numbered alike.
   const int vertexCount = mesh.VertexCount();
-  auto key = [&mesh](int v) {
+  auto key = [&mesh](int v)
+  {
     const ON_3fPoint& p = mesh.m_V[v];
     return std::make_tuple(p.x + 0.0f, p.y + 0.0f, p.z + 0.0f);
   };
@@ -106,33 +112,38 @@ stored_shape AnalyseAsStored(const ON_Mesh& mesh)
   shape.sharedPositions = vertexCount - positions;
 
   std::vector<std::pair<int, int>> directed;
-  std::vector<std::tuple<int, int, int>> corners;  // position, previous corner, next corner
+  std::vector<std::tuple<int, int, int>> corners; // position, previous corner, next corner
   std::vector<char> used(static_cast<size_t>(positions), 0);
   int faces = 0;
-  for (int f = 0; f < mesh.FaceCount(); ++f) {
+  for (int f = 0; f < mesh.FaceCount(); ++f)
+  {
     std::vector<int> c = Corners(mesh.m_F[f]);
     for (int& v : c)
       v = at[v];
-    if (std::set<int>(c.begin(), c.end()).size() != c.size()) {
+    if (std::set<int>(c.begin(), c.end()).size() != c.size())
+    {
       ++shape.collapsedFaces;
       continue;
     }
     ++faces;
     const size_t n = c.size();
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i)
+    {
       directed.push_back({c[i], c[(i + 1) % n]});
       corners.emplace_back(c[i], c[(i + n - 1) % n], c[(i + 1) % n]);
       used[c[i]] = 1;
     }
     const ON_3dPoint a(mesh.m_V[mesh.m_F[f].vi[0]]);
-    for (size_t i = 1; i + 1 < n; ++i) {
+    for (size_t i = 1; i + 1 < n; ++i)
+    {
       const ON_3dPoint b(mesh.m_V[mesh.m_F[f].vi[i]]), d(mesh.m_V[mesh.m_F[f].vi[i + 1]]);
       shape.volume += ON_3dVector(a) * ON_CrossProduct(b - a, d - a) / 6.0;
     }
   }
   std::sort(directed.begin(), directed.end());
   std::vector<std::pair<int, int>> undirected;
-  for (size_t i = 0; i < directed.size();) {
+  for (size_t i = 0; i < directed.size();)
+  {
     const auto edge = directed[i];
     size_t end = i;
     while (end < directed.size() && directed[end] == edge)
@@ -149,7 +160,8 @@ stored_shape AnalyseAsStored(const ON_Mesh& mesh)
   undirected.erase(std::unique(undirected.begin(), undirected.end()), undirected.end());
   // Around a manifold vertex the face after the one with corners (p, v, n) has n before v.
   std::sort(corners.begin(), corners.end());
-  for (size_t i = 0; i < corners.size();) {
+  for (size_t i = 0; i < corners.size();)
+  {
     const int vertex = std::get<0>(corners[i]);
     size_t end = i;
     while (end < corners.size() && std::get<0>(corners[end]) == vertex)
@@ -157,8 +169,10 @@ stored_shape AnalyseAsStored(const ON_Mesh& mesh)
     const int start = std::get<1>(corners[i]);
     int previous = start;
     size_t steps = 0;
-    do {
-      const auto found = std::lower_bound(corners.begin() + i, corners.begin() + end, std::make_tuple(vertex, previous, INT_MIN));
+    do
+    {
+      const auto found =
+          std::lower_bound(corners.begin() + i, corners.begin() + end, std::make_tuple(vertex, previous, INT_MIN));
       if (found == corners.begin() + end || std::get<1>(*found) != previous)
         break;
       previous = std::get<2>(*found);
@@ -178,7 +192,8 @@ ON_3dPointArray ReadPoints(const std::string& path)
   ON_3dPointArray points;
   std::ifstream file(path);
   std::string line;
-  while (std::getline(file, line)) {
+  while (std::getline(file, line))
+  {
     std::istringstream fields(line);
     double x, y, z;
     if (fields >> x >> y >> z)
@@ -193,19 +208,18 @@ ON_3dPointArray RandomTorusPoints(int count, double R, double r, unsigned seed)
   std::mt19937 random(seed);
   std::uniform_real_distribution<double> angle(0.0, 2.0 * M_PI), unit(0.0, 1.0);
   ON_3dPointArray points;
-  while (points.Count() < count) {
+  while (points.Count() < count)
+  {
     const double u = angle(random), v = angle(random);
     if (unit(random) > (R + r * std::cos(v)) / (R + r))
       continue;
-    points.Append(ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
+    points.Append(
+        ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
   }
   return points;
 }
 
-std::string Error()
-{
-  return static_cast<const char*>(ON_String(VMSurface::GetError()));
-}
+std::string Error() { return static_cast<const char*>(ON_String(VMSurface::GetError())); }
 
 ON_3dPointArray CubeCorners(double jitter = 0.0, unsigned seed = 0)
 {
@@ -230,9 +244,8 @@ ON_3dPointArray With(ON_3dPointArray points, std::initializer_list<ON_3dPoint> m
 ON_3dPointArray LBlockPoints(int perUnit)
 {
   const int n = perUnit;
-  auto inside = [n](int x, int y, int z) {
-    return z >= 0 && z <= n && x >= 0 && y >= 0 && ((x <= 2 * n && y <= n) || (x <= n && y <= 2 * n));
-  };
+  auto inside = [n](int x, int y, int z)
+  { return z >= 0 && z <= n && x >= 0 && y >= 0 && ((x <= 2 * n && y <= n) || (x <= n && y <= 2 * n)); };
   ON_3dPointArray points;
   for (int x = 0; x <= 2 * n; ++x)
     for (int y = 0; y <= 2 * n; ++y)
@@ -284,7 +297,7 @@ TEST_F(VMSurfaceWrap, ConcaveWrapFinerThanFloatsHoldIsRefused)
 // resolution, which the mesh must not keep apart.
 TEST_F(VMSurfaceWrap, ConcaveWrapsAreClosedAndManifoldAsStored)
 {
-  const int kAnyEuler = 1;  // sphere_20k's noise makes small handles
+  const int kAnyEuler = 1; // sphere_20k's noise makes small handles
   const std::string shared = std::string(NUBILO_SHARED_DATA) + "/xyz/";
   const struct
   {
@@ -301,9 +314,11 @@ TEST_F(VMSurfaceWrap, ConcaveWrapsAreClosedAndManifoldAsStored)
       {"sphere_20k", ReadPoints(shared + "sphere_20k.xyz"), kAnyEuler},
   };
   int skipped = 0;
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
+  {
     SCOPED_TRACE(c.name);
-    if (c.points.Count() == 0) {
+    if (c.points.Count() == 0)
+    {
       ++skipped;
       continue;
     }
@@ -314,7 +329,8 @@ TEST_F(VMSurfaceWrap, ConcaveWrapsAreClosedAndManifoldAsStored)
     EXPECT_EQ(0, shape.edgesNotTwice);
     EXPECT_EQ(0, shape.misorientedEdges);
     EXPECT_EQ(0, shape.nonManifoldVertices);
-    if (c.euler != kAnyEuler) {
+    if (c.euler != kAnyEuler)
+    {
       EXPECT_EQ(c.euler, shape.euler);
     }
     EXPECT_EQ(0, shape.sharedPositions);
@@ -355,15 +371,18 @@ TEST_F(VMSurfaceWrap, ConvexWrapIsTheHullOfTheExtremePoints)
 TEST_F(VMSurfaceWrap, ProgressOnlyForFlagOne)
 {
   Platform::ProgressWindow::SetQuiet(false);
-  for (int concave : {1, 0}) {
-    for (int flag : {0, 1, 2}) {
+  for (int concave : {1, 0})
+  {
+    for (int flag : {0, 1, 2})
+    {
       SCOPED_TRACE(testing::Message() << "concave " << concave << ", flag " << flag);
       ON_Mesh mesh;
       testing::internal::CaptureStderr();
       EXPECT_EQ(1, VMSurface::WrapMesh(mesh, SpherePoints(concave ? 2000 : 50, 1.0), concave, flag));
       const std::string shown = testing::internal::GetCapturedStderr();
       const std::string title = concave ? "Wrapping concave mesh" : "Wrapping convex mesh";
-      if (flag != 1) {
+      if (flag != 1)
+      {
         EXPECT_EQ("", shown);
         continue;
       }
@@ -382,7 +401,8 @@ TEST_F(VMSurfaceWrap, PointsInConvexPositionGiveTheirHull)
   const double phi = (1.0 + std::sqrt(5.0)) / 2.0;
   ON_3dPointArray icosahedron;
   for (int a : {-1, 1})
-    for (int b : {-1, 1}) {
+    for (int b : {-1, 1})
+    {
       icosahedron.Append(ON_3dPoint(0, a, b * phi));
       icosahedron.Append(ON_3dPoint(a, b * phi, 0));
       icosahedron.Append(ON_3dPoint(b * phi, 0, a));
@@ -394,7 +414,7 @@ TEST_F(VMSurfaceWrap, PointsInConvexPositionGiveTheirHull)
     const char* name;
     ON_3dPointArray points;
     int vertices;
-    double volume;  // 0: not checked
+    double volume; // 0: not checked
   };
   const Case cases[] = {
       {"cube", CubeCorners(), 8, 1.0},
@@ -404,20 +424,23 @@ TEST_F(VMSurfaceWrap, PointsInConvexPositionGiveTheirHull)
       {"icosahedron", icosahedron, 12, 10.0 / 3.0 * (3.0 + std::sqrt(5.0))},
       {"tetrahedron", tetrahedron, 4, 8.0 / 3.0},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     SCOPED_TRACE(c.name);
     ON_Mesh mesh;
     ASSERT_EQ(1, VMSurface::WrapConvexPositionMesh(mesh, c.points, 0)) << Error();
     const mesh_shape shape = Analyse(mesh);
     EXPECT_TRUE(shape.closedAndOriented);
     EXPECT_EQ(2, shape.euler);
-    EXPECT_GT(shape.volume, 0.0);  // outward
-    if (c.volume > 0.0) {
+    EXPECT_GT(shape.volume, 0.0); // outward
+    if (c.volume > 0.0)
+    {
       EXPECT_NEAR(c.volume, shape.volume, 1e-5 * c.volume);
     }
     EXPECT_EQ(c.vertices, mesh.VertexCount());
     EXPECT_EQ(2 * c.vertices - 4, mesh.FaceCount());
-    for (int i = 0; i < c.points.Count(); ++i) {
+    for (int i = 0; i < c.points.Count(); ++i)
+    {
       bool found = false;
       for (int v = 0; v < mesh.VertexCount() && !found; ++v)
         found = c.points[i].DistanceTo(ON_3dPoint(mesh.m_V[v])) < 1e-6;
@@ -445,7 +468,8 @@ TEST_F(VMSurfaceWrap, PointsNotInConvexPositionAreRefused)
       {"L-shaped block", LBlockPoints(2), "Points not in convex position"},
       {"square", With({}, {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}}), "Invalid mesh"},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     SCOPED_TRACE(c.name);
     ON_Mesh mesh(previous);
     EXPECT_EQ(0, VMSurface::WrapConvexPositionMesh(mesh, c.points, 0));
@@ -467,8 +491,10 @@ TEST_F(VMSurfaceWrap, FailuresLeaveTheMeshUntouched)
   few.Append(ON_3dPoint(0, 0, 0));
   few.Append(ON_3dPoint(1, 0, 0));
   few.Append(ON_3dPoint(0, 1, 0));
-  for (const ON_3dPointArray* points : {&flat, &few}) {
-    for (int concave : {0, 1}) {
+  for (const ON_3dPointArray* points : {&flat, &few})
+  {
+    for (int concave : {0, 1})
+    {
       ON_Mesh mesh(previous);
       VMSurface::SetError("");
       EXPECT_EQ(0, VMSurface::WrapMesh(mesh, *points, concave, 0));
@@ -479,4 +505,4 @@ TEST_F(VMSurfaceWrap, FailuresLeaveTheMeshUntouched)
   }
 }
 
-}  // namespace
+} // namespace

@@ -1,21 +1,26 @@
 #include "ProgramTest.h"
 #include "opennurbs.h"
 
-namespace {
+namespace
+{
 
 // Runs the nubilo program with a 3DM document in a scratch folder.
-class DocumentFileProgramTest : public ProgramTest {
- protected:
-  void SetUp() override {
+class DocumentFileProgramTest : public ProgramTest
+{
+protected:
+  void SetUp() override
+  {
     ProgramTest::SetUp();
     Write("pts.xyz", "1 2 3\n4 5 6\n7 8 9.5\n");
   }
-  int Run(const std::string& options, const std::string& commands) {
+  int Run(const std::string& options, const std::string& commands)
+  {
     return Nubilo(options + " -c " + Quote(commands));
   }
 
   // A version 3 site with a red layer holding one point.
-  void WriteSite(const std::string& name) {
+  void WriteSite(const std::string& name)
+  {
     ONX_Model model;
     model.m_layer_table.AppendNew().SetLayerName(L"Default");
     ON_Layer& red = model.m_layer_table.AppendNew();
@@ -29,9 +34,10 @@ class DocumentFileProgramTest : public ProgramTest {
   }
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(DocumentFileProgramTest, DocumentRoundTripsWithItsLayers) {
+TEST_F(DocumentFileProgramTest, DocumentRoundTripsWithItsLayers)
+{
   WriteSite("site.3dm");
   ASSERT_EQ(Run("--doc site.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
   ONX_Model saved;
@@ -49,9 +55,11 @@ TEST_F(DocumentFileProgramTest, DocumentRoundTripsWithItsLayers) {
   EXPECT_TRUE(Printed("4 object(s)")) << m_output;
 }
 
-TEST_F(DocumentFileProgramTest, SaveExportAndImportChooseTheirFiles) {
-  ASSERT_EQ(Run("", "NBImportPoints File=pts.xyz Format=0 OK  Save old.3dm Version=2  SelAll  Export all.3dm Version=3.0 OK"),
-            0)
+TEST_F(DocumentFileProgramTest, SaveExportAndImportChooseTheirFiles)
+{
+  ASSERT_EQ(
+      Run("", "NBImportPoints File=pts.xyz Format=0 OK  Save old.3dm Version=2  SelAll  Export all.3dm Version=3.0 OK"),
+      0)
       << m_output;
   EXPECT_TRUE(Printed("Saved 3 objects to old.3dm")) << m_output;
   ONX_Model model;
@@ -67,7 +75,8 @@ TEST_F(DocumentFileProgramTest, SaveExportAndImportChooseTheirFiles) {
   EXPECT_TRUE(Printed("Failure [Save needs a .3dm file name]")) << m_output;
 }
 
-TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone) {
+TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone)
+{
   std::ofstream(Path("broken.3dm")) << "3D Geometry File Format        3 and nothing else";
   EXPECT_EQ(Run("--doc broken.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
   EXPECT_TRUE(OnStderr("--doc broken.3dm: Unable to read 3DM file")) << m_output;

@@ -4,24 +4,29 @@
 #include <cstdlib>
 #include <vector>
 
-namespace {
+namespace
+{
 
-struct Position {
+struct Position
+{
   double x, y, z;
   bool operator==(const Position& o) const { return x == o.x && y == o.y && z == o.z; }
 };
 
 // A drape at UTM coordinates, where floats keep multiples of 0.03125 in x and 0.5 in y.
-class SurveyPrecisionProgramTest : public ProgramTest {
- protected:
+class SurveyPrecisionProgramTest : public ProgramTest
+{
+protected:
   static constexpr int kRows = 5, kColumns = 6;
 
-  void SetUp() override {
+  void SetUp() override
+  {
     ProgramTest::SetUp();
     std::string survey;
     char line[128];
     for (int i = 0; i < 9; ++i)
-      for (int j = 0; j < 7; ++j) {
+      for (int j = 0; j < 7; ++j)
+      {
         std::snprintf(line, sizeof line, "%.3f %.3f %.3f\n", 500000.123 + 1.37 * i, 4200000.456 + 0.91 * j,
                       812.3 + 0.11 * i - 0.07 * j + 0.013 * i * j);
         survey += line;
@@ -29,7 +34,8 @@ class SurveyPrecisionProgramTest : public ProgramTest {
     Write("survey.txt", survey);
   }
   // The drape of the survey as the given surface type, then the given exports.
-  void Drape(const std::string& type, const std::string& exports) {
+  void Drape(const std::string& type, const std::string& exports)
+  {
     ASSERT_EQ(Nubilo("-c " + Quote("NBImportPoints File=survey.txt OK  NBDrapeSurface DrapeDirection=Top SurfaceType=" +
                                    type + " All Enter Rows=" + std::to_string(kRows) +
                                    " Columns=" + std::to_string(kColumns) + " OK  " + exports)),
@@ -37,12 +43,15 @@ class SurveyPrecisionProgramTest : public ProgramTest {
         << m_output;
   }
   // Values on the lines of a file that start with `start` (its first `skip` lines passed over).
-  std::vector<Position> Positions(const std::string& name, const std::string& start, size_t skip = 0) const {
+  std::vector<Position> Positions(const std::string& name, const std::string& start, size_t skip = 0) const
+  {
     std::vector<Position> positions;
     std::istringstream in(Read(name));
     std::string line;
-    for (size_t n = 0; std::getline(in, line); ++n) {
-      if (n < skip || line.compare(0, start.size(), start) != 0) continue;
+    for (size_t n = 0; std::getline(in, line); ++n)
+    {
+      if (n < skip || line.compare(0, start.size(), start) != 0)
+        continue;
       char* end = nullptr;
       Position p;
       p.x = std::strtod(line.c_str() + start.size(), &end);
@@ -53,30 +62,39 @@ class SurveyPrecisionProgramTest : public ProgramTest {
     return positions;
   }
   // The coordinates of the polyface mesh's vertices (flag 192) in a DXF file.
-  std::vector<Position> PolyfaceVertices(const std::string& name) const {
+  std::vector<Position> PolyfaceVertices(const std::string& name) const
+  {
     std::vector<Position> positions;
     std::istringstream in(Read(name));
     std::string code, value;
     Position p{};
     bool vertex = false;
-    while (std::getline(in, code) && std::getline(in, value)) {
+    while (std::getline(in, code) && std::getline(in, value))
+    {
       const int group = std::atoi(code.c_str());
-      if (group == 0) vertex = value == "VERTEX";
-      if (!vertex) continue;
-      if (group == 10) p.x = std::strtod(value.c_str(), nullptr);
-      if (group == 20) p.y = std::strtod(value.c_str(), nullptr);
-      if (group == 30) p.z = std::strtod(value.c_str(), nullptr);
-      if (group == 70 && std::atoi(value.c_str()) == 192) positions.push_back(p);
+      if (group == 0)
+        vertex = value == "VERTEX";
+      if (!vertex)
+        continue;
+      if (group == 10)
+        p.x = std::strtod(value.c_str(), nullptr);
+      if (group == 20)
+        p.y = std::strtod(value.c_str(), nullptr);
+      if (group == 30)
+        p.z = std::strtod(value.c_str(), nullptr);
+      if (group == 70 && std::atoi(value.c_str()) == 192)
+        positions.push_back(p);
     }
     return positions;
   }
 };
 
-}  // namespace
+} // namespace
 
 // The mesh's vertices written to OBJ, DXF and point text read back as exactly the grid points the
 // drape gives as points; single precision would have moved them by centimetres or more.
-TEST_F(SurveyPrecisionProgramTest, DrapedMeshKeepsItsCentimetresInObjDxfAndPointText) {
+TEST_F(SurveyPrecisionProgramTest, DrapedMeshKeepsItsCentimetresInObjDxfAndPointText)
+{
   const int count = kRows * kColumns, survey = 9 * 7;
   Drape("Points", "Export grid.xyz");
   const std::vector<Position> all = Positions("grid.xyz", "");
@@ -109,10 +127,10 @@ TEST_F(SurveyPrecisionProgramTest, DrapedMeshKeepsItsCentimetresInObjDxfAndPoint
 
 // An ESRI grid at UTM coordinates with a NODATA cell: the mesh's vertices in OBJ and point text are
 // the same doubles, and they hold what floats would round away.
-TEST_F(SurveyPrecisionProgramTest, GridMeshKeepsItsCentimetresInObjAndPointText) {
-  Write("dem.asc",
-        "ncols 4\nnrows 3\nxllcorner 500000.123\nyllcorner 4200000.456\ncellsize 1.37\nNODATA_value -9999\n"
-        "812.31 812.42 -9999 812.64\n812.25 812.36 812.47 812.58\n812.19 812.3 812.41 812.52\n");
+TEST_F(SurveyPrecisionProgramTest, GridMeshKeepsItsCentimetresInObjAndPointText)
+{
+  Write("dem.asc", "ncols 4\nnrows 3\nxllcorner 500000.123\nyllcorner 4200000.456\ncellsize 1.37\nNODATA_value -9999\n"
+                   "812.31 812.42 -9999 812.64\n812.25 812.36 812.47 812.58\n812.19 812.3 812.41 812.52\n");
   ASSERT_EQ(Nubilo("-c 'Import dem.asc  Export dem.obj  Export dem.xyz'"), 0) << m_output;
   EXPECT_TRUE(OnStdout("Exported 0 points and 11 mesh vertices to dem.xyz\n")) << m_output;
   const std::vector<Position> vertices = Positions("dem.xyz", "");

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 class DrapeCommandTest : public PlugInCommandTest
 {
@@ -29,10 +30,9 @@ protected:
         points.push_back(p->point);
     return points;
   }
-
 };
 
-}  // namespace
+} // namespace
 
 TEST_F(DrapeCommandTest, DefaultsToTopAndNurbsSurfaceAndSavesTheOptionsUsed)
 {
@@ -41,7 +41,7 @@ TEST_F(DrapeCommandTest, DefaultsToTopAndNurbsSurfaceAndSavesTheOptionsUsed)
   EXPECT_EQ(m_printed, "Created a nurbs surface of 5 rows and 3 columns\n");
   const ON_NurbsSurface* surface = ON_NurbsSurface::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry());
   ASSERT_NE(surface, nullptr);
-  EXPECT_NEAR(surface->NormalAt(0.5, 0.5).z, 0.97, 0.03);  // looks up, against the Top drape
+  EXPECT_NEAR(surface->NormalAt(0.5, 0.5).z, 0.97, 0.03); // looks up, against the Top drape
   EXPECT_EQ(Saved(L"NBDrapeSurface - Drape Direction"), 0);
   EXPECT_EQ(Saved(L"NBDrapeSurface - Surface Type"), 0);
   m_printed.clear();

@@ -12,7 +12,8 @@
 #include <utility>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const wchar_t* const kTypeEntry = L"NBWrapMesh - Nubilo Type";
 
@@ -44,11 +45,7 @@ protected:
 
   int Saved() { return PlugInCommandTest::Saved(kTypeEntry); }
 
-  const ON_Mesh* LastMesh()
-  {
-    return ON_Mesh::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry());
-  }
-
+  const ON_Mesh* LastMesh() { return ON_Mesh::Cast(RhinoApp().ActiveDoc()->Objects().back()->Geometry()); }
 };
 
 std::vector<ON_3dPoint> CubeCorners(double jitter = 0.0)
@@ -82,8 +79,8 @@ double ClosedVolume(const ON_Mesh& mesh)
       ++edges[{face.vi[i], face.vi[(i + 1) % n]}];
     const ON_3dPoint a(mesh.m_V[face.vi[0]]);
     for (int i = 1; i + 1 < n; i++)
-      volume += ON_3dVector(a) * ON_CrossProduct(ON_3dPoint(mesh.m_V[face.vi[i]]) - a,
-                                                 ON_3dPoint(mesh.m_V[face.vi[i + 1]]) - a) / 6.0;
+      volume += ON_3dVector(a) *
+                ON_CrossProduct(ON_3dPoint(mesh.m_V[face.vi[i]]) - a, ON_3dPoint(mesh.m_V[face.vi[i + 1]]) - a) / 6.0;
   }
   for (const auto& edge : edges)
     if (edge.second != 1 || !edges.count({edge.first.second, edge.first.first}))
@@ -95,9 +92,8 @@ double ClosedVolume(const ON_Mesh& mesh)
 std::vector<ON_3dPoint> LBlockPoints()
 {
   const int n = 5;
-  auto inside = [](int x, int y, int z) {
-    return z >= 0 && z <= n && x >= 0 && y >= 0 && ((x <= 2 * n && y <= n) || (x <= n && y <= 2 * n));
-  };
+  auto inside = [](int x, int y, int z)
+  { return z >= 0 && z <= n && x >= 0 && y >= 0 && ((x <= 2 * n && y <= n) || (x <= n && y <= 2 * n)); };
   std::vector<ON_3dPoint> points;
   for (int x = 0; x <= 2 * n; x++)
     for (int y = 0; y <= 2 * n; y++)
@@ -108,7 +104,7 @@ std::vector<ON_3dPoint> LBlockPoints()
   return points;
 }
 
-}  // namespace
+} // namespace
 
 TEST_F(WrapCommandTest, DefaultsToConcaveAndSavesTheTypeUsed)
 {
@@ -117,9 +113,9 @@ TEST_F(WrapCommandTest, DefaultsToConcaveAndSavesTheTypeUsed)
   ASSERT_EQ(Run("NBWrapMesh All Enter"), CRhinoCommand::success);
   const ON_Mesh* mesh = LastMesh();
   ASSERT_NE(mesh, nullptr);
-  EXPECT_EQ(m_printed, "Wrapped 300 points to create a mesh containing " + std::to_string(mesh->FaceCount()) +
-                           " faces\n");
-  EXPECT_GT(mesh->VertexCount(), 300);  // the crust's corners are power vertices, not the points
+  EXPECT_EQ(m_printed,
+            "Wrapped 300 points to create a mesh containing " + std::to_string(mesh->FaceCount()) + " faces\n");
+  EXPECT_GT(mesh->VertexCount(), 300); // the crust's corners are power vertices, not the points
   EXPECT_EQ(Saved(), 0);
   EXPECT_EQ(RhinoApp().ActiveDoc()->RedrawCount(), redraws + 1);
 }
@@ -158,7 +154,8 @@ TEST_F(WrapCommandTest, WarnsWhenSurveyCoordinatesLoseDetailInTheMesh)
 {
   const ON_3dPoint origin(512000.0, 4712000.0, 800.0);
   for (int corner = 0; corner < 8; corner++)
-    RhinoApp().ActiveDoc()->AddPointObject(origin + 10.0 * ON_3dVector(corner & 1, (corner >> 1) & 1, (corner >> 2) & 1));
+    RhinoApp().ActiveDoc()->AddPointObject(origin +
+                                           10.0 * ON_3dVector(corner & 1, (corner >> 1) & 1, (corner >> 2) & 1));
   ASSERT_EQ(Run("NBWrapMesh NubiloType=Convex All Enter"), CRhinoCommand::success);
   // Near 4.7 million single precision keeps multiples of 0.5; the bound is |4,712,010| FLT_EPSILON / 2.
   EXPECT_EQ(m_printed, "Wrapped 8 points to create a mesh containing 12 faces\n"
@@ -205,12 +202,13 @@ TEST_F(WrapCommandTest, PointsInConvexPositionGetTheirHullWhenTheCrustCannotBeBu
     AddPoints(c.points);
     ASSERT_EQ(Run("NBWrapMesh NubiloType=Concave All Enter"), CRhinoCommand::success);
     EXPECT_EQ(m_printed, "Wrapped " + std::to_string(c.points.size()) + " points to create a mesh containing " +
-                             std::to_string(c.faces) + " faces\n"
+                             std::to_string(c.faces) +
+                             " faces\n"
                              "Warning: points in convex position: the concave wrap is their hull\n");
     const ON_Mesh* mesh = LastMesh();
     ASSERT_NE(mesh, nullptr);
     EXPECT_EQ(mesh->FaceCount(), c.faces);
-    EXPECT_GT(ClosedVolume(*mesh), 0.0);  // NaN when not closed
+    EXPECT_GT(ClosedVolume(*mesh), 0.0); // NaN when not closed
     for (const ON_3dPoint& p : c.points)
     {
       int at = -1;

@@ -7,20 +7,25 @@
 
 #include <fstream>
 
-namespace {
+namespace
+{
 
-class SdkTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+class SdkTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
     RhinoApp().SetPrintSink([this](const std::string& text) { m_printed += text; });
     RhinoApp().ActiveDoc()->DeleteAll();
     RhinoApp().CommandStream().Clear();
   }
-  void TearDown() override {
+  void TearDown() override
+  {
     RhinoApp().SetPrintSink(nullptr);
     RhinoApp().CommandStream().Clear();
   }
-  void Answer(const std::string& line) {
+  void Answer(const std::string& line)
+  {
     std::vector<std::string> tokens;
     std::string error;
     ASSERT_TRUE(CRhinoCommandStream::Tokenize(line, tokens, error)) << error;
@@ -31,10 +36,12 @@ class SdkTest : public ::testing::Test {
 
 const wchar_t* const kSection = L"Plug-Ins\\5D1E0C42-7B93-4A6F-9E28-03B7C6A14F95\\Settings";
 
-}  // namespace
+} // namespace
 
-TEST(CommandStream, Tokenize) {
-  struct Case {
+TEST(CommandStream, Tokenize)
+{
+  struct Case
+  {
     const char* line;
     std::vector<std::string> tokens;
     bool ok;
@@ -46,25 +53,27 @@ TEST(CommandStream, Tokenize) {
       {"", {}, true},
       {"File=\"open", {}, false},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     std::vector<std::string> tokens;
     std::string error;
     EXPECT_EQ(CRhinoCommandStream::Tokenize(c.line, tokens, error), c.ok) << c.line;
-    if (c.ok) {
+    if (c.ok)
+    {
       EXPECT_EQ(tokens, c.tokens) << c.line;
     }
   }
 }
 
-TEST(ProfileContext, IntegersBySectionAndEntry) {
-  const std::string file =
-      Platform::TempFolder::Path() + "/nubilo-" + Platform::Uuid::CreateString() + "/profile.ini";
+TEST(ProfileContext, IntegersBySectionAndEntry)
+{
+  const std::string file = Platform::TempFolder::Path() + "/nubilo-" + Platform::Uuid::CreateString() + "/profile.ini";
   {
     CRhinoProfileContext profile;
-    ASSERT_TRUE(profile.SetFile(file));  // a missing file is an empty profile
+    ASSERT_TRUE(profile.SetFile(file)); // a missing file is an empty profile
     int value = 7;
     EXPECT_FALSE(profile.LoadProfileInt(kSection, L"NBDrapeSurface - Drape Direction", &value));
-    EXPECT_EQ(value, 7);  // unchanged when missing
+    EXPECT_EQ(value, 7); // unchanged when missing
     EXPECT_TRUE(profile.SaveProfileInt(kSection, L"NBDrapeSurface - Drape Direction", 6));
     EXPECT_TRUE(profile.SaveProfileInt(kSection, L"NBWrapMesh - Nubilo Type", 1));
   }
@@ -83,9 +92,11 @@ TEST(ProfileContext, IntegersBySectionAndEntry) {
   std::system(("rm -rf " + file.substr(0, file.find_last_of('/'))).c_str());
 }
 
-TEST_F(SdkTest, GetObjectsWithOptionsAllAndNumbers) {
+TEST_F(SdkTest, GetObjectsWithOptionsAllAndNumbers)
+{
   CRhinoDoc& doc = *RhinoApp().ActiveDoc();
-  for (int i = 0; i < 4; ++i) doc.AddPointObject(ON_3dPoint(i, 0, 0));
+  for (int i = 0; i < 4; ++i)
+    doc.AddPointObject(ON_3dPoint(i, 0, 0));
   Answer("Type=b 2 4 4 Enter");
   CRhinoGetObject go;
   go.SetCommandPrompt(L"Select points");
@@ -98,26 +109,26 @@ TEST_F(SdkTest, GetObjectsWithOptionsAllAndNumbers) {
   EXPECT_EQ(go.Option()->m_option_index, 1);
   EXPECT_EQ(go.Option()->m_list_option_current, 1);
   EXPECT_EQ(go.GetObjects(1, 0), CRhinoGet::object);
-  ASSERT_EQ(go.ObjectCount(), 2);  // a number picked twice counts once
+  ASSERT_EQ(go.ObjectCount(), 2); // a number picked twice counts once
   EXPECT_EQ(ON_Point::Cast(go.Object(1).Geometry())->point, ON_3dPoint(3, 0, 0));
 }
 
-TEST_F(SdkTest, GetObjectsEndings) {
+TEST_F(SdkTest, GetObjectsEndings)
+{
   RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(1, 2, 3));
-  struct Case {
+  struct Case
+  {
     const char* answers;
     CRhinoGet::result result;
   } cases[] = {
-      {"All Enter", CRhinoGet::object},
-      {"All", CRhinoGet::object},          // running out answers as Enter
-      {"Enter", CRhinoGet::nothing},
-      {"", CRhinoGet::nothing},
-      {"Cancel", CRhinoGet::cancel},
-      {"9", CRhinoGet::cancel},            // no such object
-      {"Bogus=1", CRhinoGet::cancel},      // no such option
+      {"All Enter", CRhinoGet::object}, {"All", CRhinoGet::object}, // running out answers as Enter
+      {"Enter", CRhinoGet::nothing},    {"", CRhinoGet::nothing},
+      {"Cancel", CRhinoGet::cancel},    {"9", CRhinoGet::cancel}, // no such object
+      {"Bogus=1", CRhinoGet::cancel},                             // no such option
       {"word", CRhinoGet::cancel},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     RhinoApp().CommandStream().Clear();
     Answer(c.answers);
     CRhinoGetObject go;
@@ -126,8 +137,10 @@ TEST_F(SdkTest, GetObjectsEndings) {
   }
 }
 
-TEST_F(SdkTest, GetLineFromTwoPoints) {
-  struct Case {
+TEST_F(SdkTest, GetLineFromTwoPoints)
+{
+  struct Case
+  {
     const char* answers;
     bool ok;
     ON_Line line;
@@ -139,42 +152,46 @@ TEST_F(SdkTest, GetLineFromTwoPoints) {
       {"1 0,0,0", false, {}},
       {"nan,0,0 0,0,0", false, {}},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     RhinoApp().CommandStream().Clear();
     Answer(c.answers);
     CArgsRhinoGetLine args;
     ON_Line line;
     EXPECT_EQ(RhinoGetLine(args, line) == CRhinoCommand::success, c.ok) << c.answers;
-    if (c.ok) {
+    if (c.ok)
+    {
       EXPECT_EQ(line.from, c.line.from) << c.answers;
       EXPECT_EQ(line.to, c.line.to) << c.answers;
     }
   }
 }
 
-TEST_F(SdkTest, PrintFormatsNarrowAndWide) {
+TEST_F(SdkTest, PrintFormatsNarrowAndWide)
+{
   RhinoApp().Print("Imported %d points\n", 3);
   RhinoApp().Print(L"Loaded plug-in %s...\n", L"Nubilo 4.0 version 1.0");
   RhinoApp().Print(L"%d %S\n", 5, "narrow");
   EXPECT_EQ(m_printed, "Imported 3 points\nLoaded plug-in Nubilo 4.0 version 1.0...\n5 narrow\n");
 }
 
-TEST_F(SdkTest, IntegerOptionsKeepToTheirLimits) {
+TEST_F(SdkTest, IntegerOptionsKeepToTheirLimits)
+{
   RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(1, 2, 3));
-  struct Case {
+  struct Case
+  {
     const char* answers;
     CRhinoGet::result result;
     int value;
   } cases[] = {
-      {"Iterations=4", CRhinoGet::option, 4},
-      {"iterations=1", CRhinoGet::option, 1},
-      {"Iterations=0", CRhinoGet::cancel, 2},    // below the lower limit
-      {"Iterations=11", CRhinoGet::cancel, 2},   // above the upper limit
-      {"Iterations=2.5", CRhinoGet::cancel, 2},
-      {"Iterations=", CRhinoGet::cancel, 2},
+      {"Iterations=4", CRhinoGet::option, 4},     {"iterations=1", CRhinoGet::option, 1},
+      {"Iterations=0", CRhinoGet::cancel, 2},  // below the lower limit
+      {"Iterations=11", CRhinoGet::cancel, 2}, // above the upper limit
+      {"Iterations=2.5", CRhinoGet::cancel, 2},   {"Iterations=", CRhinoGet::cancel, 2},
       {"Iterations=? All", CRhinoGet::object, 2},
   };
-  for (const Case& c : cases) {
+  for (const Case& c : cases)
+  {
     RhinoApp().CommandStream().Clear();
     m_printed.clear();
     Answer(c.answers);
@@ -190,9 +207,11 @@ TEST_F(SdkTest, IntegerOptionsKeepToTheirLimits) {
   EXPECT_NE(m_printed.find("Iterations: a whole number from 1 to 10\n"), std::string::npos) << m_printed;
 }
 
-TEST_F(SdkTest, ReplacedObjectsKeepTheirPlaceAndDeletedOnesGo) {
+TEST_F(SdkTest, ReplacedObjectsKeepTheirPlaceAndDeletedOnesGo)
+{
   CRhinoDoc& doc = *RhinoApp().ActiveDoc();
-  for (int i = 0; i < 3; ++i) doc.AddPointObject(ON_3dPoint(i, 0, 0));
+  for (int i = 0; i < 3; ++i)
+    doc.AddPointObject(ON_3dPoint(i, 0, 0));
   ON_3dmObjectAttributes attributes;
   attributes.m_name = L"second";
   doc.ObjectAt(2)->SetAttributes(attributes);
@@ -215,30 +234,36 @@ TEST_F(SdkTest, ReplacedObjectsKeepTheirPlaceAndDeletedOnesGo) {
   EXPECT_EQ(doc.ObjectCount(), 1);
 }
 
-namespace {
+namespace
+{
 
 // A command that adds a point, first deleting object 1 when asked to, and meets Ctrl-C at its end.
-class InterruptedCommand : public CRhinoCommand {
- public:
+class InterruptedCommand : public CRhinoCommand
+{
+public:
   explicit InterruptedCommand(bool deleteFirst) : m_deleteFirst(deleteFirst) {}
   ON_UUID CommandUUID() override { return ON_nil_uuid; }
-  const wchar_t* EnglishCommandName() override {
+  const wchar_t* EnglishCommandName() override
+  {
     return m_deleteFirst ? L"TestReplaceThenInterrupt" : L"TestAddThenInterrupt";
   }
-  result RunCommand(const CRhinoCommandContext& context) override {
-    if (m_deleteFirst) context.m_doc.DeleteObject(CRhinoObjRef(context.m_doc.ObjectAt(1)));
+  result RunCommand(const CRhinoCommandContext& context) override
+  {
+    if (m_deleteFirst)
+      context.m_doc.DeleteObject(CRhinoObjRef(context.m_doc.ObjectAt(1)));
     context.m_doc.AddPointObject(ON_3dPoint(9, 9, 9));
     Platform::Interrupt::Request();
     return success;
   }
 
- private:
+private:
   bool m_deleteFirst;
 };
 
-}  // namespace
+} // namespace
 
-TEST_F(SdkTest, InterruptedCommandsTakeBackWhatTheyAddedButNeverHalfAChange) {
+TEST_F(SdkTest, InterruptedCommandsTakeBackWhatTheyAddedButNeverHalfAChange)
+{
   InterruptedCommand add(false), replace(true);
   CRhinoDoc& doc = *RhinoApp().ActiveDoc();
   doc.AddPointObject(ON_3dPoint(1, 2, 3));

@@ -14,11 +14,14 @@
 #include <string>
 #include <sys/stat.h>
 
-namespace {
+namespace
+{
 
-class PrismalTest : public ::testing::Test {
- protected:
-  void SetUp() override {
+class PrismalTest : public ::testing::Test
+{
+protected:
+  void SetUp() override
+  {
     std::string folder = "/tmp/prismal-test-XXXXXX";
     ASSERT_NE(mkdtemp(folder.data()), nullptr);
     m_folder = folder;
@@ -26,18 +29,22 @@ class PrismalTest : public ::testing::Test {
   void TearDown() override { std::system(("rm -rf '" + m_folder + "'").c_str()); }
 
   std::string Path(const std::string& name) const { return m_folder + "/" + name; }
-  void Write(const std::string& name, const std::string& bytes) const {
+  void Write(const std::string& name, const std::string& bytes) const
+  {
     std::ofstream(Path(name), std::ios::binary) << bytes;
   }
-  std::string Read(const std::string& name) const {
+  std::string Read(const std::string& name) const
+  {
     std::ifstream in(Path(name), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
   }
-  std::set<std::string> Entries() const {
+  std::set<std::string> Entries() const
+  {
     std::set<std::string> names;
-    if (DIR* dir = opendir(m_folder.c_str())) {
+    if (DIR* dir = opendir(m_folder.c_str()))
+    {
       while (const dirent* entry = readdir(dir))
         if (std::strcmp(entry->d_name, ".") != 0 && std::strcmp(entry->d_name, "..") != 0)
           names.insert(entry->d_name);
@@ -45,18 +52,20 @@ class PrismalTest : public ::testing::Test {
     }
     return names;
   }
-  static mode_t Mode(const std::string& path) {
+  static mode_t Mode(const std::string& path)
+  {
     struct stat info;
     return stat(path.c_str(), &info) == 0 ? info.st_mode & 0777 : 0;
   }
 
   // Converts, keeping the message; true on success.
   bool Convert(const std::string& source, const std::string& destination, const char* sourcePassword,
-               const char* destinationPassword) {
+               const char* destinationPassword)
+  {
     char text[256] = "";
     errno = 0;
-    const int ok = ConvertFile(Path(source).c_str(), Path(destination).c_str(), sourcePassword,
-                               destinationPassword, text, sizeof text);
+    const int ok = ConvertFile(Path(source).c_str(), Path(destination).c_str(), sourcePassword, destinationPassword,
+                               text, sizeof text);
     m_errno = errno;
     m_message = text;
     return ok != 0;
@@ -67,23 +76,28 @@ class PrismalTest : public ::testing::Test {
 };
 
 // A binary STL file of `count` facets whose coordinates are distinct numbers.
-std::string BinarySTL(uint32_t count) {
+std::string BinarySTL(uint32_t count)
+{
   std::string bytes(80, ' ');
   bytes.replace(0, 15, "Binary STL file");
   bytes.append(reinterpret_cast<const char*>(&count), 4);
-  for (uint32_t i = 0; i < count; ++i) {
+  for (uint32_t i = 0; i < count; ++i)
+  {
     float values[12] = {0, 0, 1};
-    for (int k = 3; k < 12; ++k) values[k] = 1234.5f + 17.25f * static_cast<float>(i * 9 + k);
+    for (int k = 3; k < 12; ++k)
+      values[k] = 1234.5f + 17.25f * static_cast<float>(i * 9 + k);
     bytes.append(reinterpret_cast<const char*>(values), sizeof values);
     bytes.append(2, '\0');
   }
   return bytes;
 }
 
-TEST_F(PrismalTest, RoundTripGivesTheSameBytesAndHidesThem) {
+TEST_F(PrismalTest, RoundTripGivesTheSameBytesAndHidesThem)
+{
   const std::string stl = BinarySTL(40);
   Write("part.stl", stl);
-  for (const char* password : {"", "s3cret", "pässwörd with spaces", "a much longer pass phrase of forty-three"}) {
+  for (const char* password : {"", "s3cret", "pässwörd with spaces", "a much longer pass phrase of forty-three"})
+  {
     SCOPED_TRACE(password);
     ASSERT_TRUE(Convert("part.stl", "part.rp", "", password)) << m_message;
     const std::string rp = Read("part.rp");
@@ -106,7 +120,8 @@ TEST_F(PrismalTest, RoundTripGivesTheSameBytesAndHidesThem) {
   EXPECT_NE(first.substr(52, 64), second.substr(52, 64));
 }
 
-TEST_F(PrismalTest, WrongPasswordsAndChangedBytesAreRefused) {
+TEST_F(PrismalTest, WrongPasswordsAndChangedBytesAreRefused)
+{
   Write("part.stl", BinarySTL(3));
   ASSERT_TRUE(Convert("part.stl", "part.rp", "", "s3cret")) << m_message;
   const std::string good = Read("part.rp");
@@ -118,9 +133,10 @@ TEST_F(PrismalTest, WrongPasswordsAndChangedBytesAreRefused) {
   EXPECT_EQ(m_message, "Wrong password or damaged RP file");
   EXPECT_EQ(m_errno, 0) << "no file to blame";
 
-  struct Case {
+  struct Case
+  {
     const char* what;
-    size_t offset;  // the byte changed; npos: see `bytes`
+    size_t offset; // the byte changed; npos: see `bytes`
     std::string bytes;
     const char* message;
     int passwordValid;
@@ -138,10 +154,12 @@ TEST_F(PrismalTest, WrongPasswordsAndChangedBytesAreRefused) {
       {"only a header", std::string::npos, good.substr(0, 60), "Truncated RP file", 1},
       {"magic", 0, "", "Not an RP file", 1},
   };
-  for (const Case& test : cases) {
+  for (const Case& test : cases)
+  {
     SCOPED_TRACE(test.what);
     std::string bytes = test.bytes;
-    if (test.offset != std::string::npos) {
+    if (test.offset != std::string::npos)
+    {
       bytes = good;
       bytes[test.offset] = static_cast<char>(bytes[test.offset] ^ (test.offset == 8 ? 0x02 : 0x40));
     }
@@ -153,13 +171,15 @@ TEST_F(PrismalTest, WrongPasswordsAndChangedBytesAreRefused) {
   }
 }
 
-TEST_F(PrismalTest, FailuresReportInTheCallersBufferAndErrno) {
+TEST_F(PrismalTest, FailuresReportInTheCallersBufferAndErrno)
+{
   Write("part.stl", BinarySTL(1));
   Write("text.stl", "solid x\nendsolid x\n");
   Write("part.rp", BinarySTL(1));
   mkdir(Path("dir.stl").c_str(), 0700);
   mkdir(Path("dir.rp").c_str(), 0700);
-  struct Case {
+  struct Case
+  {
     const char* what;
     const char* source;
     const char* destination;
@@ -176,26 +196,29 @@ TEST_F(PrismalTest, FailuresReportInTheCallersBufferAndErrno) {
       {"two STL files", "part.stl", "out.stl", "Files to convert are an .rp and an .stl file", 0},
       {"no extension", "part.stl", "out", "Files to convert are an .rp and an .stl file", 0},
   };
-  for (const Case& test : cases) {
+  for (const Case& test : cases)
+  {
     SCOPED_TRACE(test.what);
     EXPECT_FALSE(Convert(test.source, test.destination, "", "pw"));
     EXPECT_EQ(m_message, test.message);
     EXPECT_EQ(m_errno, test.error);
   }
-  EXPECT_EQ(Entries(), (std::set<std::string>{"dir.rp", "dir.stl", "part.rp", "part.stl", "text.stl"})) << "no temporary file left";
+  EXPECT_EQ(Entries(), (std::set<std::string>{"dir.rp", "dir.stl", "part.rp", "part.stl", "text.stl"}))
+      << "no temporary file left";
 
   // The message is cut to the size the caller gives, and nothing past it is written.
   char text[12];
   std::memset(text, '#', sizeof text);
   EXPECT_EQ(ConvertFile(Path("none.stl").c_str(), Path("out.rp").c_str(), "", "", text, 8), 0);
-  EXPECT_STREQ(text, "Unable ");  // seven characters and the terminator
+  EXPECT_STREQ(text, "Unable "); // seven characters and the terminator
   EXPECT_EQ(std::string(text + 8, 4), "####");
   EXPECT_EQ(ConvertFile(Path("none.stl").c_str(), Path("out.rp").c_str(), "", "", nullptr, 0), 0);
   EXPECT_EQ(ConvertFile(nullptr, Path("out.rp").c_str(), "", "", text, sizeof text), 0);
   EXPECT_NE(IsPasswordValid(Path("none.rp").c_str(), "x"), 0) << "nothing a password could open";
 }
 
-TEST_F(PrismalTest, ANewRPFileTakesTheUmaskAndAnExistingFileKeepsItsMode) {
+TEST_F(PrismalTest, ANewRPFileTakesTheUmaskAndAnExistingFileKeepsItsMode)
+{
   Write("part.stl", BinarySTL(2));
   const mode_t mask = umask(022);
   EXPECT_TRUE(Convert("part.stl", "new.rp", "", ""));
@@ -207,4 +230,4 @@ TEST_F(PrismalTest, ANewRPFileTakesTheUmaskAndAnExistingFileKeepsItsMode) {
   umask(mask);
 }
 
-}  // namespace
+} // namespace
