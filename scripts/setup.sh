@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev uuid-dev libreadline-dev libgmp-dev libjsoncpp-dev libsodium-dev
   libvtk9-dev libqhull-dev
+  clang-format python3
   clang libclang-rt-14-dev
   assimp-utils admesh qhull-bin
   python3-ezdxf gdal-bin python3-gdal
