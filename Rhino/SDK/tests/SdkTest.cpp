@@ -202,7 +202,9 @@ TEST_F(SdkTest, IntegerOptionsKeepToTheirLimits)
     EXPECT_EQ(go.GetObjects(1, 0), c.result) << c.answers;
     EXPECT_EQ(iterations, c.value) << c.answers;
     if (c.result == CRhinoGet::cancel)
+    {
       EXPECT_NE(m_printed.find("(a whole number from 1 to 10)"), std::string::npos) << m_printed;
+    }
   }
   EXPECT_NE(m_printed.find("Iterations: a whole number from 1 to 10\n"), std::string::npos) << m_printed;
 }
