@@ -1,12 +1,11 @@
 #include "QORBoundingBox.h"
+#include "LastError.h"
 
 #include <algorithm>
 
-ON_wString QORBoundingBox::s_error;
+ON_wString QORBoundingBox::GetError() { return Platform::LastError<QORBoundingBox, ON_wString>::Get(); }
 
-ON_wString QORBoundingBox::GetError() { return s_error; }
-
-void QORBoundingBox::SetError(const ON_wString& text) { s_error = text; }
+void QORBoundingBox::SetError(const ON_wString& text) { Platform::LastError<QORBoundingBox, ON_wString>::Set(text); }
 
 double QORBoundingBox::Length(const ON_BoundingBox& box) { return box.m_max.x - box.m_min.x; }
 

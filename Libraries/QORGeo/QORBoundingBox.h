@@ -19,7 +19,4 @@ public:
   static double MinOfLengthBreadth(const ON_BoundingBox& box);
   // The first mesh's box united with every further mesh's box; the empty (invalid) box for no meshes.
   static ON_BoundingBox GetBoundingBox(const ON_ClassArray<ON_Mesh>& meshes);
-
-private:
-  static ON_wString s_error;
 };

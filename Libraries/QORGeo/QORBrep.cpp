@@ -1,10 +1,9 @@
 #include "QORBrep.h"
+#include "LastError.h"
 
-ON_wString QORBrep::s_error;
+ON_wString QORBrep::GetError() { return Platform::LastError<QORBrep, ON_wString>::Get(); }
 
-ON_wString QORBrep::GetError() { return s_error; }
-
-void QORBrep::SetError(const ON_wString& text) { s_error = text; }
+void QORBrep::SetError(const ON_wString& text) { Platform::LastError<QORBrep, ON_wString>::Set(text); }
 
 int QORBrep::GetEdgeCurves(const ON_Brep& brep, ON_ClassArray<ON_NurbsCurve>& curves)
 {

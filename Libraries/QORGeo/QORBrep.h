@@ -18,7 +18,4 @@ public:
   // Empties curves and appends the NURBS form of every 3-D curve of the brep once, in order
   // (curves without one are left out).
   static int GetUniqueEdgeCurves(const ON_Brep& brep, ON_ClassArray<ON_NurbsCurve>& curves);
-
-private:
-  static ON_wString s_error;
 };

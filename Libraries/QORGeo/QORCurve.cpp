@@ -3,12 +3,11 @@
 #include "QORLine.h"
 #include "QORNurbsCurve.h"
 #include "QORVector.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <cmath>
 #include <vector>
-
-ON_wString QORCurve::s_error;
 
 namespace
 {
@@ -18,9 +17,9 @@ const char* const kTooMany = "Too many sample points";
 const char* const kInvalidCurve = "Curve is invalid";
 } // namespace
 
-ON_wString QORCurve::GetError() { return s_error; }
+ON_wString QORCurve::GetError() { return Platform::LastError<QORCurve, ON_wString>::Get(); }
 
-void QORCurve::SetError(const ON_wString& text) { s_error = text; }
+void QORCurve::SetError(const ON_wString& text) { Platform::LastError<QORCurve, ON_wString>::Set(text); }
 
 double QORCurve::ClassificationTolerance(const ON_Curve* curve)
 {

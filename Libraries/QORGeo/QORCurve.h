@@ -63,7 +63,4 @@ public:
 
   // 1e-12 times the largest absolute coordinate of the curve's box, at least 1e-12.
   static double ClassificationTolerance(const ON_Curve* curve);
-
-private:
-  static ON_wString s_error;
 };

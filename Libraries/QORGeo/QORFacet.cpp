@@ -3,6 +3,7 @@
 #include "QORLine.h"
 #include "QORPoint.h"
 #include "QORVector.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -16,11 +17,9 @@ const double kTolerance = 0.0001;
 
 } // namespace
 
-ON_wString QORFacet::s_error;
+ON_wString QORFacet::GetError() { return Platform::LastError<QORFacet, ON_wString>::Get(); }
 
-ON_wString QORFacet::GetError() { return s_error; }
-
-void QORFacet::SetError(const ON_wString& text) { s_error = text; }
+void QORFacet::SetError(const ON_wString& text) { Platform::LastError<QORFacet, ON_wString>::Set(text); }
 
 int QORFacet::IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P)
 {

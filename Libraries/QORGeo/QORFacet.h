@@ -40,5 +40,4 @@ private:
   // [low, high] (see IntersectLine).
   static int IntersectWithin(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_Line& line,
                              double low, double high, ON_3dPoint& point);
-  static ON_wString s_error;
 };

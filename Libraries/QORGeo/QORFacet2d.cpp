@@ -2,14 +2,13 @@
 
 #include "QORPoint2d.h"
 #include "QORVector2d.h"
+#include "LastError.h"
 
 #include <cmath>
 
-ON_wString QORFacet2d::s_error;
+ON_wString QORFacet2d::GetError() { return Platform::LastError<QORFacet2d, ON_wString>::Get(); }
 
-ON_wString QORFacet2d::GetError() { return s_error; }
-
-void QORFacet2d::SetError(const ON_wString& text) { s_error = text; }
+void QORFacet2d::SetError(const ON_wString& text) { Platform::LastError<QORFacet2d, ON_wString>::Set(text); }
 
 int QORFacet2d::IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P)
 {

@@ -14,7 +14,4 @@ public:
   // 1 when P is within 0.0001 of a corner in plan, or the plan angles the sides subtend at P add up
   // to 360 degrees within 0.0001 (inside or on a side).
   static int IsPointInsideFacet(const ON_3dPoint& A, const ON_3dPoint& B, const ON_3dPoint& C, const ON_3dPoint& P);
-
-private:
-  static ON_wString s_error;
 };

@@ -2,6 +2,7 @@
 
 #include "MessageBox.h"
 #include "TextFormat.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <charconv>
@@ -70,11 +71,9 @@ int KnotMultiplicity(const ON_NurbsCurve& curve, int i)
 
 } // namespace
 
-ON_wString QORGeoUtils::s_error;
+ON_wString QORGeoUtils::GetError() { return Platform::LastError<QORGeoUtils, ON_wString>::Get(); }
 
-ON_wString QORGeoUtils::GetError() { return s_error; }
-
-void QORGeoUtils::SetError(const ON_wString& text) { s_error = text; }
+void QORGeoUtils::SetError(const ON_wString& text) { Platform::LastError<QORGeoUtils, ON_wString>::Set(text); }
 
 int QORGeoUtils::Between(const double& value, const double& a, const double& b, int inclusive)
 {

@@ -41,7 +41,4 @@ public:
   static void Show(const ON_3dPoint& point);
   static void Show(const ON_Polyline& polyline);
   static void Show(const ON_NurbsCurve& curve);
-
-private:
-  static ON_wString s_error;
 };

@@ -1,10 +1,9 @@
 #include "QORGeometry.h"
+#include "LastError.h"
 
-ON_wString QORGeometry::s_error;
+ON_wString QORGeometry::GetError() { return Platform::LastError<QORGeometry, ON_wString>::Get(); }
 
-ON_wString QORGeometry::GetError() { return s_error; }
-
-void QORGeometry::SetError(const ON_wString& text) { s_error = text; }
+void QORGeometry::SetError(const ON_wString& text) { Platform::LastError<QORGeometry, ON_wString>::Set(text); }
 
 void QORGeometry::Scale(ON_Geometry& geometry, const ON_3dVector& factors, const ON_3dPoint& centre)
 {

@@ -13,7 +13,4 @@ public:
 
   // Scales the object by the three factors along x, y and z about the centre.
   static void Scale(ON_Geometry& geometry, const ON_3dVector& factors, const ON_3dPoint& centre);
-
-private:
-  static ON_wString s_error;
 };

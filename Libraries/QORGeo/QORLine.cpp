@@ -1,15 +1,14 @@
 #include "QORLine.h"
 
 #include "QORPoint.h"
+#include "LastError.h"
 
 #include <climits>
 #include <cmath>
 
-ON_wString QORLine::s_error;
+ON_wString QORLine::GetError() { return Platform::LastError<QORLine, ON_wString>::Get(); }
 
-ON_wString QORLine::GetError() { return s_error; }
-
-void QORLine::SetError(const ON_wString& text) { s_error = text; }
+void QORLine::SetError(const ON_wString& text) { Platform::LastError<QORLine, ON_wString>::Set(text); }
 
 void QORLine::Unset(ON_Line& line)
 {

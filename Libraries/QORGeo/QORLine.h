@@ -36,7 +36,4 @@ public:
   static int GetLineFromGeometry(const ON_Geometry* geometry, ON_Line& line);
   static void SetZ(ON_Line& line, double z);
   static void AppendLines(ON_ClassArray<ON_Line>& target, const ON_ClassArray<ON_Line>& source);
-
-private:
-  static ON_wString s_error;
 };

@@ -3,6 +3,7 @@
 #include "QORPlanarExact.h"
 #include "QORPoint2d.h"
 #include "QORVector2d.h"
+#include "LastError.h"
 
 #include <cmath>
 
@@ -31,11 +32,9 @@ double Clamp01(double t) { return t < 0.0 ? 0.0 : (t > 1.0 ? 1.0 : t); }
 
 } // namespace
 
-ON_wString QORLine2d::s_error;
+ON_wString QORLine2d::GetError() { return Platform::LastError<QORLine2d, ON_wString>::Get(); }
 
-ON_wString QORLine2d::GetError() { return s_error; }
-
-void QORLine2d::SetError(const ON_wString& text) { s_error = text; }
+void QORLine2d::SetError(const ON_wString& text) { Platform::LastError<QORLine2d, ON_wString>::Set(text); }
 
 int QORLine2d::Equal(const ON_Line& a, const ON_Line& b, int eitherDirection, double tolerance)
 {

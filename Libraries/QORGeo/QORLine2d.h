@@ -47,5 +47,4 @@ private:
   // Plan parameters of a proper crossing on each segment.
   static int Crossing(const ON_Line& first, const ON_Line& second, int endContact, double tolerance, double& t1,
                       double& t2);
-  static ON_wString s_error;
 };

@@ -6,6 +6,7 @@
 #include "QORPoint.h"
 #include "QORPolygon2d.h"
 #include "QORProgress.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -16,11 +17,9 @@
 #include <utility>
 #include <vector>
 
-ON_wString QORMesh::s_error;
+ON_wString QORMesh::GetError() { return Platform::LastError<QORMesh, ON_wString>::Get(); }
 
-ON_wString QORMesh::GetError() { return s_error; }
-
-void QORMesh::SetError(const ON_wString& text) { s_error = text; }
+void QORMesh::SetError(const ON_wString& text) { Platform::LastError<QORMesh, ON_wString>::Set(text); }
 
 void QORMesh::Clean(ON_Mesh& mesh)
 {

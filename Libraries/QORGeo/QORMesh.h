@@ -159,5 +159,4 @@ private:
   static int CheckFace(const ON_Mesh& mesh, int face);
   static int FindVertex(const ON_Mesh& mesh, const ON_3dPoint& point);
   static int ReplaceIfValid(ON_Mesh& mesh, ON_Mesh& result);
-  static ON_wString s_error;
 };

@@ -5,6 +5,7 @@
 #include "QORMeshInternal.h"
 #include "QORPolygon2d.h"
 #include "QORProgress.h"
+#include "LastError.h"
 
 #include <vector>
 
@@ -23,11 +24,9 @@ double Cross(const ON_3dPoint& a, const ON_3dPoint& b, const ON_3dPoint& c)
 
 } // namespace
 
-ON_wString QORMesh2d::s_error;
+ON_wString QORMesh2d::GetError() { return Platform::LastError<QORMesh2d, ON_wString>::Get(); }
 
-ON_wString QORMesh2d::GetError() { return s_error; }
-
-void QORMesh2d::SetError(const ON_wString& text) { s_error = text; }
+void QORMesh2d::SetError(const ON_wString& text) { Platform::LastError<QORMesh2d, ON_wString>::Set(text); }
 
 int QORMesh2d::SplitMesh(const ON_Mesh& mesh, const ON_Polyline& polygon, ON_Mesh& under, ON_Mesh& rest,
                          int showProgress)

@@ -32,7 +32,4 @@ public:
   static int TriangulatePolygon(const ON_Polyline& polygon, ON_Mesh& mesh);
   // The first face under the point in plan; -1 if none.
   static int IsPointInsideMesh(const ON_Mesh& mesh, const ON_3dPoint& point);
-
-private:
-  static ON_wString s_error;
 };

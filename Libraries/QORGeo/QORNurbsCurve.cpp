@@ -1,15 +1,14 @@
 #include "QORNurbsCurve.h"
 
 #include "QORVector.h"
+#include "LastError.h"
 
 #include <cmath>
 #include <vector>
 
-ON_wString QORNurbsCurve::s_error;
+ON_wString QORNurbsCurve::GetError() { return Platform::LastError<QORNurbsCurve, ON_wString>::Get(); }
 
-ON_wString QORNurbsCurve::GetError() { return s_error; }
-
-void QORNurbsCurve::SetError(const ON_wString& text) { s_error = text; }
+void QORNurbsCurve::SetError(const ON_wString& text) { Platform::LastError<QORNurbsCurve, ON_wString>::Set(text); }
 
 int QORNurbsCurve::Create(ON_NurbsCurve& curve, const ON_3dPointArray& points, int dimension, int, int order)
 {

@@ -39,7 +39,4 @@ public:
   // Replaces points with samples at 100 equal parameter steps: the first, every one whose curvature
   // vector turned more than angleTolerance degrees from the last taken one, and the end point.
   static int GetPoints(const ON_NurbsCurve& curve, ON_3dPointArray& points, double angleTolerance);
-
-private:
-  static ON_wString s_error;
 };

@@ -1,12 +1,11 @@
 #include "QORNurbsSurface.h"
+#include "LastError.h"
 
 #include <memory>
 
-ON_wString QORNurbsSurface::s_error;
+ON_wString QORNurbsSurface::GetError() { return Platform::LastError<QORNurbsSurface, ON_wString>::Get(); }
 
-ON_wString QORNurbsSurface::GetError() { return s_error; }
-
-void QORNurbsSurface::SetError(const ON_wString& text) { s_error = text; }
+void QORNurbsSurface::SetError(const ON_wString& text) { Platform::LastError<QORNurbsSurface, ON_wString>::Set(text); }
 
 int QORNurbsSurface::Create(ON_NurbsSurface& surface, int countU, int countV, const ON_3dPointArray& points,
                             int dimension, int rational, int orderU, int orderV)

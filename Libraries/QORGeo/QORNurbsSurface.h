@@ -36,7 +36,4 @@ public:
 
   static const int MaxIsoCurveVertices = 10000000;
   static const int MaxMeshVertices = 16777216;
-
-private:
-  static ON_wString s_error;
 };

@@ -3,6 +3,7 @@
 #include "QORNurbsSurface.h"
 #include "QORNurbsCurve.h"
 #include "QORProgress.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -45,11 +46,9 @@ int RemoveIf(ON_3dPointArray& points, Predicate remove)
 
 } // namespace
 
-ON_wString QORPoint::s_error;
+ON_wString QORPoint::GetError() { return Platform::LastError<QORPoint, ON_wString>::Get(); }
 
-ON_wString QORPoint::GetError() { return s_error; }
-
-void QORPoint::SetError(const ON_wString& text) { s_error = text; }
+void QORPoint::SetError(const ON_wString& text) { Platform::LastError<QORPoint, ON_wString>::Set(text); }
 
 void QORPoint::Unset(ON_3dPoint& point) { point = ON_3dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE); }
 

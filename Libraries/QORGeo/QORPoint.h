@@ -50,5 +50,4 @@ private:
   static bool CheckMatrix(int rows, int columns, const ON_3dPointArray& matrix);
   static void Rows(int rows, int columns, const ON_3dPointArray& matrix, ON_ClassArray<ON_3dPointArray>& runs);
   static void Columns(int rows, int columns, const ON_3dPointArray& matrix, ON_ClassArray<ON_3dPointArray>& runs);
-  static ON_wString s_error;
 };

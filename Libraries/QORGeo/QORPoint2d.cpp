@@ -1,14 +1,13 @@
 #include "QORPoint2d.h"
 
 #include "QORPlanarExact.h"
+#include "LastError.h"
 
 #include <cmath>
 
-ON_wString QORPoint2d::s_error;
+ON_wString QORPoint2d::GetError() { return Platform::LastError<QORPoint2d, ON_wString>::Get(); }
 
-ON_wString QORPoint2d::GetError() { return s_error; }
-
-void QORPoint2d::SetError(const ON_wString& text) { s_error = text; }
+void QORPoint2d::SetError(const ON_wString& text) { Platform::LastError<QORPoint2d, ON_wString>::Set(text); }
 
 void QORPoint2d::Unset(ON_2dPoint& point) { point = ON_2dPoint(ON_UNSET_VALUE, ON_UNSET_VALUE); }
 

@@ -17,7 +17,4 @@ public:
   static int Equal(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance);
   // Plan distance.
   static double Distance(const ON_3dPoint& a, const ON_3dPoint& b);
-
-private:
-  static ON_wString s_error;
 };

@@ -6,12 +6,11 @@
 #include "QORPoint.h"
 #include "QORPolyline.h"
 #include "QORPolyline2d.h"
+#include "LastError.h"
 
-ON_wString QORPolygon2d::s_error;
+ON_wString QORPolygon2d::GetError() { return Platform::LastError<QORPolygon2d, ON_wString>::Get(); }
 
-ON_wString QORPolygon2d::GetError() { return s_error; }
-
-void QORPolygon2d::SetError(const ON_wString& text) { s_error = text; }
+void QORPolygon2d::SetError(const ON_wString& text) { Platform::LastError<QORPolygon2d, ON_wString>::Set(text); }
 
 int QORPolygon2d::PointOnPolygon(const ON_3dPoint& point, const ON_Polyline& polygon, double tolerance)
 {

@@ -32,7 +32,4 @@ public:
   // side crossing it, or the polygon's average point inside the triangle.
   static int FacetUnderPolygon(const ON_Polyline& polygon, const ON_3dPoint& A, const ON_3dPoint& B,
                                const ON_3dPoint& C, double tolerance);
-
-private:
-  static ON_wString s_error;
 };

@@ -4,14 +4,13 @@
 #include "QORNurbsCurve.h"
 #include "QORPoint.h"
 #include "QORVector.h"
+#include "LastError.h"
 
 #include <cmath>
 
-ON_wString QORPolyline::s_error;
+ON_wString QORPolyline::GetError() { return Platform::LastError<QORPolyline, ON_wString>::Get(); }
 
-ON_wString QORPolyline::GetError() { return s_error; }
-
-void QORPolyline::SetError(const ON_wString& text) { s_error = text; }
+void QORPolyline::SetError(const ON_wString& text) { Platform::LastError<QORPolyline, ON_wString>::Set(text); }
 
 int QORPolyline::IsSegment(const ON_Line& line, const ON_Polyline& polyline, int eitherDirection, double tolerance)
 {

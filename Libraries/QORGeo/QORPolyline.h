@@ -35,7 +35,4 @@ public:
   static int GetPolylineFromCurve(const ON_Curve* curve, ON_Polyline& polyline);
   // 1 when the point is on one of the segments (QORLine::IsPointOnSegment).
   static int IsPointOnPolyline(const ON_3dPoint& point, const ON_Polyline& polyline, double tolerance);
-
-private:
-  static ON_wString s_error;
 };

@@ -1,12 +1,11 @@
 #include "QORPolyline2d.h"
 
 #include "QORLine2d.h"
+#include "LastError.h"
 
-ON_wString QORPolyline2d::s_error;
+ON_wString QORPolyline2d::GetError() { return Platform::LastError<QORPolyline2d, ON_wString>::Get(); }
 
-ON_wString QORPolyline2d::GetError() { return s_error; }
-
-void QORPolyline2d::SetError(const ON_wString& text) { s_error = text; }
+void QORPolyline2d::SetError(const ON_wString& text) { Platform::LastError<QORPolyline2d, ON_wString>::Set(text); }
 
 int QORPolyline2d::Offset(ON_Polyline& polyline, double distance, int side)
 {

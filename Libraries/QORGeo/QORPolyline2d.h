@@ -25,7 +25,4 @@ public:
                               double tolerance);
   // Every z becomes 0.
   static int Make2d(ON_Polyline& polyline);
-
-private:
-  static ON_wString s_error;
 };

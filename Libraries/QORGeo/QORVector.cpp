@@ -1,4 +1,5 @@
 #include "QORVector.h"
+#include "LastError.h"
 
 #include <cmath>
 
@@ -17,11 +18,9 @@ double ClampedAcos(double c)
 
 } // namespace
 
-ON_wString QORVector::s_error;
+ON_wString QORVector::GetError() { return Platform::LastError<QORVector, ON_wString>::Get(); }
 
-ON_wString QORVector::GetError() { return s_error; }
-
-void QORVector::SetError(const ON_wString& text) { s_error = text; }
+void QORVector::SetError(const ON_wString& text) { Platform::LastError<QORVector, ON_wString>::Set(text); }
 
 void QORVector::Unset(ON_3dVector& vector) { vector = ON_3dVector(ON_UNSET_VALUE, ON_UNSET_VALUE, ON_UNSET_VALUE); }
 

@@ -25,7 +25,4 @@ public:
   static double Angle(const ON_3dVector& a, const ON_3dVector& b, const ON_3dVector& reference, int degrees);
   // Angle between the unitized vectors, in radians.
   static double Angle(const ON_3dVector& a, const ON_3dVector& b);
-
-private:
-  static ON_wString s_error;
 };

@@ -1,12 +1,11 @@
 #include "QORVector2d.h"
+#include "LastError.h"
 
 #include <cmath>
 
-ON_wString QORVector2d::s_error;
+ON_wString QORVector2d::GetError() { return Platform::LastError<QORVector2d, ON_wString>::Get(); }
 
-ON_wString QORVector2d::GetError() { return s_error; }
-
-void QORVector2d::SetError(const ON_wString& text) { s_error = text; }
+void QORVector2d::SetError(const ON_wString& text) { Platform::LastError<QORVector2d, ON_wString>::Set(text); }
 
 void QORVector2d::Unset(ON_2dVector& vector) { vector = ON_2dVector(ON_UNSET_VALUE, ON_UNSET_VALUE); }
 

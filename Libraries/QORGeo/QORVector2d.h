@@ -20,7 +20,4 @@ public:
   static double Angle(ON_2dVector a, ON_2dVector b, int degrees);
   // Direction angle in [0, 2 pi), or [0, 360) with the degrees flag set; 0 for the zero vector.
   static double AngleWithXAxis(ON_2dVector vector, int degrees);
-
-private:
-  static ON_wString s_error;
 };

@@ -1,15 +1,10 @@
 #include "QOR3DM.h"
 
 #include "MessageBox.h"
+#include "LastError.h"
 
 namespace
 {
-ON_wString& ErrorText()
-{
-  static ON_wString text;
-  return text;
-}
-
 template <class T>
 int CopyEntry(const ON_ClassArray<T>& table, int index, T& entry, const wchar_t* error)
 {
@@ -56,9 +51,9 @@ bool& QOR3DM::WriteActive()
   return active;
 }
 
-ON_wString QOR3DM::GetError() { return ErrorText(); }
+ON_wString QOR3DM::GetError() { return Platform::LastError<QOR3DM, ON_wString>::Get(); }
 
-void QOR3DM::SetError(const ON_wString& error) { ErrorText() = error; }
+void QOR3DM::SetError(const ON_wString& error) { Platform::LastError<QOR3DM, ON_wString>::Set(error); }
 
 int QOR3DM::ReadStart(const ON_wString& path, ON_3dmProperties& properties, int& objectCount)
 {

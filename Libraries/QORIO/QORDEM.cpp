@@ -3,12 +3,11 @@
 
 #include "QORFileContent.h"
 #include "QORTextScan.h"
+#include "LastError.h"
 
 #include <charconv>
 #include <cmath>
 #include <string>
-
-ON_wString QORDEM::s_error;
 
 namespace
 {
@@ -144,9 +143,9 @@ long long CountValues(Tokens tokens, long long wanted)
 
 } // namespace
 
-ON_wString QORDEM::GetError() { return s_error; }
+ON_wString QORDEM::GetError() { return Platform::LastError<QORDEM, ON_wString>::Get(); }
 
-void QORDEM::SetError(const ON_wString& text) { s_error = text; }
+void QORDEM::SetError(const ON_wString& text) { Platform::LastError<QORDEM, ON_wString>::Set(text); }
 
 int QORDEM::DEMToPointMatrix(const ON_wString& path, int& rows, int& columns, ON_3dPointArray& points)
 {

@@ -22,7 +22,4 @@ public:
 
   // More cells than this are refused before anything is allocated.
   static constexpr long long MaximumCells = 1LL << 28;
-
-private:
-  static ON_wString s_error;
 };

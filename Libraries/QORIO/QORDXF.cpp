@@ -4,13 +4,13 @@
 #include "QORCurve.h"
 #include "QORSafeFile.h"
 #include "TextFormat.h"
+#include "LastError.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
 
-ON_wString QORDXF::s_error;
 unsigned QORDXF::s_error_count = 0;
 
 namespace
@@ -129,11 +129,11 @@ const ON_Color& MeshColour(const ON_Mesh& mesh, const ON_Color& colour)
 
 } // namespace
 
-ON_wString QORDXF::GetError() { return s_error; }
+ON_wString QORDXF::GetError() { return Platform::LastError<QORDXF, ON_wString>::Get(); }
 
 void QORDXF::SetError(const ON_wString& text)
 {
-  s_error = text;
+  Platform::LastError<QORDXF, ON_wString>::Set(text);
   s_error_count++;
 }
 

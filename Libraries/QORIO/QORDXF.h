@@ -59,6 +59,5 @@ private:
   static int WriteGeometry(FILE* stream, const ON_Geometry& geometry, const char* layer, const ON_Color& colour);
   // Writes the frame around the entities into a file beside the target, renamed into place.
   static int WriteFile(const ON_wString& path, const std::function<int(FILE*)>& write_entities);
-  static ON_wString s_error;
   static unsigned s_error_count;
 };

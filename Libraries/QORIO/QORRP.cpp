@@ -6,6 +6,7 @@
 #include "QORMesh.h"
 #include "QORSTL.h"
 #include "TempFolder.h"
+#include "LastError.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -17,6 +18,9 @@
 
 namespace
 {
+
+// An object of this library: the converter is looked for in the folder the library was loaded from.
+const char kModuleAnchor = 0;
 
 using IsPasswordValidFunction = int (*)(const char* rpPath, const char* password);
 using ConvertFileFunction = int (*)(const char* source, const char* destination, const char* sourcePassword,
@@ -135,11 +139,9 @@ int FailToConvert(const char* message)
 
 } // namespace
 
-ON_wString QORRP::s_error;
+ON_wString QORRP::GetError() { return Platform::LastError<QORRP, ON_wString>::Get(); }
 
-ON_wString QORRP::GetError() { return s_error; }
-
-void QORRP::SetError(const ON_wString& text) { s_error = text; }
+void QORRP::SetError(const ON_wString& text) { Platform::LastError<QORRP, ON_wString>::Set(text); }
 
 int QORRP::RPToMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask, HWND* owner)
 {
@@ -233,7 +235,7 @@ int QORRP::ReadMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& p
   IsPasswordValidFunction isPasswordValid = nullptr;
   ConvertFileFunction convertFile = nullptr;
   std::string error;
-  if (!converter.Load(&s_error, error) || !converter.Locate("IsPasswordValid", isPasswordValid, error) ||
+  if (!converter.Load(&kModuleAnchor, error) || !converter.Locate("IsPasswordValid", isPasswordValid, error) ||
       !converter.Locate("ConvertFile", convertFile, error))
   {
     SetError(ON_wString(error.c_str()));
@@ -273,7 +275,7 @@ int QORRP::WriteMesh(const ON_Mesh& mesh, const ON_wString& rpPath, const ON_wSt
   Converter converter;
   ConvertFileFunction convertFile = nullptr;
   std::string error;
-  if (!converter.Load(&s_error, error) || !converter.Locate("ConvertFile", convertFile, error))
+  if (!converter.Load(&kModuleAnchor, error) || !converter.Locate("ConvertFile", convertFile, error))
   {
     SetError(ON_wString(error.c_str()));
     errno = 0;

@@ -35,5 +35,4 @@ public:
 private:
   static int ReadMesh(const ON_wString& rpPath, ON_Mesh& mesh, const ON_wString& password, int ask, HWND* owner);
   static int WriteMesh(const ON_Mesh& mesh, const ON_wString& rpPath, const ON_wString& password);
-  static ON_wString s_error;
 };

@@ -5,6 +5,7 @@
 #include "QORLineReader.h"
 #include "QORMesh.h"
 #include "QORTextScan.h"
+#include "LastError.h"
 
 #include <climits>
 #include <cmath>
@@ -40,11 +41,9 @@ bool ReadVertexLine(std::string_view line, ON_3dPoint& point)
 
 } // namespace
 
-ON_wString QORSTL::s_error;
+ON_wString QORSTL::GetError() { return Platform::LastError<QORSTL, ON_wString>::Get(); }
 
-ON_wString QORSTL::GetError() { return s_error; }
-
-void QORSTL::SetError(const ON_wString& text) { s_error = text; }
+void QORSTL::SetError(const ON_wString& text) { Platform::LastError<QORSTL, ON_wString>::Set(text); }
 
 int QORSTL::STLToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
 {

@@ -37,5 +37,4 @@ protected:
 
 private:
   static int WriteMesh(const ON_Mesh& mesh, const ON_wString& path, int binary);
-  static ON_wString s_error;
 };

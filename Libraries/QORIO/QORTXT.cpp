@@ -4,6 +4,7 @@
 #include "QORPointFileDialog.h"
 #include "QORSafeFile.h"
 #include "TextFormat.h"
+#include "LastError.h"
 
 #include <charconv>
 #include <cmath>
@@ -14,12 +15,6 @@
 
 namespace
 {
-
-ON_wString& ErrorText()
-{
-  static ON_wString error;
-  return error;
-}
 
 int g_skippedLines = 0;
 
@@ -322,6 +317,6 @@ void QORTXT::RemoveNewLine(char* line)
 
 int QORTXT::GetSkippedLineCount() { return g_skippedLines; }
 
-ON_wString QORTXT::GetError() { return ErrorText(); }
+ON_wString QORTXT::GetError() { return Platform::LastError<QORTXT, ON_wString>::Get(); }
 
-void QORTXT::SetError(const ON_wString& error) { ErrorText() = error; }
+void QORTXT::SetError(const ON_wString& error) { Platform::LastError<QORTXT, ON_wString>::Set(error); }

@@ -2,18 +2,13 @@
 
 #include "VMStepProgress.h"
 #include "VMSurfaceParametersDialog.h"
+#include "LastError.h"
 
 #include <climits>
 #include <cmath>
 
 namespace
 {
-
-ON_wString& ErrorText()
-{
-  static ON_wString error;
-  return error;
-}
 
 // The drape frame: z against the direction; the six axis directions have fixed frames.
 ON_Plane DrapeFrame(const ON_3dVector& unit)
@@ -53,9 +48,9 @@ VMSurface::~VMSurface() = default;
 VMSurface::VMSurface(const VMSurface&) = default;
 VMSurface& VMSurface::operator=(const VMSurface&) = default;
 
-ON_wString VMSurface::GetError() { return ErrorText(); }
+ON_wString VMSurface::GetError() { return Platform::LastError<VMSurface, ON_wString>::Get(); }
 
-void VMSurface::SetError(const ON_wString& error) { ErrorText() = error; }
+void VMSurface::SetError(const ON_wString& error) { Platform::LastError<VMSurface, ON_wString>::Set(error); }
 
 int VMSurface::TransformPoints(ON_3dPointArray& points, const ON_3dVector& direction, int intoFrame, int showProgress)
 {
