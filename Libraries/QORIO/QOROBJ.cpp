@@ -5,6 +5,7 @@
 #include "QORLineReader.h"
 #include "QORMesh.h"
 #include "QORTextScan.h"
+#include "LastError.h"
 
 #include <new>
 #include <string>
@@ -37,6 +38,7 @@ struct Vertices
   int face_lines = 0;
 };
 
+// The first pass over a file: its vertices and the number of its face lines.
 Vertices ReadVertices(QORLineReader& lines)
 {
   Vertices result;
@@ -48,16 +50,15 @@ Vertices ReadVertices(QORLineReader& lines)
     else if (StartsWith(line, 'f'))
       result.face_lines++;
   }
+  lines.Rewind();
   return result;
 }
 
 } // namespace
 
-ON_wString QOROBJ::s_error;
+ON_wString QOROBJ::GetError() { return Platform::LastError<QOROBJ, ON_wString>::Get(); }
 
-ON_wString QOROBJ::GetError() { return s_error; }
-
-void QOROBJ::SetError(const ON_wString& text) { s_error = text; }
+void QOROBJ::SetError(const ON_wString& text) { Platform::LastError<QOROBJ, ON_wString>::Set(text); }
 
 int QOROBJ::GetVertexNumbers(std::string_view line, int vertexCount, int verticesBefore, ON_SimpleArray<int>& numbers)
 {
@@ -86,6 +87,27 @@ void QOROBJ::GetLineGroupNames(std::string_view line, std::vector<std::string_vi
     names.push_back(word);
 }
 
+void QOROBJ::WalkGroupsAndFaces(QORLineReader& lines, int vertexCount, const GroupVisitor& group,
+                                const FaceVisitor& face)
+{
+  std::vector<std::string_view> names;
+  ON_SimpleArray<int> numbers;
+  int vertices_before = 0;
+  std::string_view line;
+  while (lines.Next(line))
+  {
+    if (StartsWith(line, 'v'))
+      vertices_before++;
+    else if (StartsWith(line, 'g'))
+    {
+      GetLineGroupNames(line, names);
+      group(names);
+    }
+    else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertexCount, vertices_before, numbers))
+      face(numbers);
+  }
+}
+
 // Faces of more than four corners are split into a fan of triangles from the first corner.
 int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
 {
@@ -104,24 +126,18 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_Mesh& mesh)
     ON_Mesh result(vertices.face_lines, vertex_count, false, false);
     for (const ON_3dPoint& p : vertices.points)
       result.m_V.Append(ON_3fPoint(p));
-    lines.Rewind();
-    ON_SimpleArray<int> n;
-    std::string_view line;
-    int vertices_before = 0;
-    while (lines.Next(line))
-    {
-      if (StartsWith(line, 'v'))
-        vertices_before++;
-      if (!StartsWith(line, 'f') || !GetVertexNumbers(line, vertex_count, vertices_before, n))
-        continue;
-      if (n.Count() == 4)
-      {
-        result.m_F.Append(ON_MeshFace{{n[0] - 1, n[1] - 1, n[2] - 1, n[3] - 1}});
-        continue;
-      }
-      for (int k = 1; k + 1 < n.Count(); k++)
-        result.m_F.Append(ON_MeshFace{{n[0] - 1, n[k] - 1, n[k + 1] - 1, n[k + 1] - 1}});
-    }
+    WalkGroupsAndFaces(
+        lines, vertex_count, [](const std::vector<std::string_view>&) {},
+        [&result](const ON_SimpleArray<int>& n)
+        {
+          if (n.Count() == 4)
+          {
+            result.m_F.Append(ON_MeshFace{{n[0] - 1, n[1] - 1, n[2] - 1, n[3] - 1}});
+            return;
+          }
+          for (int k = 1; k + 1 < n.Count(); k++)
+            result.m_F.Append(ON_MeshFace{{n[0] - 1, n[k] - 1, n[k + 1] - 1, n[k + 1] - 1}});
+        });
     if (result.m_V.Count() != vertex_count)
       throw std::bad_alloc();
     result.Compact();
@@ -176,56 +192,40 @@ int QOROBJ::OBJToMesh(const ON_wString& path, ON_ClassArray<ON_Mesh>& meshes)
       return 0;
     }
     QORLineReader lines(file.Text());
-    // Known names (exact, case-sensitive) in order of first appearance.
+    const std::vector<ON_3dPoint> points = ReadVertices(lines).points;
+    // Groups by name (exact, case-sensitive) in order of first appearance, then the faces outside any.
     std::unordered_map<std::string_view, int> known;
-    std::vector<std::string_view> line_names;
-    std::vector<ON_3dPoint> points;
-    std::string_view line;
-    while (lines.Next(line))
-    {
-      if (StartsWith(line, 'v'))
-        points.push_back(ReadVertex(line));
-      else if (StartsWith(line, 'g'))
-      {
-        GetLineGroupNames(line, line_names);
-        for (const std::string_view name : line_names)
-          known.emplace(name, static_cast<int>(known.size()));
-      }
-    }
-
-    const int vertex_count = static_cast<int>(points.size());
-    std::vector<ON_Mesh> groups(known.size() + 1); // the last holds faces outside any group
+    std::vector<ON_Mesh> groups;
+    ON_Mesh outside;
     std::vector<int> current;
-    std::vector<int> named_on_line(groups.size(), -1); // a name given twice on a line counts once
+    std::vector<int> named_on_line; // a name given twice on a line counts once
     int group_line = 0;
-    ON_SimpleArray<int> n;
-    int vertices_before = 0;
-    lines.Rewind();
-    while (lines.Next(line))
+    auto on_group = [&](const std::vector<std::string_view>& names)
     {
-      if (StartsWith(line, 'v'))
-        vertices_before++;
-      else if (StartsWith(line, 'g'))
+      current.clear();
+      group_line++;
+      for (const std::string_view name : names)
       {
-        GetLineGroupNames(line, line_names);
-        current.clear();
-        group_line++;
-        for (const std::string_view name : line_names)
+        const int group = known.emplace(name, static_cast<int>(known.size())).first->second;
+        if (group == static_cast<int>(groups.size()))
         {
-          const int group = known.find(name)->second;
-          if (named_on_line[group] != group_line)
-            current.push_back(group);
-          named_on_line[group] = group_line;
+          groups.emplace_back();
+          named_on_line.push_back(-1);
         }
+        if (named_on_line[group] != group_line)
+          current.push_back(group);
+        named_on_line[group] = group_line;
       }
-      else if (StartsWith(line, 'f') && GetVertexNumbers(line, vertex_count, vertices_before, n))
-      {
-        if (current.empty())
-          AddFace(groups.back(), points, n);
-        for (const int group : current)
-          AddFace(groups[group], points, n);
-      }
-    }
+    };
+    auto on_face = [&](const ON_SimpleArray<int>& n)
+    {
+      if (current.empty())
+        AddFace(outside, points, n);
+      for (const int group : current)
+        AddFace(groups[group], points, n);
+    };
+    WalkGroupsAndFaces(lines, static_cast<int>(points.size()), on_group, on_face);
+    groups.push_back(std::move(outside));
     meshes.Empty();
     for (ON_Mesh& group : groups)
       KeepIfValid(group, meshes);

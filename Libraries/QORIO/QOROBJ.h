@@ -2,8 +2,11 @@
 
 #include "opennurbs.h"
 
+#include <functional>
 #include <string_view>
 #include <vector>
+
+class QORLineReader;
 
 // Wavefront OBJ files with their MTL material files: vertex positions, faces and groups.
 // Static only; failures set the class's error text.
@@ -37,6 +40,12 @@ protected:
   static void GetLineGroupNames(std::string_view line, std::vector<std::string_view>& names);
 
 private:
+  using GroupVisitor = std::function<void(const std::vector<std::string_view>& names)>;
+  using FaceVisitor = std::function<void(const ON_SimpleArray<int>& vertexNumbers)>;
+  // The pass the readers share, over the file's lines in order: the names of every group line go
+  // to `group`, the vertex numbers of every face line whose corners are vertices of the file to
+  // `face`.
+  static void WalkGroupsAndFaces(QORLineReader& lines, int vertexCount, const GroupVisitor& group,
+                                 const FaceVisitor& face);
   static int WriteOBJ(const ON_Mesh* const* meshes, int count, const ON_wString& path, int materials);
-  static ON_wString s_error;
 };
