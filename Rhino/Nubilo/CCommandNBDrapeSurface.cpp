@@ -1,6 +1,6 @@
 #include "CNubiloHostVersion.h"
 #include "MeshPrecision.h"
-#include "NubiloIdentity.h"
+#include "PointSelection.h"
 #include "QORPoint.h"
 #include "VMSurface.h"
 #include "rhinoSdk.h"
@@ -41,21 +41,6 @@ const wchar_t* const kTypeNames[TypeCount] = {L"NurbsSurface", L"PolygonMesh", L
                                               L"Polylines",    L"Lines",       L"Points"};
 const ON_3dVector kDirections[Custom] = {{0, 0, -1}, {0, 0, 1}, {0, 1, 0}, {0, -1, 0}, {-1, 0, 0}, {1, 0, 0}};
 
-ON_SimpleArray<const wchar_t*> Names(const wchar_t* const* names, int count)
-{
-  ON_SimpleArray<const wchar_t*> list;
-  for (int i = 0; i < count; i++)
-    list.Append(names[i]);
-  return list;
-}
-
-int LoadIndex(const wchar_t* entry, int count)
-{
-  int index = 0;
-  RhinoApp().ProfileContext().LoadProfileInt(NubiloIdentity::SettingsSection, entry, &index);
-  return (index >= 0 && index < count) ? index : 0;
-}
-
 } // namespace
 
 // NBDrapeSurface: drapes a grid over the selected points along a direction and adds it as a
@@ -77,29 +62,24 @@ public:
     if (!CNubiloHostVersion::Check())
       return failure;
     CRhinoDoc& doc = context.m_doc;
-    int directionIndex = LoadIndex(kDirectionEntry, DirectionCount);
-    int typeIndex = LoadIndex(kTypeEntry, TypeCount);
-
+    PointSelection::ListOption options[] = {{L"DrapeDirection", kDirectionNames, DirectionCount, kDirectionEntry},
+                                            {L"SurfaceType", kTypeNames, TypeCount, kTypeEntry}};
+    PointSelection::Recall(options, 2);
     CRhinoGetObject get;
-    if (!SelectPoints(get, directionIndex, typeIndex))
+    if (!PointSelection::Select(get, options, 2))
     {
       RhinoApp().Print("Failure [Command cancelled]\n");
       return cancel;
     }
+    const int directionIndex = options[0].index, typeIndex = options[1].index;
     ON_3dVector direction;
     if (!DirectionOf(directionIndex, direction))
     {
       RhinoApp().Print("Failure [Drape direction not selected]\n");
       return failure;
     }
-    CRhinoProfileContext& profile = RhinoApp().ProfileContext();
-    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kDirectionEntry, directionIndex);
-    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, typeIndex);
-
-    ON_3dPointArray points;
-    for (int i = 0; i < get.ObjectCount(); i++)
-      if (const ON_Point* point = ON_Point::Cast(get.Object(i).Geometry()))
-        points.Append(point->point);
+    PointSelection::Remember(options, 2);
+    const ON_3dPointArray points = PointSelection::Points(get);
 
     ON_3dPointArray matrix;
     ON_NurbsSurface surface;
@@ -113,29 +93,6 @@ public:
   }
 
 private:
-  static bool SelectPoints(CRhinoGetObject& get, int& directionIndex, int& typeIndex)
-  {
-    get.SetCommandPrompt(L"Select points");
-    get.SetGeometryFilter(CRhinoGetObject::point_object);
-    for (;;)
-    {
-      get.ClearCommandOptions();
-      const int directionOption = get.AddCommandOptionList(RHCMDOPTNAME(L"DrapeDirection"), directionIndex,
-                                                           Names(kDirectionNames, DirectionCount));
-      const int typeOption =
-          get.AddCommandOptionList(RHCMDOPTNAME(L"SurfaceType"), typeIndex, Names(kTypeNames, TypeCount));
-      const CRhinoGet::result answer = get.GetObjects(1, 0);
-      if (answer == CRhinoGet::object)
-        return true;
-      if (answer != CRhinoGet::option || !get.Option())
-        return false;
-      if (get.Option()->m_option_index == directionOption)
-        directionIndex = get.Option()->m_list_option_current;
-      else if (get.Option()->m_option_index == typeOption)
-        typeIndex = get.Option()->m_list_option_current;
-    }
-  }
-
   static bool DirectionOf(int directionIndex, ON_3dVector& direction)
   {
     if (directionIndex != Custom)

@@ -1,7 +1,7 @@
 #include "CNubiloHostVersion.h"
 #include "Interrupt.h"
 #include "MeshPrecision.h"
-#include "NubiloIdentity.h"
+#include "PointSelection.h"
 #include "VMSurface.h"
 #include "rhinoSdk.h"
 
@@ -40,24 +40,17 @@ public:
     if (!CNubiloHostVersion::Check())
       return failure;
     CRhinoDoc& doc = context.m_doc;
-    CRhinoProfileContext& profile = RhinoApp().ProfileContext();
-    int typeIndex = 0;
-    profile.LoadProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, &typeIndex);
-    if (typeIndex < 0 || typeIndex >= TypeCount)
-      typeIndex = 0;
-
+    PointSelection::ListOption type = {L"NubiloType", kTypeNames, TypeCount, kTypeEntry};
+    PointSelection::Recall(&type, 1);
     CRhinoGetObject get;
-    if (!SelectPoints(get, typeIndex))
+    if (!PointSelection::Select(get, &type, 1))
     {
       RhinoApp().Print("Failure [Command cancelled]\n");
       return cancel;
     }
-    profile.SaveProfileInt(NubiloIdentity::SettingsSection, kTypeEntry, typeIndex);
-
-    ON_3dPointArray points;
-    for (int i = 0; i < get.ObjectCount(); i++)
-      if (const ON_Point* point = ON_Point::Cast(get.Object(i).Geometry()))
-        points.Append(point->point);
+    PointSelection::Remember(&type, 1);
+    const int typeIndex = type.index;
+    const ON_3dPointArray points = PointSelection::Points(get);
 
     ON_Mesh mesh;
     bool hull = false;
@@ -94,27 +87,6 @@ private:
   {
     RhinoApp().Print(L"Failure [%s]\n", static_cast<const wchar_t*>(error));
     return IsCancelled(error) ? cancel : failure;
-  }
-
-  static bool SelectPoints(CRhinoGetObject& get, int& typeIndex)
-  {
-    ON_SimpleArray<const wchar_t*> names;
-    for (const wchar_t* name : kTypeNames)
-      names.Append(name);
-    get.SetCommandPrompt(L"Select points");
-    get.SetGeometryFilter(CRhinoGetObject::point_object);
-    for (;;)
-    {
-      get.ClearCommandOptions();
-      const int typeOption = get.AddCommandOptionList(RHCMDOPTNAME(L"NubiloType"), typeIndex, names);
-      const CRhinoGet::result answer = get.GetObjects(1, 0);
-      if (answer == CRhinoGet::object)
-        return true;
-      if (answer != CRhinoGet::option || !get.Option())
-        return false;
-      if (get.Option()->m_option_index == typeOption)
-        typeIndex = get.Option()->m_list_option_current;
-    }
   }
 };
 
