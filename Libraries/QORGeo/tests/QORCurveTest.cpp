@@ -88,13 +88,21 @@ TEST(QORCurve, ClassifiesCurvesAsTheDxfWriterAsks)
     EXPECT_EQ(QORCurve::IsPolyline(c.curve, polyline), c.polyline) << c.name;
     // A failed test leaves its output as it was.
     if (!c.line)
+    {
       EXPECT_EQ(l.from, ON_3dPoint(9, 9, 9)) << c.name;
+    }
     if (!c.circle)
+    {
       EXPECT_EQ(circle.radius, 7.0) << c.name;
+    }
     if (!c.arc)
+    {
       EXPECT_EQ(arc.radius, 6.0) << c.name;
+    }
     if (!c.polyline)
+    {
       EXPECT_EQ(polyline.Count(), 1) << c.name;
+    }
     if (c.line)
     {
       EXPECT_EQ(l.from, c.curve->PointAtStart()) << c.name;
@@ -352,7 +360,9 @@ TEST(QORCurve, PolylineWithinChordalTolerance)
         EXPECT_LE(DistanceToPolyline(polyline, curve->PointAt(d.ParameterAt(i / 20000.0))), tolerance)
             << tolerance << " " << i;
       if (curve == &circle) // no more points than the sagitta asks for, give or take a halving
+      {
         EXPECT_LE(polyline.Count(), 2 * ON_PI / std::acos(1 - tolerance / 10) * 2 + 2);
+      }
     }
   }
   // A polyline is its own.

@@ -164,12 +164,16 @@ TEST(QORMeshSharedFiles, EditsKeepTheMeshValidAndOriented)
             EXPECT_TRUE(ConsistentlyOriented(mesh)) << edit.what;
             EXPECT_EQ(PartCount(mesh), PartCount(input)) << edit.what;
             if (BoundarySides(input).empty() || edit.keepsBoundary)
+            {
               EXPECT_EQ(BoundarySides(mesh).empty(), BoundarySides(input).empty()) << edit.what;
+            }
           }
         }
       });
   if (!HasFatalFailure() && !IsSkipped())
+  {
     EXPECT_GT(swaps, 20);
+  }
 }
 
 } // namespace
