@@ -1,6 +1,6 @@
 #include "convex_hull.h"
 #include "exact_predicates.h"
-#include "sample_shapes.h"
+#include "SampleShapes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "power_crust_run.h"
-#include "sample_shapes.h"
+#include "SampleShapes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,6 @@
 #include "vtkPowerCrustFilter.h"
-#include "sample_shapes.h"
+#include "SampleShapes.h"
+#include "SurfaceShape.h"
 
 #include <gtest/gtest.h>
 
@@ -25,22 +26,16 @@
 namespace
 {
 
-struct surface_shape
+// The output's surface checks, with its polygons as the filter gave them.
+struct surface_shape : test_support::SurfaceShape
 {
-  int edgesNotShared = 0;      // edges not used by exactly two polygons
-  int inconsistentEdges = 0;   // edges used twice in the same direction
-  int nonManifoldVertices = 0; // vertices whose polygons do not form one fan
-  int euler = 0;
-  double signedVolume = 0.0;
   std::vector<std::vector<vtkIdType>> polygons;
 };
 
 surface_shape Analyse(vtkPolyData* data)
 {
   surface_shape shape;
-  std::map<std::pair<vtkIdType, vtkIdType>, int> directed;
-  std::map<vtkIdType, std::vector<std::pair<vtkIdType, vtkIdType>>> fans; // vertex -> (previous, next)
-  std::set<vtkIdType> used;
+  std::vector<std::vector<int>> corners;
   vtkCellArray* polys = data->GetPolys();
   auto cell = vtkSmartPointer<vtkIdList>::New();
   polys->InitTraversal();
@@ -49,65 +44,16 @@ surface_shape Analyse(vtkPolyData* data)
     std::vector<vtkIdType> ids(cell->GetNumberOfIds());
     for (size_t i = 0; i < ids.size(); ++i)
       ids[i] = cell->GetId(static_cast<vtkIdType>(i));
-    const size_t n = ids.size();
-    double p0[3];
-    data->GetPoint(ids[0], p0);
-    for (size_t i = 0; i < n; ++i)
-    {
-      const vtkIdType a = ids[i], b = ids[(i + 1) % n];
-      ++directed[{a, b}];
-      fans[b].push_back({a, ids[(i + 2) % n]});
-      used.insert(a);
-      if (i >= 1 && i + 1 < n)
-      {
-        double p1[3], p2[3];
-        data->GetPoint(ids[i], p1);
-        data->GetPoint(ids[i + 1], p2);
-        for (int k = 0; k < 3; ++k)
-        {
-          p1[k] -= p0[k];
-          p2[k] -= p0[k];
-        }
-        double q[3];
-        data->GetPoint(ids[0], q);
-        const double cross[3] = {p1[1] * p2[2] - p1[2] * p2[1], p1[2] * p2[0] - p1[0] * p2[2],
-                                 p1[0] * p2[1] - p1[1] * p2[0]};
-        shape.signedVolume += (q[0] * cross[0] + q[1] * cross[1] + q[2] * cross[2]) / 6.0;
-      }
-    }
     shape.polygons.push_back(ids);
+    corners.emplace_back(ids.begin(), ids.end());
   }
-  std::set<std::pair<vtkIdType, vtkIdType>> undirected;
-  for (const auto& entry : directed)
-  {
-    const auto key = entry.first;
-    undirected.insert({std::min(key.first, key.second), std::max(key.first, key.second)});
-    if (entry.second > 1)
-      ++shape.inconsistentEdges;
-    if (entry.second != 1 || !directed.count({key.second, key.first}))
-      ++shape.edgesNotShared;
-  }
-  // A manifold vertex's polygons chain into one cycle: previous of one is next of another.
-  for (const auto& fan : fans)
-  {
-    std::map<vtkIdType, vtkIdType> nextOf;
-    for (const auto& corner : fan.second)
-      nextOf[corner.second] = corner.first;
-    size_t steps = 0;
-    vtkIdType at = fan.second[0].second;
-    do
-    {
-      auto found = nextOf.find(at);
-      if (found == nextOf.end())
-        break;
-      at = found->second;
-      ++steps;
-    } while (at != fan.second[0].second && steps <= fan.second.size());
-    if (steps != fan.second.size())
-      ++shape.nonManifoldVertices;
-  }
-  shape.euler =
-      static_cast<int>(used.size()) - static_cast<int>(undirected.size()) + static_cast<int>(shape.polygons.size());
+  static_cast<test_support::SurfaceShape&>(shape) = test_support::AnalyseSurface(corners,
+                                                                                 [data](int v)
+                                                                                 {
+                                                                                   std::array<double, 3> p;
+                                                                                   data->GetPoint(v, p.data());
+                                                                                   return p;
+                                                                                 });
   return shape;
 }
 
@@ -142,18 +88,18 @@ void ExpectClosedOutwardSurface(const surface_shape& shape, int euler)
   EXPECT_EQ(0, shape.inconsistentEdges);
   EXPECT_EQ(0, shape.nonManifoldVertices);
   EXPECT_EQ(euler, shape.euler);
-  EXPECT_GT(shape.signedVolume, 0.0);
+  EXPECT_GT(shape.volume, 0.0);
 }
 
 TEST(vtkPowerCrustFilter, SphereAndTorusGiveClosedOutwardSurfacesOfTheirGenus)
 {
   const surface_shape sphere = Analyse(Reconstruct(PointsOnly(sample_shapes::Sphere(3000, 1.0, 21))));
   ExpectClosedOutwardSurface(sphere, 2);
-  EXPECT_NEAR(4.0 / 3.0 * M_PI, sphere.signedVolume, 0.05);
+  EXPECT_NEAR(4.0 / 3.0 * M_PI, sphere.volume, 0.05);
 
   const surface_shape torus = Analyse(Reconstruct(PointsOnly(sample_shapes::Torus(60, 15, 1.0, 0.35, 4))));
   ExpectClosedOutwardSurface(torus, 0);
-  EXPECT_NEAR(2.0 * M_PI * M_PI * 0.35 * 0.35, torus.signedVolume, 0.05);
+  EXPECT_NEAR(2.0 * M_PI * M_PI * 0.35 * 0.35, torus.volume, 0.05);
 }
 
 // The same shape at very different sizes and far from the origin gives the same surface.
@@ -169,8 +115,7 @@ TEST(vtkPowerCrustFilter, ScaleAndOffsetKeepTheTopology)
     const surface_shape shape = Analyse(Reconstruct(PointsOnly(sphere, c[0], c[1])));
     ExpectClosedOutwardSurface(shape, 2);
     EXPECT_EQ(reference.polygons, shape.polygons);
-    EXPECT_NEAR(reference.signedVolume * c[0] * c[0] * c[0], shape.signedVolume,
-                1e-6 * reference.signedVolume * c[0] * c[0] * c[0]);
+    EXPECT_NEAR(reference.volume * c[0] * c[0] * c[0], shape.volume, 1e-6 * reference.volume * c[0] * c[0] * c[0]);
   }
 }
 

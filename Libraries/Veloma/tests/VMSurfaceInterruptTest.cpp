@@ -2,6 +2,8 @@
 // caller's outputs as they were and close their progress windows.
 #include "DrapeTestSupport.h"
 #include "Interrupt.h"
+#include "MeshShape.h"
+#include "SampleShapes.h"
 #include "power_crust_run.h"
 
 #include <cmath>
@@ -15,14 +17,7 @@ namespace
 
 ON_3dPointArray SpherePoints(int count, double radius)
 {
-  ON_3dPointArray points;
-  const double golden = M_PI * (3.0 - std::sqrt(5.0));
-  for (int i = 0; i < count; i++)
-  {
-    const double z = 1.0 - (i + 0.5) * 2.0 / count, r = std::sqrt(1.0 - z * z);
-    points.Append(ON_3dPoint(radius * r * std::cos(golden * i), radius * r * std::sin(golden * i), radius * z));
-  }
-  return points;
+  return test_support::ToPointArray(sample_shapes::EvenSphere(count, radius));
 }
 
 // Titles of the progress windows still open at the end of captured progress output, where every

@@ -1,5 +1,7 @@
 #include "Interrupt.h"
+#include "MeshShape.h"
 #include "PlugInCommandTest.h"
+#include "SampleShapes.h"
 
 #include <gtest/gtest.h>
 
@@ -23,12 +25,9 @@ protected:
   // Points spread evenly over a sphere.
   void AddSpherePoints(int count)
   {
-    const double golden = M_PI * (3.0 - std::sqrt(5.0));
-    for (int i = 0; i < count; i++)
-    {
-      const double z = 1.0 - (i + 0.5) * 2.0 / count, r = std::sqrt(1.0 - z * z);
-      RhinoApp().ActiveDoc()->AddPointObject(ON_3dPoint(r * std::cos(golden * i), r * std::sin(golden * i), z));
-    }
+    const ON_3dPointArray points = test_support::ToPointArray(sample_shapes::EvenSphere(count, 1.0));
+    for (int i = 0; i < points.Count(); i++)
+      RhinoApp().ActiveDoc()->AddPointObject(points[i]);
   }
 
   void TearDown() override
