@@ -23,8 +23,8 @@ void ONX_Model::Destroy()
   m_dimstyle_table.Destroy();
   m_idef_table.Destroy();
   m_object_table.Destroy();
-  m_skipped_class_name.Destroy();
-  m_skipped_count.Destroy();
+  m_skipped_objects.Clear();
+  m_skipped_records.Clear();
 }
 
 namespace
@@ -106,36 +106,56 @@ int ONX_Model::IDefIndex(const wchar_t* idef_name) const
   return -1;
 }
 
-int ONX_Model::SkippedObjectCount() const
+int ONX_Model::SkippedObjectCount() const { return m_skipped_objects.Total(); }
+
+ON_wString ONX_Model::SkippedObjectSummary() const { return m_skipped_objects.Summary(); }
+
+void ONX_Model::AddSkippedObject(const char* class_name) { m_skipped_objects.Add(class_name, 1); }
+
+int ONX_Model::SkippedRecordCount() const { return m_skipped_records.Total(); }
+
+ON_wString ONX_Model::SkippedRecordSummary() const { return m_skipped_records.Summary(); }
+
+void ONX_Model::AddSkippedRecord(const char* what, int count) { m_skipped_records.Add(what, count); }
+
+void ONX_Model::Tally::Add(const char* name, int count)
+{
+  if (count <= 0)
+    return;
+  for (int i = 0; i < m_names.Count(); ++i)
+    if (m_names[i] == name)
+    {
+      m_counts[i] += count;
+      return;
+    }
+  m_names.Append(ON_String(name));
+  m_counts.Append(count);
+}
+
+int ONX_Model::Tally::Total() const
 {
   int total = 0;
-  for (int i = 0; i < m_skipped_count.Count(); ++i)
-    total += m_skipped_count[i];
+  for (int i = 0; i < m_counts.Count(); ++i)
+    total += m_counts[i];
   return total;
 }
 
-ON_wString ONX_Model::SkippedObjectSummary() const
+ON_wString ONX_Model::Tally::Summary() const
 {
   ON_wString summary;
-  for (int i = 0; i < m_skipped_class_name.Count(); ++i)
+  for (int i = 0; i < m_names.Count(); ++i)
   {
     if (i > 0)
       summary += L", ";
-    summary += ON_wString(m_skipped_class_name[i].Array());
+    summary += ON_wString(m_names[i].Array());
     summary += L" ";
-    summary += std::to_wstring(m_skipped_count[i]).c_str();
+    summary += std::to_wstring(m_counts[i]).c_str();
   }
   return summary;
 }
 
-void ONX_Model::AddSkippedObject(const char* class_name)
+void ONX_Model::Tally::Clear()
 {
-  for (int i = 0; i < m_skipped_class_name.Count(); ++i)
-    if (m_skipped_class_name[i] == class_name)
-    {
-      ++m_skipped_count[i];
-      return;
-    }
-  m_skipped_class_name.Append(ON_String(class_name));
-  m_skipped_count.Append(1);
+  m_names.Destroy();
+  m_counts.Destroy();
 }

@@ -48,6 +48,11 @@ public:
   int SkippedObjectCount() const;
   ON_wString SkippedObjectSummary() const;
   void AddSkippedObject(const char* class_name);
+  // Other content left out on reading: user data, tables and table records this core does not
+  // read ("user data 2, user table 1").
+  int SkippedRecordCount() const;
+  ON_wString SkippedRecordSummary() const;
+  void AddSkippedRecord(const char* what, int count = 1);
 
   ON_String m_sStartSectionComments;
   int m_3dm_file_version = 0;
@@ -64,6 +69,20 @@ public:
   ON_ClassArray<ONX_Model_Object> m_object_table;
 
 private:
-  ON_ClassArray<ON_String> m_skipped_class_name;
-  ON_SimpleArray<int> m_skipped_count;
+  // Counts by name, in order of first appearance.
+  class Tally
+  {
+  public:
+    void Add(const char* name, int count);
+    int Total() const;
+    ON_wString Summary() const;
+    void Clear();
+
+  private:
+    ON_ClassArray<ON_String> m_names;
+    ON_SimpleArray<int> m_counts;
+  };
+
+  Tally m_skipped_objects;
+  Tally m_skipped_records;
 };

@@ -126,6 +126,7 @@ bool ModelReader::ReadTable()
       record_ok = SkipRecord("ON_Bitmap");
       break;
     default:
+      m_model.AddSkippedRecord("table record of unknown kind");
       break;
     }
     m_ok = record_ok && m_ok;
@@ -165,6 +166,9 @@ bool ModelReader::ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttribut
       return false;
     if (tc == ON_BinaryArchive::TCODE_OBJECT_RECORD_ATTRIBUTES && !attributes.Read(m_archive))
       attributes.Default();
+    else if (tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_ATTRIBUTES &&
+             tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_END && tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_TYPE)
+      m_model.AddSkippedRecord("object record item of unknown kind");
     const bool ended = m_archive.EndRead3dmChunk();
     if (!ended)
       m_ok = false;
@@ -255,7 +259,11 @@ bool ModelReader::ReadModel()
     if (!m_archive.PeekAt3dmChunkType(&tc, &value))
       return false; // the end mark is missing
     if (tc == ON_BinaryArchive::TCODE_ENDOFFILE)
+    {
+      for (const auto& [kind, count] : m_archive.SkippedContent())
+        m_model.AddSkippedRecord(kind.c_str(), count);
       return ReadEndMark() && m_ok && m_archive.BadCRCCount() == 0 && m_archive.CriticalErrorCount() == 0;
+    }
     if (!m_archive.BeginRead3dmChunk(&tc, &value))
       return false;
     // Tables of later versions and user tables are skipped; version 2 and 3 files never need them.
@@ -263,6 +271,8 @@ bool ModelReader::ReadModel()
                        tc != ON_BinaryArchive::TCODE_HISTORYRECORD_TABLE;
     if (known && !ReadTable())
       return false;
+    if (!known)
+      m_model.AddSkippedRecord(tc == ON_BinaryArchive::TCODE_USER_TABLE ? "user table" : "table of a later version");
     if (!m_archive.EndRead3dmChunk())
       m_ok = false;
   }

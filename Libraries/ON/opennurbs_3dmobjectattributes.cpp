@@ -59,6 +59,8 @@ void ON_3dmObjectAttributes::AddToGroup(int group_index)
     m_group.Append(group_index);
 }
 
+void ON_3dmObjectAttributes::RemoveFromAllGroups() { m_group.Empty(); }
+
 bool ON_3dmObjectAttributes::IsInGroup(int group_index) const
 {
   for (int i = 0; i < m_group.Count(); ++i)

@@ -33,6 +33,7 @@ public:
   const int* GroupList() const;
   void AddToGroup(int group_index);
   bool IsInGroup(int group_index) const;
+  void RemoveFromAllGroups();
 
   ON_UUID m_uuid;
   ON_wString m_name;

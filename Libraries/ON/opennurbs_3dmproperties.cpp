@@ -55,7 +55,8 @@ bool ON_3dmProperties::Read(ON_BinaryArchive& archive)
     case ON_BinaryArchive::TCODE_PROPERTIES_APPLICATION:
       ok = ReadRecord(archive, m_Application) && ok;
       break;
-    default:
+    default: // a preview image, or properties of later versions
+      archive.NoteSkippedContent("preview image or other properties");
       ok = archive.EndRead3dmChunk() && ok;
       break;
     }

@@ -46,6 +46,8 @@ bool ON_3dmSettings::Read(ON_BinaryArchive& archive)
       ok = archive.ReadColor(m_current_color) && archive.ReadInt(&m_current_color_source) && ok;
     else if (tc == kCurrentWireDensity)
       m_current_wire_density = static_cast<int>(value);
+    else
+      archive.NoteSkippedContent("views or other settings");
     ok = archive.EndRead3dmChunk() && ok;
   }
 }

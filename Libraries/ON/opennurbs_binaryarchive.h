@@ -9,6 +9,7 @@
 #include "opennurbs_uuid.h"
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 class ON_3dPoint;
@@ -83,6 +84,7 @@ public:
     TCODE_OPENNURBS_CLASS = 0x00027FFAu,
     TCODE_OPENNURBS_CLASS_UUID = 0x0002FFFBu,
     TCODE_OPENNURBS_CLASS_DATA = 0x0002FFFCu,
+    TCODE_OPENNURBS_CLASS_USERDATA = 0x00027FFDu,
     TCODE_OPENNURBS_CLASS_END = 0x80027FFFu,
   };
 
@@ -215,6 +217,10 @@ public:
   // id is then LastSkippedClassId()), 0 the chunk itself is damaged.
   int ReadObject(ON_Object** object);
   const ON_UUID& LastSkippedClassId() const;
+  // Content that the readers of the objects read past without keeping (user data, mesh texture
+  // coordinates, ...), counted by kind in order of first appearance.
+  void NoteSkippedContent(const char* what);
+  const std::vector<std::pair<std::string, int>>& SkippedContent() const { return m_skipped_content; }
 
   // Crc-32 as zlib computes it.
   static unsigned int CRC32(unsigned int crc, size_t count, const void* bytes);
@@ -234,6 +240,8 @@ private:
   size_t ReadLimit() const;
   size_t LengthSize() const;
   void FoldDirectBytes(Chunk& chunk, size_t upto);
+  // Walks the chunks after a class's data up to its end, noting the user data among them.
+  void CountUserData();
   bool WriteChunkValue(ON__INT64 value);
   bool ReadChunkValue(ON__INT64* value);
   bool CheckChunkCRC(Chunk& chunk);
@@ -249,4 +257,5 @@ private:
   int m_bad_crc_count = 0;
   int m_critical_error_count = 0;
   ON_UUID m_skipped_class_id = ON_nil_uuid;
+  std::vector<std::pair<std::string, int>> m_skipped_content;
 };

@@ -50,6 +50,32 @@ bool ON_BinaryArchive::WriteObject(const ON_Object& object)
   return EndWrite3dmChunk() && ok;
 }
 
+void ON_BinaryArchive::NoteSkippedContent(const char* what)
+{
+  for (auto& [kind, count] : m_skipped_content)
+    if (kind == what)
+    {
+      ++count;
+      return;
+    }
+  m_skipped_content.emplace_back(what, 1);
+}
+
+void ON_BinaryArchive::CountUserData()
+{
+  while (BytesLeftInChunk() > 0)
+  {
+    unsigned int tc = 0;
+    ON__INT64 length = 0;
+    if (!BeginRead3dmChunk(&tc, &length))
+      return;
+    if (tc == TCODE_OPENNURBS_CLASS_USERDATA)
+      NoteSkippedContent("user data");
+    if (!EndRead3dmChunk() || tc == TCODE_OPENNURBS_CLASS_END)
+      return;
+  }
+}
+
 int ON_BinaryArchive::ReadObject(ON_Object** object)
 {
   *object = nullptr;
@@ -81,7 +107,10 @@ int ON_BinaryArchive::ReadObject(ON_Object** object)
       created = nullptr;
     }
   }
-  // User data and anything newer up to the class end is skipped with the chunk.
+  // User data and anything newer up to the class end is skipped with the chunk; the user data of an
+  // object that was read is noted.
+  if (ok && created)
+    CountUserData();
   ok = EndRead3dmChunk() && ok;
   if (!ok)
   {

@@ -74,13 +74,18 @@ bool ReadVertexBuffer(ON_BinaryArchive& archive, ON_SimpleArray<T>& values, int 
   return archive.ReadCompressedBuffer(size, values.Array(), &failed_crc) && !failed_crc;
 }
 
-bool SkipVertexBuffer(ON_BinaryArchive& archive, int vertex_count, size_t element_size)
+const char* const kTextureCoordinates = "mesh texture coordinates";
+const char* const kSurfaceParameters = "mesh surface parameters";
+
+// Reads past a per-vertex array this class does not keep, noting `what` when it is not empty.
+bool SkipVertexBuffer(ON_BinaryArchive& archive, int vertex_count, size_t element_size, const char* what)
 {
   size_t size = 0;
   if (!archive.ReadCompressedBufferSize(&size))
     return false;
   if (size == 0)
     return true;
+  archive.NoteSkippedContent(what);
   if (size != static_cast<size_t>(vertex_count) * element_size)
     return false;
   std::vector<unsigned char> scratch(size);
@@ -100,11 +105,13 @@ bool ReadPlainVertexArray(ON_BinaryArchive& archive, ON_SimpleArray<T>& values, 
   return archive.ReadByte(element_size * static_cast<size_t>(count), values.Array());
 }
 
-bool SkipPlainVertexArray(ON_BinaryArchive& archive, size_t element_size)
+bool SkipPlainVertexArray(ON_BinaryArchive& archive, size_t element_size, const char* what)
 {
   int count = 0;
   if (!archive.ReadArrayCount(element_size, &count))
     return false;
+  if (count > 0)
+    archive.NoteSkippedContent(what);
   std::vector<unsigned char> scratch(element_size * static_cast<size_t>(count));
   return archive.ReadByte(scratch.size(), scratch.data());
 }
@@ -165,12 +172,14 @@ bool ON_Mesh::Read(ON_BinaryArchive& archive)
   if (ok && major == 3)
     ok = ReadVertexBuffer(archive, m_V, vertex_count, sizeof(ON_3fPoint)) &&
          ReadVertexBuffer(archive, m_N, vertex_count, sizeof(ON_3fVector)) &&
-         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(float)) &&
-         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(double)) && ReadVertexBuffer(archive, m_C, vertex_count, 4);
+         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(float), kTextureCoordinates) &&
+         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(double), kSurfaceParameters) &&
+         ReadVertexBuffer(archive, m_C, vertex_count, 4);
   else if (ok)
     ok = ReadPlainVertexArray(archive, m_V, sizeof(ON_3fPoint)) &&
-         ReadPlainVertexArray(archive, m_N, sizeof(ON_3fVector)) && SkipPlainVertexArray(archive, 2 * sizeof(float)) &&
-         SkipPlainVertexArray(archive, 2 * sizeof(double)) && ReadPlainVertexArray(archive, m_C, 4);
+         ReadPlainVertexArray(archive, m_N, sizeof(ON_3fVector)) &&
+         SkipPlainVertexArray(archive, 2 * sizeof(float), kTextureCoordinates) &&
+         SkipPlainVertexArray(archive, 2 * sizeof(double), kSurfaceParameters) && ReadPlainVertexArray(archive, m_C, 4);
   ok = ok && m_V.Count() == vertex_count && (m_N.Count() == 0 || m_N.Count() == vertex_count) &&
        (m_C.Count() == 0 || m_C.Count() == vertex_count);
   if (!ok)
