@@ -4,6 +4,7 @@
 #include "QORSafeFile.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 namespace
@@ -11,7 +12,8 @@ namespace
 
 std::string Utf8(const ON_wString& text)
 {
-  const char* s = static_cast<const char*>(ON_String(text));
+  const ON_String narrow(text); // kept alive while its characters are copied
+  const char* s = static_cast<const char*>(narrow);
   return s ? s : "";
 }
 
@@ -48,11 +50,9 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
     message = "Unable to read 3DM file";
     return false;
   }
-  if (doc.ObjectCount() == 0 && m_layers.Count() == 0)
-  {
-    m_properties = model.m_properties;
-    m_settings = model.m_settings;
-  }
+  const bool opening = doc.ObjectCount() == 0 && m_layers.Count() == 0;
+  if (opening)
+    Open(model, path);
   std::vector<int> layerMap;
   for (int i = 0; i < model.m_layer_table.Count(); ++i)
     layerMap.push_back(LayerIndex(model.m_layer_table[i]));
@@ -70,6 +70,11 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
     ON_3dmObjectAttributes attributes = record.m_attributes;
     const int layer = attributes.m_layer_index;
     attributes.m_layer_index = layer >= 0 && layer < static_cast<int>(layerMap.size()) ? layerMap[layer] : 0;
+    if (!opening) // the document's tables are those of the file it was opened from
+    {
+      attributes.m_material_index = -1;
+      attributes.RemoveFromAllGroups();
+    }
     object->SetAttributes(attributes);
     ++added;
   }
@@ -80,6 +85,52 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
   return true;
 }
 
+void DocumentFile::Open(const ONX_Model& model, const std::string& path)
+{
+  m_properties = model.m_properties;
+  m_settings = model.m_settings;
+  m_materials = model.m_material_table;
+  m_groups = model.m_group_table;
+  m_fonts = model.m_font_table;
+  m_dimstyles = model.m_dimstyle_table;
+  if (CanWrite(model.m_3dm_file_version))
+    m_version = model.m_3dm_file_version;
+  m_source = path;
+  m_leftOut = LeftOutOf(model);
+}
+
+std::string DocumentFile::LeftOutOf(const ONX_Model& model)
+{
+  std::vector<std::string> parts;
+  if (!CanWrite(model.m_3dm_file_version))
+    parts.push_back("its version " + std::to_string(model.m_3dm_file_version) + " format");
+  if (model.SkippedObjectCount() > 0)
+    parts.push_back(Count(model.SkippedObjectCount(), "object") + " (" + Utf8(model.SkippedObjectSummary()) + ")");
+  int otherObjects = 0; // parts of block definitions, objects without geometry
+  for (int i = 0; i < model.m_object_table.Count(); ++i)
+    if (model.m_object_table[i].m_attributes.Mode() == ON::idef_object ||
+        !ON_Geometry::Cast(model.m_object_table[i].m_object))
+      ++otherObjects;
+  if (otherObjects > 0)
+    parts.push_back(Count(otherObjects, "block part") + " or objects without geometry");
+  if (model.m_idef_table.Count() > 0)
+    parts.push_back(Count(model.m_idef_table.Count(), "block definition"));
+  if (model.SkippedRecordCount() > 0)
+    parts.push_back(Utf8(model.SkippedRecordSummary()));
+  std::string text;
+  for (const std::string& part : parts)
+    text += (text.empty() ? "" : "; ") + part;
+  return text;
+}
+
+bool DocumentFile::IsSource(const std::string& path) const
+{
+  if (m_source.empty())
+    return false;
+  std::error_code error;
+  return path == m_source || std::filesystem::equivalent(path, m_source, error);
+}
+
 void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects)
 {
   model.m_properties = m_properties;
@@ -87,6 +138,10 @@ void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhino
   model.m_properties.m_Application.m_application_name = L"Nubilo";
   model.m_settings = m_settings;
   model.m_layer_table = m_layers;
+  model.m_material_table = m_materials;
+  model.m_group_table = m_groups;
+  model.m_font_table = m_fonts;
+  model.m_dimstyle_table = m_dimstyles;
   for (const CRhinoObject* object : objects)
   {
     ONX_Model_Object& record = model.m_object_table.AppendNew();
@@ -137,11 +192,19 @@ bool DocumentFile::Export(const std::vector<const CRhinoObject*>& objects, const
 
 bool DocumentFile::Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message)
 {
+  if (IsSource(path) && !m_leftOut.empty())
+  {
+    message = "Not overwritten: a save would leave out what the file holds beyond the document (" + m_leftOut +
+              "); save to another file";
+    return false;
+  }
   std::vector<const CRhinoObject*> objects;
   for (const auto& object : doc.Objects())
     objects.push_back(object.get());
   if (!Write(objects, path, version, message))
     return false;
+  if (!m_leftOut.empty())
+    message += " (left out what " + m_source + " holds beyond the document: " + m_leftOut + ")";
   m_path = path;
   m_version = version;
   doc.SetModified(false);

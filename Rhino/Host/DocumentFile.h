@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-// The document as a 3DM model: the file it was opened from, and the layers, properties and
-// object attributes read with it, so that a save writes them back.
+// The document as a 3DM model: the file it was opened from, and the layers, materials, groups,
+// fonts, dimension styles, properties and object attributes read with it, so that a save writes them
+// back. What that file holds beyond them (objects of classes the core does not read, user data,
+// block definitions, a version the core does not write) a save cannot keep: the file is then never
+// overwritten, and a save to another file says what it leaves out.
 class DocumentFile
 {
 public:
@@ -20,19 +23,27 @@ public:
   void SetPath(const std::string& path) { m_path = path; }
   int Version() const { return m_version; }
 
-  // Adds the objects of a 3DM file to the document, their layers merged by name.
+  // Adds the objects of a 3DM file to the document, their layers merged by name. The first file
+  // read into an empty document is the one it was opened from; objects of later files lose their
+  // materials and groups.
   bool Import(CRhinoDoc& doc, const std::string& path, std::string& message);
+  // What the file the document was opened from holds that a save leaves out; empty when nothing.
+  const std::string& LeftOut() const { return m_leftOut; }
   // Writes the objects with their layers, in a temporary file renamed onto the path.
   bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path, int version,
              std::string& message);
   // Export through the "3DM Export Options" form.
   bool Export(const std::vector<const CRhinoObject*>& objects, const std::string& path, std::string& message);
   // Saves the whole document to its path (or a new one) in the given version; the document is
-  // unmodified afterwards.
+  // unmodified afterwards. Refuses to overwrite the file it was opened from when the save would
+  // leave out some of that file's content.
   bool Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message);
 
 private:
   int LayerIndex(const ON_Layer& layer);
+  void Open(const ONX_Model& model, const std::string& path);
+  static std::string LeftOutOf(const ONX_Model& model);
+  bool IsSource(const std::string& path) const;
   void PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects);
 
   std::string m_path;
@@ -40,4 +51,10 @@ private:
   ON_3dmProperties m_properties;
   ON_3dmSettings m_settings;
   ON_ClassArray<ON_Layer> m_layers;
+  ON_ClassArray<ON_Material> m_materials;
+  ON_ClassArray<ON_Group> m_groups;
+  ON_ClassArray<ON_Font> m_fonts;
+  ON_ClassArray<ON_DimStyle> m_dimstyles;
+  std::string m_source;
+  std::string m_leftOut;
 };

@@ -18,8 +18,8 @@ protected:
     return Nubilo(options + " -c " + Quote(commands));
   }
 
-  // A version 3 site with a red layer holding one point.
-  void WriteSite(const std::string& name)
+  // A site with a red layer holding one point of a material.
+  void WriteSite(const std::string& name, int version = 3)
   {
     ONX_Model model;
     model.m_layer_table.AppendNew().SetLayerName(L"Default");
@@ -30,7 +30,9 @@ protected:
     record.m_object = new ON_Point(0, 0, 42);
     record.m_bDeleteObject = true;
     record.m_attributes.m_layer_index = 1;
-    ASSERT_TRUE(model.Write(Path(name).c_str(), 3));
+    model.m_material_table.AppendNew().SetMaterialIndex(0);
+    record.m_attributes.m_material_index = 0;
+    ASSERT_TRUE(model.Write(Path(name).c_str(), version));
   }
 };
 
@@ -50,6 +52,15 @@ TEST_F(DocumentFileProgramTest, DocumentRoundTripsWithItsLayers)
   EXPECT_EQ(saved.m_object_table[0].m_attributes.m_layer_index, 1);
   EXPECT_EQ(ON_Point::Cast(saved.m_object_table[0].m_object)->point.z, 42.0);
   EXPECT_EQ(ON_Point::Cast(saved.m_object_table[3].m_object)->point.z, 9.5);
+  ASSERT_EQ(saved.m_material_table.Count(), 1);
+  EXPECT_EQ(saved.m_object_table[0].m_attributes.m_material_index, 0);
+
+  WriteSite("old.3dm", 2); // kept in the version it was read in
+  ASSERT_EQ(Run("--doc old.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+  ONX_Model old;
+  ASSERT_TRUE(old.Read(Path("old.3dm").c_str()));
+  EXPECT_EQ(old.m_3dm_file_version, 2);
+  EXPECT_EQ(old.m_object_table.Count(), 4);
 
   ASSERT_EQ(Run("--doc site.3dm", "List"), 0) << m_output;
   EXPECT_TRUE(Printed("4 object(s)")) << m_output;
@@ -81,4 +92,42 @@ TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone)
   EXPECT_EQ(Run("--doc broken.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
   EXPECT_TRUE(OnStderr("--doc broken.3dm: Unable to read 3DM file")) << m_output;
   EXPECT_EQ(Read("broken.3dm"), "3D Geometry File Format        3 and nothing else");
+}
+
+// A document file holding what the document cannot keep (objects of classes the core does not read,
+// user data, views, a later version) is never overwritten: the run fails and the file stays byte
+// for byte; a save to another file works and says what it leaves out.
+TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritten)
+{
+  const std::string samples = std::string(NUBILO_SHARED_DATA) + "/3dm";
+  const struct
+  {
+    const char* file;
+    const char* named;
+  } cases[] = {
+      {"/V2/v2_my_brep.3dm", "ON_Brep"},
+      {"/V3/v3_point_with_user_Data.3dm", "user data"},
+      {"/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates"},
+      {"/V4/v4_example_file.3dm", "version 4"},
+      {"/V5/v5_my_points.3dm", "version 50"},
+  };
+  for (const auto& c : cases)
+  {
+    SCOPED_TRACE(c.file);
+    if (Shell("cp " + Quote(samples + c.file) + " mine.3dm && chmod u+w mine.3dm") != 0)
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    const std::string original = Read("mine.3dm");
+    EXPECT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
+    EXPECT_TRUE(OnStderr("--doc mine.3dm: Not overwritten")) << m_output;
+    EXPECT_TRUE(OnStderr(c.named)) << m_output;
+    EXPECT_TRUE(Read("mine.3dm") == original);
+
+    EXPECT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK  Save  Save other.3dm"), 1) << m_output;
+    EXPECT_TRUE(Read("mine.3dm") == original);
+    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK  Save other.3dm"), 0) << m_output;
+    EXPECT_TRUE(OnStdout("(left out what mine.3dm holds beyond the document: ")) << m_output;
+    EXPECT_TRUE(Read("mine.3dm") == original);
+    ONX_Model saved;
+    EXPECT_TRUE(saved.Read(Path("other.3dm").c_str()));
+  }
 }
