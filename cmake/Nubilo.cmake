@@ -52,7 +52,7 @@ function(nubilo_tests prefix)
     return()
   endif()
   add_executable(${prefix}_tests ${tests})
-  target_link_libraries(${prefix}_tests PRIVATE ${ARGN} GTest::gtest_main GTest::gmock)
+  target_link_libraries(${prefix}_tests PRIVATE ${ARGN} GTest::gtest_main)
   target_include_directories(${prefix}_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/TestSupport)
   target_compile_definitions(${prefix}_tests PRIVATE
     NUBILO_SHARED_DATA="${NUBILO_SHARED_DATA}"

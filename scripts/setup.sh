@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Installs the Debian packages (and the npm reference package) that Nubilo builds and tests with.
-# Idempotent: does nothing when everything is present. Runs as root or through sudo.
+# Installs the Debian packages (and the npm reference package) that Nubilo builds and tests with;
+# with --fuzz also clang for the fuzz build (scripts/fuzz.sh). Idempotent: does nothing when
+# everything is present. Runs as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 packages=(
   g++ cmake make pkg-config
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libbenchmark-dev
   zlib1g-dev uuid-dev libreadline-dev libgmp-dev libjsoncpp-dev libsodium-dev
   libvtk9-dev libqhull-dev
   clang-format python3
-  clang libclang-rt-14-dev
   assimp-utils admesh qhull-bin
   python3-ezdxf gdal-bin python3-gdal
 )
+[ "${1:-}" = --fuzz ] && packages+=(clang libclang-rt-14-dev)
 # Node.js may come from elsewhere than Debian (with its own npm); Debian's packages only when absent.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
