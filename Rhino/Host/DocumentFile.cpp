@@ -82,6 +82,8 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
   if (model.SkippedObjectCount() > 0)
     message +=
         " (skipped " + Count(model.SkippedObjectCount(), "object") + ": " + Utf8(model.SkippedObjectSummary()) + ")";
+  if (model.SkippedRecordCount() > 0)
+    message += " (not read: " + Utf8(model.SkippedRecordSummary()) + ")";
   return true;
 }
 

@@ -130,4 +130,7 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
     ONX_Model saved;
     EXPECT_TRUE(saved.Read(Path("other.3dm").c_str()));
   }
+  ASSERT_EQ(Run("", "Import " + samples + "/V3/v3_point_with_user_Data.3dm"), 0) << m_output;
+  EXPECT_TRUE(OnStdout("Imported 1 object from ")) << m_output;
+  EXPECT_TRUE(OnStdout(" (not read: ") && OnStdout("user data 1)")) << m_output;
 }
