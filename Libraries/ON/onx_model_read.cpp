@@ -28,6 +28,16 @@ const KnownClass kUnsupportedClasses[] = {
     {"5DE6B210-486B-11D4-8014-0010830122F0", "ON_TextEntity"},
     {"5DE6B211-486B-11D4-8014-0010830122F0", "ON_Leader"},
     {"85A08513-F383-11D3-BFE7-0010830122F0", "ON_Light"},
+    // Version 4 and 5 classes.
+    {"BD57F33B-A1B2-46E9-9C6E-AF09D30FFDDE", "ON_LinearDimension2"},
+    {"B2B683FC-7964-4E96-B1F9-9B356A76B08B", "ON_RadialDimension2"},
+    {"841BC40B-A971-4A8E-94E5-BBA26D67348E", "ON_AngularDimension2"},
+    {"46F75541-F46B-48BE-AA7E-B353BBE068A7", "ON_TextEntity2"},
+    {"14922B7A-5B65-4F11-8345-D415A9637129", "ON_Leader2"},
+    {"C8288D69-5BD8-4F50-9BAF-525A0086B0C3", "ON_OrdinateDimension2"},
+    {"0559733B-5332-49D1-A936-0532AC76ADE5", "ON_Hatch"},
+    {"36F53175-72B8-4D47-BF1F-B4E6FC24F4B9", "ON_Extrusion"},
+    {"C8C66EFA-B3CB-4E00-9440-2AD66203379E", "ON_DetailView"},
 };
 
 ON_String SkippedClassName(const ON_UUID& id)

@@ -297,6 +297,12 @@ TEST(ONXModel, UnsupportedClassesAreSkippedAndCounted)
   const std::string summary = Narrow(model.SkippedObjectSummary());
   EXPECT_NE(summary.find("ON_Brep 41"), std::string::npos) << summary;
   EXPECT_NE(summary.find("ON_Light 4"), std::string::npos) << summary;
+
+  ONX_Model later;
+  ASSERT_TRUE(later.Read((kSamples + "/V5/v5_example_file.3dm").c_str()));
+  EXPECT_EQ(Narrow(later.SkippedObjectSummary()), "ON_Leader2 4, ON_DetailView 1, ON_TextEntity2 1, "
+                                                  "ON_AngularDimension2 1, ON_LinearDimension2 1, ON_Brep 4, "
+                                                  "ON_Extrusion 3");
 }
 
 // What the reader reads past without keeping is tallied by kind; a file this core wrote has none.
