@@ -1,0 +1,662 @@
+// QORIGESConverter: IGES entities into 3DM objects.
+#include "QORIGESConverter.h"
+
+#include "QORIGESGeometry.h"
+#include "QORNurbsSurface.h"
+
+#include <cmath>
+
+namespace
+{
+
+// Types that hold data for others (matrices, definitions, colours, directions, vertices): they
+// make nothing themselves and are no loss when met alone.
+bool IsSupportEntity(int type)
+{
+  return type == 0 || type == 123 || type == 124 || type == 308 || type == 314 || type == 502;
+}
+
+bool IsBrepEntity(int type) { return type == 186 || (type >= 504 && type <= 514); }
+
+const char* TypeName(int type)
+{
+  switch (type)
+  {
+  case 104:
+    return "conic arc";
+  case 108:
+    return "plane";
+  case 112:
+    return "parametric spline curve";
+  case 114:
+    return "parametric spline surface";
+  case 130:
+    return "offset curve";
+  case 140:
+    return "offset surface";
+  case 190:
+    return "plane surface";
+  case 192:
+    return "cylindrical surface";
+  case 194:
+    return "conical surface";
+  case 196:
+    return "spherical surface";
+  case 198:
+    return "toroidal surface";
+  case 212:
+    return "general note";
+  case 214:
+    return "leader";
+  case 402:
+    return "associativity";
+  case 406:
+    return "property";
+  case 410:
+    return "view";
+  case 412:
+    return "rectangular array";
+  case 414:
+    return "circular array";
+  case 430:
+    return "solid instance";
+  default:
+    return type >= 202 && type <= 230 ? "annotation" : "entity";
+  }
+}
+
+ON_3dmUnitsAndTolerances::unit_system UnitSystem(int flag, const std::string& name, double& metres)
+{
+  struct Unit
+  {
+    int flag;
+    const char* name;
+    ON_3dmUnitsAndTolerances::unit_system system;
+    double metres;
+  };
+  static const Unit units[] = {
+      {1, "INCH", ON_3dmUnitsAndTolerances::inches, 0.0254},
+      {1, "IN", ON_3dmUnitsAndTolerances::inches, 0.0254},
+      {2, "MM", ON_3dmUnitsAndTolerances::millimeters, 0.001},
+      {4, "FT", ON_3dmUnitsAndTolerances::feet, 0.3048},
+      {5, "MI", ON_3dmUnitsAndTolerances::miles, 1609.344},
+      {6, "M", ON_3dmUnitsAndTolerances::meters, 1.0},
+      {7, "KM", ON_3dmUnitsAndTolerances::kilometers, 1000.0},
+      {8, "MIL", ON_3dmUnitsAndTolerances::mils, 2.54e-5},
+      {9, "UM", ON_3dmUnitsAndTolerances::microns, 1e-6},
+      {10, "CM", ON_3dmUnitsAndTolerances::centimeters, 0.01},
+      {11, "UIN", ON_3dmUnitsAndTolerances::microinches, 2.54e-8},
+  };
+  // Flag 3 names its unit.
+  for (const Unit& unit : units)
+    if (flag == 3 ? name == unit.name : flag == unit.flag)
+    {
+      metres = unit.metres;
+      return unit.system;
+    }
+  metres = 1.0;
+  return ON_3dmUnitsAndTolerances::no_unit_system;
+}
+
+} // namespace
+
+QORIGESConverter::QORIGESConverter(const QORIGESFile& file, ONX_Model& model)
+    : m_file(file), m_model(model), m_active(file.EntryCount(), false), m_referenced(file.EntryCount(), false)
+{
+}
+
+bool QORIGESConverter::Run(std::string& error)
+{
+  SetUnits();
+  FindReferences();
+  const ON_Xform identity(1.0);
+  bool ok = true;
+  for (int index = 0; ok && index < m_file.EntryCount(); index++)
+  {
+    const QORIGESEntry& entry = m_file.Entry(index);
+    // Entries with a parent come through it, whatever their flags say; writers flag the roots of
+    // solids as dependent, too. Parameter-space curves are no model geometry, but a curve on a
+    // surface is, however its writer flagged it.
+    const bool root = entry.subordinate != 1 || IsBrepEntity(entry.type);
+    if (m_referenced[index] || !root || IsSupportEntity(entry.type) || (entry.use == 5 && entry.type != 142))
+      continue;
+    ok = Convert(index, identity, 0);
+  }
+  for (const auto& [type, count] : m_skipped)
+    for (int i = 0; i < count; i++)
+      m_model.AddSkippedObject((std::to_string(type) + " " + TypeName(type)).c_str());
+  error = m_error;
+  return ok;
+}
+
+void QORIGESConverter::FindReferences()
+{
+  m_collecting = true;
+  const ON_Xform identity(1.0);
+  for (int index = 0; index < m_file.EntryCount(); index++)
+    if (!IsSupportEntity(m_file.Entry(index).type))
+      Convert(index, identity, 0);
+  m_collecting = false;
+  m_error.clear();
+  m_conversions = 0;
+}
+
+void QORIGESConverter::Reference(long long pointer)
+{
+  const int index = m_file.EntryIndex(pointer);
+  if (m_collecting && index >= 0)
+    m_referenced[index] = true;
+}
+
+void QORIGESConverter::SetUnits()
+{
+  ON_3dmUnitsAndTolerances& units = m_model.m_settings.m_ModelUnitsAndTolerances;
+  std::string name = m_file.UnitName();
+  for (char& c : name)
+    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  units.m_unit_system = UnitSystem(m_file.UnitFlag(), name, units.m_meters_per_unit);
+}
+
+bool QORIGESConverter::Fail(int index, const std::string& reason)
+{
+  if (m_error.empty())
+    m_error = "directory entry " + std::to_string(2 * index + 1) + " (type " +
+              std::to_string(m_file.Entry(index).type) + "): " + reason;
+  return false;
+}
+
+bool QORIGESConverter::ReadParameters(int index, QORIGESParameters& p)
+{
+  std::string error;
+  if (!m_file.Parameters(index, p, error))
+  {
+    if (m_error.empty())
+      m_error = error;
+    return false;
+  }
+  return true;
+}
+
+bool QORIGESConverter::ReadCount(int index, QORIGESParameters& p, int field, long long& count)
+{
+  count = p.Integer(field);
+  if (p.Failed() || count < 0 || field + count > p.Count())
+    return Fail(index, "parameter " + std::to_string(field) + " counts more entries than the record holds");
+  return true;
+}
+
+bool QORIGESConverter::Matrix(long long pointer, ON_Xform& matrix, int depth)
+{
+  matrix = ON_Xform(1.0);
+  if (pointer == 0)
+    return true;
+  const int index = m_file.EntryIndex(pointer);
+  if (index < 0 || m_file.Entry(index).type != 124)
+  {
+    m_error = "transformation pointer " + std::to_string(pointer) + " points at no transformation matrix";
+    return false;
+  }
+  if (depth > MaximumDepth || m_active[index])
+    return Fail(index, "transformation matrices refer to each other in a loop");
+  QORIGESParameters p;
+  if (!ReadParameters(index, p))
+    return false;
+  for (int row = 0; row < 3; row++)
+    for (int column = 0; column < 4; column++)
+      matrix[row][column] = p.Real(1 + 4 * row + column);
+  if (p.Failed())
+    return Fail(index, "the transformation matrix cannot be read");
+  // A matrix that points at another applies first its own, then the other.
+  ON_Xform outer;
+  m_active[index] = true;
+  const bool ok = Matrix(m_file.Entry(index).matrixPointer, outer, depth + 1);
+  m_active[index] = false;
+  matrix = outer * matrix;
+  return ok;
+}
+
+bool QORIGESConverter::Convert(int index, const ON_Xform& placement, int depth)
+{
+  if (m_active[index])
+    return Fail(index, "the entity contains itself");
+  if (depth > MaximumDepth)
+    return Fail(index, "entities nest deeper than " + std::to_string(MaximumDepth) + " levels");
+  if (++m_conversions > MaximumConversions || m_model.m_object_table.Count() > MaximumObjects)
+    return Fail(index, "the file makes too many objects");
+  const QORIGESEntry& entry = m_file.Entry(index);
+  ON_Xform own;
+  if (!Matrix(entry.matrixPointer, own, 0))
+    return Fail(index, m_error);
+  QORIGESParameters p;
+  if (!ReadParameters(index, p))
+    return false;
+  const int parent = m_current;
+  m_current = index;
+  m_active[index] = true;
+  const bool ok = Dispatch(index, p, placement * own, depth);
+  m_active[index] = false;
+  m_current = parent;
+  if (ok && p.Failed())
+    return Fail(index, "its parameters are missing or no numbers");
+  return ok;
+}
+
+bool QORIGESConverter::Follow(long long pointer, const ON_Xform& xform, int depth)
+{
+  if (pointer == 0)
+    return true;
+  const int child = m_file.EntryIndex(pointer);
+  if (child < 0)
+    return Fail(m_current, "pointer " + std::to_string(pointer) + " lies outside the directory");
+  if (m_collecting)
+  {
+    // An entity that contains itself stays a root, so that converting it tells.
+    m_referenced[child] = m_referenced[child] || child != m_current;
+    return true;
+  }
+  return Convert(child, xform, depth + 1);
+}
+
+bool QORIGESConverter::FollowRange(QORIGESParameters& p, int first, long long count, const ON_Xform& xform, int depth)
+{
+  for (long long i = 0; i < count; i++)
+    if (!Follow(p.Integer(static_cast<int>(first + i)), xform, depth))
+      return false;
+  return true;
+}
+
+bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  const QORIGESEntry& entry = m_file.Entry(index);
+  long long count = 0;
+  switch (entry.type)
+  {
+  case 100:
+    if (auto arc = QORIGESGeometry::CircularArc(p))
+      AddCurve(std::move(arc), xform);
+    return true;
+  case 102:
+    return ReadCount(index, p, 1, count) && FollowRange(p, 2, count, xform, depth);
+  case 104:
+    if (auto ellipse = QORIGESGeometry::Ellipse(p, entry.form))
+      AddCurve(std::move(ellipse), xform);
+    else
+      Skip(entry.type);
+    return true;
+  case 106:
+    return CopiousData(index, p, xform);
+  case 110:
+  {
+    const ON_3dPoint start(p.Real(1), p.Real(2), p.Real(3)), end(p.Real(4), p.Real(5), p.Real(6));
+    if (!p.Failed())
+      AddLine(start, end, xform);
+    return true;
+  }
+  case 116:
+  {
+    const ON_3dPoint point(p.Real(1), p.Real(2), p.Real(3));
+    if (!p.Failed())
+      AddGeometry(std::make_unique<ON_Point>(point), xform);
+    return true;
+  }
+  case 118:
+    return RuledSurface(p, xform, depth);
+  case 120:
+    return Follow(p.Integer(1), xform, depth) && Follow(p.Integer(2), xform, depth);
+  case 122:
+    return TabulatedCylinder(p, xform, depth);
+  case 126:
+    if (auto curve = QORIGESGeometry::RationalBSplineCurve(p))
+      AddCurve(std::move(curve), xform);
+    return p.Failed() ? Fail(index, "the B-spline's counts do not fit its record") : true;
+  case 128:
+    if (auto surface = QORIGESGeometry::RationalBSplineSurface(p))
+    {
+      auto mesh = std::make_unique<ON_Mesh>();
+      if (QORNurbsSurface::GetMesh(*surface, 20, 20, *mesh))
+        AddGeometry(std::move(mesh), xform);
+    }
+    return p.Failed() ? Fail(index, "the B-spline surface's counts do not fit its record") : true;
+  case 141:
+  case 143:
+  case 144:
+    return BoundaryCurves(index, p, xform, depth);
+  case 142:
+    Reference(p.Integer(2));
+    Reference(p.Integer(3));
+    return Follow(p.Integer(4), xform, depth);
+  case 186:
+  case 504:
+  case 508:
+  case 510:
+  case 514:
+    return BrepEdges(index, xform, depth);
+  case 408:
+    return SubfigureInstance(index, p, xform, depth);
+  default:
+    if (!IsSupportEntity(entry.type))
+      Skip(entry.type);
+    return true;
+  }
+}
+
+bool QORIGESConverter::ConvertCurveEnds(long long pointer, const ON_Xform& xform, int depth, ON_3dPoint& start,
+                                        ON_3dPoint& end)
+{
+  m_curveStarted = false;
+  if (!Follow(pointer, xform, depth))
+    return false;
+  start = m_curveStart;
+  end = m_curveEnd;
+  return m_curveStarted;
+}
+
+bool QORIGESConverter::RuledSurface(QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  ON_3dPoint s1, e1, s2, e2;
+  const bool first = ConvertCurveEnds(p.Integer(1), xform, depth, s1, e1);
+  if (!m_error.empty())
+    return false;
+  const bool second = ConvertCurveEnds(p.Integer(2), xform, depth, s2, e2);
+  if (!m_error.empty())
+    return false;
+  if (!first || !second)
+    return true;
+  const bool reversed = p.Integer(3) == 1;
+  const ON_Xform identity(1.0);
+  AddLine(s1, reversed ? e2 : s2, identity);
+  AddLine(e1, reversed ? s2 : e2, identity);
+  return true;
+}
+
+bool QORIGESConverter::TabulatedCylinder(QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  ON_3dPoint start, end;
+  const bool directrix = ConvertCurveEnds(p.Integer(1), xform, depth, start, end);
+  if (!m_error.empty())
+    return false;
+  if (directrix)
+    AddLine(start, xform * ON_3dPoint(p.Real(2), p.Real(3), p.Real(4)), ON_Xform(1.0));
+  return true;
+}
+
+bool QORIGESConverter::CopiousData(int index, QORIGESParameters& p, const ON_Xform& xform)
+{
+  ON_3dPointArray points;
+  if (!QORIGESGeometry::CopiousPoints(p, points))
+    return Fail(index, "the copious data's count does not fit its record");
+  const int form = m_file.Entry(index).form;
+  if (form >= 1 && form <= 3)
+  {
+    for (int i = 0; i < points.Count(); i++)
+      AddGeometry(std::make_unique<ON_Point>(points[i]), xform);
+  }
+  else if ((form >= 11 && form <= 13) || form == 63)
+  {
+    if (points.Count() >= 2)
+      AddCurve(std::make_unique<ON_PolylineCurve>(points), xform);
+  }
+  else
+  {
+    // Witness lines (form 40) start with a point of their own; the other forms are segments.
+    const int first = form == 40 ? 1 : 0;
+    if (form == 40 && points.Count() > 0)
+      AddGeometry(std::make_unique<ON_Point>(points[0]), xform);
+    for (int i = first; i + 1 < points.Count(); i += 2)
+      AddLine(points[i], points[i + 1], xform);
+  }
+  return true;
+}
+
+bool QORIGESConverter::BoundaryCurves(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  long long count = 0;
+  switch (m_file.Entry(index).type)
+  {
+  case 144:
+    Reference(p.Integer(1));
+    // The outer boundary (0 when the surface's own edges bound it), then the inner ones.
+    return Follow(p.Integer(4), xform, depth) && ReadCount(index, p, 3, count) &&
+           FollowRange(p, 5, count, xform, depth);
+  case 143:
+    Reference(p.Integer(2));
+    return ReadCount(index, p, 3, count) && FollowRange(p, 4, count, xform, depth);
+  default: // 141: model-space curve, sense, K and K parameter-space curves per entry
+    Reference(p.Integer(3));
+    if (!ReadCount(index, p, 4, count))
+      return false;
+    for (long long i = 0, at = 5; i < count; i++)
+    {
+      if (!Follow(p.Integer(static_cast<int>(at)), xform, depth))
+        return false;
+      long long curves = 0;
+      if (!ReadCount(index, p, static_cast<int>(at + 2), curves))
+        return false;
+      at += 3 + curves;
+    }
+    return true;
+  }
+}
+
+bool QORIGESConverter::SubfigureInstance(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  ON_Xform move, scale;
+  move.Translation(p.Real(2), p.Real(3), p.Real(4));
+  const double factor = p.IsEmpty(5) ? 1.0 : p.Real(5);
+  scale.Scale(factor, factor, factor);
+  if (p.Failed())
+    return Fail(index, "the instance's placement cannot be read");
+  return Subfigure(p.Integer(1), xform * move * scale, depth);
+}
+
+bool QORIGESConverter::Subfigure(long long pointer, const ON_Xform& xform, int depth)
+{
+  const int index = m_file.EntryIndex(pointer);
+  if (index < 0 || m_file.Entry(index).type != 308)
+    return Fail(m_current, "pointer " + std::to_string(pointer) + " points at no subfigure definition");
+  if (m_active[index])
+    return Fail(index, "the subfigure contains itself");
+  QORIGESParameters p;
+  ON_Xform own;
+  if (!ReadParameters(index, p) || !Matrix(m_file.Entry(index).matrixPointer, own, 0))
+    return false;
+  long long count = 0;
+  m_active[index] = true;
+  const bool ok = ReadCount(index, p, 3, count) && FollowRange(p, 4, count, xform * own, depth + 1);
+  m_active[index] = false;
+  return ok;
+}
+
+bool QORIGESConverter::BrepEdges(int index, const ON_Xform& xform, int depth)
+{
+  // Faces share their edges: each edge is converted once per solid.
+  std::set<Edge> edges;
+  if (!CollectEdges(index, edges, depth))
+    return false;
+  for (const Edge& edge : edges)
+    if (!EdgeCurve(edge, xform, depth))
+      return false;
+  return true;
+}
+
+bool QORIGESConverter::CollectEdges(int index, std::set<Edge>& edges, int depth)
+{
+  const int type = m_file.Entry(index).type;
+  if (depth > MaximumDepth)
+    return Fail(index, "entities nest deeper than " + std::to_string(MaximumDepth) + " levels");
+  if (++m_conversions > MaximumConversions)
+    return Fail(index, "the file makes too many objects");
+  QORIGESParameters p;
+  if (!ReadParameters(index, p))
+    return false;
+  long long count = 0;
+  auto child = [&](long long pointer, int wanted)
+  {
+    const int at = m_file.EntryIndex(pointer);
+    if (at < 0 || m_file.Entry(at).type != wanted)
+      return Fail(index,
+                  "pointer " + std::to_string(pointer) + " points at no entity of type " + std::to_string(wanted));
+    Reference(pointer);
+    return CollectEdges(at, edges, depth + 1);
+  };
+  switch (type)
+  {
+  case 186: // shell, orientation, void shells and their orientations
+    if (!child(p.Integer(1), 514) || !ReadCount(index, p, 3, count))
+      return false;
+    for (long long i = 0; i < count; i++)
+      if (!child(p.Integer(static_cast<int>(4 + 2 * i)), 514))
+        return false;
+    return true;
+  case 514: // faces with their orientations
+    if (!ReadCount(index, p, 1, count))
+      return false;
+    for (long long i = 0; i < count; i++)
+      if (!child(p.Integer(static_cast<int>(2 + 2 * i)), 510))
+        return false;
+    return true;
+  case 510: // surface, loop count, outer flag, loops
+    Reference(p.Integer(1));
+    if (!ReadCount(index, p, 2, count))
+      return false;
+    for (long long i = 0; i < count; i++)
+      if (!child(p.Integer(static_cast<int>(4 + i)), 508))
+        return false;
+    return true;
+  case 508: // per edge: kind, edge list, number, orientation, K and K pairs of parameter-space curves
+    if (!ReadCount(index, p, 1, count))
+      return false;
+    for (long long i = 0, at = 2; i < count; i++)
+    {
+      long long curves = 0;
+      const int kind = p.Integer(static_cast<int>(at));
+      const int list = m_file.EntryIndex(p.Integer(static_cast<int>(at + 1)));
+      if (kind == 0 && list < 0)
+        return Fail(index, "an edge points at no edge list");
+      Reference(p.Integer(static_cast<int>(at + 1)));
+      if (kind == 0)
+        edges.insert({list, p.Integer(static_cast<int>(at + 2))});
+      if (!ReadCount(index, p, static_cast<int>(at + 4), curves))
+        return false;
+      for (long long k = 0; k < curves; k++)
+        Reference(p.Integer(static_cast<int>(at + 6 + 2 * k)));
+      at += 5 + 2 * curves;
+    }
+    return !p.Failed() || Fail(index, "its parameters are missing or no numbers");
+  default: // 504: every edge of the list
+    if (!ReadCount(index, p, 1, count) || 1 + 5 * count > p.Count())
+      return Fail(index, "the edge list's count does not fit its record");
+    for (long long i = 1; i <= count; i++)
+      edges.insert({index, static_cast<int>(i)});
+    return true;
+  }
+}
+
+bool QORIGESConverter::EdgeCurve(const Edge& edge, const ON_Xform& xform, int depth)
+{
+  const auto [list, number] = edge;
+  if (m_file.Entry(list).type != 504)
+    return Fail(list, "an edge points at an entity that is no edge list");
+  QORIGESParameters p;
+  if (!ReadParameters(list, p))
+    return false;
+  long long count = 0;
+  if (!ReadCount(list, p, 1, count) || number < 1 || number > count || 1 + 5 * count > p.Count())
+    return Fail(list, "edge " + std::to_string(number) + " is not in the list");
+  const int saved = m_current;
+  m_current = list;
+  const bool ok = Follow(p.Integer(2 + 5 * (number - 1)), xform, depth);
+  m_current = saved;
+  return ok;
+}
+
+void QORIGESConverter::AddGeometry(std::unique_ptr<ON_Geometry> geometry, const ON_Xform& xform)
+{
+  if (m_collecting)
+    return;
+  if (!xform.IsIdentity() && !geometry->Transform(xform))
+  {
+    // Arcs cannot take every matrix; their NURBS form can.
+    const ON_Curve* curve = ON_Curve::Cast(geometry.get());
+    auto nurbs = std::make_unique<ON_NurbsCurve>();
+    if (!curve || !curve->GetNurbForm(*nurbs) || !nurbs->Transform(xform))
+      return;
+    geometry = std::move(nurbs);
+  }
+  const QORIGESEntry& entry = m_file.Entry(m_current);
+  ONX_Model_Object& record = m_model.m_object_table.AppendNew();
+  record.m_attributes.m_layer_index = LayerIndex(entry.level);
+  const ON_Color colour = EntryColour(entry);
+  if (colour != m_model.m_layer_table[record.m_attributes.m_layer_index].Color())
+  {
+    record.m_attributes.SetColorSource(ON::color_from_object);
+    record.m_attributes.m_color = colour;
+  }
+  record.m_object = geometry.release();
+  record.m_bDeleteObject = true;
+}
+
+void QORIGESConverter::AddCurve(std::unique_ptr<ON_Curve> curve, const ON_Xform& xform)
+{
+  const int before = m_model.m_object_table.Count();
+  AddGeometry(std::move(curve), xform);
+  if (m_model.m_object_table.Count() == before)
+    return;
+  const ON_Curve* added = ON_Curve::Cast(m_model.m_object_table[before].m_object);
+  if (!m_curveStarted)
+    m_curveStart = added->PointAtStart();
+  m_curveStarted = true;
+  m_curveEnd = added->PointAtEnd();
+}
+
+void QORIGESConverter::AddLine(const ON_3dPoint& start, const ON_3dPoint& end, const ON_Xform& xform)
+{
+  AddCurve(std::make_unique<ON_LineCurve>(start, end), xform);
+}
+
+void QORIGESConverter::Skip(int type)
+{
+  if (!m_collecting)
+    m_skipped[type]++;
+}
+
+int QORIGESConverter::LayerIndex(int level)
+{
+  // Levels are layers of their number; entities without one (0, or a list of levels) go to "0".
+  const int key = level > 0 ? level : 0;
+  const auto found = m_layers.find(key);
+  if (found != m_layers.end())
+    return found->second;
+  ON_Layer& layer = m_model.m_layer_table.AppendNew();
+  layer.SetLayerName(ON_wString(std::to_string(key).c_str()));
+  layer.SetColor(ON_Color(0, 0, 0));
+  layer.SetLayerIndex(m_model.m_layer_table.Count() - 1);
+  m_layers[key] = layer.LayerIndex();
+  return layer.LayerIndex();
+}
+
+ON_Color QORIGESConverter::EntryColour(const QORIGESEntry& entry)
+{
+  static const ON_Color palette[] = {ON_Color(0, 0, 0),     ON_Color(255, 0, 0),    ON_Color(0, 255, 0),
+                                     ON_Color(0, 0, 255),   ON_Color(255, 255, 0),  ON_Color(255, 0, 255),
+                                     ON_Color(0, 255, 255), ON_Color(255, 255, 255)};
+  if (entry.colour >= 1 && entry.colour <= 8)
+    return palette[entry.colour - 1];
+  // A negative number points at a colour definition: red, green and blue in percent.
+  const int definition = m_file.EntryIndex(-static_cast<long long>(entry.colour));
+  QORIGESParameters p;
+  std::string error;
+  if (entry.colour < 0 && definition >= 0 && m_file.Entry(definition).type == 314 &&
+      m_file.Parameters(definition, p, error))
+  {
+    auto channel = [&](int field)
+    {
+      const double percent = p.Real(field);
+      return static_cast<int>(std::lround(std::fmin(std::fmax(percent, 0.0), 100.0) / 100.0 * 255.0));
+    };
+    const ON_Color colour(channel(1), channel(2), channel(3));
+    if (!p.Failed())
+      return colour;
+  }
+  return ON_Color(255, 255, 255);
+}

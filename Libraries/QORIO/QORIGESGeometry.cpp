@@ -1,0 +1,169 @@
+// QORIGESGeometry: curves, surfaces and points of single IGES entities.
+#include "QORIGESGeometry.h"
+
+#include <cmath>
+
+namespace
+{
+
+// Points closer than this are one point (the start and end of a circle).
+constexpr double Coincidence = 1e-4;
+
+ON_3dPoint ReadPoint(QORIGESParameters& p, int index)
+{
+  return ON_3dPoint(p.Real(index), p.Real(index + 1), p.Real(index + 2));
+}
+
+} // namespace
+
+bool QORIGESGeometry::ReadCount(QORIGESParameters& p, int index, int minimum, int& count)
+{
+  count = p.Integer(index);
+  if (p.Failed() || count < minimum || count > MaximumCount)
+  {
+    p.Fail();
+    return false;
+  }
+  return true;
+}
+
+std::unique_ptr<ON_Curve> QORIGESGeometry::CircularArc(QORIGESParameters& p)
+{
+  const double z = p.Real(1);
+  const ON_3dPoint centre(p.Real(2), p.Real(3), z), start(p.Real(4), p.Real(5), z), end(p.Real(6), p.Real(7), z);
+  const double radius = centre.DistanceTo(start);
+  if (p.Failed() || !(radius > 0))
+    return nullptr;
+  const ON_Circle circle(ON_Plane(centre, ON_3dVector::ZAxis), radius);
+  const double a0 = std::atan2(start.y - centre.y, start.x - centre.x);
+  double a1 = std::atan2(end.y - centre.y, end.x - centre.x);
+  if (start.DistanceTo(end) <= Coincidence)
+    return std::make_unique<ON_ArcCurve>(ON_Arc(circle, ON_Interval(a0, a0 + 2 * ON_PI)));
+  while (a1 <= a0)
+    a1 += 2 * ON_PI;
+  return std::make_unique<ON_ArcCurve>(ON_Arc(circle, ON_Interval(a0, a1)));
+}
+
+std::unique_ptr<ON_Curve> QORIGESGeometry::Ellipse(QORIGESParameters& p, int form)
+{
+  const double A = p.Real(1), B = p.Real(2), C = p.Real(3), F = p.Real(6), z = p.Real(7);
+  const ON_3dPoint start(p.Real(8), p.Real(9), z), end(p.Real(10), p.Real(11), z);
+  const bool ellipse = form == 1 || (form == 0 && B * B - 4 * A * C < 0);
+  if (p.Failed() || !ellipse || A == 0 || C == 0 || B != 0 || -F / A <= 0 || -F / C <= 0)
+    return nullptr;
+  const double a = std::sqrt(-F / A), b = std::sqrt(-F / C);
+  // The ellipse is the unit circle scaled by (a, b); its angles are those of the scaled ends.
+  const double t0 = std::atan2(start.y / b, start.x / a);
+  double t1 = std::atan2(end.y / b, end.x / a);
+  if (start.DistanceTo(end) <= Coincidence)
+    t1 = t0 + 2 * ON_PI;
+  while (t1 <= t0)
+    t1 += 2 * ON_PI;
+  const ON_Circle unit(ON_Plane(ON_3dPoint(0, 0, z), ON_3dVector::ZAxis), 1.0);
+  auto curve = std::make_unique<ON_NurbsCurve>();
+  if (!ON_ArcCurve(ON_Arc(unit, ON_Interval(t0, t1))).GetNurbForm(*curve))
+    return nullptr;
+  ON_Xform scale;
+  scale.Scale(ON_3dPoint(0, 0, z), 1.0);
+  scale[0][0] = a;
+  scale[1][1] = b;
+  curve->Transform(scale);
+  return curve;
+}
+
+std::unique_ptr<ON_NurbsCurve> QORIGESGeometry::RationalBSplineCurve(QORIGESParameters& p)
+{
+  int upper = 0, degree = 0;
+  if (!ReadCount(p, 1, 0, upper) || !ReadCount(p, 2, 1, degree) || upper + degree + 2 > MaximumCount)
+    return nullptr;
+  const int cvCount = upper + 1, order = degree + 1, knotCount = upper + degree + 2;
+  if (cvCount < order || p.Count() < 6 + knotCount + 4 * cvCount + 2)
+  {
+    p.Fail();
+    return nullptr;
+  }
+  const bool polynomial = p.Integer(5) == 1;
+  const int knots = 7, weights = knots + knotCount, points = weights + cvCount, range = points + 3 * cvCount;
+  bool rational = false;
+  for (int i = 0; i < cvCount; i++)
+    rational = rational || (!polynomial && p.Real(weights + i) != p.Real(weights));
+  auto curve = std::make_unique<ON_NurbsCurve>(3, rational, order, cvCount);
+  // openNURBS leaves out the first and the last knot of the IGES knot vector.
+  for (int i = 1; i < knotCount - 1; i++)
+    curve->SetKnot(i - 1, p.Real(knots + i));
+  for (int i = 0; i < cvCount; i++)
+  {
+    const ON_3dPoint point = ReadPoint(p, points + 3 * i);
+    const double w = rational ? p.Real(weights + i) : 1.0;
+    if (!(w > 0))
+      return nullptr;
+    curve->SetCV(i, ON_4dPoint(point.x * w, point.y * w, point.z * w, w));
+  }
+  const ON_Interval domain(p.Real(range), p.Real(range + 1));
+  if (p.Failed() || !curve->IsValid())
+    return nullptr;
+  if (domain.IsIncreasing() && curve->Domain().Includes(domain) && domain != curve->Domain())
+    curve->Trim(domain);
+  return curve;
+}
+
+std::unique_ptr<ON_NurbsSurface> QORIGESGeometry::RationalBSplineSurface(QORIGESParameters& p)
+{
+  int upperU = 0, upperV = 0, degreeU = 0, degreeV = 0;
+  if (!ReadCount(p, 1, 0, upperU) || !ReadCount(p, 2, 0, upperV) || !ReadCount(p, 3, 1, degreeU) ||
+      !ReadCount(p, 4, 1, degreeV))
+    return nullptr;
+  const long long countU = upperU + 1, countV = upperV + 1;
+  const long long knotsU = upperU + degreeU + 2, knotsV = upperV + degreeV + 2;
+  if (countU < degreeU + 1 || countV < degreeV + 1 || 9 + knotsU + knotsV + 4 * countU * countV + 4 > p.Count())
+  {
+    p.Fail();
+    return nullptr;
+  }
+  const bool polynomial = p.Integer(7) == 1;
+  const int knots = 10, weights = knots + static_cast<int>(knotsU + knotsV);
+  const int points = weights + static_cast<int>(countU * countV);
+  auto surface = std::make_unique<ON_NurbsSurface>(3, !polynomial, degreeU + 1, degreeV + 1, static_cast<int>(countU),
+                                                   static_cast<int>(countV));
+  for (int i = 1; i < knotsU - 1; i++)
+    surface->SetKnot(0, i - 1, p.Real(knots + i));
+  for (int i = 1; i < knotsV - 1; i++)
+    surface->SetKnot(1, i - 1, p.Real(knots + static_cast<int>(knotsU) + i));
+  // The first index runs fastest.
+  for (int j = 0; j < countV; j++)
+    for (int i = 0; i < countU; i++)
+    {
+      const int n = static_cast<int>(j * countU + i);
+      const double w = polynomial ? 1.0 : p.Real(weights + n);
+      const ON_3dPoint point = ReadPoint(p, points + 3 * n);
+      if (!(w > 0))
+        return nullptr;
+      surface->SetCV(i, j, ON_4dPoint(point.x * w, point.y * w, point.z * w, w));
+    }
+  if (p.Failed() || !surface->IsValid())
+    return nullptr;
+  return surface;
+}
+
+bool QORIGESGeometry::CopiousPoints(QORIGESParameters& p, ON_3dPointArray& points)
+{
+  const int flag = p.Integer(1);
+  int count = 0;
+  if (!ReadCount(p, 2, 0, count))
+    return false;
+  const int stride = flag == 1 ? 2 : flag == 2 ? 3 : flag == 3 ? 6 : 0;
+  const int first = flag == 1 ? 4 : 3;
+  if (stride == 0 || static_cast<long long>(count) * stride + first - 1 > p.Count())
+  {
+    p.Fail();
+    return false;
+  }
+  const double z = flag == 1 ? p.Real(3) : 0.0;
+  points.Reserve(count);
+  for (int i = 0; i < count; i++)
+  {
+    const int at = first + i * stride;
+    points.Append(ON_3dPoint(p.Real(at), p.Real(at + 1), flag == 1 ? z : p.Real(at + 2)));
+  }
+  return !p.Failed();
+}
