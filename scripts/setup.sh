@@ -13,6 +13,7 @@ packages=(
   clang-format python3
   assimp-utils admesh qhull-bin
   python3-ezdxf gdal-bin python3-gdal
+  libocct-data-exchange-dev libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
 )
 [ "${1:-}" = --fuzz ] && packages+=(clang libclang-rt-14-dev)
 # Node.js may come from elsewhere than Debian (with its own npm); Debian's packages only when absent.
