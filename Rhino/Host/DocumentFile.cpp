@@ -17,7 +17,46 @@ std::string Utf8(const ON_wString& text)
   return s ? s : "";
 }
 
-std::string Count(int count, const char* noun) { return std::to_string(count) + " " + noun + (count == 1 ? "" : "s"); }
+std::string Count(int count, const std::string& noun)
+{
+  if (count == 1)
+    return "1 " + noun;
+  const bool y = !noun.empty() && noun.back() == 'y';
+  return std::to_string(count) + " " + (y ? noun.substr(0, noun.size() - 1) + "ies" : noun + "s");
+}
+
+// Metres per unit of a unit system; 0 when it has none.
+double MetresPerUnit(const ON_3dmUnitsAndTolerances& units)
+{
+  using U = ON_3dmUnitsAndTolerances;
+  switch (units.m_unit_system)
+  {
+  case U::microns:
+    return 1e-6;
+  case U::millimeters:
+    return 1e-3;
+  case U::centimeters:
+    return 1e-2;
+  case U::meters:
+    return 1.0;
+  case U::kilometers:
+    return 1e3;
+  case U::microinches:
+    return 2.54e-8;
+  case U::mils:
+    return 2.54e-5;
+  case U::inches:
+    return 0.0254;
+  case U::feet:
+    return 0.3048;
+  case U::miles:
+    return 1609.344;
+  case U::custom_unit_system:
+    return units.m_meters_per_unit > 0 ? units.m_meters_per_unit : 0.0;
+  default:
+    return 0.0;
+  }
+}
 
 } // namespace
 
@@ -53,6 +92,34 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
   const bool opening = doc.ObjectCount() == 0 && m_layers.Count() == 0;
   if (opening)
     Open(model, path);
+  AddObjects(doc, model, opening, message);
+  message = "Imported " + message + " from " + path;
+  if (model.SkippedObjectCount() > 0)
+    message +=
+        " (skipped " + Count(model.SkippedObjectCount(), "object") + ": " + Utf8(model.SkippedObjectSummary()) + ")";
+  if (model.SkippedRecordCount() > 0)
+    message += " (not read: " + Utf8(model.SkippedRecordSummary()) + ")";
+  return true;
+}
+
+void DocumentFile::ImportModel(CRhinoDoc& doc, const ONX_Model& model, const std::string& path, const char* skipped,
+                               std::string& message)
+{
+  // A model from another format brings no tables of its own but its layers; an empty document
+  // takes its units.
+  const bool opening = doc.ObjectCount() == 0 && m_layers.Count() == 0;
+  if (opening)
+    m_settings = model.m_settings;
+  AddObjects(doc, model, opening, message);
+  message = "Imported " + message + " from " + path;
+  if (model.SkippedObjectCount() > 0)
+    message +=
+        " (skipped " + Count(model.SkippedObjectCount(), skipped) + ": " + Utf8(model.SkippedObjectSummary()) + ")";
+}
+
+void DocumentFile::AddObjects(CRhinoDoc& doc, const ONX_Model& model, bool opening, std::string& count)
+{
+  const ON_Xform scale = UnitScale(model.m_settings.m_ModelUnitsAndTolerances);
   std::vector<int> layerMap;
   for (int i = 0; i < model.m_layer_table.Count(); ++i)
     layerMap.push_back(LayerIndex(model.m_layer_table[i]));
@@ -64,6 +131,8 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
     if (!geometry || record.m_attributes.Mode() == ON::idef_object)
       continue;
     std::unique_ptr<ON_Geometry> copy(static_cast<ON_Geometry*>(geometry->Duplicate()));
+    if (!scale.IsIdentity() && !copy->Transform(scale))
+      continue;
     CRhinoObject* object = doc.AddObject(std::move(copy));
     if (!object)
       continue;
@@ -78,13 +147,16 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
     object->SetAttributes(attributes);
     ++added;
   }
-  message = "Imported " + Count(added, "object") + " from " + path;
-  if (model.SkippedObjectCount() > 0)
-    message +=
-        " (skipped " + Count(model.SkippedObjectCount(), "object") + ": " + Utf8(model.SkippedObjectSummary()) + ")";
-  if (model.SkippedRecordCount() > 0)
-    message += " (not read: " + Utf8(model.SkippedRecordSummary()) + ")";
-  return true;
+  count = Count(added, "object");
+}
+
+ON_Xform DocumentFile::UnitScale(const ON_3dmUnitsAndTolerances& units) const
+{
+  const double from = MetresPerUnit(units), to = MetresPerUnit(m_settings.m_ModelUnitsAndTolerances);
+  ON_Xform scale(1.0);
+  if (from > 0 && to > 0 && from != to)
+    scale.Scale(from / to, from / to, from / to);
+  return scale;
 }
 
 void DocumentFile::Open(const ONX_Model& model, const std::string& path)

@@ -27,6 +27,11 @@ public:
   // read into an empty document is the one it was opened from; objects of later files lose their
   // materials and groups.
   bool Import(CRhinoDoc& doc, const std::string& path, std::string& message);
+  // Adds the objects of a model read from the file at the path (in another format); what the
+  // reader skipped is reported as `skipped` items. Objects in other units than the document's
+  // are scaled to its units; an empty document takes the model's.
+  void ImportModel(CRhinoDoc& doc, const ONX_Model& model, const std::string& path, const char* skipped,
+                   std::string& message);
   // What the file the document was opened from holds that a save leaves out; empty when nothing.
   const std::string& LeftOut() const { return m_leftOut; }
   // Writes the objects with their layers, in a temporary file renamed onto the path.
@@ -41,6 +46,10 @@ public:
 
 private:
   int LayerIndex(const ON_Layer& layer);
+  // Adds the model's objects on their layers, scaled to the document's units; `count` says how many.
+  void AddObjects(CRhinoDoc& doc, const ONX_Model& model, bool opening, std::string& count);
+  // The scale from a model's units to the document's (none when either is unknown).
+  ON_Xform UnitScale(const ON_3dmUnitsAndTolerances& units) const;
   void Open(const ONX_Model& model, const std::string& path);
   static std::string LeftOutOf(const ONX_Model& model);
   bool IsSource(const std::string& path) const;

@@ -3,6 +3,7 @@
 #include "DocumentFile.h"
 #include "DxfFileTransfer.h"
 #include "GridFileTransfer.h"
+#include "IgesFileTransfer.h"
 #include "MeshFileTransfer.h"
 #include "PointFileTransfer.h"
 #include "RPFileTransfer.h"
@@ -50,6 +51,11 @@ const std::vector<FileFormat>& FileFormatTable::Formats()
        GridFileTransfer::Read,
        nullptr,
        "one mesh over the grid's data cells (cell centres, NODATA cells left out)",
+       "-"},
+      {{".igs", ".iges"},
+       IgesFileTransfer::Read,
+       nullptr,
+       "the curves, points and meshes the IGES conversion makes, on their layers and colours, in the file's units",
        "-"},
       {{".rp"},
        RPFileTransfer::Read,
