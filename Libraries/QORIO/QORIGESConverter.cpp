@@ -24,10 +24,6 @@ const char* TypeName(int type)
   {
   case 104:
     return "conic arc";
-  case 108:
-    return "plane";
-  case 112:
-    return "parametric spline curve";
   case 114:
     return "parametric spline surface";
   case 130:
@@ -46,22 +42,16 @@ const char* TypeName(int type)
     return "toroidal surface";
   case 212:
     return "general note";
-  case 214:
-    return "leader";
   case 402:
     return "associativity";
   case 406:
     return "property";
   case 410:
     return "view";
-  case 412:
-    return "rectangular array";
-  case 414:
-    return "circular array";
   case 430:
     return "solid instance";
   default:
-    return type >= 202 && type <= 230 ? "annotation" : "entity";
+    return "entity";
   }
 }
 
@@ -278,13 +268,15 @@ bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform&
   case 102:
     return ReadCount(index, p, 1, count) && FollowRange(p, 2, count, xform, depth);
   case 104:
-    if (auto ellipse = QORIGESGeometry::Ellipse(p, entry.form))
-      AddCurve(std::move(ellipse), xform);
+    if (auto conic = QORIGESGeometry::ConicArc(p, entry.form))
+      AddCurve(std::move(conic), xform);
     else
       Skip(entry.type);
     return true;
   case 106:
     return CopiousData(index, p, xform);
+  case 108:
+    return Follow(p.Integer(5), xform, depth);
   case 110:
   {
     const ON_3dPoint start(p.Real(1), p.Real(2), p.Real(3)), end(p.Real(4), p.Real(5), p.Real(6));
@@ -292,6 +284,10 @@ bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform&
       AddLine(start, end, xform);
     return true;
   }
+  case 112:
+    if (auto spline = QORIGESGeometry::ParametricSplineCurve(p))
+      AddCurve(std::move(spline), xform);
+    return p.Failed() ? Fail(index, "the spline's segment count does not fit its record") : true;
   case 116:
   {
     const ON_3dPoint point(p.Real(1), p.Real(2), p.Real(3));
@@ -331,8 +327,32 @@ bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform&
   case 510:
   case 514:
     return BrepEdges(index, xform, depth);
+  case 202:
+  case 204:
+  case 206:
+  case 208:
+  case 210:
+  case 216:
+  case 218:
+  case 220:
+  case 222:
+  case 228:
+  case 230:
+    return Annotation(index, p, xform, depth);
+  case 214:
+  {
+    ON_3dPointArray points;
+    if (!QORIGESGeometry::LeaderPoints(p, points))
+      return Fail(index, "the leader's segment count does not fit its record");
+    AddCurve(std::make_unique<ON_PolylineCurve>(points), xform);
+    return true;
+  }
   case 408:
     return SubfigureInstance(index, p, xform, depth);
+  case 412:
+    return RectangularArray(index, p, xform, depth);
+  case 414:
+    return CircularArray(index, p, xform, depth);
   default:
     if (!IsSupportEntity(entry.type))
       Skip(entry.type);
@@ -467,6 +487,118 @@ bool QORIGESConverter::Subfigure(long long pointer, const ON_Xform& xform, int d
   return ok;
 }
 
+bool QORIGESConverter::ShownPositions(int index, QORIGESParameters& p, int countField, long long positions,
+                                      std::vector<bool>& shown)
+{
+  // A list of positions either shown (flag 0) or left out (flag 1); no list shows them all.
+  long long listed = 0;
+  if (!ReadCount(index, p, countField, listed))
+    return false;
+  const bool listShown = listed > 0 && p.Integer(countField + 1) == 0;
+  shown.assign(positions, listed == 0 || !listShown);
+  for (long long i = 0; i < listed; i++)
+  {
+    const long long position = p.Integer(static_cast<int>(countField + 2 + i));
+    if (position >= 1 && position <= positions)
+      shown[position - 1] = listShown;
+  }
+  return !p.Failed() || Fail(index, "the array's position list cannot be read");
+}
+
+bool QORIGESConverter::ArrayCopy(long long base, const ON_3dPoint& at, double scale, const ON_Xform& xform, int depth)
+{
+  ON_Xform move, size;
+  move.Translation(at.x, at.y, at.z);
+  size.Scale(scale, scale, scale);
+  const int index = m_file.EntryIndex(base);
+  if (index >= 0 && m_file.Entry(index).type == 308)
+    return Subfigure(base, xform * move * size, depth);
+  return Follow(base, xform * move * size, depth);
+}
+
+bool QORIGESConverter::RectangularArray(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  const double scale = p.IsEmpty(2) ? 1.0 : p.Real(2), x = p.Real(3), y = p.Real(4), z = p.Real(5);
+  const long long columns = p.Integer(6), rows = p.Integer(7);
+  const double dx = p.Real(8), dy = p.Real(9), angle = p.Real(10);
+  if (p.Failed() || columns < 0 || rows < 0 || columns * rows > MaximumArrayCopies)
+    return Fail(index, "the array's size cannot be read or is too large");
+  std::vector<bool> shown;
+  if (!ShownPositions(index, p, 11, columns * rows, shown))
+    return false;
+  ON_Xform turn;
+  turn.Rotation(angle, ON_3dVector::ZAxis, ON_3dPoint(x, y, z));
+  // Positions are numbered along the first row, then along the next.
+  for (long long column = 0; column < columns; column++)
+    for (long long row = 0; row < rows; row++)
+      if (shown[row * columns + column] &&
+          !ArrayCopy(p.Integer(1), turn * ON_3dPoint(x + column * dx, y + row * dy, z), scale, xform, depth))
+        return false;
+  return true;
+}
+
+bool QORIGESConverter::CircularArray(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  const long long count = p.Integer(2);
+  const double x = p.Real(3), y = p.Real(4), z = p.Real(5), radius = p.Real(6), start = p.Real(7), step = p.Real(8);
+  if (p.Failed() || count < 0 || count > MaximumArrayCopies)
+    return Fail(index, "the array's size cannot be read or is too large");
+  std::vector<bool> shown;
+  if (!ShownPositions(index, p, 9, count, shown))
+    return false;
+  for (long long i = 0; i < count; i++)
+  {
+    const double angle = start + i * step;
+    const ON_3dPoint at(x + radius * std::cos(angle), y + radius * std::sin(angle), z);
+    if (shown[i] && !ArrayCopy(p.Integer(1), at, 1.0, xform, depth))
+      return false;
+  }
+  return true;
+}
+
+bool QORIGESConverter::Annotation(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)
+{
+  // Dimensions, labels and symbols are their notes, witness lines and leaders: the fixed pointer
+  // fields of each type, then its counted lists.
+  struct Layout
+  {
+    int type;
+    std::vector<int> pointers;
+    int listCount; // field holding the count of a list that follows it, 0 for none
+  };
+  static const Layout layouts[] = {
+      {202, {1, 2, 3, 7, 8}, 0},
+      {204, {1, 2, 3, 4, 5, 6, 7}, 0},
+      {206, {1, 2, 3}, 0},
+      {208, {5}, 6},
+      {210, {1}, 2},
+      {216, {1, 2, 3, 4, 5}, 0},
+      {218, {1, 2}, 0},
+      {220, {1, 2, 3}, 0},
+      {222, {1, 2}, 0},
+      {228, {1}, 2},
+      {230, {1}, 8},
+  };
+  const int type = m_file.Entry(index).type;
+  for (const Layout& layout : layouts)
+  {
+    if (layout.type != type)
+      continue;
+    for (int field : layout.pointers)
+      if (!Follow(p.Integer(field), xform, depth))
+        return false;
+    long long count = 0;
+    if (layout.listCount == 0)
+      return true;
+    if (!ReadCount(index, p, layout.listCount, count) || !FollowRange(p, layout.listCount + 1, count, xform, depth))
+      return false;
+    // A general symbol's leaders follow its geometry.
+    const int leaders = static_cast<int>(layout.listCount + 1 + count);
+    return type != 228 || (ReadCount(index, p, leaders, count) && FollowRange(p, leaders + 1, count, xform, depth));
+  }
+  return true;
+}
+
 bool QORIGESConverter::BrepEdges(int index, const ON_Xform& xform, int depth)
 {
   // Faces share their edges: each edge is converted once per solid.
@@ -583,6 +715,9 @@ void QORIGESConverter::AddGeometry(std::unique_ptr<ON_Geometry> geometry, const 
       return;
     geometry = std::move(nurbs);
   }
+  // Degenerate data (a line of no length, a matrix that squashes a curve) make nothing.
+  if (!geometry->IsValid())
+    return;
   const QORIGESEntry& entry = m_file.Entry(m_current);
   ONX_Model_Object& record = m_model.m_object_table.AppendNew();
   record.m_attributes.m_layer_index = LayerIndex(entry.level);

@@ -25,6 +25,7 @@ public:
   static constexpr int MaximumDepth = 64;
   static constexpr long long MaximumConversions = 20000000;
   static constexpr int MaximumObjects = 2000000;
+  static constexpr long long MaximumArrayCopies = 100000;
 
 private:
   using Edge = std::pair<int, int>; // edge list entry, 1-based edge number
@@ -47,6 +48,11 @@ private:
   bool BoundaryCurves(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
   bool SubfigureInstance(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
   bool Subfigure(long long pointer, const ON_Xform& xform, int depth);
+  bool RectangularArray(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
+  bool CircularArray(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
+  bool ArrayCopy(long long base, const ON_3dPoint& at, double scale, const ON_Xform& xform, int depth);
+  bool ShownPositions(int index, QORIGESParameters& p, int countField, long long positions, std::vector<bool>& shown);
+  bool Annotation(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
   bool BrepEdges(int index, const ON_Xform& xform, int depth);
   bool CollectEdges(int index, std::set<Edge>& edges, int depth);
   bool EdgeCurve(const Edge& edge, const ON_Xform& xform, int depth);

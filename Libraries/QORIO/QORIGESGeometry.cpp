@@ -44,14 +44,26 @@ std::unique_ptr<ON_Curve> QORIGESGeometry::CircularArc(QORIGESParameters& p)
   return std::make_unique<ON_ArcCurve>(ON_Arc(circle, ON_Interval(a0, a1)));
 }
 
-std::unique_ptr<ON_Curve> QORIGESGeometry::Ellipse(QORIGESParameters& p, int form)
+std::unique_ptr<ON_Curve> QORIGESGeometry::ConicArc(QORIGESParameters& p, int form)
 {
-  const double A = p.Real(1), B = p.Real(2), C = p.Real(3), F = p.Real(6), z = p.Real(7);
+  const double A = p.Real(1), B = p.Real(2), C = p.Real(3), D = p.Real(4), E = p.Real(5), F = p.Real(6), z = p.Real(7);
   const ON_3dPoint start(p.Real(8), p.Real(9), z), end(p.Real(10), p.Real(11), z);
-  const bool ellipse = form == 1 || (form == 0 && B * B - 4 * A * C < 0);
-  if (p.Failed() || !ellipse || A == 0 || C == 0 || B != 0 || -F / A <= 0 || -F / C <= 0)
+  // Standard position: no xy term; the kind from the form, or from the discriminant.
+  if (p.Failed() || B != 0)
     return nullptr;
-  const double a = std::sqrt(-F / A), b = std::sqrt(-F / C);
+  const double discriminant = -4 * A * C;
+  const int kind = form != 0 ? form : discriminant < 0 ? 1 : discriminant == 0 ? 3 : 2;
+  if (kind == 1 && D == 0 && E == 0 && A != 0 && C != 0 && -F / A > 0 && -F / C > 0)
+    return Ellipse(std::sqrt(-F / A), std::sqrt(-F / C), start, end);
+  if (kind == 2 && D == 0 && E == 0 && F != 0 && A * C < 0)
+    return Hyperbola(A, C, F, start, end);
+  if (kind == 3)
+    return Parabola(A, C, D, E, F, start, end);
+  return nullptr;
+}
+
+std::unique_ptr<ON_Curve> QORIGESGeometry::Ellipse(double a, double b, const ON_3dPoint& start, const ON_3dPoint& end)
+{
   // The ellipse is the unit circle scaled by (a, b); its angles are those of the scaled ends.
   const double t0 = std::atan2(start.y / b, start.x / a);
   double t1 = std::atan2(end.y / b, end.x / a);
@@ -59,15 +71,96 @@ std::unique_ptr<ON_Curve> QORIGESGeometry::Ellipse(QORIGESParameters& p, int for
     t1 = t0 + 2 * ON_PI;
   while (t1 <= t0)
     t1 += 2 * ON_PI;
-  const ON_Circle unit(ON_Plane(ON_3dPoint(0, 0, z), ON_3dVector::ZAxis), 1.0);
+  const ON_Circle unit(ON_Plane(ON_3dPoint(0, 0, start.z), ON_3dVector::ZAxis), 1.0);
   auto curve = std::make_unique<ON_NurbsCurve>();
   if (!ON_ArcCurve(ON_Arc(unit, ON_Interval(t0, t1))).GetNurbForm(*curve))
     return nullptr;
-  ON_Xform scale;
-  scale.Scale(ON_3dPoint(0, 0, z), 1.0);
+  ON_Xform scale(1.0);
   scale[0][0] = a;
   scale[1][1] = b;
   curve->Transform(scale);
+  return curve;
+}
+
+std::unique_ptr<ON_Curve> QORIGESGeometry::Parabola(double A, double C, double D, double E, double F,
+                                                    const ON_3dPoint& start, const ON_3dPoint& end)
+{
+  // Opening along x (C y^2 + D x + E y + F = 0) or along y (A x^2 + D x + E y + F = 0).
+  const bool alongX = A == 0 && C != 0 && D != 0, alongY = C == 0 && A != 0 && E != 0;
+  if (!alongX && !alongY)
+    return nullptr;
+  ON_3dPointArray points;
+  for (int i = 0; i < ConicSamples; i++)
+  {
+    const double s = static_cast<double>(i) / (ConicSamples - 1);
+    if (alongX)
+    {
+      const double y = start.y + s * (end.y - start.y);
+      points.Append(ON_3dPoint(-(C * y * y + E * y + F) / D, y, start.z));
+    }
+    else
+    {
+      const double x = start.x + s * (end.x - start.x);
+      points.Append(ON_3dPoint(x, -(A * x * x + D * x + F) / E, start.z));
+    }
+  }
+  return std::make_unique<ON_PolylineCurve>(points);
+}
+
+std::unique_ptr<ON_Curve> QORIGESGeometry::Hyperbola(double A, double C, double F, const ON_3dPoint& start,
+                                                     const ON_3dPoint& end)
+{
+  // x^2/a^2 - y^2/b^2 = 1 opens along x, else along y; the branch is the start's.
+  const bool alongX = -F / A > 0;
+  const double a = std::sqrt(std::fabs(F / A)), b = std::sqrt(std::fabs(F / C));
+  const double sign = (alongX ? start.x : start.y) < 0 ? -1.0 : 1.0;
+  const double t0 = alongX ? std::asinh(start.y / b) : std::asinh(start.x / a);
+  const double t1 = alongX ? std::asinh(end.y / b) : std::asinh(end.x / a);
+  ON_3dPointArray points;
+  for (int i = 0; i < ConicSamples; i++)
+  {
+    const double t = t0 + (t1 - t0) * i / (ConicSamples - 1);
+    points.Append(alongX ? ON_3dPoint(sign * a * std::cosh(t), b * std::sinh(t), start.z)
+                         : ON_3dPoint(a * std::sinh(t), sign * b * std::cosh(t), start.z));
+  }
+  return std::make_unique<ON_PolylineCurve>(points);
+}
+
+std::unique_ptr<ON_NurbsCurve> QORIGESGeometry::ParametricSplineCurve(QORIGESParameters& p)
+{
+  int segments = 0;
+  if (!ReadCount(p, 4, 1, segments) || segments > MaximumCount / 16 || 4 + (segments + 1) + 12 * segments > p.Count())
+  {
+    p.Fail();
+    return nullptr;
+  }
+  // Each segment is a cubic in s = t - T(i) per coordinate: A + B s + C s^2 + D s^3, which is the
+  // Bezier segment with the control points below; segments meet at triple knots.
+  auto curve = std::make_unique<ON_NurbsCurve>(3, false, 4, 3 * segments + 1);
+  const int breaks = 5, coefficients = breaks + segments + 1;
+  for (int i = 0; i < segments; i++)
+  {
+    const double t0 = p.Real(breaks + i), t1 = p.Real(breaks + i + 1), h = t1 - t0;
+    ON_3dPoint cv[4];
+    for (int k = 0; k < 3; k++)
+    {
+      const int at = coefficients + 12 * i + 4 * k;
+      const double a = p.Real(at), b = p.Real(at + 1) * h, c = p.Real(at + 2) * h * h, d = p.Real(at + 3) * h * h * h;
+      cv[0][k] = a;
+      cv[1][k] = a + b / 3;
+      cv[2][k] = a + 2 * b / 3 + c / 3;
+      cv[3][k] = a + b + c + d;
+    }
+    for (int j = 0; j < 4; j++)
+      curve->SetCV(3 * i + j, cv[j]);
+    for (int j = 0; j < 3; j++)
+    {
+      curve->SetKnot(3 * i + j, t0);
+      curve->SetKnot(3 * i + 3 + j, t1);
+    }
+  }
+  if (p.Failed() || !curve->IsValid())
+    return nullptr;
   return curve;
 }
 
@@ -165,5 +258,19 @@ bool QORIGESGeometry::CopiousPoints(QORIGESParameters& p, ON_3dPointArray& point
     const int at = first + i * stride;
     points.Append(ON_3dPoint(p.Real(at), p.Real(at + 1), flag == 1 ? z : p.Real(at + 2)));
   }
+  return !p.Failed();
+}
+
+bool QORIGESGeometry::LeaderPoints(QORIGESParameters& p, ON_3dPointArray& points)
+{
+  int segments = 0;
+  if (!ReadCount(p, 1, 1, segments) || 4 + 2 * (static_cast<long long>(segments) + 1) > p.Count())
+  {
+    p.Fail();
+    return false;
+  }
+  const double z = p.Real(4);
+  for (int i = 0; i <= segments; i++)
+    points.Append(ON_3dPoint(p.Real(5 + 2 * i), p.Real(6 + 2 * i), z));
   return !p.Failed();
 }

@@ -16,19 +16,29 @@ public:
   // 100: counter-clockwise from the start to the end about the centre, a full circle when the
   // two coincide.
   static std::unique_ptr<ON_Curve> CircularArc(QORIGESParameters& p);
-  // 104 ellipses (form 1, or form 0 with a negative discriminant) in standard position; null for
-  // the other conics.
-  static std::unique_ptr<ON_Curve> Ellipse(QORIGESParameters& p, int form);
+  // 104 in standard position from the start to the end: ellipses exactly (counter-clockwise),
+  // parabolas and hyperbolas as polylines of ConicSamples points; null for other coefficients.
+  static std::unique_ptr<ON_Curve> ConicArc(QORIGESParameters& p, int form);
+  // 112: each cubic segment exactly, as one NURBS curve.
+  static std::unique_ptr<ON_NurbsCurve> ParametricSplineCurve(QORIGESParameters& p);
   // 126 with its weights, knots and parameter range.
   static std::unique_ptr<ON_NurbsCurve> RationalBSplineCurve(QORIGESParameters& p);
   // 128 with its knots and weights.
   static std::unique_ptr<ON_NurbsSurface> RationalBSplineSurface(QORIGESParameters& p);
   // 106 points of interpretation flags 1 (pairs with a common z), 2 (triples) and 3 (sextuples).
   static bool CopiousPoints(QORIGESParameters& p, ON_3dPointArray& points);
+  // 214: the arrowhead point and the segment ends.
+  static bool LeaderPoints(QORIGESParameters& p, ON_3dPointArray& points);
 
   // Arrays of a record longer than this are refused.
   static constexpr int MaximumCount = 1 << 24;
+  static constexpr int ConicSamples = 65;
 
 private:
+  static std::unique_ptr<ON_Curve> Ellipse(double a, double b, const ON_3dPoint& start, const ON_3dPoint& end);
+  static std::unique_ptr<ON_Curve> Parabola(double A, double C, double D, double E, double F, const ON_3dPoint& start,
+                                            const ON_3dPoint& end);
+  static std::unique_ptr<ON_Curve> Hyperbola(double A, double C, double F, const ON_3dPoint& start,
+                                             const ON_3dPoint& end);
   static bool ReadCount(QORIGESParameters& p, int index, int minimum, int& count);
 };

@@ -204,6 +204,84 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          EXPECT_TRUE(ON_LineCurve::Cast(m.m_object_table[2].m_object));
          EXPECT_TRUE(ON_LineCurve::Cast(m.m_object_table[3].m_object));
        }},
+      {"a 3 x 2 array at angle 0: copies at the base point plus multiples of the spacings",
+       {{116, "0.,0.,0.;", 0, 0, 0, 0, dependent}, {412, "1,1.,10.,20.,5.,3,2,1.,2.,0.,0;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 6);
+         EXPECT_EQ(ON_Point::Cast(m.m_object_table[0].m_object)->point, ON_3dPoint(10, 20, 5));
+         EXPECT_EQ(ON_Point::Cast(m.m_object_table[1].m_object)->point, ON_3dPoint(10, 22, 5));
+         EXPECT_EQ(ON_Point::Cast(m.m_object_table[5].m_object)->point, ON_3dPoint(12, 22, 5));
+       }},
+      {"arrays honour their lists: a 'don't' list on a rectangular one, a 'do' list on a circular one",
+       {{116, "0.,0.,0.;", 0, 0, 0, 0, dependent},
+        {412, "1,1.,0.,0.,0.,3,2,1.,1.,0.,2,1,1,6;"},
+        {414, "1,4,0.,0.,0.,2.,0.,1.5707963267948966,1,0,2;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 5);
+         EXPECT_EQ(ON_Point::Cast(m.m_object_table[0].m_object)->point, ON_3dPoint(0, 1, 0));
+         EXPECT_TRUE(Near(ON_Point::Cast(m.m_object_table[4].m_object)->point, ON_3dPoint(0, 2, 0)));
+       }},
+      {"one-segment parametric spline follows its cubic exactly",
+       {{112, "3,3,3,1,0.,2.,1.,2.,3.,4.,0.,1.,0.,0.,5.,0.,0.,-1.,0.,0.,0.,0.,0.,0.,0.,0.,0.,0.,0.,0.,0.,0.;"}},
+       [](const ONX_Model& m)
+       {
+         const ON_Curve* c = CurveAt(m, 0);
+         ASSERT_TRUE(c);
+         for (double s = 0; s <= 2.0; s += 0.25)
+           EXPECT_TRUE(Near(c->PointAt(s), ON_3dPoint(1 + 2 * s + 3 * s * s + 4 * s * s * s, s, 5 - s * s * s))) << s;
+       }},
+      {"form-0 conic with A = 1, B = 0, C = 4, F = -4 is an ellipse with radii 2 and 1",
+       {{104, "1.,0.,4.,0.,0.,-4.,0.,2.,0.,2.,0.;"}},
+       [](const ONX_Model& m)
+       {
+         const ON_Curve* c = CurveAt(m, 0);
+         ASSERT_TRUE(c);
+         for (double t = 0; t <= 1.0; t += 0.125)
+         {
+           const ON_3dPoint p = c->PointAt(c->Domain().ParameterAt(t));
+           EXPECT_NEAR(p.x * p.x + 4 * p.y * p.y, 4.0, 1e-9) << t;
+         }
+         EXPECT_TRUE(Near(c->PointAt(c->Domain().ParameterAt(0.25)), ON_3dPoint(0, 1, 0)));
+       }},
+      {"parabola and hyperbola lie on their conics between their ends",
+       {{104, "0.,0.,1.,-4.,0.,0.,0.,1.,-2.,1.,2.;", 0, 0, 0, 3},
+        {104, "1.,0.,-1.,0.,0.,-1.,0.,1.,0.,2.,1.7320508075688772;", 0, 0, 0, 2}},
+       [](const ONX_Model& m)
+       {
+         const ON_PolylineCurve* parabola = ON_PolylineCurve::Cast(m.m_object_table[0].m_object);
+         const ON_PolylineCurve* hyperbola = ON_PolylineCurve::Cast(m.m_object_table[1].m_object);
+         ASSERT_TRUE(parabola && hyperbola);
+         for (int i = 0; i < parabola->PointCount(); i++)
+           EXPECT_NEAR(parabola->m_pline[i].y * parabola->m_pline[i].y, 4 * parabola->m_pline[i].x, 1e-9);
+         for (int i = 0; i < hyperbola->PointCount(); i++)
+           EXPECT_NEAR(hyperbola->m_pline[i].x * hyperbola->m_pline[i].x -
+                           hyperbola->m_pline[i].y * hyperbola->m_pline[i].y,
+                       1.0, 1e-9);
+         EXPECT_TRUE(Near(hyperbola->PointAtEnd(), ON_3dPoint(2, std::sqrt(3.0), 0)));
+       }},
+      {"ruled surface with direction flag 1: its two lines and two crossing connectors",
+       {{110, "0.,0.,0.,1.,0.,0.;", 0, 0, 0, 0, dependent},
+        {110, "0.,1.,0.,1.,1.,0.;", 0, 0, 0, 0, dependent},
+        {118, "1,3,1,0;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 4);
+         EXPECT_TRUE(Near(CurveAt(m, 2)->PointAtEnd(), ON_3dPoint(1, 1, 0)));
+         EXPECT_TRUE(Near(CurveAt(m, 3)->PointAtStart(), ON_3dPoint(1, 0, 0)));
+         EXPECT_TRUE(Near(CurveAt(m, 3)->PointAtEnd(), ON_3dPoint(0, 1, 0)));
+       }},
+      {"a dimension gives its leaders; its note is counted as skipped",
+       {{212, "1,3,1.,1.,1,0.,0.,0,0,0.,0.,0.,3Ha,b;", 0, 0, 0, 0, dependent},
+        {214, "1,0.1,0.05,2.,0.,0.,1.,1.;", 0, 0, 0, 0, dependent},
+        {206, "1,3,0,0.,0.;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 1);
+         EXPECT_TRUE(Near(CurveAt(m, 0)->PointAtEnd(), ON_3dPoint(1, 1, 2)));
+         EXPECT_EQ(m.SkippedObjectSummary(), ON_wString(L"212 general note 1"));
+       }},
       {"types without a conversion are counted",
        {{402, "1,0;", 0, 0, 0, 7}, {406, "1,1HX;", 0, 0, 0, 15}, {406, "1,1HY;", 0, 0, 0, 15}},
        [](const ONX_Model& m)
