@@ -721,8 +721,9 @@ void QORIGESConverter::AddGeometry(std::unique_ptr<ON_Geometry> geometry, const 
   const QORIGESEntry& entry = m_file.Entry(m_current);
   ONX_Model_Object& record = m_model.m_object_table.AppendNew();
   record.m_attributes.m_layer_index = LayerIndex(entry.level);
+  // Colour number 0 assigns no colour: the layer's shows.
   const ON_Color colour = EntryColour(entry);
-  if (colour != m_model.m_layer_table[record.m_attributes.m_layer_index].Color())
+  if (entry.colour != 0 && colour != m_model.m_layer_table[record.m_attributes.m_layer_index].Color())
   {
     record.m_attributes.SetColorSource(ON::color_from_object);
     record.m_attributes.m_color = colour;

@@ -149,10 +149,14 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          EXPECT_TRUE(Near(CurveAt(m, 0)->PointAtEnd(), ON_3dPoint(1.5, 0, 0)));
        }},
       {"levels are layers, colour numbers and colour definitions are colours",
-       {{314, "100.,0.,50.;"}, {110, "0.,0.,0.,1.,0.,0.;", 0, 300, -1}, {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 2}},
+       {{314, "100.,0.,50.;"},
+        {110, "0.,0.,0.,1.,0.,0.;", 0, 300, -1},
+        {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 2},
+        {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 0}},
        [](const ONX_Model& m)
        {
-         ASSERT_EQ(m.m_object_table.Count(), 2);
+         ASSERT_EQ(m.m_object_table.Count(), 3);
+         EXPECT_EQ(m.m_object_table[2].m_attributes.ColorSource(), ON::color_from_layer) << "colour number 0";
          EXPECT_EQ(LayerOf(m, 0), ON_wString(L"300"));
          EXPECT_EQ(LayerOf(m, 1), ON_wString(L"7"));
          EXPECT_EQ(m.m_object_table[0].m_attributes.m_color, ON_Color(255, 0, 128));
