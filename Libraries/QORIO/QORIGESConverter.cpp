@@ -320,6 +320,9 @@ bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform&
   case 142:
     Reference(p.Integer(2));
     Reference(p.Integer(3));
+    // Without a model-space curve only the parameter-space one is left: counted, not converted.
+    if (p.Integer(4) == 0)
+      Skip(entry.type);
     return Follow(p.Integer(4), xform, depth);
   case 186:
   case 504:
@@ -435,9 +438,10 @@ bool QORIGESConverter::BoundaryCurves(int index, QORIGESParameters& p, const ON_
   {
   case 144:
     Reference(p.Integer(1));
-    // The outer boundary (0 when the surface's own edges bound it), then the inner ones.
-    return Follow(p.Integer(4), xform, depth) && ReadCount(index, p, 3, count) &&
-           FollowRange(p, 5, count, xform, depth);
+    // The outer boundary (the surface's own edges when p2 is 0), then the inner ones.
+    if (!(p.Integer(2) == 0 ? SurfaceEdges(p.Integer(1), xform) : Follow(p.Integer(4), xform, depth)))
+      return false;
+    return ReadCount(index, p, 3, count) && FollowRange(p, 5, count, xform, depth);
   case 143:
     Reference(p.Integer(2));
     return ReadCount(index, p, 3, count) && FollowRange(p, 4, count, xform, depth);
@@ -456,6 +460,35 @@ bool QORIGESConverter::BoundaryCurves(int index, QORIGESParameters& p, const ON_
     }
     return true;
   }
+}
+
+bool QORIGESConverter::SurfaceEdges(long long pointer, const ON_Xform& xform)
+{
+  const int index = m_file.EntryIndex(pointer);
+  if (index < 0)
+    return Fail(m_current, "pointer " + std::to_string(pointer) + " lies outside the directory");
+  // Only B-spline surfaces give their edges; others are counted.
+  if (m_file.Entry(index).type != 128)
+  {
+    Skip(m_file.Entry(index).type);
+    return true;
+  }
+  QORIGESParameters p;
+  ON_Xform own;
+  if (!ReadParameters(index, p) || !Matrix(m_file.Entry(index).matrixPointer, own, 0))
+    return false;
+  const auto surface = QORIGESGeometry::RationalBSplineSurface(p);
+  if (p.Failed())
+    return Fail(index, "the B-spline surface's counts do not fit its record");
+  for (int dir = 0; surface && dir < 2; dir++)
+    for (int side = 0; side < 2; side++)
+    {
+      // Iso-curve in direction dir at the start or end of the other direction's domain.
+      std::unique_ptr<ON_Curve> edge(surface->IsoCurve(dir, surface->Domain(1 - dir)[side]));
+      if (edge && edge->BoundingBox().Diagonal().Length() > 0)
+        AddCurve(std::move(edge), xform * own);
+    }
+  return true;
 }
 
 bool QORIGESConverter::SubfigureInstance(int index, QORIGESParameters& p, const ON_Xform& xform, int depth)

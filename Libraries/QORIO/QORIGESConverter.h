@@ -46,6 +46,7 @@ private:
   bool TabulatedCylinder(QORIGESParameters& p, const ON_Xform& xform, int depth);
   bool CopiousData(int index, QORIGESParameters& p, const ON_Xform& xform);
   bool BoundaryCurves(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
+  bool SurfaceEdges(long long pointer, const ON_Xform& xform);
   bool SubfigureInstance(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
   bool Subfigure(long long pointer, const ON_Xform& xform, int depth);
   bool RectangularArray(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);

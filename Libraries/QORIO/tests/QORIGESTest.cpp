@@ -177,6 +177,19 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          ASSERT_EQ(m.m_object_table.Count(), 1) << "the model-space curve only: no surface mesh, no 2-D curve";
          EXPECT_TRUE(Near(CurveAt(m, 0)->PointAtStart(), ON_3dPoint(5, 5, 5)));
        }},
+      {"a trimmed surface bounded by its surface's own edges gives them",
+       {{128, "1,1,1,1,0,0,1,0,0,0.,0.,1.,1.,0.,0.,1.,1.,1.,1.,1.,1.,0.,0.,0.,1.,0.,0.,0.,1.,0.,1.,1.,0.,0.,1.,0.,1.;",
+         0, 0, 0, 0, dependent},
+        {144, "1,0,0,0;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 4);
+         ON_BoundingBox box;
+         for (int i = 0; i < 4; i++)
+           CurveAt(m, i)->GetBoundingBox(box, true);
+         EXPECT_TRUE(Near(box.m_min, ON_3dPoint(0, 0, 0)));
+         EXPECT_TRUE(Near(box.m_max, ON_3dPoint(1, 1, 0)));
+       }},
       {"a solid shows each edge once, though faces share them",
        {{110, "0.,0.,0.,1.,0.,0.;", 0, 0, 0, 0, dependent},
         {110, "1.,0.,0.,1.,1.,0.;", 0, 0, 0, 0, dependent},
