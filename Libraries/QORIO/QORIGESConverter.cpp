@@ -753,7 +753,7 @@ void QORIGESConverter::AddGeometry(std::unique_ptr<ON_Geometry> geometry, const 
     return;
   const QORIGESEntry& entry = m_file.Entry(m_current);
   ONX_Model_Object& record = m_model.m_object_table.AppendNew();
-  record.m_attributes.m_layer_index = LayerIndex(entry.level);
+  record.m_attributes.m_layer_index = LayerIndex(EntryLevel(entry));
   // Colour number 0 assigns no colour: the layer's shows.
   const ON_Color colour = EntryColour(entry);
   if (entry.colour != 0 && colour != m_model.m_layer_table[record.m_attributes.m_layer_index].Color())
@@ -789,9 +789,22 @@ void QORIGESConverter::Skip(int type)
     m_skipped[type]++;
 }
 
+int QORIGESConverter::EntryLevel(const QORIGESEntry& entry) const
+{
+  // A negative level points at a list of levels (property 406 form 1): the first one counts.
+  const int list = m_file.EntryIndex(-static_cast<long long>(entry.level));
+  QORIGESParameters p;
+  std::string error;
+  if (entry.level >= 0 || list < 0 || m_file.Entry(list).type != 406 || m_file.Entry(list).form != 1 ||
+      !m_file.Parameters(list, p, error))
+    return entry.level;
+  const int level = p.Integer(2);
+  return p.Failed() ? 0 : level;
+}
+
 int QORIGESConverter::LayerIndex(int level)
 {
-  // Levels are layers of their number; entities without one (0, or a list of levels) go to "0".
+  // Levels are layers of their number; entities without one go to "0".
   const int key = level > 0 ? level : 0;
   const auto found = m_layers.find(key);
   if (found != m_layers.end())

@@ -62,6 +62,7 @@ private:
   void AddCurve(std::unique_ptr<ON_Curve> curve, const ON_Xform& xform);
   void AddLine(const ON_3dPoint& start, const ON_3dPoint& end, const ON_Xform& xform);
   void Skip(int type);
+  int EntryLevel(const QORIGESEntry& entry) const;
   int LayerIndex(int level);
   ON_Color EntryColour(const QORIGESEntry& entry);
   void SetUnits();

@@ -152,10 +152,13 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
        {{314, "100.,0.,50.;"},
         {110, "0.,0.,0.,1.,0.,0.;", 0, 300, -1},
         {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 2},
-        {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 0}},
+        {110, "0.,0.,0.,1.,0.,0.;", 0, 7, 0},
+        {406, "2,12,13;", 0, 0, 0, 1},
+        {110, "0.,0.,0.,1.,0.,0.;", 0, -9, 0}},
        [](const ONX_Model& m)
        {
-         ASSERT_EQ(m.m_object_table.Count(), 3);
+         ASSERT_EQ(m.m_object_table.Count(), 4);
+         EXPECT_EQ(LayerOf(m, 3), ON_wString(L"12")) << "the first of a list of levels";
          EXPECT_EQ(m.m_object_table[2].m_attributes.ColorSource(), ON::color_from_layer) << "colour number 0";
          EXPECT_EQ(LayerOf(m, 0), ON_wString(L"300"));
          EXPECT_EQ(LayerOf(m, 1), ON_wString(L"7"));
