@@ -23,7 +23,7 @@ public:
 
   // Bounds on the work one file may cause.
   static constexpr int MaximumDepth = 64;
-  static constexpr long long MaximumConversions = 20000000;
+  static constexpr long long MaximumConversions = 2000000;
   static constexpr int MaximumObjects = 2000000;
   static constexpr long long MaximumArrayCopies = 100000;
 

@@ -336,7 +336,7 @@ TEST_F(QORIGESRead, BrokenAndHostileFilesFailCleanly)
     std::string text;
     const char* error;
   };
-  const std::vector<Hostile> cases = {
+  std::vector<Hostile> cases = {
       {"a composite that contains itself", IgesFixture::File({{102, "1,1;"}}), "contains itself"},
       {"composites that contain each other",
        IgesFixture::File({{102, "1,3;", 0, 0, 0, 0, dependent}, {102, "1,1;", 0, 0, 0, 0, dependent}, {102, "1,1;"}}),
@@ -358,6 +358,24 @@ TEST_F(QORIGESRead, BrokenAndHostileFilesFailCleanly)
       {"a missing parameter", IgesFixture::File({{110, "0.,0.,0.,1.;"}}), "missing"},
       {"a record without terminator", IgesFixture::File({{110, "0.,0.,0.,1.,1.,1."}}), "terminator"},
   };
+  // A chain of composites deeper than any real file, and composites that multiply each other's work.
+  std::vector<IgesEntity> chain, fan;
+  for (int i = 0; i < 100; i++)
+    chain.push_back({102, "1," + std::to_string(2 * i + 3) + ";", 0, 0, 0, 0, i == 0 ? "00000000" : dependent});
+  chain.push_back({110, "0.,0.,0.,1.,1.,1.;", 0, 0, 0, 0, dependent});
+  fan.push_back({110, "0.,0.,0.,1.,1.,1.;", 0, 0, 0, 0, dependent});
+  for (int level = 0; level < 4; level++)
+  {
+    std::string members = "200";
+    for (int i = 0; i < 200; i++)
+      members += "," + std::to_string(2 * level + 1);
+    fan.push_back({102, members + ";", 0, 0, 0, 0, level == 3 ? "00000000" : dependent});
+  }
+  cases.push_back({"composites nested too deep", IgesFixture::File(chain), "deeper"});
+  cases.push_back({"composites that multiply each other", IgesFixture::File(fan), "too many"});
+  cases.push_back({"an array too large",
+                   IgesFixture::File({{116, "0.,0.,0.;"}, {412, "1,1.,0.,0.,0.,100000,100000,1.,1.,0.,0;"}}),
+                   "too large"});
   for (const Hostile& c : cases)
   {
     SCOPED_TRACE(c.name);
