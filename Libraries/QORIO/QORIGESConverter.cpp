@@ -55,49 +55,17 @@ const char* TypeName(int type)
   }
 }
 
-ON_3dmUnitsAndTolerances::unit_system UnitSystem(int flag, const std::string& name, double& metres)
-{
-  struct Unit
-  {
-    int flag;
-    const char* name;
-    ON_3dmUnitsAndTolerances::unit_system system;
-    double metres;
-  };
-  static const Unit units[] = {
-      {1, "INCH", ON_3dmUnitsAndTolerances::inches, 0.0254},
-      {1, "IN", ON_3dmUnitsAndTolerances::inches, 0.0254},
-      {2, "MM", ON_3dmUnitsAndTolerances::millimeters, 0.001},
-      {4, "FT", ON_3dmUnitsAndTolerances::feet, 0.3048},
-      {5, "MI", ON_3dmUnitsAndTolerances::miles, 1609.344},
-      {6, "M", ON_3dmUnitsAndTolerances::meters, 1.0},
-      {7, "KM", ON_3dmUnitsAndTolerances::kilometers, 1000.0},
-      {8, "MIL", ON_3dmUnitsAndTolerances::mils, 2.54e-5},
-      {9, "UM", ON_3dmUnitsAndTolerances::microns, 1e-6},
-      {10, "CM", ON_3dmUnitsAndTolerances::centimeters, 0.01},
-      {11, "UIN", ON_3dmUnitsAndTolerances::microinches, 2.54e-8},
-  };
-  // Flag 3 names its unit.
-  for (const Unit& unit : units)
-    if (flag == 3 ? name == unit.name : flag == unit.flag)
-    {
-      metres = unit.metres;
-      return unit.system;
-    }
-  metres = 1.0;
-  return ON_3dmUnitsAndTolerances::no_unit_system;
-}
-
 } // namespace
 
 QORIGESConverter::QORIGESConverter(const QORIGESFile& file, ONX_Model& model)
-    : m_file(file), m_model(model), m_active(file.EntryCount(), false), m_referenced(file.EntryCount(), false)
+    : m_file(file), m_model(model), m_attributes(file, model), m_active(file.EntryCount(), false),
+      m_referenced(file.EntryCount(), false)
 {
 }
 
 bool QORIGESConverter::Run(std::string& error)
 {
-  SetUnits();
+  m_attributes.SetUnits();
   FindReferences();
   const ON_Xform identity(1.0);
   bool ok = true;
@@ -136,15 +104,6 @@ void QORIGESConverter::Reference(long long pointer)
   const int index = m_file.EntryIndex(pointer);
   if (m_collecting && index >= 0)
     m_referenced[index] = true;
-}
-
-void QORIGESConverter::SetUnits()
-{
-  ON_3dmUnitsAndTolerances& units = m_model.m_settings.m_ModelUnitsAndTolerances;
-  std::string name = m_file.UnitName();
-  for (char& c : name)
-    c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  units.m_unit_system = UnitSystem(m_file.UnitFlag(), name, units.m_meters_per_unit);
 }
 
 bool QORIGESConverter::Fail(int index, const std::string& reason)
@@ -751,16 +710,8 @@ void QORIGESConverter::AddGeometry(std::unique_ptr<ON_Geometry> geometry, const 
   // Degenerate data (a line of no length, a matrix that squashes a curve) make nothing.
   if (!geometry->IsValid())
     return;
-  const QORIGESEntry& entry = m_file.Entry(m_current);
   ONX_Model_Object& record = m_model.m_object_table.AppendNew();
-  record.m_attributes.m_layer_index = LayerIndex(EntryLevel(entry));
-  // Colour number 0 assigns no colour: the layer's shows.
-  const ON_Color colour = EntryColour(entry);
-  if (entry.colour != 0 && colour != m_model.m_layer_table[record.m_attributes.m_layer_index].Color())
-  {
-    record.m_attributes.SetColorSource(ON::color_from_object);
-    record.m_attributes.m_color = colour;
-  }
+  record.m_attributes = m_attributes.ForEntry(m_current);
   record.m_object = geometry.release();
   record.m_bDeleteObject = true;
 }
@@ -787,58 +738,4 @@ void QORIGESConverter::Skip(int type)
 {
   if (!m_collecting)
     m_skipped[type]++;
-}
-
-int QORIGESConverter::EntryLevel(const QORIGESEntry& entry) const
-{
-  // A negative level points at a list of levels (property 406 form 1): the first one counts.
-  const int list = m_file.EntryIndex(-static_cast<long long>(entry.level));
-  QORIGESParameters p;
-  std::string error;
-  if (entry.level >= 0 || list < 0 || m_file.Entry(list).type != 406 || m_file.Entry(list).form != 1 ||
-      !m_file.Parameters(list, p, error))
-    return entry.level;
-  const int level = p.Integer(2);
-  return p.Failed() ? 0 : level;
-}
-
-int QORIGESConverter::LayerIndex(int level)
-{
-  // Levels are layers of their number; entities without one go to "0".
-  const int key = level > 0 ? level : 0;
-  const auto found = m_layers.find(key);
-  if (found != m_layers.end())
-    return found->second;
-  ON_Layer& layer = m_model.m_layer_table.AppendNew();
-  layer.SetLayerName(ON_wString(std::to_string(key).c_str()));
-  layer.SetColor(ON_Color(0, 0, 0));
-  layer.SetLayerIndex(m_model.m_layer_table.Count() - 1);
-  m_layers[key] = layer.LayerIndex();
-  return layer.LayerIndex();
-}
-
-ON_Color QORIGESConverter::EntryColour(const QORIGESEntry& entry)
-{
-  static const ON_Color palette[] = {ON_Color(0, 0, 0),     ON_Color(255, 0, 0),    ON_Color(0, 255, 0),
-                                     ON_Color(0, 0, 255),   ON_Color(255, 255, 0),  ON_Color(255, 0, 255),
-                                     ON_Color(0, 255, 255), ON_Color(255, 255, 255)};
-  if (entry.colour >= 1 && entry.colour <= 8)
-    return palette[entry.colour - 1];
-  // A negative number points at a colour definition: red, green and blue in percent.
-  const int definition = m_file.EntryIndex(-static_cast<long long>(entry.colour));
-  QORIGESParameters p;
-  std::string error;
-  if (entry.colour < 0 && definition >= 0 && m_file.Entry(definition).type == 314 &&
-      m_file.Parameters(definition, p, error))
-  {
-    auto channel = [&](int field)
-    {
-      const double percent = p.Real(field);
-      return static_cast<int>(std::lround(std::fmin(std::fmax(percent, 0.0), 100.0) / 100.0 * 255.0));
-    };
-    const ON_Color colour(channel(1), channel(2), channel(3));
-    if (!p.Failed())
-      return colour;
-  }
-  return ON_Color(255, 255, 255);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "QORIGESAttributes.h"
 #include "QORIGESFile.h"
 #include "opennurbs.h"
 
@@ -62,20 +63,16 @@ private:
   void AddCurve(std::unique_ptr<ON_Curve> curve, const ON_Xform& xform);
   void AddLine(const ON_3dPoint& start, const ON_3dPoint& end, const ON_Xform& xform);
   void Skip(int type);
-  int EntryLevel(const QORIGESEntry& entry) const;
-  int LayerIndex(int level);
-  ON_Color EntryColour(const QORIGESEntry& entry);
-  void SetUnits();
 
   const QORIGESFile& m_file;
   ONX_Model& m_model;
+  QORIGESAttributes m_attributes;
   std::string m_error;
   std::vector<bool> m_active;     // entries being converted, to find those that contain themselves
   std::vector<bool> m_referenced; // entries a converted parent refers to
   bool m_collecting = false;      // a pass that only notes the references
   int m_current = 0;              // the entry whose objects are being added: their layer and colour
   long long m_conversions = 0;
-  std::map<int, int> m_layers;  // level -> layer index
   std::map<int, int> m_skipped; // type -> count
   bool m_curveStarted = false;  // for the ends of the curves a parent reads
   ON_3dPoint m_curveStart, m_curveEnd;
