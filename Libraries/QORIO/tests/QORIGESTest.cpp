@@ -224,6 +224,27 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          EXPECT_TRUE(ON_LineCurve::Cast(m.m_object_table[2].m_object));
          EXPECT_TRUE(ON_LineCurve::Cast(m.m_object_table[3].m_object));
        }},
+      {"a free rational surface is meshed from its true shape: a quarter cylinder",
+       {{128, "2,1,2,1,0,0,0,0,0,0.,0.,0.,1.,1.,1.,0.,0.,1.,1.,1.,0.70710678118654757,1.,1.,0.70710678118654757,1.,"
+              "1.,0.,0.,1.,1.,0.,0.,1.,0.,1.,0.,1.,1.,1.,1.,0.,1.,1.,0.,1.,0.,1.;"}},
+       [](const ONX_Model& m)
+       {
+         const ON_Mesh* mesh = ON_Mesh::Cast(m.m_object_table[0].m_object);
+         ASSERT_TRUE(mesh);
+         EXPECT_EQ(mesh->VertexCount(), 400);
+         for (int i = 0; i < mesh->VertexCount(); i++)
+           EXPECT_NEAR(std::hypot(mesh->m_V[i].x, mesh->m_V[i].y), 1.0, 1e-6) << i;
+       }},
+      {"a tabulated cylinder's generatrix starts at its directrix's placed start",
+       {{124, "1.,0.,0.,0.,0.,1.,0.,0.,0.,0.,1.,5.;", 0, 0, 0, 0, dependent},
+        {110, "0.,0.,0.,1.,0.,0.;", 1, 0, 0, 0, dependent},
+        {122, "3,0.,0.,7.;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 2);
+         EXPECT_TRUE(Near(CurveAt(m, 1)->PointAtStart(), ON_3dPoint(0, 0, 5)));
+         EXPECT_TRUE(Near(CurveAt(m, 1)->PointAtEnd(), ON_3dPoint(0, 0, 7)));
+       }},
       {"a 3 x 2 array at angle 0: copies at the base point plus multiples of the spacings",
        {{116, "0.,0.,0.;", 0, 0, 0, 0, dependent}, {412, "1,1.,10.,20.,5.,3,2,1.,2.,0.,0;"}},
        [](const ONX_Model& m)
