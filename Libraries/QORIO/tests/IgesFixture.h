@@ -46,13 +46,13 @@ public:
       int lines = 0;
       for (size_t at = 0; at < record.size(); at += 64, lines++)
       {
-        char tail[20];
+        char tail[64];
         std::snprintf(tail, sizeof tail, " %7dP%7d\n", de, pLine + lines);
         std::string chunk = record.substr(at, 64);
         chunk.resize(64, ' ');
         parameters += chunk + tail;
       }
-      char line[200];
+      char line[400];
       std::snprintf(line, sizeof line, "%8d%8d%8d%8d%8d%8d%8d%8d%8sD%7d\n", e.type, pLine, 0, 0, e.level, 0, e.matrix,
                     0, e.status.c_str(), de);
       directory += line;
@@ -76,7 +76,7 @@ private:
     {
       std::string chunk = text.substr(at, width);
       chunk.resize(width, ' ');
-      char tail[20];
+      char tail[64];
       std::snprintf(tail, sizeof tail, "%c%7d\n", letter, number);
       out += chunk + tail;
     }

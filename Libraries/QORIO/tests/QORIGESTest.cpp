@@ -434,7 +434,9 @@ TEST_F(QORIGESRead, EveryCutOfAFileFailsCleanlyOrReadsWhatItHolds)
     ONX_Model model;
     const int result = ReadFile(text.substr(0, length), model);
     if (result == 0)
+    {
       EXPECT_FALSE(Error().empty()) << length;
+    }
   }
 }
 
