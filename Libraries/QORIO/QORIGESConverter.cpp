@@ -30,6 +30,8 @@ const char* TypeName(int type)
     return "offset curve";
   case 140:
     return "offset surface";
+  case 142:
+    return "curve on surface without model-space curve";
   case 190:
     return "plane surface";
   case 192:
