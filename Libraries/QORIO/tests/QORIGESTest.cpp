@@ -392,6 +392,9 @@ TEST_F(QORIGESRead, BrokenAndHostileFilesFailCleanly)
       members += "," + std::to_string(2 * level + 1);
     fan.push_back({102, members + ";", 0, 0, 0, 0, level == 3 ? "00000000" : dependent});
   }
+  std::string farPointer = IgesFixture::File({{110, "0.,0.,0.,1.,1.,1.;"}});
+  farPointer.replace(farPointer.find("     110       1") + 8, 8, "      99");
+  cases.push_back({"a parameter pointer past the parameter section", farPointer, "outside the parameter section"});
   cases.push_back({"composites nested too deep", IgesFixture::File(chain), "deeper"});
   cases.push_back({"composites that multiply each other", IgesFixture::File(fan), "too many"});
   cases.push_back({"an array too large",
