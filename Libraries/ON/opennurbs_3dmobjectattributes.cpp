@@ -94,11 +94,27 @@ bool ON_3dmObjectAttributes::Write(ON_BinaryArchive& archive) const
          archive.WriteString(m_url) && archive.WriteArray(m_group) && archive.WriteBool(m_bVisible);
 }
 
+// Version 5 and later: the id and the layer, then optional items each opened by a nonzero byte
+// and closed by a zero byte. The items are not read; their presence is noted.
+bool ON_3dmObjectAttributes::ReadItemCoded(ON_BinaryArchive& archive)
+{
+  unsigned char item = 0;
+  if (!archive.ReadUuid(m_uuid) || !archive.ReadInt(&m_layer_index) || !archive.ReadChar(&item))
+    return false;
+  if (item != 0)
+    archive.NoteSkippedContent("version 5 object attributes");
+  return true;
+}
+
 bool ON_3dmObjectAttributes::Read(ON_BinaryArchive& archive)
 {
   Default();
   int major = 0, minor = 0;
-  if (!archive.Read3dmChunkVersion(&major, &minor) || major != 1)
+  if (!archive.Read3dmChunkVersion(&major, &minor))
+    return false;
+  if (major == 2)
+    return ReadItemCoded(archive);
+  if (major != 1)
     return false;
   unsigned char sources[4] = {};
   if (!archive.ReadUuid(m_uuid) || !archive.ReadInt(&m_layer_index) || !archive.ReadInt(&m_material_index) ||

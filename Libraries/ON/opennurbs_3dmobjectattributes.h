@@ -44,6 +44,8 @@ public:
   int m_wire_density = 1;
 
 private:
+  bool ReadItemCoded(ON_BinaryArchive& archive);
+
   unsigned char m_mode = 0;
   unsigned char m_color_source = 0;
   unsigned char m_linetype_source = 0;

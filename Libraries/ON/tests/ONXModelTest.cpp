@@ -305,6 +305,33 @@ TEST(ONXModel, UnsupportedClassesAreSkippedAndCounted)
                                                   "ON_Extrusion 3");
 }
 
+// Version 5 attributes: objects land on their own layers; the items after the layer are noted as
+// not read.
+TEST(ONXModel, Version5ObjectsKeepTheirLayers)
+{
+  for (const std::string& name : SampleFiles("V5"))
+  {
+    const std::string file = kSamples + "/" + name;
+    ONX_Model model;
+    ASSERT_TRUE(model.Read(file.c_str())) << file;
+    Json::Value reference;
+    std::string why_not;
+    if (!Rhino3dm::Inspect(file, reference, why_not))
+    {
+      if (Rhino3dm::Missing(why_not))
+        GTEST_SKIP() << why_not;
+      FAIL() << file << ": " << why_not;
+    }
+    std::vector<int> layers;
+    for (const Json::Value& object : reference["objects"])
+      if (CoreReads(object["class"].asString()))
+        layers.push_back(object["layerIndex"].asInt());
+    ASSERT_EQ(model.m_object_table.Count(), static_cast<int>(layers.size())) << file;
+    for (int i = 0; i < model.m_object_table.Count(); ++i)
+      EXPECT_EQ(model.m_object_table[i].m_attributes.m_layer_index, layers[static_cast<size_t>(i)]) << file << " " << i;
+  }
+}
+
 // What the reader reads past without keeping is tallied by kind; a file this core wrote has none.
 TEST(ONXModel, ContentLeftOutOnReadingIsCounted)
 {
