@@ -23,6 +23,7 @@ void ONX_Model::Destroy()
   m_dimstyle_table.Destroy();
   m_idef_table.Destroy();
   m_object_table.Destroy();
+  m_unread_tables = ON_RawChunks();
   m_skipped_objects.Clear();
   m_skipped_records.Clear();
 }

@@ -67,6 +67,8 @@ public:
   ON_ClassArray<ON_DimStyle> m_dimstyle_table;
   ON_ClassArray<ON_InstanceDefinition> m_idef_table;
   ON_ClassArray<ONX_Model_Object> m_object_table;
+  // User tables (plug-in data), kept as read and written back in the same version.
+  ON_RawChunks m_unread_tables;
 
 private:
   // Counts by name, in order of first appearance.

@@ -274,17 +274,20 @@ bool ModelReader::ReadModel()
         m_model.AddSkippedRecord(kind.c_str(), count);
       return ReadEndMark() && m_ok && m_archive.BadCRCCount() == 0 && m_archive.CriticalErrorCount() == 0;
     }
+    const size_t begin = m_archive.CurrentPosition();
     if (!m_archive.BeginRead3dmChunk(&tc, &value))
       return false;
-    // Tables of later versions and user tables are skipped; version 2 and 3 files never need them.
+    // Tables of later versions are skipped; user tables are kept as read.
     const bool known = (tc & 0xFFFF0000u) == 0x10000000u && tc != ON_BinaryArchive::TCODE_USER_TABLE &&
                        tc != ON_BinaryArchive::TCODE_HISTORYRECORD_TABLE;
     if (known && !ReadTable())
       return false;
-    if (!known)
-      m_model.AddSkippedRecord(tc == ON_BinaryArchive::TCODE_USER_TABLE ? "user table" : "table of a later version");
+    if (!known && tc != ON_BinaryArchive::TCODE_USER_TABLE)
+      m_model.AddSkippedRecord("table of a later version");
     if (!m_archive.EndRead3dmChunk())
       m_ok = false;
+    if (tc == ON_BinaryArchive::TCODE_USER_TABLE)
+      m_model.m_unread_tables.Keep(m_archive, begin);
   }
 }
 } // namespace

@@ -235,7 +235,7 @@ bool ModelWriter::WriteModel(const char* comment)
       ok = WriteRecord(ON_BinaryArchive::TCODE_INSTANCE_DEFINITION_RECORD, m_model.m_idef_table[i]);
     ok = ok && EndTable();
   }
-  return ok && WriteObjectTable() && m_archive.Write3dmEndMark();
+  return ok && WriteObjectTable() && m_model.m_unread_tables.Write(m_archive) && m_archive.Write3dmEndMark();
 }
 } // namespace
 

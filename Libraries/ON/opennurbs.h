@@ -56,6 +56,7 @@
 #include "opennurbs_binaryarchive.h"
 #include "opennurbs_3dmobjectattributes.h"
 #include "opennurbs_3dmproperties.h"
+#include "opennurbs_rawchunks.h"
 #include "opennurbs_3dmsettings.h"
 #include "opennurbs_bitmap.h"
 #include "opennurbs_dimstyle.h"

@@ -25,7 +25,8 @@ bool ON_3dmProperties::Write(ON_BinaryArchive& archive) const
 {
   return WriteRecord(archive, ON_BinaryArchive::TCODE_PROPERTIES_REVISIONHISTORY, m_RevisionHistory) &&
          WriteRecord(archive, ON_BinaryArchive::TCODE_PROPERTIES_NOTES, m_Notes) &&
-         WriteRecord(archive, ON_BinaryArchive::TCODE_PROPERTIES_APPLICATION, m_Application);
+         WriteRecord(archive, ON_BinaryArchive::TCODE_PROPERTIES_APPLICATION, m_Application) &&
+         m_unread_records.Write(archive);
 }
 
 bool ON_3dmProperties::Read(ON_BinaryArchive& archive)
@@ -36,6 +37,7 @@ bool ON_3dmProperties::Read(ON_BinaryArchive& archive)
   {
     unsigned int tc = 0;
     ON__INT64 value = 0;
+    const size_t begin = archive.CurrentPosition();
     if (!archive.BeginRead3dmChunk(&tc, &value))
       return false;
     if (tc == ON_BinaryArchive::TCODE_ENDOFTABLE)
@@ -56,8 +58,8 @@ bool ON_3dmProperties::Read(ON_BinaryArchive& archive)
       ok = ReadRecord(archive, m_Application) && ok;
       break;
     default: // a preview image, or properties of later versions
-      archive.NoteSkippedContent("preview image or other properties");
       ok = archive.EndRead3dmChunk() && ok;
+      m_unread_records.Keep(archive, begin);
       break;
     }
   }

@@ -21,7 +21,8 @@ bool ON_3dmSettings::Write(ON_BinaryArchive& archive) const
        archive.WriteInt(m_current_material_source) && archive.EndWrite3dmChunk();
   ok = ok && archive.BeginWrite3dmChunk(kCurrentColor, 0) && archive.WriteColor(m_current_color) &&
        archive.WriteInt(m_current_color_source) && archive.EndWrite3dmChunk();
-  return ok && archive.BeginWrite3dmChunk(kCurrentWireDensity, m_current_wire_density) && archive.EndWrite3dmChunk();
+  return ok && archive.BeginWrite3dmChunk(kCurrentWireDensity, m_current_wire_density) && archive.EndWrite3dmChunk() &&
+         m_unread_records.Write(archive);
 }
 
 bool ON_3dmSettings::Read(ON_BinaryArchive& archive)
@@ -32,10 +33,14 @@ bool ON_3dmSettings::Read(ON_BinaryArchive& archive)
   {
     unsigned int tc = 0;
     ON__INT64 value = 0;
+    const size_t begin = archive.CurrentPosition();
     if (!archive.BeginRead3dmChunk(&tc, &value))
       return false;
     if (tc == ON_BinaryArchive::TCODE_ENDOFTABLE)
       return archive.EndRead3dmChunk() && ok;
+    const bool unread = tc != ON_BinaryArchive::TCODE_SETTINGS_UNITSANDTOLS &&
+                        tc != ON_BinaryArchive::TCODE_SETTINGS_CURRENT_LAYER_INDEX && tc != kCurrentMaterial &&
+                        tc != kCurrentColor && tc != kCurrentWireDensity;
     if (tc == ON_BinaryArchive::TCODE_SETTINGS_UNITSANDTOLS)
       ok = m_ModelUnitsAndTolerances.Read(archive) && ok;
     else if (tc == ON_BinaryArchive::TCODE_SETTINGS_CURRENT_LAYER_INDEX)
@@ -46,8 +51,8 @@ bool ON_3dmSettings::Read(ON_BinaryArchive& archive)
       ok = archive.ReadColor(m_current_color) && archive.ReadInt(&m_current_color_source) && ok;
     else if (tc == kCurrentWireDensity)
       m_current_wire_density = static_cast<int>(value);
-    else
-      archive.NoteSkippedContent("views or other settings");
     ok = archive.EndRead3dmChunk() && ok;
+    if (unread)
+      m_unread_records.Keep(archive, begin);
   }
 }

@@ -2,10 +2,12 @@
 
 #include "opennurbs_3dmunitsandtolerances.h"
 #include "opennurbs_color.h"
+#include "opennurbs_rawchunks.h"
 
 class ON_BinaryArchive;
 
-// Model settings: units and tolerances and the current layer; other records are skipped on reading.
+// Model settings: units and tolerances, the current layer, material, colour and wire density; the
+// other records (views, render settings, ...) are kept as read and written back in the same version.
 class ON_CLASS ON_3dmSettings
 {
 public:
@@ -21,4 +23,5 @@ public:
   ON_Color m_current_color;
   int m_current_color_source = 0;
   int m_current_wire_density = 1;
+  ON_RawChunks m_unread_records;
 };

@@ -58,6 +58,14 @@ bool ON_BinaryArchive::SaveFile(const char* path) const
 
 size_t ON_BinaryArchive::CurrentPosition() const { return m_pos; }
 
+void ON_BinaryArchive::CopyReadBytes(size_t begin, std::vector<unsigned char>& bytes) const
+{
+  bytes.clear();
+  if (m_mode == Mode::read3dm && begin < m_pos && m_pos <= m_buffer.size())
+    bytes.assign(m_buffer.begin() + static_cast<std::ptrdiff_t>(begin),
+                 m_buffer.begin() + static_cast<std::ptrdiff_t>(m_pos));
+}
+
 size_t ON_BinaryArchive::ReadLimit() const { return m_chunks.empty() ? m_buffer.size() : m_chunks.back().end; }
 
 size_t ON_BinaryArchive::BytesLeftInChunk() const

@@ -102,6 +102,8 @@ public:
   bool SaveFile(const char* path) const;
 
   size_t CurrentPosition() const;
+  // Reading: the bytes from `begin` up to the current position.
+  void CopyReadBytes(size_t begin, std::vector<unsigned char>& bytes) const;
   size_t BytesLeftInChunk() const;
   bool AtEnd() const;
 
