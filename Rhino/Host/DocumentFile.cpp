@@ -167,6 +167,7 @@ void DocumentFile::Open(const ONX_Model& model, const std::string& path)
   m_groups = model.m_group_table;
   m_fonts = model.m_font_table;
   m_dimstyles = model.m_dimstyle_table;
+  m_userTables = model.m_unread_tables;
   if (CanWrite(model.m_3dm_file_version))
     m_version = model.m_3dm_file_version;
   m_source = path;
@@ -197,6 +198,16 @@ std::string DocumentFile::LeftOutOf(const ONX_Model& model)
   return text;
 }
 
+std::string DocumentFile::LeftOutIn(int version) const
+{
+  const bool fits = m_settings.m_unread_records.FitsVersion(version) &&
+                    m_properties.m_unread_records.FitsVersion(version) && m_userTables.FitsVersion(version);
+  if (fits)
+    return m_leftOut;
+  return m_leftOut + (m_leftOut.empty() ? "" : "; ") +
+         "views, settings and user tables, which only its own version keeps";
+}
+
 bool DocumentFile::IsSource(const std::string& path) const
 {
   if (m_source.empty())
@@ -216,6 +227,7 @@ void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhino
   model.m_group_table = m_groups;
   model.m_font_table = m_fonts;
   model.m_dimstyle_table = m_dimstyles;
+  model.m_unread_tables = m_userTables;
   for (const CRhinoObject* object : objects)
   {
     ONX_Model_Object& record = model.m_object_table.AppendNew();
@@ -266,9 +278,10 @@ bool DocumentFile::Export(const std::vector<const CRhinoObject*>& objects, const
 
 bool DocumentFile::Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message)
 {
-  if (IsSource(path) && !m_leftOut.empty())
+  const std::string leftOut = LeftOutIn(version);
+  if (IsSource(path) && !leftOut.empty())
   {
-    message = "Not overwritten: a save would leave out what the file holds beyond the document (" + m_leftOut +
+    message = "Not overwritten: a save would leave out what the file holds beyond the document (" + leftOut +
               "); save to another file";
     return false;
   }
@@ -277,8 +290,8 @@ bool DocumentFile::Save(CRhinoDoc& doc, const std::string& path, int version, st
     objects.push_back(object.get());
   if (!Write(objects, path, version, message))
     return false;
-  if (!m_leftOut.empty())
-    message += " (left out what " + m_source + " holds beyond the document: " + m_leftOut + ")";
+  if (!leftOut.empty())
+    message += " (left out what " + m_source + " holds beyond the document: " + leftOut + ")";
   m_path = path;
   m_version = version;
   doc.SetModified(false);

@@ -7,10 +7,11 @@
 #include <vector>
 
 // The document as a 3DM model: the file it was opened from, and the layers, materials, groups,
-// fonts, dimension styles, properties and object attributes read with it, so that a save writes them
-// back. What that file holds beyond them (objects of classes the core does not read, user data,
-// block definitions, a version the core does not write) a save cannot keep: the file is then never
-// overwritten, and a save to another file says what it leaves out.
+// fonts, dimension styles, properties, settings, user tables and object attributes read with it, so
+// that a save writes them back (settings and user tables the core does not read only in the file's
+// own version). What that file holds beyond them (objects of classes the core does not read, user
+// data, block definitions, a version the core does not write) a save cannot keep: the file is then
+// never overwritten, and a save to another file says what it leaves out.
 class DocumentFile
 {
 public:
@@ -32,8 +33,6 @@ public:
   // are scaled to its units; an empty document takes the model's.
   void ImportModel(CRhinoDoc& doc, const ONX_Model& model, const std::string& path, const char* skipped,
                    std::string& message);
-  // What the file the document was opened from holds that a save leaves out; empty when nothing.
-  const std::string& LeftOut() const { return m_leftOut; }
   // Writes the objects with their layers, in a temporary file renamed onto the path.
   bool Write(const std::vector<const CRhinoObject*>& objects, const std::string& path, int version,
              std::string& message);
@@ -52,6 +51,8 @@ private:
   ON_Xform UnitScale(const ON_3dmUnitsAndTolerances& units) const;
   void Open(const ONX_Model& model, const std::string& path);
   static std::string LeftOutOf(const ONX_Model& model);
+  // What a save in that version leaves out of the file the document was opened from; empty when nothing.
+  std::string LeftOutIn(int version) const;
   bool IsSource(const std::string& path) const;
   void PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects);
 
@@ -64,6 +65,7 @@ private:
   ON_ClassArray<ON_Group> m_groups;
   ON_ClassArray<ON_Font> m_fonts;
   ON_ClassArray<ON_DimStyle> m_dimstyles;
+  ON_RawChunks m_userTables;
   std::string m_source;
   std::string m_leftOut;
 };

@@ -134,3 +134,28 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
   EXPECT_TRUE(OnStdout("Imported 1 object from ")) << m_output;
   EXPECT_TRUE(OnStdout(" (not read: ") && OnStdout("user data 1)")) << m_output;
 }
+
+// Views, other settings and user tables the core does not read come back in the file's version; a
+// save in another version over the file would leave them out and is refused.
+TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
+{
+  const std::string sample = std::string(NUBILO_SHARED_DATA) + "/3dm/V2/v2_Flow1.3dm";
+  if (Shell("cp " + Quote(sample) + " mine.3dm && chmod u+w mine.3dm") != 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ONX_Model before;
+  ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
+  ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+  ONX_Model after;
+  ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
+  EXPECT_EQ(after.m_3dm_file_version, 2);
+  EXPECT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+  EXPECT_EQ(after.m_unread_tables.Count(), 1);
+  EXPECT_EQ(after.m_settings.m_unread_records.Count(), before.m_settings.m_unread_records.Count());
+
+  EXPECT_EQ(Run("--doc mine.3dm", "Save Version=3"), 1) << m_output;
+  EXPECT_TRUE(OnStderr("which only its own version keeps")) << m_output;
+  ONX_Model kept;
+  ASSERT_TRUE(kept.Read(Path("mine.3dm").c_str()));
+  EXPECT_EQ(kept.m_3dm_file_version, 2);
+  EXPECT_EQ(kept.m_unread_tables.Count(), 1);
+}
