@@ -127,12 +127,19 @@ void ExpectGeometryLikeReference(const ON_Object* geometry, const Json::Value& o
     ExpectBoxLikeReference(*other, object, where);
 }
 
-void ExpectObjectsLikeReference(const ONX_Model& model, const Json::Value& reference, const std::string& file)
+// The reference's objects of the classes this core reads, in file order.
+std::vector<Json::Value> ObjectsCoreReads(const Json::Value& reference)
 {
-  std::vector<Json::Value> expected;
+  std::vector<Json::Value> objects;
   for (const Json::Value& object : reference["objects"])
     if (CoreReads(object["class"].asString()))
-      expected.push_back(object);
+      objects.push_back(object);
+  return objects;
+}
+
+void ExpectObjectsLikeReference(const ONX_Model& model, const Json::Value& reference, const std::string& file)
+{
+  const std::vector<Json::Value> expected = ObjectsCoreReads(reference);
   ASSERT_EQ(model.m_object_table.Count(), static_cast<int>(expected.size())) << file;
   for (int i = 0; i < model.m_object_table.Count(); ++i)
   {
@@ -322,13 +329,12 @@ TEST(ONXModel, Version5ObjectsKeepTheirLayers)
         GTEST_SKIP() << why_not;
       FAIL() << file << ": " << why_not;
     }
-    std::vector<int> layers;
-    for (const Json::Value& object : reference["objects"])
-      if (CoreReads(object["class"].asString()))
-        layers.push_back(object["layerIndex"].asInt());
-    ASSERT_EQ(model.m_object_table.Count(), static_cast<int>(layers.size())) << file;
+    const std::vector<Json::Value> expected = ObjectsCoreReads(reference);
+    ASSERT_EQ(model.m_object_table.Count(), static_cast<int>(expected.size())) << file;
     for (int i = 0; i < model.m_object_table.Count(); ++i)
-      EXPECT_EQ(model.m_object_table[i].m_attributes.m_layer_index, layers[static_cast<size_t>(i)]) << file << " " << i;
+      EXPECT_EQ(model.m_object_table[i].m_attributes.m_layer_index,
+                expected[static_cast<size_t>(i)]["layerIndex"].asInt())
+          << file << " " << i;
   }
 }
 
