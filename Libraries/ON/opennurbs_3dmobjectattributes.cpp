@@ -94,16 +94,119 @@ bool ON_3dmObjectAttributes::Write(ON_BinaryArchive& archive) const
          archive.WriteString(m_url) && archive.WriteArray(m_group) && archive.WriteBool(m_bVisible);
 }
 
-// Version 5 and later: the id and the layer, then optional items each opened by a nonzero byte
-// and closed by a zero byte. The items are not read; their presence is noted.
+// Version 5 and later: the id and the layer, then items each opened by its code and ended by a
+// zero code. Items the core has no place for are read past; an item of unknown code stops the
+// reading (its size is not known) and is noted.
+namespace
+{
+enum class AttributeItem : unsigned char
+{
+  end = 0,
+  name = 1,
+  url = 2,
+  linetype_index = 3,
+  material_index = 4,
+  rendering = 5,
+  color = 6,
+  plot_color = 7,
+  plot_weight = 8,
+  decoration = 9,
+  wire_density = 10,
+  mode = 11,
+  color_source = 12,
+  linetype_source = 13,
+  material_source = 14,
+  plot_color_source = 15,
+  plot_weight_source = 16,
+  groups = 18,
+  space = 19,
+  viewport = 20,
+};
+
+bool SkipByte(ON_BinaryArchive& archive)
+{
+  unsigned char ignored = 0;
+  return archive.ReadChar(&ignored);
+}
+} // namespace
+
 bool ON_3dmObjectAttributes::ReadItemCoded(ON_BinaryArchive& archive)
 {
-  unsigned char item = 0;
-  if (!archive.ReadUuid(m_uuid) || !archive.ReadInt(&m_layer_index) || !archive.ReadChar(&item))
+  if (!archive.ReadUuid(m_uuid) || !archive.ReadInt(&m_layer_index))
     return false;
-  if (item != 0)
-    archive.NoteSkippedContent("version 5 object attributes");
-  return true;
+  for (;;)
+  {
+    unsigned char code = 0;
+    if (!archive.ReadChar(&code))
+      return false;
+    if (code == static_cast<unsigned char>(AttributeItem::end))
+      return true;
+    bool known = true;
+    if (!ReadItem(archive, code, known))
+      return false;
+    if (!known)
+    {
+      archive.NoteSkippedContent("version 5 object attributes");
+      return true;
+    }
+  }
+}
+
+bool ON_3dmObjectAttributes::ReadItem(ON_BinaryArchive& archive, unsigned char code, bool& known)
+{
+  int ignored_int = 0;
+  double ignored_double = 0.0;
+  ON_Color ignored_color;
+  ON_UUID ignored_id = ON_nil_uuid;
+  switch (static_cast<AttributeItem>(code))
+  {
+  case AttributeItem::name:
+    return archive.ReadString(m_name);
+  case AttributeItem::url:
+    return archive.ReadString(m_url);
+  case AttributeItem::linetype_index:
+    return archive.ReadInt(&ignored_int);
+  case AttributeItem::material_index:
+    return archive.ReadInt(&m_material_index);
+  case AttributeItem::color:
+    return archive.ReadColor(m_color);
+  case AttributeItem::plot_color:
+    return archive.ReadColor(ignored_color);
+  case AttributeItem::plot_weight:
+    return archive.ReadDouble(&ignored_double);
+  case AttributeItem::wire_density:
+    return archive.ReadInt(&m_wire_density);
+  case AttributeItem::mode:
+    if (!archive.ReadChar(&m_mode))
+      return false;
+    m_mode = static_cast<unsigned char>(ON::ObjectMode(m_mode));
+    m_bVisible = m_mode != ON::hidden_object;
+    return true;
+  case AttributeItem::color_source:
+    if (!archive.ReadChar(&m_color_source))
+      return false;
+    m_color_source = static_cast<unsigned char>(ON::ObjectColorSource(m_color_source));
+    return true;
+  case AttributeItem::linetype_source:
+    return archive.ReadChar(&m_linetype_source);
+  case AttributeItem::material_source:
+    if (!archive.ReadChar(&m_material_source))
+      return false;
+    m_material_source = static_cast<unsigned char>(ON::ObjectMaterialSource(m_material_source));
+    return true;
+  case AttributeItem::decoration:
+  case AttributeItem::plot_color_source:
+  case AttributeItem::plot_weight_source:
+  case AttributeItem::space:
+    return SkipByte(archive);
+  case AttributeItem::groups:
+    return archive.ReadArray(m_group);
+  case AttributeItem::viewport:
+    return archive.ReadUuid(ignored_id);
+  default:
+    known = false;
+    return true;
+  }
 }
 
 bool ON_3dmObjectAttributes::Read(ON_BinaryArchive& archive)

@@ -45,6 +45,7 @@ public:
 
 private:
   bool ReadItemCoded(ON_BinaryArchive& archive);
+  bool ReadItem(ON_BinaryArchive& archive, unsigned char code, bool& known);
 
   unsigned char m_mode = 0;
   unsigned char m_color_source = 0;
