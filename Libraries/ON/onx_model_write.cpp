@@ -46,6 +46,7 @@ private:
   bool WriteModelObject(const ONX_Model_Object& record);
   bool WriteObjectRecord(const ON_Object& object, ON_3dmObjectAttributes attributes);
   bool WriteVersion2Object(const ON_Object& object, const ON_3dmObjectAttributes& attributes);
+  bool WriteVersion2PolyCurve(const ON_PolyCurve& poly, const ON_3dmObjectAttributes& attributes);
   bool WritePointsOfCloud(const ON_PointCloud& cloud, const ON_3dmObjectAttributes& attributes);
   void PolishAttributes(ON_3dmObjectAttributes& attributes);
 
@@ -164,26 +165,13 @@ bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjec
     return WriteObjectRecord(ON_OBSOLETE_V2_TextDot(*dot), attributes);
   if (const ON_PointCloud* cloud = ON_PointCloud::Cast(&object))
     return WritePointsOfCloud(*cloud, attributes);
+  if (const ON_PolyCurve* poly = ON_PolyCurve::Cast(&object))
+    return WriteVersion2PolyCurve(*poly, attributes);
   const ON_Curve* curve = ON_Curve::Cast(&object);
   if (curve && !ON_NurbsCurve::Cast(curve))
   {
     ON_NurbsCurve nurbs;
-    if (curve->GetNurbForm(nurbs))
-      return WriteObjectRecord(nurbs, attributes);
-    const ON_PolyCurve* poly = ON_PolyCurve::Cast(curve);
-    ON_PolyCurve segments;
-    for (int i = 0; poly && i < poly->Count(); ++i)
-    {
-      // Segments that cannot be joined into one NURBS curve stay a poly curve of NURBS segments.
-      ON_NurbsCurve* segment = new ON_NurbsCurve();
-      if (!poly->SegmentCurve(i)->GetNurbForm(*segment))
-      {
-        delete segment;
-        return false;
-      }
-      segments.Append(segment);
-    }
-    return poly && WriteObjectRecord(segments, attributes);
+    return curve->GetNurbForm(nurbs) && WriteObjectRecord(nurbs, attributes);
   }
   const ON_Surface* surface = ON_Surface::Cast(&object);
   if (surface && !ON_NurbsSurface::Cast(surface))
@@ -192,6 +180,23 @@ bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjec
     return surface->GetNurbForm(nurbs) && WriteObjectRecord(nurbs, attributes);
   }
   return WriteObjectRecord(object, attributes);
+}
+
+// A poly curve stays a poly curve, its segments in NURBS form.
+bool ModelWriter::WriteVersion2PolyCurve(const ON_PolyCurve& poly, const ON_3dmObjectAttributes& attributes)
+{
+  ON_PolyCurve segments;
+  for (int i = 0; i < poly.Count(); ++i)
+  {
+    ON_NurbsCurve* segment = new ON_NurbsCurve();
+    if (!poly.SegmentCurve(i)->GetNurbForm(*segment) || !segments.Append(segment))
+    {
+      delete segment;
+      return false;
+    }
+  }
+  segments.SetParameterization(poly.SegmentParameters().Array());
+  return WriteObjectRecord(segments, attributes);
 }
 
 bool ModelWriter::WriteModelObject(const ONX_Model_Object& record)

@@ -4,6 +4,9 @@
 
 namespace
 {
+// Version 2 readers know poly curves under the id Rhino 2 wrote them with.
+const char* const kVersion2PolyCurveId = "EF638317-154B-11D4-8000-0010830122F0";
+
 // Class ids of older toolkits whose data the current classes read unchanged.
 struct LegacyClass
 {
@@ -16,7 +19,7 @@ const LegacyClass kLegacyClasses[] = {
     {"5EAF1119-0B51-11D4-BFFE-0010830122F0", "ON_NurbsCurve"},   // TL_NurbsCurve
     {"FA4FD4B5-1613-11D4-8000-0010830122F0", "ON_NurbsSurface"}, // old NURBS surface
     {"4760C817-0BE3-11D4-BFFE-0010830122F0", "ON_NurbsSurface"}, // TL_NurbsSurface
-    {"EF638317-154B-11D4-8000-0010830122F0", "ON_PolyCurve"},    // old poly curve
+    {kVersion2PolyCurveId, "ON_PolyCurve"},                      // old poly curve
 };
 
 const ON_ClassId* ClassForId(const ON_UUID& id)
@@ -27,6 +30,13 @@ const ON_ClassId* ClassForId(const ON_UUID& id)
     if (ON_UuidFromString(legacy.legacy_id) == id)
       return ON_ClassId::ClassId(legacy.class_name);
   return nullptr;
+}
+
+ON_UUID StoredClassId(const ON_Object& object, const ON_ClassId& class_id, int archive_version)
+{
+  if (archive_version == 2 && ON_PolyCurve::Cast(&object))
+    return ON_UuidFromString(kVersion2PolyCurveId);
+  return class_id.Uuid();
 }
 } // namespace
 
@@ -45,7 +55,7 @@ bool ON_BinaryArchive::WriteObject(const ON_Object& object)
   const ON_ClassId* class_id = object.ClassId();
   if (!class_id || !BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS, 0))
     return false;
-  bool ok = WriteObjectData(object, class_id->Uuid());
+  bool ok = WriteObjectData(object, StoredClassId(object, *class_id, m_3dm_version));
   ok = ok && BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_END, 0) && EndWrite3dmChunk();
   return EndWrite3dmChunk() && ok;
 }

@@ -23,6 +23,8 @@ public:
   int Count() const;
   const ON_Curve* SegmentCurve(int index) const;
   const ON_SimpleArray<double>& SegmentParameters() const;
+  // Count() + 1 increasing parameters at the segments' ends; false leaves the curve as it was.
+  bool SetParameterization(const double* t);
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;

@@ -430,6 +430,10 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     EXPECT_EQ(reference["objects"][2]["class"].asString(), "ON_TextDot");
     // Version 2 keeps curves in NURBS form only.
     EXPECT_EQ(reference["objects"][5]["class"].asString(), version == 2 ? "ON_NurbsCurve" : "ON_LineCurve");
+    // A poly curve stays one: in version 2 under the id Rhino 2 wrote, with segments in NURBS form.
+    for (const Json::Value& object : reference["objects"])
+      if (object["name"].asString() == "poly")
+        EXPECT_EQ(object["class"].asString(), "ON_PolyCurve") << "version " << version;
     std::remove(path.c_str());
   }
 }
