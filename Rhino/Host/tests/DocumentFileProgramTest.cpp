@@ -102,19 +102,21 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
   const std::string samples = std::string(NUBILO_SHARED_DATA) + "/3dm";
   const struct
   {
-    const char* file;
+    std::string file;
     const char* named;
   } cases[] = {
-      {"/V2/v2_my_brep.3dm", "ON_Brep"},
-      {"/V3/v3_point_with_user_Data.3dm", "user data"},
-      {"/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates"},
-      {"/V4/v4_example_file.3dm", "version 4"},
-      {"/V5/v5_my_points.3dm", "version 50"},
+      {samples + "/V2/v2_my_brep.3dm", "ON_Brep"},
+      {samples + "/V3/v3_point_with_user_Data.3dm", "user data"},
+      {samples + "/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates"},
+      {samples + "/V4/v4_example_file.3dm", "version 4"},
+      {samples + "/V5/v5_my_points.3dm", "version 50"},
+      // A point written by rhino3dm 8 in its own version.
+      {std::string(NUBILO_TEST_DIR) + "/data/point_version8.3dm", "version 80"},
   };
   for (const auto& c : cases)
   {
     SCOPED_TRACE(c.file);
-    if (Shell("cp " + Quote(samples + c.file) + " mine.3dm && chmod u+w mine.3dm") != 0)
+    if (Shell("cp " + Quote(c.file) + " mine.3dm && chmod u+w mine.3dm") != 0)
       GTEST_SKIP() << "the 3dm sample files are not in the shared data";
     const std::string original = Read("mine.3dm");
     EXPECT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
