@@ -80,5 +80,8 @@
 #include "opennurbs_textdot.h"
 #include "opennurbs_obsolete_v2_textdot.h"
 #include "opennurbs_obsolete_v2_annotationarrow.h"
+#include "opennurbs_annotation2.h"
+#include "opennurbs_textentity2.h"
+#include "opennurbs_leader2.h"
 #include "onx_model_object.h"
 #include "onx_model.h"

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+class ON_2dPoint;
 class ON_3dPoint;
 class ON_3dVector;
 class ON_Interval;
@@ -171,6 +172,8 @@ public:
   bool ReadArray(ON_SimpleArray<double>& a);
   bool WriteArray(const ON_SimpleArray<int>& a);
   bool ReadArray(ON_SimpleArray<int>& a);
+  bool WriteArray(const ON_SimpleArray<ON_2dPoint>& a);
+  bool ReadArray(ON_SimpleArray<ON_2dPoint>& a);
   bool WriteArray(const ON_SimpleArray<ON_3dPoint>& a);
   bool ReadArray(ON_SimpleArray<ON_3dPoint>& a);
   bool WriteArray(const ON_SimpleArray<ON_3dVector>& a);

@@ -201,6 +201,8 @@ bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<double>& a) { return Writ
 bool ON_BinaryArchive::ReadArray(ON_SimpleArray<double>& a) { return ReadPlainArray(*this, a); }
 bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<int>& a) { return WritePlainArray(*this, a); }
 bool ON_BinaryArchive::ReadArray(ON_SimpleArray<int>& a) { return ReadPlainArray(*this, a); }
+bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<ON_2dPoint>& a) { return WritePlainArray(*this, a); }
+bool ON_BinaryArchive::ReadArray(ON_SimpleArray<ON_2dPoint>& a) { return ReadPlainArray(*this, a); }
 bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<ON_3dPoint>& a) { return WritePlainArray(*this, a); }
 bool ON_BinaryArchive::ReadArray(ON_SimpleArray<ON_3dPoint>& a) { return ReadPlainArray(*this, a); }
 bool ON_BinaryArchive::WriteArray(const ON_SimpleArray<ON_3dVector>& a) { return WritePlainArray(*this, a); }

@@ -62,3 +62,13 @@ ON::object_material_source ON::ObjectMaterialSource(int i)
   return (i == material_from_object || i == material_from_parent) ? static_cast<object_material_source>(i)
                                                                   : material_from_layer;
 }
+
+ON::eAnnotationType ON::AnnotationType(int i)
+{
+  return (i >= dtNothing && i <= dtDimOrdinate) ? static_cast<eAnnotationType>(i) : dtNothing;
+}
+
+ON::eTextDisplayMode ON::TextDisplayMode(int i)
+{
+  return (i >= dtNormal && i <= dtInLine) ? static_cast<eTextDisplayMode>(i) : dtNormal;
+}

@@ -75,10 +75,36 @@ public:
     material_from_parent = 3
   };
 
+  // Kind of an annotation object (ON_Annotation2::m_type).
+  enum eAnnotationType
+  {
+    dtNothing = 0,
+    dtDimLinear = 1,
+    dtDimAligned = 2,
+    dtDimAngular = 3,
+    dtDimDiameter = 4,
+    dtDimRadius = 5,
+    dtLeader = 6,
+    dtTextBlock = 7,
+    dtDimOrdinate = 8
+  };
+
+  // How annotation text is oriented: in the annotation's plane, always facing the view, or
+  // relative to a dimension line.
+  enum eTextDisplayMode
+  {
+    dtNormal = 0,
+    dtHorizontal = 1,
+    dtAboveLine = 2,
+    dtInLine = 3
+  };
+
   static object_type ObjectType(int i);
   static point_style PointStyle(int i);
   // Out-of-range values give the first enumerator.
   static object_mode ObjectMode(int i);
   static object_color_source ObjectColorSource(int i);
   static object_material_source ObjectMaterialSource(int i);
+  static eAnnotationType AnnotationType(int i);
+  static eTextDisplayMode TextDisplayMode(int i);
 };

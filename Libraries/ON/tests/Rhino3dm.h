@@ -17,17 +17,37 @@ public:
   // Summary of the file as openNURBS reads it; false with the reason in why_not.
   static bool Inspect(const std::string& file, Json::Value& summary, std::string& why_not)
   {
+    return RunScript(NUBILO_SHARED_DATA "/../tools/3dm-inspect.mjs", file, " --no-uuid", summary, why_not);
+  }
+
+  // The text and leader annotations as openNURBS reads them (annotations.mjs beside the tests).
+  static bool Annotations(const std::string& file, Json::Value& annotations, std::string& why_not)
+  {
+    return RunScript(NUBILO_TEST_DIR "/annotations.mjs", file, "", annotations, why_not);
+  }
+
+  // Whether the reference can run at all (node and the package present).
+  static bool Missing(const std::string& why_not)
+  {
+    return why_not.find("not installed") != std::string::npos || why_not.find("not beside") != std::string::npos ||
+           why_not.find("cannot start") != std::string::npos;
+  }
+
+private:
+  // Runs a node script that reads the file with rhino3dm and prints JSON.
+  static bool RunScript(const std::string& script, const std::string& file, const char* options, Json::Value& result,
+                        std::string& why_not)
+  {
     if (!std::getenv("RHINO3DM_DIR"))
       setenv("RHINO3DM_DIR", NUBILO_TEST_DIR "/../../../.deps/node", 0);
-    const std::string tool = NUBILO_SHARED_DATA "/../tools/3dm-inspect.mjs";
-    if (std::FILE* probe = std::fopen(tool.c_str(), "r"))
+    if (std::FILE* probe = std::fopen(script.c_str(), "r"))
       std::fclose(probe);
     else
     {
-      why_not = "3dm-inspect.mjs is not beside the shared data";
+      why_not = script.substr(script.rfind('/') + 1) + " is not beside the shared data or the tests";
       return false;
     }
-    const std::string command = "node '" + tool + "' '" + file + "' --no-uuid 2>/dev/null";
+    const std::string command = "node '" + script + "' '" + file + "'" + options + " 2>/dev/null";
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
     {
@@ -52,18 +72,11 @@ public:
     Json::CharReaderBuilder builder;
     std::string errors;
     std::unique_ptr<Json::CharReader> reader(builder.newCharReader());
-    if (!reader->parse(text.data(), text.data() + text.size(), &summary, &errors))
+    if (!reader->parse(text.data(), text.data() + text.size(), &result, &errors))
     {
-      why_not = "unreadable output of 3dm-inspect.mjs";
+      why_not = "unreadable output of " + script.substr(script.rfind('/') + 1);
       return false;
     }
     return true;
-  }
-
-  // Whether the reference can run at all (node and the package present).
-  static bool Missing(const std::string& why_not)
-  {
-    return why_not.find("not installed") != std::string::npos || why_not.find("not beside") != std::string::npos ||
-           why_not.find("cannot start") != std::string::npos;
   }
 };
