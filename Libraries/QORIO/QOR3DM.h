@@ -115,7 +115,8 @@ public:
   static int ObjectsTo3DM(const ON_3dPointArray& points, const ON_ClassArray<ON_Line>& lines,
                           const ON_ClassArray<ON_Polyline>& polylines, const ON_ClassArray<ON_Circle>& circles,
                           const ON_ClassArray<ON_Arc>& arcs, const ON_ClassArray<ON_NurbsCurve>& curves,
-                          const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int version);
+                          const ON_ClassArray<ON_Mesh>& meshes, const ON_ClassArray<ON_TextEntity2>& texts,
+                          const ON_wString& path, int version);
 
   static ON_String GetObjectClassName(const ON_Object& object);
   static void DestroyModel(ONX_Model& model);

@@ -232,7 +232,8 @@ int QOR3DM::PolylinesTo3DM(const ON_ClassArray<ON_Polyline>& polylines, const ON
 int QOR3DM::ObjectsTo3DM(const ON_3dPointArray& points, const ON_ClassArray<ON_Line>& lines,
                          const ON_ClassArray<ON_Polyline>& polylines, const ON_ClassArray<ON_Circle>& circles,
                          const ON_ClassArray<ON_Arc>& arcs, const ON_ClassArray<ON_NurbsCurve>& curves,
-                         const ON_ClassArray<ON_Mesh>& meshes, const ON_wString& path, int version)
+                         const ON_ClassArray<ON_Mesh>& meshes, const ON_ClassArray<ON_TextEntity2>& texts,
+                         const ON_wString& path, int version)
 {
   return WriteObjects(path, version,
                       [&]()
@@ -252,6 +253,8 @@ int QOR3DM::ObjectsTo3DM(const ON_3dPointArray& points, const ON_ClassArray<ON_L
                           ok = WriteObject(curves[i]) && ok;
                         for (int i = 0; i < meshes.Count(); ++i)
                           ok = WriteObject(meshes[i]) && ok;
+                        for (int i = 0; i < texts.Count(); ++i)
+                          ok = WriteObject(texts[i]) && ok;
                         return ok;
                       });
 }

@@ -78,7 +78,8 @@ TEST_F(QOR3DMConvertTest, PolylinesTakeDegreeOneCurvesOnly)
   curves.Append(Curve(2));
   curves.Append(Curve(4));
   ASSERT_EQ(QOR3DM::ObjectsTo3DM(ON_3dPointArray(), ON_ClassArray<ON_Line>(), polylines, ON_ClassArray<ON_Circle>(),
-                                 ON_ClassArray<ON_Arc>(), curves, ON_ClassArray<ON_Mesh>(), m_path, 3),
+                                 ON_ClassArray<ON_Arc>(), curves, ON_ClassArray<ON_Mesh>(),
+                                 ON_ClassArray<ON_TextEntity2>(), m_path, 3),
             1);
   ON_ClassArray<ON_Polyline> read;
   ASSERT_EQ(QOR3DM::_3DMToPolylines(m_path, read), 1);
@@ -97,7 +98,8 @@ TEST_F(QOR3DMConvertTest, CurvesInNurbsForm)
   ON_ClassArray<ON_NurbsCurve> curves;
   curves.Append(Curve(4));
   ASSERT_EQ(QOR3DM::ObjectsTo3DM(ON_3dPointArray(), lines, ON_ClassArray<ON_Polyline>(), circles,
-                                 ON_ClassArray<ON_Arc>(), curves, ON_ClassArray<ON_Mesh>(), m_path, 3),
+                                 ON_ClassArray<ON_Arc>(), curves, ON_ClassArray<ON_Mesh>(),
+                                 ON_ClassArray<ON_TextEntity2>(), m_path, 3),
             1);
   ON_ClassArray<ON_NurbsCurve> read;
   ASSERT_EQ(QOR3DM::_3DMToCurves(m_path, read), 1);
@@ -105,6 +107,38 @@ TEST_F(QOR3DMConvertTest, CurvesInNurbsForm)
   EXPECT_EQ(read[0].PointAtEnd().x, 2.0);
   EXPECT_NEAR(read[1].PointAt(read[1].Domain().ParameterAt(0.5)).DistanceTo(ON_3dPoint(5, 5, 0)), 2.0, 1e-9);
   EXPECT_EQ(read[2].Degree(), 3);
+}
+
+// Every kind goes in, in the order of the parameters, with the texts unchanged after the meshes.
+TEST_F(QOR3DMConvertTest, ObjectsKeepTheirOrderAndTextsComeLast)
+{
+  ON_3dPointArray points;
+  points.Append(ON_3dPoint(1, 2, 3));
+  ON_ClassArray<ON_Mesh> meshes;
+  meshes.Append(Triangle(0));
+  ON_ClassArray<ON_TextEntity2> texts;
+  ON_TextEntity2& text = texts.AppendNew();
+  text.SetPlane(ON_Plane(ON_3dPoint(4, 5, 6), ON_3dVector(0, 0, 1)));
+  text.SetTextValue(L"Well 7");
+  text.SetHeight(0.5);
+  text.SetFontIndex(2);
+  ASSERT_EQ(QOR3DM::ObjectsTo3DM(points, ON_ClassArray<ON_Line>(), ON_ClassArray<ON_Polyline>(),
+                                 ON_ClassArray<ON_Circle>(), ON_ClassArray<ON_Arc>(), ON_ClassArray<ON_NurbsCurve>(),
+                                 meshes, texts, m_path, 3),
+            1);
+  ON_3dmProperties properties;
+  int count = 0;
+  ASSERT_EQ(QOR3DM::ReadStart(m_path, properties, count), 1);
+  ASSERT_EQ(count, 3);
+  EXPECT_EQ(QOR3DM::ReadGetObjectClassName(0), "ON_Point");
+  EXPECT_EQ(QOR3DM::ReadGetObjectClassName(1), "ON_Mesh");
+  ASSERT_EQ(QOR3DM::ReadGetObjectClassName(2), "ON_TextEntity2");
+  const ON_TextEntity2* read = ON_TextEntity2::Cast(QOR3DM::ReadGetObject(2));
+  EXPECT_TRUE(ON_wString(read->TextValue()) == L"Well 7");
+  EXPECT_EQ(read->Plane().origin, ON_3dPoint(4, 5, 6));
+  EXPECT_EQ(read->Height(), 0.5);
+  EXPECT_EQ(read->FontIndex(), 2);
+  QOR3DM::ReadEnd();
 }
 
 TEST_F(QOR3DMConvertTest, MeshesAppendOrCombine)
