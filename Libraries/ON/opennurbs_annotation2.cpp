@@ -55,18 +55,21 @@ bool ON_Annotation2::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) cons
 
 bool ON_Annotation2::Transform(const ON_Xform& xform)
 {
-  const ON_3dPoint origin = xform * m_plane.origin;
-  const double scale = (xform * (m_plane.origin + m_plane.xaxis) - origin).Length();
   ON_Plane plane = m_plane;
-  if (!std::isfinite(scale) || scale <= ON_ZERO_TOLERANCE || !plane.Transform(xform))
+  const ON_3dVector up = xform * (m_plane.origin + m_plane.yaxis) - xform * m_plane.origin;
+  if (!plane.Transform(xform) || !plane.IsValid() || !std::isfinite(up.Length()))
     return false;
-  m_plane = plane;
-  if (std::fabs(scale - 1.0) > ON_SQRT_EPSILON)
+  // Affine maps keep the points in the moved plane: their new coordinates are exact.
+  ON_2dPointArray points = m_points;
+  for (int i = 0; i < points.Count(); ++i)
   {
-    for (int i = 0; i < m_points.Count(); ++i)
-      m_points[i] *= scale;
-    m_textheight *= scale;
+    const ON_3dPoint moved = xform * m_plane.PointAt(points[i].x, points[i].y);
+    if (!plane.ClosestPointTo(moved, &points[i].x, &points[i].y))
+      return false;
   }
+  m_plane = plane;
+  m_points = points;
+  m_textheight *= up.Length();
   return true;
 }
 

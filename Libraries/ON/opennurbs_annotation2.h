@@ -42,7 +42,7 @@ public:
   int Dimension() const override;
   // The definition points on the plane, or the plane's origin when there are none.
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
-  // Moves the plane; a scale along the plane's x axis also scales the points and the text height.
+  // Moves the plane and the points with it; the text height scales as the plane's y axis does.
   bool Transform(const ON_Xform& xform) override;
   // Archives before version 5 hold the fields after a 1.0 version byte; version 5 wraps them,
   // with the justification, the annotative flag and the text formula, in a versioned chunk.

@@ -267,16 +267,24 @@ TEST(Annotation2, DamagedClassDataFailsCleanly)
   }
 }
 
-// A transform moves the plane; a uniform scale also scales the points and the text height.
-TEST(Annotation2, TransformScalesPointsAndHeight)
+// A transform moves the plane and the points with it, whatever the map (here a rotation, a
+// non-uniform scale and a move); the text height follows the plane's y axis.
+TEST(Annotation2, TransformMovesPointsExactly)
 {
   std::unique_ptr<ON_Leader2> leader(SampleLeader());
   leader->SetHeight(2.0);
-  const ON_3dPoint tip = leader->Dim3dPoint(2);
-  ON_Xform scale(1.0);
-  scale.Scale(ON_3dPoint(1.0, 1.0, 1.0), 3.0);
-  ASSERT_TRUE(leader->Transform(scale));
-  EXPECT_TRUE(leader->Dim3dPoint(2).DistanceTo(scale * tip) < 1e-12);
-  EXPECT_DOUBLE_EQ(leader->Height(), 6.0);
+  ON_Xform rotation(1.0), stretch(1.0), move(1.0);
+  rotation.Rotation(0.3, ON_3dVector(0, 0, 1), ON_3dPoint(1, 2, 3));
+  stretch.Scale(2.0, 3.0, 5.0);
+  move.Translation(4.0, -1.0, 2.0);
+  const ON_Xform xform = move * stretch * rotation;
+  ON_3dPoint expected[3];
+  for (int i = 0; i < 3; ++i)
+    expected[i] = xform * leader->Dim3dPoint(i);
+  const double up = (xform * ON_3dVector(0, 0, 1)).Length(); // the sample plane's y axis is world z
+  ASSERT_TRUE(leader->Transform(xform));
+  for (int i = 0; i < 3; ++i)
+    EXPECT_LT(leader->Dim3dPoint(i).DistanceTo(expected[i]), 1e-12) << i;
+  EXPECT_DOUBLE_EQ(leader->Height(), 2.0 * up);
   EXPECT_TRUE(leader->Plane().IsValid());
 }
