@@ -42,8 +42,6 @@ const char* TypeName(int type)
     return "spherical surface";
   case 198:
     return "toroidal surface";
-  case 212:
-    return "general note";
   case 402:
     return "associativity";
   case 406:
@@ -303,12 +301,14 @@ bool QORIGESConverter::Dispatch(int index, QORIGESParameters& p, const ON_Xform&
   case 228:
   case 230:
     return Annotation(index, p, xform, depth);
+  case 212:
+    return GeneralNote(index, p, xform);
   case 214:
   {
-    ON_3dPointArray points;
-    if (!QORIGESGeometry::LeaderPoints(p, points))
+    std::unique_ptr<ON_Leader2> leader = QORIGESGeometry::Leader(p);
+    if (!leader)
       return Fail(index, "the leader's segment count does not fit its record");
-    AddCurve(std::make_unique<ON_PolylineCurve>(points), xform);
+    AddGeometry(std::move(leader), xform);
     return true;
   }
   case 408:
@@ -590,6 +590,20 @@ bool QORIGESConverter::Annotation(int index, QORIGESParameters& p, const ON_Xfor
     const int leaders = static_cast<int>(layout.listCount + 1 + count);
     return type != 228 || (ReadCount(index, p, leaders, count) && FollowRange(p, leaders + 1, count, xform, depth));
   }
+  return true;
+}
+
+bool QORIGESConverter::GeneralNote(int index, QORIGESParameters& p, const ON_Xform& xform)
+{
+  ON_ClassArray<ON_TextEntity2> texts;
+  if (!QORIGESGeometry::GeneralNoteTexts(p, texts))
+    return Fail(index, "the note's string count does not fit its record");
+  // A negative font code points at a text font definition, which only shapes the characters.
+  for (int i = 0; i < p.Integer(1); i++)
+    if (p.Integer(5 + i * QORIGESGeometry::NoteStringFields) < 0)
+      Reference(-p.Integer(5 + i * QORIGESGeometry::NoteStringFields));
+  for (int i = 0; i < texts.Count(); i++)
+    AddGeometry(std::make_unique<ON_TextEntity2>(texts[i]), xform);
   return true;
 }
 

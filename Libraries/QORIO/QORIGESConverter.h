@@ -55,6 +55,7 @@ private:
   bool ArrayCopy(long long base, const ON_3dPoint& at, double scale, const ON_Xform& xform, int depth);
   bool ShownPositions(int index, QORIGESParameters& p, int countField, long long positions, std::vector<bool>& shown);
   bool Annotation(int index, QORIGESParameters& p, const ON_Xform& xform, int depth);
+  bool GeneralNote(int index, QORIGESParameters& p, const ON_Xform& xform);
   bool BrepEdges(int index, const ON_Xform& xform, int depth);
   bool CollectEdges(int index, std::set<Edge>& edges, int depth);
   bool EdgeCurve(const Edge& edge, const ON_Xform& xform, int depth);

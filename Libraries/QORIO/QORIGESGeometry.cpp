@@ -261,16 +261,43 @@ bool QORIGESGeometry::CopiousPoints(QORIGESParameters& p, ON_3dPointArray& point
   return !p.Failed();
 }
 
-bool QORIGESGeometry::LeaderPoints(QORIGESParameters& p, ON_3dPointArray& points)
+std::unique_ptr<ON_Leader2> QORIGESGeometry::Leader(QORIGESParameters& p)
 {
   int segments = 0;
   if (!ReadCount(p, 1, 1, segments) || 4 + 2 * (static_cast<long long>(segments) + 1) > p.Count())
   {
     p.Fail();
+    return nullptr;
+  }
+  const ON_2dPoint head(p.Real(5), p.Real(6));
+  auto leader = std::make_unique<ON_Leader2>();
+  leader->SetPlane(ON_Plane(ON_3dPoint(head.x, head.y, p.Real(4)), ON_3dVector(0, 0, 1)));
+  for (int i = 0; i <= segments; i++)
+    leader->AddPoint(ON_2dPoint(p.Real(5 + 2 * i) - head.x, p.Real(6 + 2 * i) - head.y));
+  return p.Failed() ? nullptr : std::move(leader);
+}
+
+bool QORIGESGeometry::GeneralNoteTexts(QORIGESParameters& p, ON_ClassArray<ON_TextEntity2>& texts)
+{
+  int strings = 0;
+  if (!ReadCount(p, 1, 0, strings) || 1 + static_cast<long long>(strings) * NoteStringFields > p.Count())
+  {
+    p.Fail();
     return false;
   }
-  const double z = p.Real(4);
-  for (int i = 0; i <= segments; i++)
-    points.Append(ON_3dPoint(p.Real(5 + 2 * i), p.Real(6 + 2 * i), z));
+  for (int i = 0; i < strings; i++)
+  {
+    const int first = 2 + i * NoteStringFields;
+    const double height = p.Real(first + 2), angle = p.Real(first + 5);
+    const ON_3dPoint start(p.Real(first + 8), p.Real(first + 9), p.Real(first + 10));
+    ON_TextEntity2 text;
+    text.SetPlane(ON_Plane(start, ON_3dVector(std::cos(angle), std::sin(angle), 0),
+                           ON_3dVector(-std::sin(angle), std::cos(angle), 0)));
+    text.SetHeight(height);
+    text.SetJustification(ON_Annotation2::tjBottomLeft);
+    text.SetTextValue(ON_wString(p.Text(first + 11).c_str()));
+    if (!p.Failed() && text.IsValid())
+      texts.Append(text);
+  }
   return !p.Failed();
 }

@@ -27,8 +27,15 @@ public:
   static std::unique_ptr<ON_NurbsSurface> RationalBSplineSurface(QORIGESParameters& p);
   // 106 points of interpretation flags 1 (pairs with a common z), 2 (triples) and 3 (sextuples).
   static bool CopiousPoints(QORIGESParameters& p, ON_3dPointArray& points);
-  // 214: the arrowhead point and the segment ends.
-  static bool LeaderPoints(QORIGESParameters& p, ON_3dPointArray& points);
+  // 212: one text per string, at the string's start point (bottom left), turned by its rotation
+  // angle, as high as its box; strings without a printable character make none.
+  static bool GeneralNoteTexts(QORIGESParameters& p, ON_ClassArray<ON_TextEntity2>& texts);
+  // 214: a leader in the plane at its depth, from its arrowhead (the plane's origin) through the
+  // segment ends.
+  static std::unique_ptr<ON_Leader2> Leader(QORIGESParameters& p);
+
+  // Fields of each string of a general note.
+  static constexpr int NoteStringFields = 12;
 
   // Arrays of a record longer than this are refused.
   static constexpr int MaximumCount = 1 << 24;

@@ -21,6 +21,13 @@ ON_wString LayerOf(const ONX_Model& model, int index)
 
 bool Near(const ON_3dPoint& a, const ON_3dPoint& b) { return a.DistanceTo(b) < 1e-9; }
 
+const ON_Annotation2* AnnotationAt(const ONX_Model& model, int index)
+{
+  return index < model.m_object_table.Count() ? ON_Annotation2::Cast(model.m_object_table[index].m_object) : nullptr;
+}
+
+std::string TextOf(const ON_Annotation2* annotation) { return ON_String(ON_wString(annotation->TextValue())).Array(); }
+
 } // namespace
 
 class QORIGESRead : public MeshFileTest
@@ -313,15 +320,53 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          EXPECT_TRUE(Near(CurveAt(m, 3)->PointAtStart(), ON_3dPoint(1, 0, 0)));
          EXPECT_TRUE(Near(CurveAt(m, 3)->PointAtEnd(), ON_3dPoint(0, 1, 0)));
        }},
-      {"a dimension gives its leaders; its note is counted as skipped",
+      {"a dimension gives its note as text and its leaders as leaders; nothing is skipped",
        {{212, "1,3,1.,1.,1,0.,0.,0,0,0.,0.,0.,3Ha,b;", 0, 0, 0, 0, dependent},
         {214, "1,0.1,0.05,2.,0.,0.,1.,1.;", 0, 0, 0, 0, dependent},
         {206, "1,3,0,0.,0.;"}},
        [](const ONX_Model& m)
        {
-         ASSERT_EQ(m.m_object_table.Count(), 1);
-         EXPECT_TRUE(Near(CurveAt(m, 0)->PointAtEnd(), ON_3dPoint(1, 1, 2)));
-         EXPECT_EQ(m.SkippedObjectSummary(), ON_wString(L"212 general note 1"));
+         ASSERT_EQ(m.m_object_table.Count(), 2);
+         ASSERT_NE(ON_TextEntity2::Cast(AnnotationAt(m, 0)), nullptr);
+         EXPECT_EQ(TextOf(AnnotationAt(m, 0)), "a,b");
+         const ON_Leader2* leader = ON_Leader2::Cast(AnnotationAt(m, 1));
+         ASSERT_NE(leader, nullptr);
+         EXPECT_TRUE(Near(leader->Dim3dPoint(1), ON_3dPoint(1, 1, 2)));
+         EXPECT_EQ(m.SkippedObjectCount(), 0);
+       }},
+      {"a general note is text: each string at its start point, turned by its angle, as high as its box, "
+       "under the note's matrix, on its level and colour",
+       {{124, "1.,0.,0.,10.,0.,1.,0.,0.,0.,0.,1.,5.;", 0, 0, 0, 0, dependent},
+        {212, "2,5,4.,2.,1,0.,0.,0,0,1.,2.,3.,5HNorth,4,3.,1.5,1,0.,1.5707963267948966,0,0,0.,0.,0.,4HGate;", 1, 7, 2}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 2);
+         const ON_TextEntity2* north = ON_TextEntity2::Cast(AnnotationAt(m, 0));
+         const ON_TextEntity2* gate = ON_TextEntity2::Cast(AnnotationAt(m, 1));
+         ASSERT_TRUE(north && gate);
+         EXPECT_EQ(TextOf(north), "North");
+         EXPECT_TRUE(Near(north->Plane().origin, ON_3dPoint(11, 2, 8)));
+         EXPECT_TRUE(Near(ON_3dPoint(north->Plane().xaxis), ON_3dPoint(1, 0, 0)));
+         EXPECT_DOUBLE_EQ(north->Height(), 2.0);
+         EXPECT_EQ(TextOf(gate), "Gate");
+         EXPECT_TRUE(Near(gate->Plane().origin, ON_3dPoint(10, 0, 5)));
+         EXPECT_TRUE(Near(ON_3dPoint(gate->Plane().xaxis), ON_3dPoint(0, 1, 0)));
+         EXPECT_DOUBLE_EQ(gate->Height(), 1.5);
+         EXPECT_EQ(LayerOf(m, 1), ON_wString(L"7"));
+         EXPECT_EQ(m.m_object_table[1].m_attributes.m_color, ON_Color(255, 0, 0));
+         EXPECT_EQ(m.SkippedObjectCount(), 0);
+       }},
+      {"a leader is a leader: its arrowhead at the plane's origin, then its segment ends, at its depth",
+       {{214, "2,0.1,0.05,2.,1.,1.,3.,1.,3.,4.;"}},
+       [](const ONX_Model& m)
+       {
+         const ON_Leader2* leader = ON_Leader2::Cast(AnnotationAt(m, 0));
+         ASSERT_NE(leader, nullptr);
+         EXPECT_EQ(leader->Plane().origin, ON_3dPoint(1, 1, 2));
+         ASSERT_EQ(leader->PointCount(), 3);
+         EXPECT_TRUE(Near(leader->Dim3dPoint(0), ON_3dPoint(1, 1, 2)));
+         EXPECT_TRUE(Near(leader->Dim3dPoint(1), ON_3dPoint(3, 1, 2)));
+         EXPECT_TRUE(Near(leader->Dim3dPoint(2), ON_3dPoint(3, 4, 2)));
        }},
       {"types without a conversion are counted",
        {{402, "1,0;", 0, 0, 0, 7}, {406, "1,1HX;", 0, 0, 0, 15}, {406, "1,1HY;", 0, 0, 0, 15}},
@@ -375,6 +420,8 @@ TEST_F(QORIGESRead, BrokenAndHostileFilesFailCleanly)
       {"a pointer at a second directory line", IgesFixture::File({{110, "0.,0.,0.,1.,1.,1.;"}, {102, "1,2;"}}),
        "outside the directory"},
       {"a huge count", IgesFixture::File({{102, "2000000000,1;"}}), "counts more"},
+      {"a note with more strings than its record holds",
+       IgesFixture::File({{212, "2,3,1.,1.,1,0.,0.,0,0,0.,0.,0.,3Ha,b;"}}), "string count"},
       {"a huge spline", IgesFixture::File({{126, "1000000000,3,0,0,1,0,0.;"}}), "B-spline"},
       {"a missing parameter", IgesFixture::File({{110, "0.,0.,0.,1.;"}}), "missing"},
       {"a record without terminator", IgesFixture::File({{110, "0.,0.,0.,1.,1.,1."}}), "terminator"},
