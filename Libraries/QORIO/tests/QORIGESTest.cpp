@@ -26,7 +26,11 @@ const ON_Annotation2* AnnotationAt(const ONX_Model& model, int index)
   return index < model.m_object_table.Count() ? ON_Annotation2::Cast(model.m_object_table[index].m_object) : nullptr;
 }
 
-std::string TextOf(const ON_Annotation2* annotation) { return ON_String(ON_wString(annotation->TextValue())).Array(); }
+std::string TextOf(const ON_Annotation2* annotation)
+{
+  const ON_String text{ON_wString(annotation->TextValue())};
+  return text.IsEmpty() ? "" : text.Array();
+}
 
 } // namespace
 
