@@ -38,8 +38,14 @@ private:
   {
     if (const ON_Point* point = ON_Point::Cast(&geometry))
       return "point " + Point(point->point);
+    std::string name = geometry.ClassId()->ClassName();
+    if (const ON_Annotation2* annotation = ON_Annotation2::Cast(&geometry))
+    {
+      const ON_String text{ON_wString(annotation->TextValue())};
+      name += " \"" + std::string(text.IsEmpty() ? "" : text.Array()) + "\"";
+    }
     const ON_BoundingBox box = geometry.BoundingBox();
-    return std::string(geometry.ClassId()->ClassName()) + " from " + Point(box.m_min) + " to " + Point(box.m_max);
+    return name + " from " + Point(box.m_min) + " to " + Point(box.m_max);
   }
 };
 

@@ -55,7 +55,9 @@ const std::vector<FileFormat>& FileFormatTable::Formats()
       {{".igs", ".iges"},
        IgesFileTransfer::Read,
        nullptr,
-       "the curves, points and meshes the IGES conversion makes, on their layers and colours, in the file's units",
+       "the curves, points, meshes, notes (as text) and leaders the IGES conversion makes, on their layers and "
+       "colours, "
+       "in the file's units",
        "-"},
       {{".rp"},
        RPFileTransfer::Read,

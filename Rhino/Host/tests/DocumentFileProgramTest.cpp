@@ -137,6 +137,29 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
   EXPECT_TRUE(OnStdout(" (not read: ") && OnStdout("user data 1)")) << m_output;
 }
 
+// Text and leaders of a version 5 file come into the document, are listed with their text and are
+// exported with the rest.
+TEST_F(DocumentFileProgramTest, Version5AnnotationsImportListAndExport)
+{
+  const std::string file = std::string(NUBILO_SHARED_DATA) + "/3dm/V5/v5_example_file.3dm";
+  if (!std::ifstream(file).good())
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ASSERT_EQ(Run("", "Import \"" + file + "\"  List  Export out.3dm"), 0) << m_output;
+  EXPECT_TRUE(OnStdout("1  ON_Leader2 \"Breps\" from (79.79571820238029, 46.15847942166897, 0)")) << m_output;
+  EXPECT_TRUE(OnStdout("5  ON_TextEntity2 \"Hello World\" from (-24.404484377483065, 52.82128433145115, 0)"))
+      << m_output;
+  ONX_Model saved;
+  ASSERT_TRUE(saved.Read(Path("out.3dm").c_str()));
+  int texts = 0, leaders = 0;
+  for (int i = 0; i < saved.m_object_table.Count(); ++i)
+  {
+    texts += ON_TextEntity2::Cast(saved.m_object_table[i].m_object) ? 1 : 0;
+    leaders += ON_Leader2::Cast(saved.m_object_table[i].m_object) ? 1 : 0;
+  }
+  EXPECT_EQ(texts, 1);
+  EXPECT_EQ(leaders, 4);
+}
+
 // Views, other settings and user tables the core does not read come back in the file's version; a
 // save in another version over the file would leave them out and is refused.
 TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
