@@ -107,6 +107,20 @@ TEST_F(QOR3DMTest, WrittenFileReadsBackWithLayersAndObjects)
   std::remove(path.c_str());
 }
 
+// Text and leaders of a version 5 file are read and named by their classes; nothing of them is skipped.
+TEST_F(QOR3DMTest, AnnotationsOfAVersion5FileAreNamed)
+{
+  ON_3dmProperties properties;
+  int count = 0;
+  if (QOR3DM::ReadStart(ON_wString(NUBILO_SHARED_DATA "/3dm/V5/v5_example_file.3dm"), properties, count) != 1)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  EXPECT_EQ(QOR3DM::ReadGetObjectClassName(0), ON_String("ON_Leader2"));
+  EXPECT_EQ(QOR3DM::ReadGetObjectClassName(4), ON_String("ON_TextEntity2"));
+  EXPECT_EQ(QOR3DM::ReadGetSkippedObjects().Find(L"ON_Leader2"), -1);
+  EXPECT_EQ(QOR3DM::ReadGetSkippedObjects().Find(L"ON_TextEntity2"), -1);
+  QOR3DM::ReadEnd();
+}
+
 TEST_F(QOR3DMTest, BadIndicesFailAndLeaveOutputsAlone)
 {
   const std::string path = WriteSample(3);
