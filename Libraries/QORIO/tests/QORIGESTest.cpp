@@ -360,6 +360,14 @@ TEST_F(QORIGESRead, SmallFilesConvertAsTheyMean)
          EXPECT_EQ(m.m_object_table[1].m_attributes.m_color, ON_Color(255, 0, 0));
          EXPECT_EQ(m.SkippedObjectCount(), 0);
        }},
+      {"a font definition a note points at only shapes its characters: it is neither converted nor skipped",
+       {{310, "1,4HTEST,8,0,0;", 0, 0, 0, 0, "00000200"}, {212, "1,4,4.,2.,-1,0.,0.,0,0,1.,2.,3.,4HGate;"}},
+       [](const ONX_Model& m)
+       {
+         ASSERT_EQ(m.m_object_table.Count(), 1);
+         EXPECT_EQ(TextOf(AnnotationAt(m, 0)), "Gate");
+         EXPECT_EQ(m.SkippedObjectCount(), 0);
+       }},
       {"a leader is a leader: its arrowhead at the plane's origin, then its segment ends, at its depth",
        {{214, "2,0.1,0.05,2.,1.,1.,3.,1.,3.,4.;"}},
        [](const ONX_Model& m)
