@@ -21,6 +21,7 @@ void ONX_Model::Destroy()
   m_group_table.Destroy();
   m_font_table.Destroy();
   m_dimstyle_table.Destroy();
+  m_light_table.Destroy();
   m_idef_table.Destroy();
   m_object_table.Destroy();
   m_unread_tables = ON_RawChunks();
@@ -60,6 +61,8 @@ void ONX_Model::Polish()
   IndexByPosition(m_group_table, &ON_Group::SetGroupIndex);
   IndexByPosition(m_font_table, &ON_Font::SetFontIndex);
   IndexByPosition(m_dimstyle_table, &ON_DimStyle::SetIndex);
+  for (int i = 0; i < m_light_table.Count(); ++i)
+    m_light_table[i].m_light.SetLightIndex(i);
   for (int i = 0; i < m_idef_table.Count(); ++i)
     if (ON_UuidIsNil(m_idef_table[i].m_uuid))
       ON_CreateUuid(m_idef_table[i].m_uuid);

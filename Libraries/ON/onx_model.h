@@ -10,6 +10,7 @@
 #include "opennurbs_layer.h"
 #include "opennurbs_material.h"
 #include "onx_model_object.h"
+#include "onx_model_renderlight.h"
 
 class ON_BinaryArchive;
 class ON_TextLog;
@@ -65,6 +66,7 @@ public:
   ON_ClassArray<ON_Group> m_group_table;
   ON_ClassArray<ON_Font> m_font_table;
   ON_ClassArray<ON_DimStyle> m_dimstyle_table;
+  ON_ClassArray<ONX_Model_RenderLight> m_light_table;
   ON_ClassArray<ON_InstanceDefinition> m_idef_table;
   ON_ClassArray<ONX_Model_Object> m_object_table;
   // User tables (plug-in data), kept as read and written back in the same version.

@@ -27,7 +27,6 @@ const KnownClass kUnsupportedClasses[] = {
     {"5DE6B20F-486B-11D4-8014-0010830122F0", "ON_AngularDimension"},
     {"5DE6B210-486B-11D4-8014-0010830122F0", "ON_TextEntity"},
     {"5DE6B211-486B-11D4-8014-0010830122F0", "ON_Leader"},
-    {"85A08513-F383-11D3-BFE7-0010830122F0", "ON_Light"},
     // Version 4 and 5 classes.
     {"BD57F33B-A1B2-46E9-9C6E-AF09D30FFDDE", "ON_LinearDimension2"},
     {"B2B683FC-7964-4E96-B1F9-9B356A76B08B", "ON_RadialDimension2"},
@@ -62,7 +61,10 @@ private:
   template <class T>
   bool ReadClassRecord(ON_ClassArray<T>& table);
   bool ReadObjectRecord();
-  bool ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttributes& attributes, bool& skipped);
+  // The class chunk and the attributes of an object or light record, up to the record's end chunk.
+  bool ReadRecordItems(ON_Object*& object, ON_3dmObjectAttributes& attributes, bool& skipped,
+                       unsigned int attributes_typecode, unsigned int end_typecode);
+  bool ReadLightRecord();
   void AddObject(ON_Object* object, const ON_3dmObjectAttributes& attributes);
   bool SkipRecord(const char* class_name);
   bool ReadPropertiesTable();
@@ -128,7 +130,7 @@ bool ModelReader::ReadTable()
       record_ok = ReadObjectRecord();
       break;
     case ON_BinaryArchive::TCODE_LIGHT_RECORD:
-      record_ok = SkipRecord("ON_Light");
+      record_ok = ReadLightRecord();
       break;
     case ON_BinaryArchive::TCODE_BITMAP_RECORD:
       record_ok = SkipRecord("ON_Bitmap");
@@ -145,7 +147,8 @@ bool ModelReader::ReadTable()
   }
 }
 
-bool ModelReader::ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttributes& attributes, bool& skipped)
+bool ModelReader::ReadRecordItems(ON_Object*& object, ON_3dmObjectAttributes& attributes, bool& skipped,
+                                  unsigned int attributes_typecode, unsigned int end_typecode)
 {
   while (m_archive.BytesLeftInChunk() > 4)
   {
@@ -172,15 +175,14 @@ bool ModelReader::ReadObjectRecordItems(ON_Object*& object, ON_3dmObjectAttribut
     }
     if (!m_archive.BeginRead3dmChunk(&tc, &value))
       return false;
-    if (tc == ON_BinaryArchive::TCODE_OBJECT_RECORD_ATTRIBUTES && !attributes.Read(m_archive))
+    if (tc == attributes_typecode && !attributes.Read(m_archive))
       attributes.Default();
-    else if (tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_ATTRIBUTES &&
-             tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_END && tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_TYPE)
+    else if (tc != attributes_typecode && tc != end_typecode && tc != ON_BinaryArchive::TCODE_OBJECT_RECORD_TYPE)
       m_model.AddSkippedRecord("object record item of unknown kind");
     const bool ended = m_archive.EndRead3dmChunk();
     if (!ended)
       m_ok = false;
-    if (tc == ON_BinaryArchive::TCODE_OBJECT_RECORD_END)
+    if (tc == end_typecode)
       break;
   }
   return true;
@@ -191,11 +193,31 @@ bool ModelReader::ReadObjectRecord()
   ON_Object* object = nullptr;
   ON_3dmObjectAttributes attributes;
   bool skipped = false;
-  const bool ok = ReadObjectRecordItems(object, attributes, skipped);
+  const bool ok = ReadRecordItems(object, attributes, skipped, ON_BinaryArchive::TCODE_OBJECT_RECORD_ATTRIBUTES,
+                                  ON_BinaryArchive::TCODE_OBJECT_RECORD_END);
   if (object)
     AddObject(object, attributes);
   else if (ok && !skipped)
     m_model.AddSkippedObject("(no object)");
+  return ok;
+}
+
+bool ModelReader::ReadLightRecord()
+{
+  ON_Object* object = nullptr;
+  ON_3dmObjectAttributes attributes;
+  bool skipped = false;
+  const bool ok = ReadRecordItems(object, attributes, skipped, ON_BinaryArchive::TCODE_LIGHT_RECORD_ATTRIBUTES,
+                                  ON_BinaryArchive::TCODE_LIGHT_RECORD_END);
+  if (const ON_Light* light = ON_Light::Cast(object))
+  {
+    ONX_Model_RenderLight& record = m_model.m_light_table.AppendNew();
+    record.m_light = *light;
+    record.m_attributes = attributes;
+  }
+  else if (ok && !skipped)
+    m_model.AddSkippedObject(object ? object->ClassId()->ClassName() : "(no light)");
+  delete object;
   return ok;
 }
 

@@ -41,6 +41,8 @@ private:
   bool WriteTable(unsigned int table_typecode, unsigned int record_typecode, const ON_ClassArray<T>& table,
                   void (T::*set_index)(int));
   bool WriteLayerTable();
+  bool WriteLightTable();
+  bool WriteLightRecord(const ONX_Model_RenderLight& record, int index);
   bool WriteRecord(unsigned int record_typecode, const ON_Object& object);
   bool WriteObjectTable();
   bool WriteModelObject(const ONX_Model_Object& record);
@@ -110,6 +112,27 @@ bool ModelWriter::WriteLayerTable()
   layer.SetLayerName(L"Default");
   return BeginTable(ON_BinaryArchive::TCODE_LAYER_TABLE) && WriteRecord(ON_BinaryArchive::TCODE_LAYER_RECORD, layer) &&
          EndTable();
+}
+
+bool ModelWriter::WriteLightRecord(const ONX_Model_RenderLight& record, int index)
+{
+  ON_Light light = record.m_light;
+  light.SetLightIndex(index);
+  ON_3dmObjectAttributes attributes = record.m_attributes;
+  PolishAttributes(attributes);
+  return m_archive.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_LIGHT_RECORD, 0) && m_archive.WriteObject(light) &&
+         m_archive.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_LIGHT_RECORD_ATTRIBUTES, 0) &&
+         attributes.Write(m_archive) && m_archive.EndWrite3dmChunk() &&
+         m_archive.BeginWrite3dmChunk(ON_BinaryArchive::TCODE_LIGHT_RECORD_END, 0) && m_archive.EndWrite3dmChunk() &&
+         m_archive.EndWrite3dmChunk();
+}
+
+bool ModelWriter::WriteLightTable()
+{
+  bool ok = BeginTable(ON_BinaryArchive::TCODE_LIGHT_TABLE);
+  for (int i = 0; ok && i < m_model.m_light_table.Count(); ++i)
+    ok = WriteLightRecord(m_model.m_light_table[i], i);
+  return ok && EndTable();
 }
 
 void ModelWriter::PolishAttributes(ON_3dmObjectAttributes& attributes)
@@ -232,7 +255,7 @@ bool ModelWriter::WriteModel(const char* comment)
                     &ON_Font::SetFontIndex) &&
          WriteTable(ON_BinaryArchive::TCODE_DIMSTYLE_TABLE, ON_BinaryArchive::TCODE_DIMSTYLE_RECORD,
                     m_model.m_dimstyle_table, &ON_DimStyle::SetIndex);
-  ok = ok && WriteEmptyTable(ON_BinaryArchive::TCODE_LIGHT_TABLE);
+  ok = ok && WriteLightTable();
   if (ok && m_version >= 3)
   {
     ok = BeginTable(ON_BinaryArchive::TCODE_INSTANCE_DEFINITION_TABLE);

@@ -64,6 +64,7 @@
 #include "opennurbs_group.h"
 #include "opennurbs_instancedefinition.h"
 #include "opennurbs_layer.h"
+#include "opennurbs_light.h"
 #include "opennurbs_material.h"
 #include "opennurbs_circle.h"
 #include "opennurbs_arc.h"

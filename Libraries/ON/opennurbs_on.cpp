@@ -72,3 +72,9 @@ ON::eTextDisplayMode ON::TextDisplayMode(int i)
 {
   return (i >= dtNormal && i <= dtInLine) ? static_cast<eTextDisplayMode>(i) : dtNormal;
 }
+
+ON::light_style ON::LightStyle(int i)
+{
+  return (i >= camera_directional_light && i <= world_rectangular_light) ? static_cast<light_style>(i)
+                                                                         : unknown_light_style;
+}

@@ -99,6 +99,21 @@ public:
     dtInLine = 3
   };
 
+  // Where a light is and what it lights.
+  enum light_style
+  {
+    unknown_light_style = 0,
+    camera_directional_light = 4,
+    camera_point_light = 5,
+    camera_spot_light = 6,
+    world_directional_light = 7,
+    world_point_light = 8,
+    world_spot_light = 9,
+    ambient_light = 10,
+    world_linear_light = 11,
+    world_rectangular_light = 12
+  };
+
   static object_type ObjectType(int i);
   static point_style PointStyle(int i);
   // Out-of-range values give the first enumerator.
@@ -107,4 +122,5 @@ public:
   static object_material_source ObjectMaterialSource(int i);
   static eAnnotationType AnnotationType(int i);
   static eTextDisplayMode TextDisplayMode(int i);
+  static light_style LightStyle(int i);
 };

@@ -167,6 +167,7 @@ void DocumentFile::Open(const ONX_Model& model, const std::string& path)
   m_groups = model.m_group_table;
   m_fonts = model.m_font_table;
   m_dimstyles = model.m_dimstyle_table;
+  m_lights = model.m_light_table;
   m_userTables = model.m_unread_tables;
   if (CanWrite(model.m_3dm_file_version))
     m_version = model.m_3dm_file_version;
@@ -227,6 +228,7 @@ void DocumentFile::PrepareModel(ONX_Model& model, const std::vector<const CRhino
   model.m_group_table = m_groups;
   model.m_font_table = m_fonts;
   model.m_dimstyle_table = m_dimstyles;
+  model.m_light_table = m_lights;
   model.m_unread_tables = m_userTables;
   for (const CRhinoObject* object : objects)
   {

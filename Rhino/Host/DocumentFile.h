@@ -7,11 +7,11 @@
 #include <vector>
 
 // The document as a 3DM model: the file it was opened from, and the layers, materials, groups,
-// fonts, dimension styles, properties, settings, user tables and object attributes read with it, so
-// that a save writes them back (settings and user tables the core does not read only in the file's
-// own version). What that file holds beyond them (objects of classes the core does not read, user
-// data, block definitions, a version the core does not write) a save cannot keep: the file is then
-// never overwritten, and a save to another file says what it leaves out.
+// fonts, dimension styles, lights, properties, settings, user tables and object attributes read
+// with it, so that a save writes them back (settings and user tables the core does not read only in
+// the file's own version). What that file holds beyond them (objects of classes the core does not
+// read, user data, block definitions, a version the core does not write) a save cannot keep: the
+// file is then never overwritten, and a save to another file says what it leaves out.
 class DocumentFile
 {
 public:
@@ -65,6 +65,7 @@ private:
   ON_ClassArray<ON_Group> m_groups;
   ON_ClassArray<ON_Font> m_fonts;
   ON_ClassArray<ON_DimStyle> m_dimstyles;
+  ON_ClassArray<ONX_Model_RenderLight> m_lights;
   ON_RawChunks m_userTables;
   std::string m_source;
   std::string m_leftOut;
