@@ -23,7 +23,7 @@ void MoveArray(ON_SimpleArray<T>& dst, ON_SimpleArray<T>& src)
 ON_Mesh::ON_Mesh() = default;
 
 ON_Mesh::ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity, bool has_vertex_normals,
-                 bool /*has_texture_coordinates*/)
+                 bool has_texture_coordinates)
 {
   if (initial_face_array_capacity > 0)
     m_F.SetCapacity(initial_face_array_capacity);
@@ -32,6 +32,8 @@ ON_Mesh::ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capac
     m_V.SetCapacity(initial_vertex_array_capacity);
     if (has_vertex_normals)
       m_N.SetCapacity(initial_vertex_array_capacity);
+    if (has_texture_coordinates)
+      m_T.SetCapacity(initial_vertex_array_capacity);
   }
 }
 
@@ -70,6 +72,22 @@ void ON_Mesh::CopyFrom(const ON_Mesh& src)
   m_N = src.m_N;
   m_FN = src.m_FN;
   m_C = src.m_C;
+  m_T = src.m_T;
+  m_S = src.m_S;
+  m_K = src.m_K;
+  CopySurfaceDataFrom(src);
+}
+
+void ON_Mesh::CopySurfaceDataFrom(const ON_Mesh& src)
+{
+  for (int i = 0; i < 2; ++i)
+  {
+    m_srf_domain[i] = src.m_srf_domain[i];
+    m_srf_scale[i] = src.m_srf_scale[i];
+    m_packed_tex_domain[i] = src.m_packed_tex_domain[i];
+  }
+  m_packed_tex_rotate = src.m_packed_tex_rotate;
+  m_texture_mapping_id = src.m_texture_mapping_id;
 }
 
 void ON_Mesh::MoveFrom(ON_Mesh& src)
@@ -82,6 +100,10 @@ void ON_Mesh::MoveFrom(ON_Mesh& src)
   MoveArray<ON_3fVector>(m_N, src.m_N);
   MoveArray<ON_3fVector>(m_FN, src.m_FN);
   MoveArray<ON_Color>(m_C, src.m_C);
+  MoveArray<ON_2fPoint>(m_T, src.m_T);
+  MoveArray<ON_2dPoint>(m_S, src.m_S);
+  MoveArray<ON_SurfaceCurvature>(m_K, src.m_K);
+  CopySurfaceDataFrom(src);
 }
 
 void ON_Mesh::Destroy()
@@ -93,6 +115,10 @@ void ON_Mesh::Destroy()
   m_N.Destroy();
   m_FN.Destroy();
   m_C.Destroy();
+  m_T.Destroy();
+  m_S.Destroy();
+  m_K.Destroy();
+  CopySurfaceDataFrom(ON_Mesh());
 }
 
 bool ON_Mesh::IsValid(ON_TextLog* /*text_log*/) const
@@ -198,6 +224,12 @@ bool ON_Mesh::HasVertexNormals() const { return m_N.Count() > 0 && m_N.Count() =
 bool ON_Mesh::HasFaceNormals() const { return m_FN.Count() > 0 && m_FN.Count() == FaceCount(); }
 
 bool ON_Mesh::HasVertexColors() const { return m_C.Count() > 0 && m_C.Count() == VertexCount(); }
+
+bool ON_Mesh::HasTextureCoordinates() const { return m_T.Count() > 0 && m_T.Count() == VertexCount(); }
+
+bool ON_Mesh::HasSurfaceParameters() const { return m_S.Count() > 0 && m_S.Count() == VertexCount(); }
+
+bool ON_Mesh::HasPrincipalCurvatures() const { return m_K.Count() > 0 && m_K.Count() == VertexCount(); }
 
 bool ON_Mesh::SetVertex(int vertex_index, const ON_3dPoint& point)
 {
@@ -335,6 +367,9 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
   bool keep_normals = was_empty || HasVertexNormals();
   bool keep_colors = was_empty || HasVertexColors();
   bool keep_doubles = was_empty || HasDoublePrecisionVertices();
+  bool keep_texture = was_empty || HasTextureCoordinates();
+  bool keep_parameters = was_empty || HasSurfaceParameters();
+  bool keep_curvatures = was_empty || HasPrincipalCurvatures();
   bool keep_face_normals = FaceCount() == 0 || HasFaceNormals();
   for (int i = 0; i < parts.Count(); i++)
   {
@@ -342,6 +377,9 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
     keep_normals = keep_normals && m->HasVertexNormals();
     keep_colors = keep_colors && m->HasVertexColors();
     keep_doubles = keep_doubles && m->HasDoublePrecisionVertices();
+    keep_texture = keep_texture && m->HasTextureCoordinates();
+    keep_parameters = keep_parameters && m->HasSurfaceParameters();
+    keep_curvatures = keep_curvatures && m->HasPrincipalCurvatures();
     keep_face_normals = keep_face_normals && (m->FaceCount() == 0 || m->HasFaceNormals());
   }
 
@@ -363,6 +401,12 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
       m_N.Append(m->m_N.Count(), m->m_N.Array());
     if (keep_colors)
       m_C.Append(m->m_C.Count(), m->m_C.Array());
+    if (keep_texture)
+      m_T.Append(m->m_T.Count(), m->m_T.Array());
+    if (keep_parameters)
+      m_S.Append(m->m_S.Count(), m->m_S.Array());
+    if (keep_curvatures)
+      m_K.Append(m->m_K.Count(), m->m_K.Array());
     if (keep_face_normals)
       m_FN.Append(m->m_FN.Count(), m->m_FN.Array());
   }
@@ -372,6 +416,12 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
     m_C.Destroy();
   if (!keep_doubles)
     m_dV.Destroy();
+  if (!keep_texture)
+    m_T.Destroy();
+  if (!keep_parameters)
+    m_S.Destroy();
+  if (!keep_curvatures)
+    m_K.Destroy();
   if (!keep_face_normals)
     m_FN.Destroy();
   DestroyRuntimeCache(true);

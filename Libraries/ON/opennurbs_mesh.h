@@ -1,8 +1,13 @@
 #pragma once
 
+#include "opennurbs_2dpointarray.h"
+#include "opennurbs_2fpoint.h"
 #include "opennurbs_array.h"
 #include "opennurbs_color.h"
 #include "opennurbs_geometry.h"
+#include "opennurbs_interval.h"
+#include "opennurbs_surfacecurvature.h"
+#include "opennurbs_uuid.h"
 #include "opennurbs_meshface.h"
 #include "opennurbs_meshpartition.h"
 #include "opennurbs_meshtopology.h"
@@ -10,14 +15,15 @@
 #include <memory>
 
 // Polygon mesh of triangles and quads on single-precision vertices, with optional double-precision
-// vertices, vertex normals, face normals and vertex colours (each used only when its count matches).
+// vertices, vertex normals, face normals, texture coordinates, surface parameters, principal
+// curvatures and vertex colours (each used only when its count matches).
 class ON_CLASS ON_Mesh : public ON_Geometry
 {
   ON_OBJECT_DECLARE(ON_Mesh);
 
 public:
   ON_Mesh();
-  // Reserves room; texture coordinates are not kept by this core, so that flag reserves nothing.
+  // Reserves room for the faces, the vertices and, when asked, their normals and texture coordinates.
   ON_Mesh(int initial_face_array_capacity, int initial_vertex_array_capacity, bool has_vertex_normals,
           bool has_texture_coordinates);
   ON_Mesh(const ON_Mesh& src);
@@ -46,6 +52,9 @@ public:
   bool HasVertexNormals() const;
   bool HasFaceNormals() const;
   bool HasVertexColors() const;
+  bool HasTextureCoordinates() const;
+  bool HasSurfaceParameters() const;
+  bool HasPrincipalCurvatures() const;
 
   // Double-precision vertices (m_dV), the toolkit's version-6 form (version 5 kept them as user
   // data). In use when their count is the vertex count; each float is then its double rounded.
@@ -120,12 +129,28 @@ public:
   ON_3dPointArray m_dV;
   ON_3fPointArray m_V;
   ON_SimpleArray<ON_MeshFace> m_F;
-  ON_3fVectorArray m_N;         // vertex normals
-  ON_3fVectorArray m_FN;        // face normals
-  ON_SimpleArray<ON_Color> m_C; // vertex colours
+  ON_3fVectorArray m_N;                    // vertex normals
+  ON_3fVectorArray m_FN;                   // face normals
+  ON_SimpleArray<ON_Color> m_C;            // vertex colours
+  ON_SimpleArray<ON_2fPoint> m_T;          // texture coordinates
+  ON_2dPointArray m_S;                     // parameters of the surface the mesh came from
+  ON_SimpleArray<ON_SurfaceCurvature> m_K; // principal curvatures of that surface
+  ON_Interval m_srf_domain[2] = {ON_Interval(ON_UNSET_VALUE, ON_UNSET_VALUE),
+                                 ON_Interval(ON_UNSET_VALUE, ON_UNSET_VALUE)}; // domain of m_S, unset when unknown
+  double m_srf_scale[2] = {0.0, 0.0}; // world lengths of the surface domain, 0 when unknown
+  ON_Interval m_packed_tex_domain[2] = {ON_Interval(0.0, 1.0), ON_Interval(0.0, 1.0)}; // m_T's part of a packed texture
+  bool m_packed_tex_rotate = false;                                                    // the packed texture is rotated
+  ON_UUID m_texture_mapping_id = ON_nil_uuid;                                          // texture mapping that gave m_T
 
 private:
   void CopyFrom(const ON_Mesh& src);
+  // The surface domains and scales and the packed texture of src.
+  void CopySurfaceDataFrom(const ON_Mesh& src);
+  bool WriteSurfaceHeader(ON_BinaryArchive& archive) const;
+  bool ReadSurfaceHeader(ON_BinaryArchive& archive);
+  bool ReadVertexArrays(ON_BinaryArchive& archive, int major, int vertex_count);
+  bool ReadTextureTail(ON_BinaryArchive& archive, int major, int minor, int vertex_count);
+  bool HasConsistentVertexArrays(int vertex_count) const;
   void MoveFrom(ON_Mesh& src);
   void DropMismatchedAttributes();
   bool RepairFace(ON_MeshFace& face) const;

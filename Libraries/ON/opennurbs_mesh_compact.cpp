@@ -15,6 +15,9 @@ bool ON_Mesh::Compact()
   m_N.Shrink();
   m_FN.Shrink();
   m_C.Shrink();
+  m_T.Shrink();
+  m_S.Shrink();
+  m_K.Shrink();
   return true;
 }
 
@@ -28,6 +31,12 @@ void ON_Mesh::DropMismatchedAttributes()
     m_N.Destroy();
   if (m_C.Count() != VertexCount())
     m_C.Destroy();
+  if (m_T.Count() != VertexCount())
+    m_T.Destroy();
+  if (m_S.Count() != VertexCount())
+    m_S.Destroy();
+  if (m_K.Count() != VertexCount())
+    m_K.Destroy();
   if (m_FN.Count() != FaceCount())
     m_FN.Destroy();
 }
@@ -161,6 +170,8 @@ int ON_Mesh::CullUnusedVertices()
   const bool normals = HasVertexNormals();
   const bool colors = HasVertexColors();
   const bool doubles = HasDoublePrecisionVertices();
+  const bool texture = HasTextureCoordinates(), parameters = HasSurfaceParameters(),
+             curvatures = HasPrincipalCurvatures();
   for (int vi = 0; vi < vertex_count; vi++)
   {
     const int to = new_index[vi];
@@ -173,11 +184,20 @@ int ON_Mesh::CullUnusedVertices()
       m_N[to] = m_N[vi];
     if (colors)
       m_C[to] = m_C[vi];
+    if (texture)
+      m_T[to] = m_T[vi];
+    if (parameters)
+      m_S[to] = m_S[vi];
+    if (curvatures)
+      m_K[to] = m_K[vi];
   }
   m_dV.SetCount(doubles ? kept : 0);
   m_V.SetCount(kept);
   m_N.SetCount(normals ? kept : 0);
   m_C.SetCount(colors ? kept : 0);
+  m_T.SetCount(texture ? kept : 0);
+  m_S.SetCount(parameters ? kept : 0);
+  m_K.SetCount(curvatures ? kept : 0);
   for (int fi = 0; fi < FaceCount(); fi++)
   {
     for (int k = 0; k < 4; k++)

@@ -1,4 +1,5 @@
-// 3DM form of ON_Mesh: version 3.2, faces as packed indices, per-vertex arrays as compressed buffers.
+// 3DM form of ON_Mesh: version 3.2 (3.3 with surface parameters), faces as packed indices, per-vertex arrays as
+// compressed buffers.
 
 #include "opennurbs.h"
 
@@ -7,7 +8,6 @@
 
 namespace
 {
-const double kUnsetInterval[2] = {ON_UNSET_VALUE, ON_UNSET_VALUE};
 const float kEmptyBox3[6] = {1.0f, 1.0f, 1.0f, -1.0f, -1.0f, -1.0f};
 const float kEmptyBox2[4] = {1.0f, 1.0f, -1.0f, -1.0f};
 
@@ -74,25 +74,6 @@ bool ReadVertexBuffer(ON_BinaryArchive& archive, ON_SimpleArray<T>& values, int 
   return archive.ReadCompressedBuffer(size, values.Array(), &failed_crc) && !failed_crc;
 }
 
-const char* const kTextureCoordinates = "mesh texture coordinates";
-const char* const kSurfaceParameters = "mesh surface parameters";
-
-// Reads past a per-vertex array this class does not keep, noting `what` when it is not empty.
-bool SkipVertexBuffer(ON_BinaryArchive& archive, int vertex_count, size_t element_size, const char* what)
-{
-  size_t size = 0;
-  if (!archive.ReadCompressedBufferSize(&size))
-    return false;
-  if (size == 0)
-    return true;
-  archive.NoteSkippedContent(what);
-  if (size != static_cast<size_t>(vertex_count) * element_size)
-    return false;
-  std::vector<unsigned char> scratch(size);
-  bool failed_crc = false;
-  return archive.ReadCompressedBuffer(size, scratch.data(), &failed_crc) && !failed_crc;
-}
-
 // Major version 1 keeps the arrays uncompressed, each with its own count.
 template <class T>
 bool ReadPlainVertexArray(ON_BinaryArchive& archive, ON_SimpleArray<T>& values, size_t element_size)
@@ -105,16 +86,15 @@ bool ReadPlainVertexArray(ON_BinaryArchive& archive, ON_SimpleArray<T>& values, 
   return archive.ReadByte(element_size * static_cast<size_t>(count), values.Array());
 }
 
-bool SkipPlainVertexArray(ON_BinaryArchive& archive, size_t element_size, const char* what)
+template <class T>
+size_t BufferSize(const ON_SimpleArray<T>& values, int vertex_count)
 {
-  int count = 0;
-  if (!archive.ReadArrayCount(element_size, &count))
-    return false;
-  if (count > 0)
-    archive.NoteSkippedContent(what);
-  std::vector<unsigned char> scratch(element_size * static_cast<size_t>(count));
-  return archive.ReadByte(scratch.size(), scratch.data());
+  return values.Count() == vertex_count ? sizeof(T) * static_cast<size_t>(vertex_count) : 0;
 }
+
+static_assert(sizeof(ON_2fPoint) == 2 * sizeof(float) && sizeof(ON_2dPoint) == 2 * sizeof(double) &&
+                  sizeof(ON_SurfaceCurvature) == 2 * sizeof(double),
+              "per-vertex values are stored as they lie in memory");
 
 bool SkipOptionalChunk(ON_BinaryArchive& archive)
 {
@@ -134,54 +114,94 @@ bool WriteVertexBox(ON_BinaryArchive& archive, const ON_Mesh& mesh)
 }
 } // namespace
 
+// Packed texture domains, surface domains and surface scale: ten doubles in the header.
+bool ON_Mesh::WriteSurfaceHeader(ON_BinaryArchive& archive) const
+{
+  return archive.WriteInterval(m_packed_tex_domain[0]) && archive.WriteInterval(m_packed_tex_domain[1]) &&
+         archive.WriteInterval(m_srf_domain[0]) && archive.WriteInterval(m_srf_domain[1]) &&
+         archive.WriteDouble(2, m_srf_scale);
+}
+
+bool ON_Mesh::ReadSurfaceHeader(ON_BinaryArchive& archive)
+{
+  return archive.ReadInterval(m_packed_tex_domain[0]) && archive.ReadInterval(m_packed_tex_domain[1]) &&
+         archive.ReadInterval(m_srf_domain[0]) && archive.ReadInterval(m_srf_domain[1]) &&
+         archive.ReadDouble(2, m_srf_scale);
+}
+
+// Version 3.2; 3.3 when the mesh has surface parameters, which that version added.
 bool ON_Mesh::Write(ON_BinaryArchive& archive) const
 {
   const int vertex_count = m_V.Count();
-  const double unit[2] = {0.0, 1.0};
-  const double scale[2] = {0.0, 0.0};
-  const bool normals = HasVertexNormals();
-  const bool colors = HasVertexColors();
-  return archive.Write3dmChunkVersion(3, 2) && archive.WriteInt(vertex_count) && archive.WriteInt(m_F.Count()) &&
-         archive.WriteDouble(2, unit) && archive.WriteDouble(2, unit) && archive.WriteDouble(2, kUnsetInterval) &&
-         archive.WriteDouble(2, kUnsetInterval) && archive.WriteDouble(2, scale) && WriteVertexBox(archive, *this) &&
-         archive.WriteFloat(6, kEmptyBox3) && archive.WriteFloat(4, kEmptyBox2) && archive.WriteInt(-1) &&
-         archive.WriteChar(0) && archive.WriteChar(0) && archive.WriteChar(0) && archive.WriteChar(0) &&
-         archive.WriteChar(0) && WriteFaces(archive, m_F, vertex_count) &&
-         archive.WriteCompressedBuffer(sizeof(ON_3fPoint) * static_cast<size_t>(vertex_count), m_V.Array()) &&
-         archive.WriteCompressedBuffer(normals ? sizeof(ON_3fVector) * static_cast<size_t>(vertex_count) : 0,
-                                       m_N.Array()) &&
-         archive.WriteCompressedBuffer(0, nullptr) && archive.WriteCompressedBuffer(0, nullptr) &&
-         archive.WriteCompressedBuffer(colors ? 4 * static_cast<size_t>(vertex_count) : 0, m_C.Array()) &&
-         archive.WriteInt(0);
+  const bool parameters = HasSurfaceParameters();
+  bool ok = archive.Write3dmChunkVersion(3, parameters ? 3 : 2) && archive.WriteInt(vertex_count) &&
+            archive.WriteInt(m_F.Count()) && WriteSurfaceHeader(archive) && WriteVertexBox(archive, *this) &&
+            archive.WriteFloat(6, kEmptyBox3) && archive.WriteFloat(4, kEmptyBox2) && archive.WriteInt(-1) &&
+            archive.WriteChar(0) && archive.WriteChar(0) && archive.WriteChar(0) && archive.WriteChar(0) &&
+            archive.WriteChar(0) && WriteFaces(archive, m_F, vertex_count) &&
+            archive.WriteCompressedBuffer(sizeof(ON_3fPoint) * static_cast<size_t>(vertex_count), m_V.Array()) &&
+            archive.WriteCompressedBuffer(BufferSize(m_N, vertex_count), m_N.Array()) &&
+            archive.WriteCompressedBuffer(BufferSize(m_T, vertex_count), m_T.Array()) &&
+            archive.WriteCompressedBuffer(BufferSize(m_K, vertex_count), m_K.Array()) &&
+            archive.WriteCompressedBuffer(BufferSize(m_C, vertex_count), m_C.Array()) &&
+            archive.WriteInt(m_packed_tex_rotate ? 1 : 0);
+  if (ok && parameters)
+    ok = archive.WriteUuid(m_texture_mapping_id) &&
+         archive.WriteCompressedBuffer(BufferSize(m_S, vertex_count), m_S.Array());
+  return ok;
+}
+
+bool ON_Mesh::ReadVertexArrays(ON_BinaryArchive& archive, int major, int vertex_count)
+{
+  if (major == 3)
+    return ReadVertexBuffer(archive, m_V, vertex_count, sizeof(ON_3fPoint)) &&
+           ReadVertexBuffer(archive, m_N, vertex_count, sizeof(ON_3fVector)) &&
+           ReadVertexBuffer(archive, m_T, vertex_count, sizeof(ON_2fPoint)) &&
+           ReadVertexBuffer(archive, m_K, vertex_count, sizeof(ON_SurfaceCurvature)) &&
+           ReadVertexBuffer(archive, m_C, vertex_count, 4);
+  return ReadPlainVertexArray(archive, m_V, sizeof(ON_3fPoint)) &&
+         ReadPlainVertexArray(archive, m_N, sizeof(ON_3fVector)) &&
+         ReadPlainVertexArray(archive, m_T, sizeof(ON_2fPoint)) &&
+         ReadPlainVertexArray(archive, m_K, sizeof(ON_SurfaceCurvature)) && ReadPlainVertexArray(archive, m_C, 4);
+}
+
+// Minor 2 added the packed texture rotation, 3.3 the texture mapping id and the surface parameters.
+bool ON_Mesh::ReadTextureTail(ON_BinaryArchive& archive, int major, int minor, int vertex_count)
+{
+  int rotate = 0;
+  if (minor >= 2 && !archive.ReadInt(&rotate))
+    return false;
+  m_packed_tex_rotate = rotate != 0;
+  if (major != 3 || minor < 3)
+    return true;
+  return archive.ReadUuid(m_texture_mapping_id) &&
+         (vertex_count == 0 || ReadVertexBuffer(archive, m_S, vertex_count, sizeof(ON_2dPoint)));
+}
+
+// Each per-vertex array is empty or has one value per vertex.
+bool ON_Mesh::HasConsistentVertexArrays(int vertex_count) const
+{
+  const int counts[] = {m_N.Count(), m_T.Count(), m_K.Count(), m_C.Count(), m_S.Count()};
+  for (int count : counts)
+    if (count != 0 && count != vertex_count)
+      return false;
+  return m_V.Count() == vertex_count;
 }
 
 bool ON_Mesh::Read(ON_BinaryArchive& archive)
 {
   Destroy();
   int major = 0, minor = 0, vertex_count = 0, face_count = 0, closed = 0;
-  double skipped_doubles[10];
-  float skipped_floats[16];
+  float skipped_boxes[16];
   if (!archive.Read3dmChunkVersion(&major, &minor) || (major != 1 && major != 3) || !archive.ReadInt(&vertex_count) ||
-      !archive.ReadInt(&face_count) || vertex_count < 0 || face_count < 0 || !archive.ReadDouble(10, skipped_doubles) ||
-      !archive.ReadFloat(16, skipped_floats) || !archive.ReadInt(&closed))
+      !archive.ReadInt(&face_count) || vertex_count < 0 || face_count < 0 || !ReadSurfaceHeader(archive) ||
+      !archive.ReadFloat(16, skipped_boxes) || !archive.ReadInt(&closed))
     return false;
   bool ok = SkipOptionalChunk(archive);
   for (int i = 0; ok && i < 4; ++i)
     ok = SkipOptionalChunk(archive);
-  ok = ok && ReadFaces(archive, m_F, face_count, vertex_count);
-  if (ok && major == 3)
-    ok = ReadVertexBuffer(archive, m_V, vertex_count, sizeof(ON_3fPoint)) &&
-         ReadVertexBuffer(archive, m_N, vertex_count, sizeof(ON_3fVector)) &&
-         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(float), kTextureCoordinates) &&
-         SkipVertexBuffer(archive, vertex_count, 2 * sizeof(double), kSurfaceParameters) &&
-         ReadVertexBuffer(archive, m_C, vertex_count, 4);
-  else if (ok)
-    ok = ReadPlainVertexArray(archive, m_V, sizeof(ON_3fPoint)) &&
-         ReadPlainVertexArray(archive, m_N, sizeof(ON_3fVector)) &&
-         SkipPlainVertexArray(archive, 2 * sizeof(float), kTextureCoordinates) &&
-         SkipPlainVertexArray(archive, 2 * sizeof(double), kSurfaceParameters) && ReadPlainVertexArray(archive, m_C, 4);
-  ok = ok && m_V.Count() == vertex_count && (m_N.Count() == 0 || m_N.Count() == vertex_count) &&
-       (m_C.Count() == 0 || m_C.Count() == vertex_count);
+  ok = ok && ReadFaces(archive, m_F, face_count, vertex_count) && ReadVertexArrays(archive, major, vertex_count) &&
+       ReadTextureTail(archive, major, minor, vertex_count) && HasConsistentVertexArrays(vertex_count);
   if (!ok)
     Destroy();
   InvalidateBoundingBoxes();

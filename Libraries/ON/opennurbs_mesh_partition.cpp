@@ -9,6 +9,21 @@
 
 namespace
 {
+// The per-vertex values of the new vertices, each a copy of its source vertex; dropped when absent.
+template <class T>
+void CopyPerVertex(ON_SimpleArray<T>& values, bool present, const std::vector<int>& vertex_source)
+{
+  if (!present)
+  {
+    values.Destroy();
+    return;
+  }
+  ON_SimpleArray<T> copies(static_cast<int>(vertex_source.size()));
+  for (int vi : vertex_source)
+    copies.Append(values[vi]);
+  values = copies;
+}
+
 
 // Interleaves the low 21 bits of x, y and z.
 uint64_t MortonCode(uint32_t x, uint32_t y, uint32_t z)
@@ -153,6 +168,9 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
     }
     else
       m_FN.Destroy();
+    CopyPerVertex(m_T, HasTextureCoordinates(), vertex_source);
+    CopyPerVertex(m_S, HasSurfaceParameters(), vertex_source);
+    CopyPerVertex(m_K, HasPrincipalCurvatures(), vertex_source);
     if (normals)
       m_N = N;
     if (colors)

@@ -125,6 +125,7 @@ void ExpectGeometryLikeReference(const ON_Object* geometry, const Json::Value& o
     EXPECT_EQ(mesh->QuadCount(), object["quadCount"].asInt()) << where;
     EXPECT_EQ(mesh->m_N.Count(), object["normalCount"].asInt()) << where;
     EXPECT_EQ(mesh->m_C.Count(), object["vertexColorCount"].asInt()) << where;
+    EXPECT_EQ(mesh->m_T.Count(), object["textureCoordinateCount"].asInt()) << where;
     ExpectBoxLikeReference(*mesh, object, where);
   }
   else if (const ON_TextDot* dot = ON_TextDot::Cast(geometry))
@@ -214,6 +215,8 @@ ON_Mesh* TwoFaceMesh()
     mesh->SetVertex(i, ON_3fPoint(corners[i][0], corners[i][1], corners[i][2]));
     mesh->m_N.Append(ON_3fVector(0, 0, 1));
     mesh->m_C.Append(ON_Color(10 * i, 20, 30));
+    mesh->m_T.Append(ON_2fPoint(corners[i][0], corners[i][1]));
+    mesh->m_S.Append(ON_2dPoint(corners[i][0], corners[i][2]));
   }
   mesh->SetQuad(0, 0, 1, 2, 3);
   mesh->SetTriangle(1, 3, 2, 4);
@@ -418,7 +421,7 @@ TEST(ONXModel, ContentLeftOutOnReadingIsCounted)
     const char* expected;
   } cases[] = {
       {"/V3/v3_point_with_user_Data.3dm", "user data 1"},
-      {"/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates 1"},
+      {"/V4/v4_example_file.3dm", "table of a later version 1"},
   };
   for (const auto& c : cases)
   {

@@ -107,7 +107,6 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
   } cases[] = {
       {samples + "/V2/v2_my_brep.3dm", "ON_Brep"},
       {samples + "/V3/v3_point_with_user_Data.3dm", "user data"},
-      {samples + "/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates"},
       {samples + "/V4/v4_example_file.3dm", "version 4"},
       {samples + "/V5/v5_my_points.3dm", "version 50"},
       // A point written by rhino3dm 8 in its own version.
@@ -158,6 +157,35 @@ TEST_F(DocumentFileProgramTest, Version5AnnotationsImportListAndExport)
   }
   EXPECT_EQ(texts, 1);
   EXPECT_EQ(leaders, 4);
+}
+
+// Lights and meshes with texture coordinates are kept by the document: such a file is saved in place,
+// with everything it held and the added points.
+TEST_F(DocumentFileProgramTest, FilesWithLightsAndTexturedMeshesAreSavedInPlace)
+{
+  const std::string samples = std::string(NUBILO_SHARED_DATA) + "/3dm";
+  for (const char* file : {"/V2/v2_my_spot_light.3dm", "/V3/v3_my_spot_light.3dm", "/V2/v2_my_mesh_with_material.3dm",
+                           "/V3/v3_my_mesh_with_material.3dm"})
+  {
+    SCOPED_TRACE(file);
+    if (Shell("cp " + Quote(samples + file) + " mine.3dm && chmod u+w mine.3dm") != 0)
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    ONX_Model before;
+    ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
+    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+    ONX_Model after;
+    ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
+    EXPECT_EQ(after.m_3dm_file_version, before.m_3dm_file_version);
+    EXPECT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+    ASSERT_EQ(after.m_light_table.Count(), before.m_light_table.Count());
+    for (int i = 0; i < before.m_light_table.Count(); ++i)
+      EXPECT_TRUE(after.m_light_table[i].m_light.LightName() == before.m_light_table[i].m_light.LightName());
+    int textured = 0;
+    for (int i = 0; i < after.m_object_table.Count(); ++i)
+      if (const ON_Mesh* mesh = ON_Mesh::Cast(after.m_object_table[i].m_object))
+        textured += mesh->HasTextureCoordinates() ? 1 : 0;
+    EXPECT_EQ(textured, std::string(file).find("mesh") != std::string::npos ? 1 : 0);
+  }
 }
 
 // Views, other settings and user tables the core does not read come back in the file's version; a
