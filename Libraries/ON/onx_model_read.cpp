@@ -227,6 +227,7 @@ void ModelReader::AddObject(ON_Object* object, const ON_3dmObjectAttributes& att
   if (const ON_OBSOLETE_V2_TextDot* old_dot = ON_OBSOLETE_V2_TextDot::Cast(object))
   {
     ON_TextDot* dot = new ON_TextDot(old_dot->TextDot());
+    dot->m_unread_user_data = object->m_unread_user_data;
     delete object;
     object = dot;
   }
@@ -234,6 +235,7 @@ void ModelReader::AddObject(ON_Object* object, const ON_3dmObjectAttributes& att
   if (const ON_OBSOLETE_V2_AnnotationArrow* arrow = ON_OBSOLETE_V2_AnnotationArrow::Cast(object))
   {
     ON_LineCurve* line = new ON_LineCurve(arrow->LineCurve());
+    line->m_unread_user_data = object->m_unread_user_data;
     delete object;
     object = line;
   }

@@ -245,8 +245,8 @@ private:
   size_t ReadLimit() const;
   size_t LengthSize() const;
   void FoldDirectBytes(Chunk& chunk, size_t upto);
-  // Walks the chunks after a class's data up to its end, noting the user data among them.
-  void CountUserData();
+  // Walks the chunks after a class's data up to its end, keeping the user data among them.
+  void KeepUserData(ON_Object& object);
   bool WriteChunkValue(ON__INT64 value);
   bool ReadChunkValue(ON__INT64* value);
   bool CheckChunkCRC(Chunk& chunk);

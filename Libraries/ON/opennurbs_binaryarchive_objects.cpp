@@ -47,7 +47,8 @@ bool ON_BinaryArchive::WriteObjectData(const ON_Object& object, const ON_UUID& c
   bool ok = BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_UUID, 0) && WriteUuid(class_id) && EndWrite3dmChunk();
   ok = ok && BeginWrite3dmChunk(TCODE_OPENNURBS_CLASS_DATA, 0);
   ok = ok && object.Write(*this);
-  return EndWrite3dmChunk() && ok;
+  ok = EndWrite3dmChunk() && ok;
+  return ok && object.m_unread_user_data.Write(*this);
 }
 
 bool ON_BinaryArchive::WriteObject(const ON_Object& object)
@@ -71,18 +72,19 @@ void ON_BinaryArchive::NoteSkippedContent(const char* what)
   m_skipped_content.emplace_back(what, 1);
 }
 
-void ON_BinaryArchive::CountUserData()
+void ON_BinaryArchive::KeepUserData(ON_Object& object)
 {
   while (BytesLeftInChunk() > 0)
   {
+    const size_t begin = CurrentPosition();
     unsigned int tc = 0;
     ON__INT64 length = 0;
     if (!BeginRead3dmChunk(&tc, &length))
       return;
-    if (tc == TCODE_OPENNURBS_CLASS_USERDATA)
-      NoteSkippedContent("user data");
     if (!EndRead3dmChunk() || tc == TCODE_OPENNURBS_CLASS_END)
       return;
+    if (tc == TCODE_OPENNURBS_CLASS_USERDATA)
+      object.m_unread_user_data.Keep(*this, begin);
   }
 }
 
@@ -117,10 +119,10 @@ int ON_BinaryArchive::ReadObject(ON_Object** object)
       created = nullptr;
     }
   }
-  // User data and anything newer up to the class end is skipped with the chunk; the user data of an
-  // object that was read is noted.
+  // The user data of an object that was read is kept; anything newer up to the class end is skipped
+  // with the chunk.
   if (ok && created)
-    CountUserData();
+    KeepUserData(*created);
   ok = EndRead3dmChunk() && ok;
   if (!ok)
   {

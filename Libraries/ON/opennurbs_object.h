@@ -2,6 +2,7 @@
 
 #include "opennurbs_classid.h"
 #include "opennurbs_on.h"
+#include "opennurbs_rawchunks.h"
 
 class ON_TextLog;
 class ON_BinaryArchive;
@@ -34,6 +35,10 @@ public:
   // 3DM class data; a class without a 3DM form returns false.
   virtual bool Write(ON_BinaryArchive& archive) const;
   virtual bool Read(ON_BinaryArchive& archive);
+
+  // User data chunks of the object's class chunk, kept as read and written back with the object in
+  // an archive of the version they were read in (copies of the object carry them).
+  ON_RawChunks m_unread_user_data;
 
 private:
   virtual ON_Object* DuplicateObject() const;

@@ -199,14 +199,24 @@ std::string DocumentFile::LeftOutOf(const ONX_Model& model)
   return text;
 }
 
-std::string DocumentFile::LeftOutIn(int version) const
+std::string DocumentFile::LeftOutIn(int version, const std::vector<const CRhinoObject*>& objects) const
 {
-  const bool fits = m_settings.m_unread_records.FitsVersion(version) &&
-                    m_properties.m_unread_records.FitsVersion(version) && m_userTables.FitsVersion(version);
-  if (fits)
+  std::vector<std::string> kept; // what only the file's own version keeps
+  if (!m_settings.m_unread_records.FitsVersion(version) || !m_properties.m_unread_records.FitsVersion(version) ||
+      !m_userTables.FitsVersion(version))
+    kept.push_back("views, settings and user tables");
+  int userData = 0;
+  for (const CRhinoObject* object : objects)
+    if (!object->Geometry()->m_unread_user_data.FitsVersion(version))
+      ++userData;
+  if (userData > 0)
+    kept.push_back("the user data of " + Count(userData, "object"));
+  if (kept.empty())
     return m_leftOut;
-  return m_leftOut + (m_leftOut.empty() ? "" : "; ") +
-         "views, settings and user tables, which only its own version keeps";
+  std::string text = m_leftOut;
+  for (size_t i = 0; i < kept.size(); ++i)
+    text += (i > 0 ? " and " : (text.empty() ? "" : "; ")) + kept[i];
+  return text + ", which only its own version keeps";
 }
 
 bool DocumentFile::IsSource(const std::string& path) const
@@ -280,16 +290,16 @@ bool DocumentFile::Export(const std::vector<const CRhinoObject*>& objects, const
 
 bool DocumentFile::Save(CRhinoDoc& doc, const std::string& path, int version, std::string& message)
 {
-  const std::string leftOut = LeftOutIn(version);
+  std::vector<const CRhinoObject*> objects;
+  for (const auto& object : doc.Objects())
+    objects.push_back(object.get());
+  const std::string leftOut = LeftOutIn(version, objects);
   if (IsSource(path) && !leftOut.empty())
   {
     message = "Not overwritten: a save would leave out what the file holds beyond the document (" + leftOut +
               "); save to another file";
     return false;
   }
-  std::vector<const CRhinoObject*> objects;
-  for (const auto& object : doc.Objects())
-    objects.push_back(object.get());
   if (!Write(objects, path, version, message))
     return false;
   if (!leftOut.empty())

@@ -10,8 +10,9 @@
 // fonts, dimension styles, lights, properties, settings, user tables and object attributes read
 // with it, so that a save writes them back (settings and user tables the core does not read only in
 // the file's own version). What that file holds beyond them (objects of classes the core does not
-// read, user data, block definitions, a version the core does not write) a save cannot keep: the
-// file is then never overwritten, and a save to another file says what it leaves out.
+// read, block definitions, a version the core does not write, and object user data in another
+// version) a save cannot keep: the file is then never overwritten, and a save to another file says
+// what it leaves out.
 class DocumentFile
 {
 public:
@@ -51,8 +52,9 @@ private:
   ON_Xform UnitScale(const ON_3dmUnitsAndTolerances& units) const;
   void Open(const ONX_Model& model, const std::string& path);
   static std::string LeftOutOf(const ONX_Model& model);
-  // What a save in that version leaves out of the file the document was opened from; empty when nothing.
-  std::string LeftOutIn(int version) const;
+  // What a save of the objects in that version leaves out of the file the document was opened from;
+  // empty when nothing.
+  std::string LeftOutIn(int version, const std::vector<const CRhinoObject*>& objects) const;
   bool IsSource(const std::string& path) const;
   void PrepareModel(ONX_Model& model, const std::vector<const CRhinoObject*>& objects);
 

@@ -6,8 +6,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstring>
 #include <dirent.h>
+#include <memory>
 #include <set>
 #include <string>
 #include <unistd.h>
@@ -420,7 +422,6 @@ TEST(ONXModel, ContentLeftOutOnReadingIsCounted)
     const char* file;
     const char* expected;
   } cases[] = {
-      {"/V3/v3_point_with_user_Data.3dm", "user data 1"},
       {"/V4/v4_example_file.3dm", "table of a later version 1"},
   };
   for (const auto& c : cases)
@@ -446,6 +447,82 @@ TEST(ONXModel, ContentLeftOutOnReadingIsCounted)
   ASSERT_TRUE(read.Read(reading));
   EXPECT_EQ(read.SkippedRecordCount(), 0) << Narrow(read.SkippedRecordSummary());
   EXPECT_EQ(read.SkippedObjectCount(), 0);
+}
+
+namespace
+{
+// The first user data chunk (typecode 0x00027FFD) of a 3dm file's bytes, header included; empty when none.
+std::vector<unsigned char> UserDataChunk(const std::vector<unsigned char>& bytes)
+{
+  const unsigned char typecode[4] = {0xFD, 0x7F, 0x02, 0x00};
+  const auto at = std::search(bytes.begin(), bytes.end(), typecode, typecode + 4);
+  if (bytes.end() - at < 8)
+    return {};
+  unsigned int length = 0;
+  std::memcpy(&length, &*at + 4, 4);
+  if (static_cast<size_t>(bytes.end() - at) < 8 + static_cast<size_t>(length))
+    return {};
+  return std::vector<unsigned char>(at, at + 8 + length);
+}
+
+std::vector<unsigned char> FileBytes(const std::string& path)
+{
+  std::vector<unsigned char> bytes;
+  if (std::FILE* f = std::fopen(path.c_str(), "rb"))
+  {
+    unsigned char block[4096];
+    size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof(block), f)) > 0)
+      bytes.insert(bytes.end(), block, block + got);
+    std::fclose(f);
+  }
+  return bytes;
+}
+} // namespace
+
+// User data is kept with its object, byte for byte, in the version it was read in and left out of
+// another; rhino3dm reads the written files like the samples.
+TEST(ONXModel, UserDataComesBackWithItsObjectInItsVersion)
+{
+  for (const char* file : {"/V2/v2_point_with_user_Data.3dm", "/V3/v3_point_with_user_Data.3dm"})
+  {
+    SCOPED_TRACE(file);
+    const std::vector<unsigned char> sample = FileBytes(kSamples + file);
+    if (sample.empty())
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    ONX_Model model;
+    ASSERT_TRUE(model.Read((kSamples + file).c_str()));
+    EXPECT_EQ(model.SkippedRecordCount(), 0) << Narrow(model.SkippedRecordSummary());
+    ASSERT_EQ(model.m_object_table.Count(), 1);
+    const ON_Object* point = model.m_object_table[0].m_object;
+    EXPECT_EQ(point->m_unread_user_data.Count(), 1);
+    const std::unique_ptr<ON_Object> copy(point->Duplicate());
+    EXPECT_EQ(copy->m_unread_user_data.Count(), 1);
+
+    const std::vector<unsigned char> user_data = UserDataChunk(sample);
+    ASSERT_FALSE(user_data.empty());
+    for (int version : {2, 3})
+    {
+      const std::vector<unsigned char> written = Written(model, version);
+      const bool own_version = version == model.m_3dm_file_version;
+      EXPECT_EQ(UserDataChunk(written), own_version ? user_data : std::vector<unsigned char>()) << version;
+      ONX_Model back;
+      ASSERT_TRUE(ReadBytes(written, back));
+      ASSERT_EQ(back.m_object_table.Count(), 1);
+      EXPECT_EQ(back.m_object_table[0].m_object->m_unread_user_data.Count(), own_version ? 1 : 0);
+
+      const std::string path = TempPath("_user_data.3dm");
+      ASSERT_TRUE(model.Write(path.c_str(), version));
+      Json::Value reference;
+      std::string why_not;
+      const bool inspected = Rhino3dm::Inspect(path, reference, why_not);
+      std::remove(path.c_str());
+      if (!inspected && Rhino3dm::Missing(why_not))
+        GTEST_SKIP() << why_not;
+      ASSERT_TRUE(inspected) << why_not;
+      ExpectObjectsLikeReference(back, reference, path);
+    }
+  }
 }
 
 TEST(ONXModel, WrittenFilesReadBackInBothReaders)

@@ -106,7 +106,6 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
     const char* named;
   } cases[] = {
       {samples + "/V2/v2_my_brep.3dm", "ON_Brep"},
-      {samples + "/V3/v3_point_with_user_Data.3dm", "user data"},
       {samples + "/V4/v4_example_file.3dm", "version 4"},
       {samples + "/V5/v5_my_points.3dm", "version 50"},
       // A point written by rhino3dm 8 in its own version.
@@ -131,9 +130,8 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
     ONX_Model saved;
     EXPECT_TRUE(saved.Read(Path("other.3dm").c_str()));
   }
-  ASSERT_EQ(Run("", "Import " + samples + "/V3/v3_point_with_user_Data.3dm"), 0) << m_output;
-  EXPECT_TRUE(OnStdout("Imported 1 object from ")) << m_output;
-  EXPECT_TRUE(OnStdout(" (not read: ") && OnStdout("user data 1)")) << m_output;
+  ASSERT_EQ(Run("", "Import " + samples + "/V4/v4_example_file.3dm"), 0) << m_output;
+  EXPECT_TRUE(OnStdout(" (not read: ") && OnStdout("table of a later version 1")) << m_output;
 }
 
 // Text and leaders of a version 5 file come into the document, are listed with their text and are
@@ -159,13 +157,14 @@ TEST_F(DocumentFileProgramTest, Version5AnnotationsImportListAndExport)
   EXPECT_EQ(leaders, 4);
 }
 
-// Lights and meshes with texture coordinates are kept by the document: such a file is saved in place,
-// with everything it held and the added points.
-TEST_F(DocumentFileProgramTest, FilesWithLightsAndTexturedMeshesAreSavedInPlace)
+// Lights, meshes with texture coordinates and object user data are kept by the document: such a file
+// is saved in place, with everything it held and the added points.
+TEST_F(DocumentFileProgramTest, FilesWithLightsTexturedMeshesAndUserDataAreSavedInPlace)
 {
   const std::string samples = std::string(NUBILO_SHARED_DATA) + "/3dm";
-  for (const char* file : {"/V2/v2_my_spot_light.3dm", "/V3/v3_my_spot_light.3dm", "/V2/v2_my_mesh_with_material.3dm",
-                           "/V3/v3_my_mesh_with_material.3dm"})
+  for (const char* file :
+       {"/V2/v2_my_spot_light.3dm", "/V3/v3_my_spot_light.3dm", "/V2/v2_my_mesh_with_material.3dm",
+        "/V3/v3_my_mesh_with_material.3dm", "/V2/v2_point_with_user_Data.3dm", "/V3/v3_point_with_user_Data.3dm"})
   {
     SCOPED_TRACE(file);
     if (Shell("cp " + Quote(samples + file) + " mine.3dm && chmod u+w mine.3dm") != 0)
@@ -185,7 +184,16 @@ TEST_F(DocumentFileProgramTest, FilesWithLightsAndTexturedMeshesAreSavedInPlace)
       if (const ON_Mesh* mesh = ON_Mesh::Cast(after.m_object_table[i].m_object))
         textured += mesh->HasTextureCoordinates() ? 1 : 0;
     EXPECT_EQ(textured, std::string(file).find("mesh") != std::string::npos ? 1 : 0);
+    int userData = 0;
+    for (int i = 0; i < after.m_object_table.Count(); ++i)
+      userData += after.m_object_table[i].m_object->m_unread_user_data.Count();
+    EXPECT_EQ(userData, std::string(file).find("user_Data") != std::string::npos ? 1 : 0);
   }
+  // User data comes back only in the version it was read in: a save over the file in another is refused.
+  EXPECT_EQ(Run("--doc mine.3dm", "Save Version=2"), 1) << m_output;
+  EXPECT_TRUE(OnStderr("the user data of 1 object, which only its own version keeps")) << m_output;
+  ASSERT_EQ(Run("--doc mine.3dm", "Save other.3dm Version=2"), 0) << m_output;
+  EXPECT_TRUE(OnStdout("the user data of 1 object")) << m_output;
 }
 
 // Views, other settings and user tables the core does not read come back in the file's version; a
