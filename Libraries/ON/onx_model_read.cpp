@@ -2,6 +2,8 @@
 
 #include "opennurbs.h"
 
+#include <vector>
+
 namespace
 {
 // Classes this core does not read yet, named for the skipped-object summary.
@@ -36,6 +38,25 @@ const KnownClass kUnsupportedClasses[] = {
     {"36F53175-72B8-4D47-BF1F-B4E6FC24F4B9", "ON_Extrusion"},
     {"C8C66EFA-B3CB-4E00-9440-2AD66203379E", "ON_DetailView"},
 };
+
+// Objects refer to materials by the index stored in each record; records stored in another order (as
+// version 4 files may hold them) are put at their index when the indices are the table's positions.
+void PutMaterialsAtTheirIndex(ON_ClassArray<ON_Material>& materials)
+{
+  const int count = materials.Count();
+  std::vector<int> position(static_cast<size_t>(count), -1);
+  for (int i = 0; i < count; ++i)
+  {
+    const int index = materials[i].MaterialIndex();
+    if (index < 0 || index >= count || position[static_cast<size_t>(index)] >= 0)
+      return;
+    position[static_cast<size_t>(index)] = i;
+  }
+  ON_ClassArray<ON_Material> ordered(count);
+  for (int index = 0; index < count; ++index)
+    ordered.Append(materials[position[static_cast<size_t>(index)]]);
+  materials = ordered;
+}
 
 ON_String SkippedClassName(const ON_UUID& id)
 {
@@ -294,6 +315,7 @@ bool ModelReader::ReadModel()
     {
       for (const auto& [kind, count] : m_archive.SkippedContent())
         m_model.AddSkippedRecord(kind.c_str(), count);
+      PutMaterialsAtTheirIndex(m_model.m_material_table);
       return ReadEndMark() && m_ok && m_archive.BadCRCCount() == 0 && m_archive.CriticalErrorCount() == 0;
     }
     const size_t begin = m_archive.CurrentPosition();

@@ -69,6 +69,19 @@ bool SkipObsoleteBlock(ON_BinaryArchive& archive)
   unsigned char bytes[28];
   return archive.ReadByte(sizeof(bytes), bytes);
 }
+
+// Version 4 textures: a versioned anonymous chunk holding a count and one class chunk per texture.
+// The version 2 and 3 layout has no room for them; they are noted as not read.
+bool ReadVersion4Textures(ON_BinaryArchive& archive)
+{
+  int major = 0, minor = 0, count = 0;
+  if (!archive.BeginRead3dmChunk(ON_BinaryArchive::TCODE_ANONYMOUS_CHUNK, &major, &minor))
+    return false;
+  const bool ok = major == 1 && archive.ReadInt(&count) && count >= 0;
+  if (ok && count > 0)
+    archive.NoteSkippedContent("version 4 material textures");
+  return archive.EndRead3dmChunk() && ok;
+}
 } // namespace
 
 bool ON_Material::Write(ON_BinaryArchive& archive) const
@@ -83,18 +96,40 @@ bool ON_Material::Write(ON_BinaryArchive& archive) const
          archive.WriteColor(m_transparent) && archive.WriteDouble(m_index_of_refraction);
 }
 
+// Version 4 form: ver(2.0), then a versioned anonymous chunk (1.x) with the id, index, name, plug-in
+// id, six colours, refraction, reflectivity, shine, transparency and the textures; later minors
+// add fields this layout does not keep.
+bool ON_Material::ReadVersion4(ON_BinaryArchive& archive)
+{
+  int major = 0, minor = 0;
+  if (!archive.BeginRead3dmChunk(ON_BinaryArchive::TCODE_ANONYMOUS_CHUNK, &major, &minor))
+    return false;
+  double reflectivity = 0.0;
+  const bool ok = major == 1 && archive.ReadUuid(m_material_id) && archive.ReadInt(&m_material_index) &&
+                  archive.ReadString(m_material_name) && archive.ReadUuid(m_plugin_id) &&
+                  archive.ReadColor(m_ambient) && archive.ReadColor(m_diffuse) && archive.ReadColor(m_emission) &&
+                  archive.ReadColor(m_specular) && archive.ReadColor(m_reflection) &&
+                  archive.ReadColor(m_transparent) && archive.ReadDouble(&m_index_of_refraction) &&
+                  archive.ReadDouble(&reflectivity) && archive.ReadDouble(&m_shine) &&
+                  archive.ReadDouble(&m_transparency) && ReadVersion4Textures(archive);
+  return archive.EndRead3dmChunk() && ok;
+}
+
 bool ON_Material::Read(ON_BinaryArchive& archive)
 {
   Default();
   int major = 0, minor = 0;
   ON_wString library;
-  if (!archive.Read3dmChunkVersion(&major, &minor) || major != 1 || !archive.ReadColor(m_ambient) ||
-      !archive.ReadColor(m_diffuse) || !archive.ReadColor(m_emission) || !archive.ReadColor(m_specular) ||
-      !archive.ReadDouble(&m_shine) || !archive.ReadDouble(&m_transparency) || !SkipObsoleteBlock(archive) ||
-      !ReadMap(archive, m_bitmap_filename, m_bitmap_mode) || !ReadMap(archive, m_bump_filename, m_bump_mode) ||
-      !archive.ReadDouble(&m_bump_scale) || !ReadMap(archive, m_emap_filename, m_emap_mode) ||
-      !archive.ReadInt(&m_material_index) || !archive.ReadUuid(m_plugin_id) || !archive.ReadString(library) ||
-      !archive.ReadString(m_material_name))
+  if (!archive.Read3dmChunkVersion(&major, &minor))
+    return false;
+  if (major == 2)
+    return ReadVersion4(archive);
+  if (major != 1 || !archive.ReadColor(m_ambient) || !archive.ReadColor(m_diffuse) || !archive.ReadColor(m_emission) ||
+      !archive.ReadColor(m_specular) || !archive.ReadDouble(&m_shine) || !archive.ReadDouble(&m_transparency) ||
+      !SkipObsoleteBlock(archive) || !ReadMap(archive, m_bitmap_filename, m_bitmap_mode) ||
+      !ReadMap(archive, m_bump_filename, m_bump_mode) || !archive.ReadDouble(&m_bump_scale) ||
+      !ReadMap(archive, m_emap_filename, m_emap_mode) || !archive.ReadInt(&m_material_index) ||
+      !archive.ReadUuid(m_plugin_id) || !archive.ReadString(library) || !archive.ReadString(m_material_name))
     return false;
   if (minor >= 1 && (!archive.ReadUuid(m_material_id) || !archive.ReadColor(m_reflection) ||
                      !archive.ReadColor(m_transparent) || !archive.ReadDouble(&m_index_of_refraction)))

@@ -7,7 +7,7 @@
 
 class ON_BinaryArchive;
 
-// Render material table entry in the layout of version 2 and 3 files.
+// Render material table entry in the layout of version 2 and 3 files (version 4 records are read too).
 class ON_CLASS ON_Material : public ON_Object
 {
   ON_OBJECT_DECLARE(ON_Material);
@@ -49,4 +49,7 @@ public:
   double m_bump_scale = 1.0;
   ON_wString m_emap_filename;
   int m_emap_mode = 0;
+
+private:
+  bool ReadVersion4(ON_BinaryArchive& archive);
 };

@@ -390,6 +390,43 @@ TEST(ONXModel, Version5ObjectsKeepTheirAttributes)
 
 // Settings, properties and user tables the core does not read are written back as they were read,
 // in the version they were read in, and left out of another.
+// Version 4 material records (a versioned anonymous chunk) are read, put at their stored index, and
+// written in the version 3 layout. Figures from the record bytes; rhino3dm reports the count.
+TEST(ONXModel, Version4MaterialsAreReadAndWrittenInTheVersion3Layout)
+{
+  const std::string file = kSamples + "/V4/v4_example_file.3dm";
+  ONX_Model model;
+  if (!model.Read(file.c_str()))
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  EXPECT_EQ(Narrow(model.SkippedObjectSummary()).find("ON_Material"), std::string::npos);
+  Json::Value reference;
+  std::string why_not;
+  if (Rhino3dm::Inspect(file, reference, why_not))
+    EXPECT_EQ(model.m_material_table.Count(), reference["tableCounts"]["materials"].asInt());
+  ASSERT_EQ(model.m_material_table.Count(), 3);
+  for (int pass = 0; pass < 2; ++pass)
+  {
+    SCOPED_TRACE(pass == 0 ? "as read" : "written as version 3 and read back");
+    const ON_Material& blue = model.m_material_table[2];
+    EXPECT_EQ(blue.m_material_id, ON_UuidFromString("4C165D3A-8BC8-4928-B68B-F8D3F2F13BE5"));
+    EXPECT_EQ(blue.Diffuse(), ON_Color(191, 191, 255));
+    EXPECT_EQ(blue.m_specular, ON_Color(0, 255, 255));
+    EXPECT_EQ(blue.m_shine, 178.5);
+    EXPECT_EQ(blue.m_transparency, 0.2);
+    EXPECT_EQ(model.m_material_table[0].m_material_id, ON_UuidFromString("D7D49295-3746-47B9-9302-31F3A14D560C"));
+    EXPECT_EQ(model.m_material_table[1].Diffuse(), ON_Color(255, 255, 255));
+    for (int i = 0; i < 3; ++i)
+      EXPECT_EQ(model.m_material_table[i].MaterialIndex(), i);
+    if (pass == 0)
+    {
+      const std::vector<unsigned char> written = Written(model, 4);
+      ASSERT_TRUE(ReadBytes(written, model));
+      EXPECT_EQ(model.m_3dm_file_version, 3);
+      ASSERT_EQ(model.m_material_table.Count(), 3);
+    }
+  }
+}
+
 TEST(ONXModel, UnreadSettingsAndUserTablesComeBackInTheirVersion)
 {
   ONX_Model model;
