@@ -562,6 +562,34 @@ TEST(ONXModel, UserDataComesBackWithItsObjectInItsVersion)
   }
 }
 
+// A light read from a sample and written again gives the sample's class data byte for byte (CRC
+// included).
+TEST(ONXModel, LightsAreWrittenAsTheSamplesHoldThem)
+{
+  for (const char* file : {"/V2/v2_my_spot_light.3dm", "/V3/v3_my_spot_light.3dm", "/V3/v3_Camera.3dm"})
+  {
+    SCOPED_TRACE(file);
+    const std::vector<unsigned char> sample = FileBytes(kSamples + file);
+    if (sample.empty())
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    ONX_Model model;
+    ASSERT_TRUE(model.Read((kSamples + file).c_str()));
+    ASSERT_GT(model.m_light_table.Count(), 0);
+    for (int i = 0; i < model.m_light_table.Count(); ++i)
+    {
+      ON_BinaryArchive writer(ON_BinaryArchive::Mode::write3dm);
+      writer.SetArchive3dmVersion(model.m_3dm_file_version);
+      ASSERT_TRUE(writer.WriteObject(model.m_light_table[i].m_light));
+      const std::vector<unsigned char>& bytes = writer.Buffer();
+      const size_t data_begin = 8 + 28, data_end = bytes.size() - 8; // after the class id, before the class end
+      ASSERT_GT(data_end, data_begin);
+      EXPECT_NE(std::search(sample.begin(), sample.end(), bytes.begin() + data_begin, bytes.begin() + data_end),
+                sample.end())
+          << "light " << i;
+    }
+  }
+}
+
 TEST(ONXModel, WrittenFilesReadBackInBothReaders)
 {
   ONX_Model model;
