@@ -58,6 +58,17 @@ double MetresPerUnit(const ON_3dmUnitsAndTolerances& units)
   }
 }
 
+// Entries of a table whose user data an archive of that version would not take.
+template <class T>
+int UserDataMisfits(const ON_ClassArray<T>& table, int version)
+{
+  int count = 0;
+  for (int i = 0; i < table.Count(); ++i)
+    if (!table[i].m_unread_user_data.FitsVersion(version))
+      ++count;
+  return count;
+}
+
 } // namespace
 
 DocumentFile& DocumentFile::Current()
@@ -211,6 +222,15 @@ std::string DocumentFile::LeftOutIn(int version, const std::vector<const CRhinoO
       ++userData;
   if (userData > 0)
     kept.push_back("the user data of " + Count(userData, "object"));
+  int lights = 0;
+  for (int i = 0; i < m_lights.Count(); ++i)
+    if (!m_lights[i].m_light.m_unread_user_data.FitsVersion(version))
+      ++lights;
+  const int entries = UserDataMisfits(m_layers, version) + UserDataMisfits(m_materials, version) +
+                      UserDataMisfits(m_groups, version) + UserDataMisfits(m_fonts, version) +
+                      UserDataMisfits(m_dimstyles, version) + lights;
+  if (entries > 0)
+    kept.push_back("the user data of " + Count(entries, "table entry"));
   if (kept.empty())
     return m_leftOut;
   std::string text = m_leftOut;
