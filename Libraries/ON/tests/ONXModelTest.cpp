@@ -752,4 +752,23 @@ TEST(ONXModel, HugeCountsAreRefusedBeforeAllocation)
   ON_Object* object = nullptr;
   EXPECT_EQ(reader.ReadObject(&object), 3);
   EXPECT_EQ(object, nullptr);
+
+  // A light whose name is longer than its chunk.
+  ON_BinaryArchive light_writer(ON_BinaryArchive::Mode::write3dm);
+  light_writer.SetArchive3dmVersion(3);
+  ON_Light light;
+  light.SetLightName(L"lamp");
+  ASSERT_TRUE(light_writer.WriteObject(light));
+  bytes = light_writer.Buffer();
+  const size_t name_count = 36 + 8 + 1 + 8 + 16 + 12 + 48 + 16 + 24 + 8 + 4 + 16; // class id, data header, fields
+  int count = 0;
+  std::memcpy(&count, bytes.data() + name_count, 4);
+  ASSERT_EQ(count, 5); // "lamp" and its terminator
+  std::memcpy(bytes.data() + name_count, &huge, 4);
+  ON_BinaryArchive light_reader(ON_BinaryArchive::Mode::read3dm);
+  light_reader.SetBuffer(bytes.data(), bytes.size());
+  light_reader.SetArchive3dmVersion(3);
+  EXPECT_EQ(light_reader.ReadObject(&object), 3);
+  EXPECT_EQ(object, nullptr);
+  EXPECT_TRUE(light_reader.AtEnd());
 }
