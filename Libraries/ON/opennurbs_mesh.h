@@ -35,7 +35,9 @@ public:
   void Destroy();
 
   // Version 4/5 rules: at least one face and three vertices, every vertex finite, every face
-  // valid by its indices, vertex normals (when present) of unit length.
+  // valid by its indices, vertex normals (when present) of unit length. Unlike the toolkit, the
+  // counts of texture coordinates and surface parameters are not checked: edits that add vertices
+  // leave them behind, and a mismatched array is unused (dropped by Compact, not written).
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   ON::object_type ObjectType() const override;
   int Dimension() const override;
