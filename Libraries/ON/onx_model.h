@@ -45,7 +45,7 @@ public:
   int IDefIndex(const wchar_t* idef_name) const;
 
   // Objects left out on reading because their class is not supported, and their classes
-  // as "ON_Brep 3, ON_Light 1".
+  // as "ON_Brep 3, ON_Hatch 1".
   int SkippedObjectCount() const;
   ON_wString SkippedObjectSummary() const;
   void AddSkippedObject(const char* class_name);

@@ -19,7 +19,7 @@ public:
   static const ON_Object* ReadGetObject(int index);
   static int ReadGetObjectAttributes(int index, ON_3dmObjectAttributes& attributes);
   static ON_String ReadGetObjectClassName(int index);
-  // Objects of classes the reader skipped, and their classes ("ON_Brep 3, ON_Light 1").
+  // Objects of classes the reader skipped, and their classes ("ON_Brep 3, ON_Hatch 1").
   static int ReadGetSkippedObjectCount();
   static ON_wString ReadGetSkippedObjects();
 
