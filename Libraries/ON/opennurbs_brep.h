@@ -13,7 +13,6 @@
 //   m_F[fi].m_si -> m_S, m_F[fi].m_li -> m_L;  m_L[li].m_fi -> m_F, m_L[li].m_ti -> m_T;
 //   m_T[ti].m_c2i -> m_C2, m_T[ti].m_ei -> m_E, m_T[ti].m_li -> m_L, m_T[ti].m_vi -> m_V;
 //   m_E[ei].m_c3i -> m_C3, m_E[ei].m_vi -> m_V, m_E[ei].m_ti -> m_T;  m_V[vi].m_ei -> m_E.
-// Reading and writing breps in 3DM archives is not implemented here.
 
 class ON_Brep;
 class ON_BrepTrim;
@@ -177,6 +176,8 @@ public:
   explicit ON_BrepFace(int face_index);
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
+  // Box of the control points of the surface over the outer loop's parameter box.
+  bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
   ON_Brep* Brep() const;
   ON_BrepLoop* Loop(int fli) const;
   int LoopCount() const;
@@ -255,7 +256,12 @@ public:
   // their edges and trims, loops closed in parameter space, every face with an outer loop first.
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
-  // Box of the faces' surfaces and the edges' curves.
+  ON::object_type ObjectType() const override;
+  // Data version 3.2; curves and surfaces in NURBS form in archives of version 2. Reading fails on a
+  // record whose indices do not fit its arrays.
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
+  // Box of the faces; of the edges and vertices when there are no faces.
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
 
   // Take ownership of the geometry and return its index (-1 for null).
@@ -278,6 +284,8 @@ private:
   void CopyFrom(const ON_Brep& src);
   // Points every component at this brep and its proxies at this brep's geometry.
   void LinkComponents();
+  bool ReadCurrentForm(ON_BinaryArchive& archive, int minor);
+  bool IndicesFit() const;
 };
 
 // Box with outward faces on the corners: box_corners[0..3] the bottom counter-clockwise seen from
