@@ -96,13 +96,35 @@ bool ReadGeometryArray(ON_BinaryArchive& archive, ON_SimpleArray<T*>& array)
                             });
 }
 
+// A poly curve whose segments do not join into one NURBS curve: its segments in NURBS form, each
+// over its own part of the poly curve's domain.
+bool WriteNurbsSegments(ON_BinaryArchive& archive, const ON_PolyCurve& poly)
+{
+  const ON_SimpleArray<double>& t = poly.SegmentParameters();
+  ON_PolyCurve segments;
+  for (int i = 0; i < poly.Count(); ++i)
+  {
+    ON_NurbsCurve* segment = new ON_NurbsCurve();
+    if (!poly.SegmentCurve(i)->GetNurbForm(*segment) || !segment->SetDomain(t[i], t[i + 1]))
+    {
+      delete segment;
+      return false;
+    }
+    segments.Append(segment);
+  }
+  return archive.WriteObject(segments);
+}
+
 // Version 2 keeps curves and surfaces in NURBS form only.
 bool WriteCurve(ON_BinaryArchive& archive, const ON_Curve& curve)
 {
   if (archive.Archive3dmVersion() >= 3 || ON_NurbsCurve::Cast(&curve))
     return archive.WriteObject(curve);
   ON_NurbsCurve nurbs;
-  return curve.GetNurbForm(nurbs) && archive.WriteObject(nurbs);
+  if (curve.GetNurbForm(nurbs))
+    return archive.WriteObject(nurbs);
+  const ON_PolyCurve* poly = ON_PolyCurve::Cast(&curve);
+  return poly && WriteNurbsSegments(archive, *poly);
 }
 
 bool WriteSurface(ON_BinaryArchive& archive, const ON_Surface& surface)

@@ -302,6 +302,65 @@ TEST_P(SampleFile, ReadsLikeRhino3dm)
   ExpectObjectsLikeReference(model, reference, file);
 }
 
+std::vector<Json::Value> BrepsOf(const std::vector<Json::Value>& objects)
+{
+  std::vector<Json::Value> breps;
+  for (const Json::Value& object : objects)
+    if (object["class"].asString() == "ON_Brep")
+      breps.push_back(object);
+  return breps;
+}
+
+void ExpectSameBrepFigures(const Json::Value& expected, const Json::Value& actual, const std::string& where)
+{
+  for (const char* figure :
+       {"faceCount", "edgeCount", "vertexCount", "loopCount", "trimCount", "surfaceCount", "isValid", "isSolid"})
+    EXPECT_EQ(actual[figure], expected[figure]) << where << " " << figure;
+  for (const char* corner : {"min", "max"})
+    for (Json::ArrayIndex k = 0; k < 3; ++k)
+      EXPECT_TRUE(SameNumber(actual["bbox"][corner][k].asDouble(), expected["bbox"][corner][k].asDouble()))
+          << where << " " << corner;
+}
+
+// The breps this core reads, written as version 3 and 2 files, read back in rhino3dm with the
+// figures rhino3dm gives for the sample.
+TEST_P(SampleFile, BrepsWrittenReadBackInRhino3dm)
+{
+  const std::string file = kSamples + "/" + GetParam();
+  ONX_Model model;
+  if (access(file.c_str(), R_OK) != 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ASSERT_TRUE(model.Read(file.c_str())) << file;
+  Json::Value reference;
+  std::string why_not;
+  if (!Rhino3dm::Inspect(file, reference, why_not))
+  {
+    if (Rhino3dm::Missing(why_not))
+      GTEST_SKIP() << why_not;
+    FAIL() << file << ": " << why_not;
+  }
+  const std::vector<Json::Value> expected = BrepsOf(ObjectsCoreReads(model, reference));
+  if (expected.empty())
+    return;
+  for (const int version : {3, 2})
+  {
+    const std::string path = TempPath(version == 2 ? "_breps_v2.3dm" : "_breps_v3.3dm");
+    ASSERT_TRUE(model.Write(path.c_str(), version)) << file;
+    Json::Value written;
+    const bool inspected = Rhino3dm::Inspect(path, written, why_not);
+    std::remove(path.c_str());
+    ASSERT_TRUE(inspected) << file << " as version " << version << ": " << why_not;
+    std::vector<Json::Value> objects;
+    for (const Json::Value& object : written["objects"])
+      objects.push_back(object);
+    const std::vector<Json::Value> actual = BrepsOf(objects);
+    ASSERT_EQ(actual.size(), expected.size()) << file << " as version " << version;
+    for (size_t i = 0; i < expected.size(); ++i)
+      ExpectSameBrepFigures(expected[i], actual[i],
+                            file + " as version " + std::to_string(version) + " brep " + std::to_string(i));
+  }
+}
+
 std::vector<std::string> VersionTwoAndThreeSamples()
 {
   std::vector<std::string> files = SampleFiles("V2");
