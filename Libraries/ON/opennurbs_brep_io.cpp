@@ -4,10 +4,11 @@
 //   flag; [3.2] i32 solid orientation.
 // Each {...} is an anonymous chunk starting with ver(1.x) and an i32 count. A geometry entry is an
 // i32 flag (0 null) followed by a class chunk. Archives of version 2 keep no edge or trim domains
-// (the trims hold two obsolete points in their place).
+// (the trims hold two obsolete points in their place), nor do those of writers before 200206180.
 
 #include "opennurbs.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -27,6 +28,12 @@ struct ProxyPart
   ON_Interval domain;
   bool has_domain = false;
 };
+
+// Edge and trim domains are in archives of version 3 from this writer version on.
+bool HasProxyDomains(const ON_BinaryArchive& archive)
+{
+  return archive.Archive3dmVersion() >= 3 && archive.ArchiveOpenNURBSVersion() >= 200206180;
+}
 
 bool InRange(int index, int count) { return index >= 0 && index < count; }
 bool InRangeOrUnset(int index, int count) { return index == -1 || InRange(index, count); }
@@ -198,7 +205,7 @@ bool ReadEdge(ON_BinaryArchive& archive, ON_BrepEdge& edge, ProxyPart& part)
             archive.ReadInterval(part.real_domain) && archive.ReadInt(&edge.m_vi[0]) &&
             archive.ReadInt(&edge.m_vi[1]) && archive.ReadArray(edge.m_ti) && archive.ReadDouble(&edge.m_tolerance);
   part.reversed = reversed != 0;
-  part.has_domain = archive.Archive3dmVersion() >= 3;
+  part.has_domain = HasProxyDomains(archive);
   return ok && (!part.has_domain || archive.ReadInterval(part.domain));
 }
 
@@ -215,17 +222,20 @@ bool ReadTrim(ON_BinaryArchive& archive, ON_BrepTrim& trim, ProxyPart& part)
 {
   int reversed = 0, type = 0, iso = 0;
   double unused[6] = {};
+  unsigned char flags[32] = {};
   bool ok = archive.ReadInt(&trim.m_trim_index) && archive.ReadInt(&trim.m_c2i) &&
             archive.ReadInterval(part.real_domain) && archive.ReadInt(&trim.m_ei) && archive.ReadInt(&trim.m_vi[0]) &&
             archive.ReadInt(&trim.m_vi[1]) && archive.ReadInt(&reversed) && archive.ReadInt(&type) &&
             archive.ReadInt(&iso) && archive.ReadInt(&trim.m_li) && archive.ReadDouble(2, trim.m_tolerance);
-  part.has_domain = archive.Archive3dmVersion() >= 3;
+  // Domain, 8 bytes whose first says the curve is shown reversed, 24 bytes unused.
+  part.has_domain = HasProxyDomains(archive);
   if (part.has_domain)
-    ok = ok && archive.ReadInterval(part.domain) && archive.ReadDouble(4, unused);
+    ok = ok && archive.ReadInterval(part.domain) && archive.ReadByte(sizeof(flags), flags);
   else
     ok = ok && archive.ReadDouble(6, unused);
   // Two tolerances of old toolkits follow.
   ok = ok && archive.ReadDouble(2, unused);
+  part.reversed = flags[0] == 1;
   trim.m_bRev3d = reversed != 0;
   trim.m_type = static_cast<ON_BrepTrim::TYPE>(type);
   trim.m_iso = static_cast<ON_Surface::ISO>(iso);
@@ -236,6 +246,8 @@ bool WriteTrim(ON_BinaryArchive& archive, const ON_BrepTrim& trim)
 {
   const double zeros[6] = {};
   const double unset[2] = {ON_UNSET_VALUE, ON_UNSET_VALUE};
+  unsigned char flags[32] = {};
+  flags[0] = trim.ProxyCurveIsReversed() ? 1 : 0;
   bool ok = archive.WriteInt(trim.m_trim_index) && archive.WriteInt(trim.m_c2i) &&
             archive.WriteInterval(trim.ProxyCurveDomain()) && archive.WriteInt(trim.m_ei) &&
             archive.WriteInt(trim.m_vi[0]) && archive.WriteInt(trim.m_vi[1]) &&
@@ -243,7 +255,7 @@ bool WriteTrim(ON_BinaryArchive& archive, const ON_BrepTrim& trim)
             archive.WriteInt(static_cast<int>(trim.m_iso)) && archive.WriteInt(trim.m_li) &&
             archive.WriteDouble(2, trim.m_tolerance);
   if (archive.Archive3dmVersion() >= 3)
-    ok = ok && archive.WriteInterval(trim.Domain()) && archive.WriteDouble(4, zeros);
+    ok = ok && archive.WriteInterval(trim.Domain()) && archive.WriteByte(sizeof(flags), flags);
   else
     ok = ok && archive.WriteDouble(6, zeros);
   return ok && archive.WriteDouble(2, unset);
@@ -270,6 +282,8 @@ bool ReadFace(ON_BinaryArchive& archive, ON_BrepFace& face)
   const bool ok = archive.ReadInt(&face.m_face_index) && archive.ReadArray(face.m_li) && archive.ReadInt(&face.m_si) &&
                   archive.ReadInt(&reversed) && archive.ReadInt(&face.m_face_material_channel);
   face.m_bRev = reversed != 0;
+  // Old writers put -1 for no channel.
+  face.m_face_material_channel = std::max(face.m_face_material_channel, 0);
   return ok;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace
@@ -26,6 +27,7 @@ int ReadObject(const std::vector<unsigned char>& bytes, int version, std::unique
   ON_BinaryArchive reader(ON_BinaryArchive::Mode::read3dm);
   reader.SetBuffer(bytes.data(), bytes.size());
   reader.SetArchive3dmVersion(version);
+  reader.SetArchiveOpenNURBSVersion(200210150);
   ON_Object* read = nullptr;
   const int rc = reader.ReadObject(&read);
   object.reset(read);
@@ -60,6 +62,24 @@ TEST(ON_BrepIO, BoxComesBackWithItsTopologyAndDomains)
     // Version 2 holds the 2-D line curves in NURBS form.
     EXPECT_EQ(ON_NurbsCurve::Cast(brep->m_C2[0]) != nullptr, version == 2);
   }
+}
+
+// A trim may show its 2-D curve reversed (version 3 only).
+TEST(ON_BrepIO, TrimShowingItsCurveReversed)
+{
+  std::unique_ptr<ON_Brep> box(ON_BrepBox(kCorners));
+  ON_LineCurve* uv = ON_LineCurve::Cast(box->m_C2[box->m_T[5].m_c2i]);
+  ASSERT_NE(uv, nullptr);
+  std::swap(uv->m_line.from, uv->m_line.to);
+  box->m_T[5].Reverse();
+  ASSERT_TRUE(box->IsValid());
+  std::unique_ptr<ON_Object> object;
+  ASSERT_EQ(ReadObject(WrittenObject(*box, 3), 3, object), 1);
+  const ON_Brep* brep = ON_Brep::Cast(object.get());
+  ASSERT_NE(brep, nullptr);
+  EXPECT_TRUE(brep->m_T[5].ProxyCurveIsReversed());
+  EXPECT_EQ(brep->m_T[5].PointAtStart(), box->m_T[5].PointAtStart());
+  EXPECT_TRUE(brep->IsValid());
 }
 
 // A brep whose indices do not fit its arrays, or whose counts run past its chunk, is not read; the
