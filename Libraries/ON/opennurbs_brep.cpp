@@ -261,6 +261,15 @@ ON_Brep* ON_BrepFace::Brep() const { return m_brep; }
 
 bool ON_BrepFace::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
+  if (m_bbox.IsValid())
+  {
+    ON_BoundingBox box = m_bbox;
+    if (bGrowBox)
+      box.Union(ON_BoundingBox(ON_3dPoint(boxmin), ON_3dPoint(boxmax)));
+    std::copy(&box.m_min.x, &box.m_min.x + 3, boxmin);
+    std::copy(&box.m_max.x, &box.m_max.x + 3, boxmax);
+    return true;
+  }
   const ON_BrepLoop* outer = OuterLoop();
   ON_NurbsSurface part;
   const ON_Surface* surface = ProxySurface();

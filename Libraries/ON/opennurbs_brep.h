@@ -171,12 +171,15 @@ public:
   int m_si = -1;            // surface
   bool m_bRev = false;      // the face's normal is opposite to the surface's
   int m_face_material_channel = 0;
+  // Box kept from a file of the legacy form; empty otherwise.
+  ON_BoundingBox m_bbox;
 
   ON_BrepFace() = default;
   explicit ON_BrepFace(int face_index);
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
-  // Box of the control points of the surface over the outer loop's parameter box.
+  // m_bbox when set; else the box of the control points of the surface over the outer loop's
+  // parameter box, widened by a tenth each side.
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
   ON_Brep* Brep() const;
   ON_BrepLoop* Loop(int fli) const;
@@ -257,8 +260,8 @@ public:
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
   ON::object_type ObjectType() const override;
-  // Data version 3.2; curves and surfaces in NURBS form in archives of version 2. Reading fails on a
-  // record whose indices do not fit its arrays.
+  // Writes data version 3.2, curves and surfaces in NURBS form in archives of version 2. Reads 3.x
+  // and the legacy form 2.x; fails on a record whose indices do not fit its arrays.
   bool Write(ON_BinaryArchive& archive) const override;
   bool Read(ON_BinaryArchive& archive) override;
   // Box of the faces; of the edges and vertices when there are no faces.
@@ -285,7 +288,12 @@ private:
   // Points every component at this brep and its proxies at this brep's geometry.
   void LinkComponents();
   bool ReadCurrentForm(ON_BinaryArchive& archive, int minor);
+  bool ReadLegacyForm(ON_BinaryArchive& archive, int minor);
+  bool ReadLegacyFace(ON_BinaryArchive& archive, int fi, ON_SimpleArray<double>& edge_tolerance);
+  bool ReadLegacyTrim(ON_BinaryArchive& archive, int li, ON_SimpleArray<double>& edge_tolerance);
   bool IndicesFit() const;
+  // Trims and loops: the boxes of the 2-D curves.
+  void SetParameterBoxes();
 };
 
 // Box with outward faces on the corners: box_corners[0..3] the bottom counter-clockwise seen from

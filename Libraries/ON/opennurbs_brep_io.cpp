@@ -2,6 +2,7 @@
 //   ver(3.x); {2-D curves} {3-D curves} {surfaces}; {vertices} {edges} {trims} {loops} {faces}; bbox;
 //   [3.1] {render meshes} {analysis meshes}, one flag byte per face and a mesh class chunk after a set
 //   flag; [3.2] i32 solid orientation.
+// Data version 2.x is the legacy form (opennurbs_brep_io_legacy.cpp).
 // Each {...} is an anonymous chunk starting with ver(1.x) and an i32 count. A geometry entry is an
 // i32 flag (0 null) followed by a class chunk. Archives of version 2 keep no edge or trim domains
 // (the trims hold two obsolete points in their place), nor do those of writers before 200206180.
@@ -317,20 +318,6 @@ void ShowCurve(ON_CurveProxy& proxy, const ON_Curve* curve, const ProxyPart& par
     proxy.SetDomain(part.domain[0], part.domain[1]);
 }
 
-// Trims and loops: the boxes of the 2-D curves.
-void SetParameterBoxes(ON_Brep& brep)
-{
-  for (int i = 0; i < brep.m_T.Count(); ++i)
-  {
-    ON_BoundingBox box;
-    if (const ON_Curve* curve = brep.m_T[i].TrimCurveOf(); curve && curve->GetBoundingBox(box))
-      brep.m_T[i].m_pbox = box;
-  }
-  for (int i = 0; i < brep.m_L.Count(); ++i)
-    for (int k = 0; k < brep.m_L[i].m_ti.Count(); ++k)
-      brep.m_L[i].m_pbox.Union(brep.m_T[brep.m_L[i].m_ti[k]].m_pbox);
-}
-
 bool WriteNoFaceMeshes(ON_BinaryArchive& archive, int face_count)
 {
   return WriteAnonymousChunk(archive,
@@ -366,7 +353,8 @@ bool ON_Brep::Read(ON_BinaryArchive& archive)
 {
   Destroy();
   int major = 0, minor = 0;
-  const bool ok = archive.Read3dmChunkVersion(&major, &minor) && major == 3 && ReadCurrentForm(archive, minor);
+  bool ok = archive.Read3dmChunkVersion(&major, &minor);
+  ok = ok && ((major == 3 && ReadCurrentForm(archive, minor)) || (major == 2 && ReadLegacyForm(archive, minor)));
   if (!ok)
     Destroy();
   return ok;
@@ -406,7 +394,7 @@ bool ON_Brep::ReadCurrentForm(ON_BinaryArchive& archive, int minor)
   for (int i = 0; i < m_T.Count(); ++i)
     ShowCurve(m_T[i], m_T[i].m_c2i >= 0 ? m_C2[m_T[i].m_c2i] : nullptr, trim_parts[static_cast<size_t>(i)]);
   LinkComponents();
-  SetParameterBoxes(*this);
+  SetParameterBoxes();
   return true;
 }
 
@@ -445,4 +433,17 @@ bool ON_Brep::IndicesFit() const
       return false;
   }
   return true;
+}
+
+void ON_Brep::SetParameterBoxes()
+{
+  for (int i = 0; i < m_T.Count(); ++i)
+  {
+    ON_BoundingBox box;
+    if (const ON_Curve* curve = m_T[i].TrimCurveOf(); curve && curve->GetBoundingBox(box))
+      m_T[i].m_pbox = box;
+  }
+  for (int i = 0; i < m_L.Count(); ++i)
+    for (int k = 0; k < m_L[i].m_ti.Count(); ++k)
+      m_L[i].m_pbox.Union(m_T[m_L[i].m_ti[k]].m_pbox);
 }

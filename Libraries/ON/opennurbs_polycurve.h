@@ -23,6 +23,9 @@ public:
   int Count() const;
   const ON_Curve* SegmentCurve(int index) const;
   const ON_SimpleArray<double>& SegmentParameters() const;
+  // Gives every segment the domain (m_t[i], m_t[i+1]); a segment other than a NURBS curve is
+  // replaced by its NURBS form. False when a segment has no NURBS form.
+  bool SynchronizeSegmentDomains();
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;

@@ -122,4 +122,14 @@ TEST(ON_BrepIO, DamagedRecordsAreNotRead)
   std::unique_ptr<ON_Object> object;
   EXPECT_EQ(ReadObject(bytes, 3, object), 3);
   EXPECT_EQ(object, nullptr);
+
+  // The same bytes taken for the legacy form (data version 2.1): its counts do not fit either.
+  bytes = WrittenObject(*brep, 3);
+  const unsigned char data_chunk[] = {0xFC, 0xFF, 0x02, 0x00};
+  at = std::search(bytes.begin(), bytes.end(), std::begin(data_chunk), std::end(data_chunk));
+  ASSERT_NE(at, bytes.end());
+  ASSERT_EQ(*(at + 8), 0x32);
+  *(at + 8) = 0x21;
+  EXPECT_EQ(ReadObject(bytes, 3, object), 3);
+  EXPECT_EQ(object, nullptr);
 }

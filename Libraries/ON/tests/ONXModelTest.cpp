@@ -316,10 +316,13 @@ void ExpectSameBrepFigures(const Json::Value& expected, const Json::Value& actua
   for (const char* figure :
        {"faceCount", "edgeCount", "vertexCount", "loopCount", "trimCount", "surfaceCount", "isValid", "isSolid"})
     EXPECT_EQ(actual[figure], expected[figure]) << where << " " << figure;
-  for (const char* corner : {"min", "max"})
-    for (Json::ArrayIndex k = 0; k < 3; ++k)
-      EXPECT_TRUE(SameNumber(actual["bbox"][corner][k].asDouble(), expected["bbox"][corner][k].asDouble()))
-          << where << " " << corner;
+  // The box of a written brep is computed by the reader; the box of a legacy brep is the one its
+  // file held, which may be wider.
+  for (Json::ArrayIndex k = 0; k < 3; ++k)
+  {
+    EXPECT_GE(actual["bbox"]["min"][k].asDouble(), expected["bbox"]["min"][k].asDouble() - 1e-9) << where;
+    EXPECT_LE(actual["bbox"]["max"][k].asDouble(), expected["bbox"]["max"][k].asDouble() + 1e-9) << where;
+  }
 }
 
 // The breps this core reads, written as version 3 and 2 files, read back in rhino3dm with the
@@ -386,10 +389,8 @@ TEST(ONXModel, UnsupportedClassesAreSkippedAndCounted)
   ONX_Model model;
   if (!model.Read((kSamples + "/V2/v2_Camera.3dm").c_str()))
     GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-  EXPECT_GE(model.SkippedObjectCount(), 45);
-  const std::string summary = Narrow(model.SkippedObjectSummary());
-  EXPECT_NE(summary.find("ON_Brep 41"), std::string::npos) << summary;
-  EXPECT_NE(summary.find("ON_Light 4"), std::string::npos) << summary;
+  // Its 41 breps of the legacy form are read.
+  EXPECT_EQ(Narrow(model.SkippedObjectSummary()), "ON_Light 4");
 
   ONX_Model later;
   ASSERT_TRUE(later.Read((kSamples + "/V5/v5_example_file.3dm").c_str()));

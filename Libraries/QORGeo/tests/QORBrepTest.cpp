@@ -146,7 +146,8 @@ TEST(QORBrep, EdgeCurvesStopAtTheFirstBadReference)
 TEST(QORBrep, EdgeCurvesOfSampleBreps)
 {
   int breps_seen = 0;
-  for (const char* name : {"V3/v3_my_brep.3dm", "V3/v3_Camera.3dm", "V2/v2_my_trimmed_surface.3dm", "V3/v3_Patch.3dm"})
+  for (const char* name :
+       {"V3/v3_my_brep.3dm", "V3/v3_Camera.3dm", "V2/v2_my_trimmed_surface.3dm", "V3/v3_Patch.3dm", "V2/v2_Camera.3dm"})
   {
     const std::string file = std::string(NUBILO_SHARED_DATA "/3dm/") + name;
     ONX_Model model;
