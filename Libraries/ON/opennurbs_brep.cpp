@@ -250,6 +250,46 @@ const ON_Surface* ON_BrepLoop::SurfaceOf() const
 
 ON_BrepFace::ON_BrepFace(int face_index) : m_face_index(face_index) {}
 
+ON_BrepFace::ON_BrepFace(const ON_BrepFace& src)
+    : ON_SurfaceProxy(src), m_face_index(src.m_face_index), m_li(src.m_li), m_si(src.m_si), m_bRev(src.m_bRev),
+      m_face_material_channel(src.m_face_material_channel), m_bbox(src.m_bbox),
+      m_render_mesh(src.m_render_mesh ? new ON_Mesh(*src.m_render_mesh) : nullptr), m_brep(src.m_brep)
+{
+}
+
+ON_BrepFace::ON_BrepFace(ON_BrepFace&& src) noexcept
+    : ON_SurfaceProxy(src), m_face_index(src.m_face_index), m_li(src.m_li), m_si(src.m_si), m_bRev(src.m_bRev),
+      m_face_material_channel(src.m_face_material_channel), m_bbox(src.m_bbox), m_render_mesh(src.m_render_mesh),
+      m_brep(src.m_brep)
+{
+  src.m_render_mesh = nullptr;
+}
+
+ON_BrepFace& ON_BrepFace::operator=(const ON_BrepFace& src)
+{
+  if (this != &src)
+    *this = ON_BrepFace(src);
+  return *this;
+}
+
+ON_BrepFace& ON_BrepFace::operator=(ON_BrepFace&& src) noexcept
+{
+  if (this == &src)
+    return *this;
+  ON_SurfaceProxy::operator=(src);
+  m_face_index = src.m_face_index;
+  m_li = src.m_li;
+  m_si = src.m_si;
+  m_bRev = src.m_bRev;
+  m_face_material_channel = src.m_face_material_channel;
+  m_bbox = src.m_bbox;
+  std::swap(m_render_mesh, src.m_render_mesh);
+  m_brep = src.m_brep;
+  return *this;
+}
+
+ON_BrepFace::~ON_BrepFace() { delete m_render_mesh; }
+
 bool ON_BrepFace::IsValid(ON_TextLog* text_log) const
 {
   if (m_face_index < 0 || m_si < 0 || m_li.Count() < 1)

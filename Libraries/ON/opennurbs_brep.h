@@ -15,6 +15,7 @@
 //   m_E[ei].m_c3i -> m_C3, m_E[ei].m_vi -> m_V, m_E[ei].m_ti -> m_T;  m_V[vi].m_ei -> m_E.
 
 class ON_Brep;
+class ON_Mesh;
 class ON_BrepTrim;
 class ON_BrepLoop;
 class ON_BrepFace;
@@ -173,9 +174,16 @@ public:
   int m_face_material_channel = 0;
   // Box kept from a file of the legacy form; empty otherwise.
   ON_BoundingBox m_bbox;
+  // Display mesh cached with the face in its file; the face owns it, copies duplicate it.
+  ON_Mesh* m_render_mesh = nullptr;
 
   ON_BrepFace() = default;
   explicit ON_BrepFace(int face_index);
+  ON_BrepFace(const ON_BrepFace& src);
+  ON_BrepFace(ON_BrepFace&& src) noexcept;
+  ON_BrepFace& operator=(const ON_BrepFace& src);
+  ON_BrepFace& operator=(ON_BrepFace&& src) noexcept;
+  ~ON_BrepFace() override;
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   // m_bbox when set; else the box of the control points of the surface over the outer loop's

@@ -1,7 +1,7 @@
 // 3DM form of ON_Brep, data version 3.x:
 //   ver(3.x); {2-D curves} {3-D curves} {surfaces}; {vertices} {edges} {trims} {loops} {faces}; bbox;
 //   [3.1] {render meshes} {analysis meshes}, one flag byte per face and a mesh class chunk after a set
-//   flag; [3.2] i32 solid orientation.
+//   flag (analysis meshes are read past); [3.2] i32 solid orientation.
 // Data version 2.x is the legacy form (opennurbs_brep_io_legacy.cpp).
 // Each {...} is an anonymous chunk starting with ver(1.x) and an i32 count. A geometry entry is an
 // i32 flag (0 null) followed by a class chunk. Archives of version 2 keep no edge or trim domains
@@ -294,15 +294,40 @@ bool WriteFace(ON_BinaryArchive& archive, const ON_BrepFace& face)
          archive.WriteInt(face.m_bRev ? 1 : 0) && archive.WriteInt(face.m_face_material_channel);
 }
 
-// Per face a flag byte and, after a set flag, a mesh: read past, not kept.
-bool ReadPastFaceMeshes(ON_BinaryArchive& archive, int face_count, const char* what)
+// Per face a flag byte and, after a set flag, a mesh class chunk.
+bool ReadFaceMeshes(ON_BinaryArchive& archive, ON_BrepFaceArray& faces)
+{
+  return ReadAnonymousChunk(archive,
+                            [&]
+                            {
+                              for (int fi = 0; fi < faces.Count(); ++fi)
+                              {
+                                unsigned char present = 0;
+                                if (!archive.ReadChar(&present))
+                                  return false;
+                                ON_Object* object = nullptr;
+                                if (present && archive.ReadObject(&object) == 0)
+                                  return false;
+                                faces[fi].m_render_mesh = ON_Mesh::Cast(object);
+                                if (present && !faces[fi].m_render_mesh)
+                                {
+                                  delete object;
+                                  archive.NoteSkippedContent("brep render meshes");
+                                }
+                              }
+                              return true;
+                            });
+}
+
+// Analysis meshes: read past, not kept.
+bool ReadPastFaceMeshes(ON_BinaryArchive& archive, int face_count)
 {
   return ReadAnonymousChunk(archive,
                             [&]
                             {
                               // Beyond one flag per face and the CRC there are meshes.
                               if (archive.BytesLeftInChunk() > static_cast<size_t>(face_count) + 4)
-                                archive.NoteSkippedContent(what);
+                                archive.NoteSkippedContent("brep analysis meshes");
                               return true;
                             });
 }
@@ -318,14 +343,17 @@ void ShowCurve(ON_CurveProxy& proxy, const ON_Curve* curve, const ProxyPart& par
     proxy.SetDomain(part.domain[0], part.domain[1]);
 }
 
-bool WriteNoFaceMeshes(ON_BinaryArchive& archive, int face_count)
+bool WriteFaceMeshes(ON_BinaryArchive& archive, const ON_BrepFaceArray& faces, bool render)
 {
   return WriteAnonymousChunk(archive,
                              [&]
                              {
                                bool ok = true;
-                               for (int i = 0; ok && i < face_count; ++i)
-                                 ok = archive.WriteChar(0);
+                               for (int i = 0; ok && i < faces.Count(); ++i)
+                               {
+                                 const ON_Mesh* mesh = render ? faces[i].m_render_mesh : nullptr;
+                                 ok = archive.WriteChar(mesh ? 1 : 0) && (!mesh || archive.WriteObject(*mesh));
+                               }
                                return ok;
                              });
 }
@@ -345,7 +373,7 @@ bool ON_Brep::Write(ON_BinaryArchive& archive) const
   // An empty box: readers compute the box themselves. Solid orientation 0: not known.
   ON_BoundingBox empty;
   ok = ok && archive.WritePoint(empty.m_min) && archive.WritePoint(empty.m_max) &&
-       WriteNoFaceMeshes(archive, m_F.Count()) && WriteNoFaceMeshes(archive, m_F.Count()) && archive.WriteInt(0);
+       WriteFaceMeshes(archive, m_F, true) && WriteFaceMeshes(archive, m_F, false) && archive.WriteInt(0);
   return ok;
 }
 
@@ -382,8 +410,7 @@ bool ON_Brep::ReadCurrentForm(ON_BinaryArchive& archive, int minor)
   ON_BoundingBox box;
   ok = ok && archive.ReadBoundingBox(box);
   if (ok && minor >= 1)
-    ok = ReadPastFaceMeshes(archive, m_F.Count(), "brep render meshes") &&
-         ReadPastFaceMeshes(archive, m_F.Count(), "brep analysis meshes");
+    ok = ReadFaceMeshes(archive, m_F) && ReadPastFaceMeshes(archive, m_F.Count());
   int solid = 0;
   if (ok && minor >= 2)
     ok = archive.ReadInt(&solid);

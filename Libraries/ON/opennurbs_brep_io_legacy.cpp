@@ -6,7 +6,8 @@
 //     i32 index, i32 type (0 outer, 1 inner, -1 slit), 2-D box (4 doubles), i32 trim count, then per
 //     trim: i32 index, i32 twin, u8 owns its edge, i32 edge, i32 reversed against the edge,
 //     i32 continuity, i32 monotonicity, f64 3-D tolerance, f64 2-D tolerance;
-//   per face a flag byte and a render mesh after a set flag; [2.1] the same for analysis meshes.
+//   per face a flag byte and a render mesh after a set flag; [2.1] the same for analysis meshes
+//   (read past).
 // Vertices are not stored: trims meeting in a loop, the ends of the edges they run along, both ends
 // of a closed edge and of a trim without an edge share one.
 
@@ -71,22 +72,27 @@ ON_BrepLoop::TYPE LegacyLoopType(int type)
   }
 }
 
-// Per face a flag byte and a mesh after a set flag: read past, not kept.
-bool ReadPastLegacyMeshes(ON_BinaryArchive& archive, int face_count, const char* what)
+// Per face a flag byte and a mesh after a set flag; render meshes are kept, analysis meshes not.
+bool ReadLegacyMeshes(ON_BinaryArchive& archive, ON_BrepFaceArray& faces, bool render)
 {
-  for (int i = 0; i < face_count; ++i)
+  for (int fi = 0; fi < faces.Count(); ++fi)
   {
     unsigned char present = 0;
     if (!archive.ReadChar(&present))
       return false;
     if (!present)
       continue;
-    ON_Object* mesh = nullptr;
-    const int rc = archive.ReadObject(&mesh);
-    delete mesh;
-    if (rc == 0)
+    ON_Object* object = nullptr;
+    if (archive.ReadObject(&object) == 0)
       return false;
-    archive.NoteSkippedContent(what);
+    ON_Mesh* mesh = ON_Mesh::Cast(object);
+    if (render && mesh)
+    {
+      faces[fi].m_render_mesh = mesh;
+      continue;
+    }
+    delete object;
+    archive.NoteSkippedContent(render ? "brep render meshes" : "brep analysis meshes");
   }
   return true;
 }
@@ -237,8 +243,7 @@ bool ON_Brep::ReadLegacyForm(ON_BinaryArchive& archive, int minor)
     edge_tolerance.Append(0.0);
   for (int fi = 0; ok && fi < face_count; ++fi)
     ok = ReadLegacyFace(archive, fi, edge_tolerance);
-  ok = ok && ReadPastLegacyMeshes(archive, face_count, "brep render meshes") &&
-       (minor < 1 || ReadPastLegacyMeshes(archive, face_count, "brep analysis meshes"));
+  ok = ok && ReadLegacyMeshes(archive, m_F, true) && (minor < 1 || ReadLegacyMeshes(archive, m_F, false));
   // Each trim has the 2-D curve of its own index.
   if (!ok || m_T.Count() != m_C2.Count())
     return false;

@@ -64,6 +64,31 @@ TEST(ON_BrepIO, BoxComesBackWithItsTopologyAndDomains)
   }
 }
 
+// A render mesh cached in a face is kept through copies, writing and reading.
+TEST(ON_BrepIO, FaceRenderMeshesAreKept)
+{
+  std::unique_ptr<ON_Brep> box(ON_BrepBox(kCorners));
+  ON_Mesh* mesh = new ON_Mesh();
+  mesh->SetVertex(0, ON_3fPoint(0, 0, 0));
+  mesh->SetVertex(1, ON_3fPoint(2, 0, 0));
+  mesh->SetVertex(2, ON_3fPoint(2, 3, 0));
+  mesh->SetTriangle(0, 0, 1, 2);
+  box->m_F[0].m_render_mesh = mesh;
+  const ON_Brep copy(*box);
+  ASSERT_NE(copy.m_F[0].m_render_mesh, nullptr);
+  EXPECT_NE(copy.m_F[0].m_render_mesh, mesh);
+  for (const int version : {3, 2})
+  {
+    std::unique_ptr<ON_Object> object;
+    ASSERT_EQ(ReadObject(WrittenObject(copy, version), version, object), 1) << version;
+    const ON_Brep* brep = ON_Brep::Cast(object.get());
+    ASSERT_NE(brep, nullptr);
+    ASSERT_NE(brep->m_F[0].m_render_mesh, nullptr) << version;
+    EXPECT_EQ(brep->m_F[0].m_render_mesh->FaceCount(), 1);
+    EXPECT_EQ(brep->m_F[1].m_render_mesh, nullptr);
+  }
+}
+
 // A trim may show its 2-D curve reversed (version 3 only).
 TEST(ON_BrepIO, TrimShowingItsCurveReversed)
 {

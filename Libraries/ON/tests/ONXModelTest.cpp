@@ -461,7 +461,6 @@ TEST(ONXModel, ContentLeftOutOnReadingIsCounted)
   } cases[] = {
       {"/V3/v3_point_with_user_Data.3dm", "user data 1"},
       {"/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates 1"},
-      {"/V3/v3_Smooth.3dm", "brep render meshes"},
   };
   for (const auto& c : cases)
   {

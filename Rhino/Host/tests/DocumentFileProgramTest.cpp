@@ -105,7 +105,6 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
     const char* file;
     const char* named;
   } cases[] = {
-      {"/V3/v3_Smooth.3dm", "brep render meshes"},
       {"/V3/v3_point_with_user_Data.3dm", "user data"},
       {"/V3/v3_my_mesh_with_material.3dm", "mesh texture coordinates"},
       {"/V4/v4_example_file.3dm", "version 4"},
@@ -160,8 +159,8 @@ TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
   EXPECT_EQ(kept.m_unread_tables.Count(), 1);
 }
 
-// Breps are read and written: a file of breps, one of them of the legacy form, is saved in place
-// with its breps and the new objects.
+// Breps are read and written: files of breps of the current and the legacy form are saved in place
+// with their breps and the new objects.
 TEST_F(DocumentFileProgramTest, BrepsAreSavedInPlace)
 {
   for (const char* name : {"/V3/v3_my_brep.3dm", "/V2/v2_UntrimmedSurfaces.3dm"})
