@@ -14,10 +14,7 @@ struct KnownClass
 };
 
 const KnownClass kUnsupportedClasses[] = {
-    {"60B5DBC5-E660-11D3-BFE4-0010830122F0", "ON_Brep"},
-    {"0705FDEF-3E2A-11D4-800E-0010830122F0", "ON_Brep"}, // old trimmed surface
-    {"2D4CFEDB-3E2A-11D4-800E-0010830122F0", "ON_Brep"}, // old b-rep
-    {"F06FC243-A32A-4608-9DD8-A7D2C4CE2A36", "ON_Brep"}, // TL_Brep
+    {"F06FC243-A32A-4608-9DD8-A7D2C4CE2A36", "ON_Brep"}, // TL_Brep whose parts are not read (version 5)
     {"A16220D3-163B-11D4-8000-0010830122F0", "ON_RevSurface"},
     {"0A8401B6-4D34-4B99-8615-1B4E723DC4E5", "ON_RevSurface"},
     {"C4CD5359-446D-4690-9FF5-29059732472B", "ON_SumSurface"},

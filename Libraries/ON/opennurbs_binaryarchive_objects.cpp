@@ -20,6 +20,9 @@ const LegacyClass kLegacyClasses[] = {
     {"FA4FD4B5-1613-11D4-8000-0010830122F0", "ON_NurbsSurface"}, // old NURBS surface
     {"4760C817-0BE3-11D4-BFFE-0010830122F0", "ON_NurbsSurface"}, // TL_NurbsSurface
     {kVersion2PolyCurveId, "ON_PolyCurve"},                      // old poly curve
+    {"F06FC243-A32A-4608-9DD8-A7D2C4CE2A36", "ON_Brep"},         // TL_Brep
+    {"0705FDEF-3E2A-11D4-800E-0010830122F0", "ON_Brep"},         // old trimmed surface
+    {"2D4CFEDB-3E2A-11D4-800E-0010830122F0", "ON_Brep"},         // old b-rep
 };
 
 const ON_ClassId* ClassForId(const ON_UUID& id)

@@ -43,6 +43,32 @@ bool Meet(const ON_3dPoint& a, const ON_3dPoint& b, double tolerance_a, double t
 }
 
 bool Contains(const ON_SimpleArray<int>& list, int value) { return list.Search(value) >= 0; }
+
+// The part of the surface over part of direction dir: the surface is cut as a curve whose control
+// vertices are its rows of control vertices across the other direction.
+bool CutSurface(ON_NurbsSurface& surface, int dir, const ON_Interval& part)
+{
+  const int other = 1 - dir, size = surface.CVSize(), across = surface.m_cv_count[other];
+  ON_NurbsCurve rows(size * across, false, surface.m_order[dir], surface.m_cv_count[dir]);
+  for (int i = 0; i < surface.m_cv_count[dir]; i++)
+    for (int j = 0; j < across; j++)
+    {
+      const double* cv = dir == 0 ? surface.CV(i, j) : surface.CV(j, i);
+      std::copy(cv, cv + size, rows.CV(i) + j * size);
+    }
+  std::copy(surface.m_knot[dir], surface.m_knot[dir] + surface.KnotCount(dir), rows.m_knot);
+  if (!rows.Trim(part))
+    return false;
+  const int count[2] = {dir == 0 ? rows.CVCount() : across, dir == 0 ? across : rows.CVCount()};
+  ON_NurbsSurface cut(surface.m_dim, surface.IsRational(), surface.m_order[0], surface.m_order[1], count[0], count[1]);
+  for (int i = 0; i < rows.CVCount(); i++)
+    for (int j = 0; j < across; j++)
+      std::copy(rows.CV(i) + j * size, rows.CV(i) + (j + 1) * size, dir == 0 ? cut.CV(i, j) : cut.CV(j, i));
+  std::copy(rows.m_knot, rows.m_knot + rows.KnotCount(), cut.m_knot[dir]);
+  std::copy(surface.m_knot[other], surface.m_knot[other] + surface.KnotCount(other), cut.m_knot[other]);
+  surface = cut;
+  return true;
+}
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -224,6 +250,46 @@ const ON_Surface* ON_BrepLoop::SurfaceOf() const
 
 ON_BrepFace::ON_BrepFace(int face_index) : m_face_index(face_index) {}
 
+ON_BrepFace::ON_BrepFace(const ON_BrepFace& src)
+    : ON_SurfaceProxy(src), m_face_index(src.m_face_index), m_li(src.m_li), m_si(src.m_si), m_bRev(src.m_bRev),
+      m_face_material_channel(src.m_face_material_channel), m_bbox(src.m_bbox),
+      m_render_mesh(src.m_render_mesh ? new ON_Mesh(*src.m_render_mesh) : nullptr), m_brep(src.m_brep)
+{
+}
+
+ON_BrepFace::ON_BrepFace(ON_BrepFace&& src) noexcept
+    : ON_SurfaceProxy(src), m_face_index(src.m_face_index), m_li(src.m_li), m_si(src.m_si), m_bRev(src.m_bRev),
+      m_face_material_channel(src.m_face_material_channel), m_bbox(src.m_bbox), m_render_mesh(src.m_render_mesh),
+      m_brep(src.m_brep)
+{
+  src.m_render_mesh = nullptr;
+}
+
+ON_BrepFace& ON_BrepFace::operator=(const ON_BrepFace& src)
+{
+  if (this != &src)
+    *this = ON_BrepFace(src);
+  return *this;
+}
+
+ON_BrepFace& ON_BrepFace::operator=(ON_BrepFace&& src) noexcept
+{
+  if (this == &src)
+    return *this;
+  ON_SurfaceProxy::operator=(src);
+  m_face_index = src.m_face_index;
+  m_li = src.m_li;
+  m_si = src.m_si;
+  m_bRev = src.m_bRev;
+  m_face_material_channel = src.m_face_material_channel;
+  m_bbox = src.m_bbox;
+  std::swap(m_render_mesh, src.m_render_mesh);
+  m_brep = src.m_brep;
+  return *this;
+}
+
+ON_BrepFace::~ON_BrepFace() { delete m_render_mesh; }
+
 bool ON_BrepFace::IsValid(ON_TextLog* text_log) const
 {
   if (m_face_index < 0 || m_si < 0 || m_li.Count() < 1)
@@ -232,6 +298,35 @@ bool ON_BrepFace::IsValid(ON_TextLog* text_log) const
 }
 
 ON_Brep* ON_BrepFace::Brep() const { return m_brep; }
+
+bool ON_BrepFace::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
+{
+  if (m_bbox.IsValid())
+  {
+    ON_BoundingBox box = m_bbox;
+    if (bGrowBox)
+      box.Union(ON_BoundingBox(ON_3dPoint(boxmin), ON_3dPoint(boxmax)));
+    std::copy(&box.m_min.x, &box.m_min.x + 3, boxmin);
+    std::copy(&box.m_max.x, &box.m_max.x + 3, boxmax);
+    return true;
+  }
+  const ON_BrepLoop* outer = OuterLoop();
+  ON_NurbsSurface part;
+  const ON_Surface* surface = ProxySurface();
+  if (!outer || !outer->m_pbox.IsValid() || !surface || !surface->GetNurbForm(part))
+    return ON_SurfaceProxy::GetBBox(boxmin, boxmax, bGrowBox);
+  const ON_BoundingBox& uv = outer->m_pbox;
+  ON_Interval u(uv.m_min.x, uv.m_max.x), v(uv.m_min.y, uv.m_max.y);
+  const double du = 0.1 * u.Length(), dv = 0.1 * v.Length();
+  u.Set(u[0] - du, u[1] + du);
+  v.Set(v[0] - dv, v[1] + dv);
+  // A part narrower than the domain only; a box over the whole surface otherwise.
+  const bool cut = u.Intersection(part.Domain(0)) && v.Intersection(part.Domain(1)) && u.IsIncreasing() &&
+                   v.IsIncreasing() && CutSurface(part, 0, u) && CutSurface(part, 1, v);
+  if (!cut)
+    return ON_SurfaceProxy::GetBBox(boxmin, boxmax, bGrowBox);
+  return part.GetBBox(boxmin, boxmax, bGrowBox);
+}
 
 ON_BrepLoop* ON_BrepFace::Loop(int fli) const
 {
@@ -362,11 +457,10 @@ bool ON_Brep::GetBBox(double* boxmin, double* boxmax, bool bGrowBox) const
 {
   bool ok = false;
   for (int i = 0; i < m_F.Count(); i++)
-  {
-    const ON_Surface* surface = m_F[i].SurfaceOf();
-    if (surface && surface->GetBBox(boxmin, boxmax, bGrowBox || ok))
+    if (m_F[i].SurfaceOf() && m_F[i].GetBBox(boxmin, boxmax, bGrowBox || ok))
       ok = true;
-  }
+  if (ok)
+    return true;
   for (int i = 0; i < m_E.Count(); i++)
     if (m_E[i].ProxyCurve() && m_E[i].GetBBox(boxmin, boxmax, bGrowBox || ok))
       ok = true;

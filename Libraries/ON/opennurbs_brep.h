@@ -13,9 +13,9 @@
 //   m_F[fi].m_si -> m_S, m_F[fi].m_li -> m_L;  m_L[li].m_fi -> m_F, m_L[li].m_ti -> m_T;
 //   m_T[ti].m_c2i -> m_C2, m_T[ti].m_ei -> m_E, m_T[ti].m_li -> m_L, m_T[ti].m_vi -> m_V;
 //   m_E[ei].m_c3i -> m_C3, m_E[ei].m_vi -> m_V, m_E[ei].m_ti -> m_T;  m_V[vi].m_ei -> m_E.
-// Reading and writing breps in 3DM archives is not implemented here.
 
 class ON_Brep;
+class ON_Mesh;
 class ON_BrepTrim;
 class ON_BrepLoop;
 class ON_BrepFace;
@@ -172,11 +172,23 @@ public:
   int m_si = -1;            // surface
   bool m_bRev = false;      // the face's normal is opposite to the surface's
   int m_face_material_channel = 0;
+  // Box kept from a file of the legacy form; empty otherwise.
+  ON_BoundingBox m_bbox;
+  // Display mesh cached with the face in its file; the face owns it, copies duplicate it.
+  ON_Mesh* m_render_mesh = nullptr;
 
   ON_BrepFace() = default;
   explicit ON_BrepFace(int face_index);
+  ON_BrepFace(const ON_BrepFace& src);
+  ON_BrepFace(ON_BrepFace&& src) noexcept;
+  ON_BrepFace& operator=(const ON_BrepFace& src);
+  ON_BrepFace& operator=(ON_BrepFace&& src) noexcept;
+  ~ON_BrepFace() override;
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
+  // m_bbox when set; else the box of the control points of the surface over the outer loop's
+  // parameter box, widened by a tenth each side.
+  bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
   ON_Brep* Brep() const;
   ON_BrepLoop* Loop(int fli) const;
   int LoopCount() const;
@@ -255,7 +267,12 @@ public:
   // their edges and trims, loops closed in parameter space, every face with an outer loop first.
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;
-  // Box of the faces' surfaces and the edges' curves.
+  ON::object_type ObjectType() const override;
+  // Writes data version 3.2, curves and surfaces in NURBS form in archives of version 2. Reads 3.x
+  // and the legacy form 2.x; fails on a record whose indices do not fit its arrays.
+  bool Write(ON_BinaryArchive& archive) const override;
+  bool Read(ON_BinaryArchive& archive) override;
+  // Box of the faces; of the edges and vertices when there are no faces.
   bool GetBBox(double* boxmin, double* boxmax, bool bGrowBox = false) const override;
 
   // Take ownership of the geometry and return its index (-1 for null).
@@ -278,6 +295,13 @@ private:
   void CopyFrom(const ON_Brep& src);
   // Points every component at this brep and its proxies at this brep's geometry.
   void LinkComponents();
+  bool ReadCurrentForm(ON_BinaryArchive& archive, int minor);
+  bool ReadLegacyForm(ON_BinaryArchive& archive, int minor);
+  bool ReadLegacyFace(ON_BinaryArchive& archive, int fi, ON_SimpleArray<double>& edge_tolerance);
+  bool ReadLegacyTrim(ON_BinaryArchive& archive, int li, ON_SimpleArray<double>& edge_tolerance);
+  bool IndicesFit() const;
+  // Trims and loops: the boxes of the 2-D curves.
+  void SetParameterBoxes();
 };
 
 // Box with outward faces on the corners: box_corners[0..3] the bottom counter-clockwise seen from

@@ -44,6 +44,28 @@ bool ON_PolyCurve::Append(ON_Curve* segment)
   return true;
 }
 
+bool ON_PolyCurve::SynchronizeSegmentDomains()
+{
+  for (int i = 0; i < m_segment.Count(); ++i)
+  {
+    ON_NurbsCurve* nurbs = ON_NurbsCurve::Cast(m_segment[i]);
+    if (!nurbs)
+    {
+      nurbs = new ON_NurbsCurve();
+      if (!m_segment[i] || !m_segment[i]->GetNurbForm(*nurbs))
+      {
+        delete nurbs;
+        return false;
+      }
+      delete m_segment[i];
+      m_segment[i] = nurbs;
+    }
+    if (!nurbs->SetDomain(m_t[i], m_t[i + 1]))
+      return false;
+  }
+  return true;
+}
+
 int ON_PolyCurve::Count() const { return m_segment.Count(); }
 const ON_Curve* ON_PolyCurve::SegmentCurve(int index) const { return m_segment.At(index) ? m_segment[index] : nullptr; }
 const ON_SimpleArray<double>& ON_PolyCurve::SegmentParameters() const { return m_t; }

@@ -25,6 +25,9 @@ public:
   const ON_SimpleArray<double>& SegmentParameters() const;
   // Count() + 1 increasing parameters at the segments' ends; false leaves the curve as it was.
   bool SetParameterization(const double* t);
+  // Gives every segment the domain (m_t[i], m_t[i+1]); a segment other than a NURBS curve is
+  // replaced by its NURBS form. False when a segment has no NURBS form.
+  bool SynchronizeSegmentDomains();
 
   bool IsValid(ON_TextLog* text_log = nullptr) const override;
   int Dimension() const override;

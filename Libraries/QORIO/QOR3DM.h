@@ -71,6 +71,8 @@ public:
   static ON_PlaneSurface ReadGetPlaneSurface(int index);
   static int ReadGetNurbsSurface(int index, ON_NurbsSurface& surface, ON_3dmObjectAttributes& attributes);
   static ON_NurbsSurface ReadGetNurbsSurface(int index);
+  static int ReadGetBrep(int index, ON_Brep& brep, ON_3dmObjectAttributes& attributes);
+  static ON_Brep ReadGetBrep(int index);
   static int ReadGetMesh(int index, ON_Mesh& mesh, ON_3dmObjectAttributes& attributes);
   static ON_Mesh ReadGetMesh(int index);
   static int ReadGetTextDot(int index, ON_TextDot& dot, ON_3dmObjectAttributes& attributes);
@@ -104,7 +106,7 @@ public:
   static int _3DMToPolylines(const ON_wString& path, ON_ClassArray<ON_Polyline>& polylines);
   static int _3DMToCurves(const ON_wString& path, ON_ClassArray<ON_NurbsCurve>& curves);
   static int _3DMToObjects(const ON_wString& path, ON_3dPointArray& points, ON_ClassArray<ON_NurbsCurve>& curves,
-                           ON_ClassArray<ON_Mesh>& meshes);
+                           ON_ClassArray<ON_Brep>& breps, ON_ClassArray<ON_Mesh>& meshes);
   static int Get3DMProperties(const ON_wString& path, ON_3dmProperties& properties);
   static int GeometryTo3DM(const ON_Geometry& geometry, const ON_wString& path, int version);
   static int MeshTo3DM(const ON_Mesh& mesh, const ON_wString& path, int version);

@@ -134,7 +134,7 @@ int QOR3DM::_3DMToCurves(const ON_wString& path, ON_ClassArray<ON_NurbsCurve>& c
 }
 
 int QOR3DM::_3DMToObjects(const ON_wString& path, ON_3dPointArray& points, ON_ClassArray<ON_NurbsCurve>& curves,
-                          ON_ClassArray<ON_Mesh>& meshes)
+                          ON_ClassArray<ON_Brep>& breps, ON_ClassArray<ON_Mesh>& meshes)
 {
   return VisitObjects(path,
                       [&](const ON_Object* object)
@@ -144,6 +144,8 @@ int QOR3DM::_3DMToObjects(const ON_wString& path, ON_3dPointArray& points, ON_Cl
                           points.Append(point->point);
                         else if (const ON_Mesh* mesh = ON_Mesh::Cast(object))
                           meshes.Append(*mesh);
+                        else if (const ON_Brep* brep = ON_Brep::Cast(object))
+                          breps.Append(*brep);
                         else if (NurbsFormOf(object, nurbs))
                           curves.Append(nurbs);
                       });

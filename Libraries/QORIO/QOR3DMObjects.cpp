@@ -72,6 +72,13 @@ int QOR3DM::ReadGetNurbsSurface(int index, ON_NurbsSurface& surface, ON_3dmObjec
 
 ON_NurbsSurface QOR3DM::ReadGetNurbsSurface(int index) { return ReadGetTyped<ON_NurbsSurface>(index); }
 
+int QOR3DM::ReadGetBrep(int index, ON_Brep& brep, ON_3dmObjectAttributes& attributes)
+{
+  return ReadGetTyped(index, brep, attributes);
+}
+
+ON_Brep QOR3DM::ReadGetBrep(int index) { return ReadGetTyped<ON_Brep>(index); }
+
 int QOR3DM::ReadGetMesh(int index, ON_Mesh& mesh, ON_3dmObjectAttributes& attributes)
 {
   return ReadGetTyped(index, mesh, attributes);

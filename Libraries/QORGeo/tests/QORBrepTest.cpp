@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 using namespace qor_curve_fixtures;
@@ -137,4 +139,52 @@ TEST(QORBrep, EdgeCurvesStopAtTheFirstBadReference)
   ON_ClassArray<ON_NurbsCurve> curves;
   ASSERT_EQ(QORBrep::GetEdgeCurves(brep, curves), 1);
   EXPECT_EQ(curves.Count(), 3);
+}
+
+// Breps of real files: one edge curve per trim along an edge, running between the edge's vertices;
+// one unique curve per 3-D curve.
+TEST(QORBrep, EdgeCurvesOfSampleBreps)
+{
+  int breps_seen = 0;
+  for (const char* name :
+       {"V3/v3_my_brep.3dm", "V3/v3_Camera.3dm", "V2/v2_my_trimmed_surface.3dm", "V3/v3_Patch.3dm", "V2/v2_Camera.3dm"})
+  {
+    const std::string file = std::string(NUBILO_SHARED_DATA "/3dm/") + name;
+    ONX_Model model;
+    if (!model.Read(file.c_str()))
+      continue;
+    for (int i = 0; i < model.m_object_table.Count(); i++)
+    {
+      const ON_Brep* brep = ON_Brep::Cast(model.m_object_table[i].m_object);
+      if (!brep)
+        continue;
+      breps_seen++;
+      const std::string where = file + " object " + std::to_string(i);
+      std::vector<int> edges; // the edge of each trim along one, in face, loop and trim order
+      for (int fi = 0; fi < brep->m_F.Count(); fi++)
+        for (int fli = 0; fli < brep->m_F[fi].m_li.Count(); fli++)
+        {
+          const ON_BrepLoop& loop = brep->m_L[brep->m_F[fi].m_li[fli]];
+          for (int lti = 0; lti < loop.m_ti.Count(); lti++)
+            if (brep->m_T[loop.m_ti[lti]].m_ei >= 0)
+              edges.push_back(brep->m_T[loop.m_ti[lti]].m_ei);
+        }
+      ON_ClassArray<ON_NurbsCurve> curves;
+      ASSERT_EQ(QORBrep::GetEdgeCurves(*brep, curves), 1) << where;
+      ASSERT_EQ(curves.Count(), static_cast<int>(edges.size())) << where;
+      for (int k = 0; k < curves.Count(); k++)
+      {
+        const ON_BrepEdge& edge = brep->m_E[edges[static_cast<size_t>(k)]];
+        const ON_BrepVertex& start = brep->m_V[edge.m_vi[0]];
+        const ON_BrepVertex& end = brep->m_V[edge.m_vi[1]];
+        const double tolerance = std::max({edge.m_tolerance, start.m_tolerance, end.m_tolerance, 1e-6});
+        EXPECT_LE(curves[k].PointAtStart().DistanceTo(start.point), tolerance) << where << " curve " << k;
+        EXPECT_LE(curves[k].PointAtEnd().DistanceTo(end.point), tolerance) << where << " curve " << k;
+      }
+      ASSERT_EQ(QORBrep::GetUniqueEdgeCurves(*brep, curves), 1) << where;
+      EXPECT_EQ(curves.Count(), brep->m_C3.Count()) << where;
+    }
+  }
+  if (breps_seen == 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
 }

@@ -180,3 +180,20 @@ TEST_F(QOR3DMConvertTest, FailuresAreReported)
 }
 
 } // namespace
+
+// Breps of a real file come in their own array, apart from its curves and meshes.
+TEST_F(QOR3DMConvertTest, ObjectsTakeBreps)
+{
+  const ON_wString sample(NUBILO_SHARED_DATA "/3dm/V3/v3_Camera.3dm");
+  if (access(static_cast<const char*>(ON_String(sample)), R_OK) != 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ON_3dPointArray points;
+  ON_ClassArray<ON_NurbsCurve> curves;
+  ON_ClassArray<ON_Brep> breps;
+  ON_ClassArray<ON_Mesh> meshes;
+  ASSERT_EQ(QOR3DM::_3DMToObjects(sample, points, curves, breps, meshes), 1);
+  EXPECT_EQ(breps.Count(), 41);
+  EXPECT_EQ(meshes.Count(), 0);
+  EXPECT_EQ(breps[1].m_F.Count(), 19);
+  EXPECT_TRUE(breps[1].IsValid());
+}

@@ -121,6 +121,27 @@ TEST_F(QOR3DMTest, AnnotationsOfAVersion5FileAreNamed)
   QOR3DM::ReadEnd();
 }
 
+TEST_F(QOR3DMTest, SampleBrepReadsTyped)
+{
+  const std::string sample = NUBILO_SHARED_DATA "/3dm/V3/v3_my_brep.3dm";
+  if (access(sample.c_str(), R_OK) != 0)
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ON_3dmProperties properties;
+  ASSERT_EQ(QOR3DM::ReadStart(ON_wString(sample.c_str()), properties), 1);
+  EXPECT_EQ(QOR3DM::ReadGetObjectClassName(0), ON_String("ON_Brep"));
+  ON_Brep brep;
+  ON_3dmObjectAttributes attributes;
+  ASSERT_EQ(QOR3DM::ReadGetBrep(0, brep, attributes), 1);
+  EXPECT_EQ(brep.m_F.Count(), 6);
+  EXPECT_TRUE(brep.IsValid());
+  EXPECT_TRUE(attributes.m_name == L"Twisted b-rep");
+  EXPECT_EQ(QOR3DM::ReadGetBrep(0).m_E.Count(), 12);
+  EXPECT_EQ(QOR3DM::ReadGetBrep(1, brep, attributes), 0);
+  ON_Mesh mesh;
+  EXPECT_EQ(QOR3DM::ReadGetMesh(0, mesh, attributes), 0);
+  QOR3DM::ReadEnd();
+}
+
 TEST_F(QOR3DMTest, BadIndicesFailAndLeaveOutputsAlone)
 {
   const std::string path = WriteSample(3);

@@ -95,7 +95,7 @@ TEST_F(DocumentFileProgramTest, UnreadableDocumentIsLeftAlone)
 }
 
 // A document file holding what the document cannot keep (objects of classes the core does not read,
-// user data, views, a later version) is never overwritten: the run fails and the file stays byte
+// a later version) is never overwritten: the run fails and the file stays byte
 // for byte; a save to another file works and says what it leaves out.
 TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritten)
 {
@@ -105,7 +105,6 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
     std::string file;
     const char* named;
   } cases[] = {
-      {samples + "/V2/v2_my_brep.3dm", "ON_Brep"},
       {samples + "/V4/v4_example_file.3dm", "version 4"},
       {samples + "/V5/v5_my_points.3dm", "version 50"},
       // A point written by rhino3dm 8 in its own version.
@@ -219,4 +218,35 @@ TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
   ASSERT_TRUE(kept.Read(Path("mine.3dm").c_str()));
   EXPECT_EQ(kept.m_3dm_file_version, 2);
   EXPECT_EQ(kept.m_unread_tables.Count(), 1);
+}
+
+// Breps are read and written: files of breps of the current and the legacy form are saved in place
+// with their breps and the new objects.
+TEST_F(DocumentFileProgramTest, BrepsAreSavedInPlace)
+{
+  for (const char* name : {"/V3/v3_my_brep.3dm", "/V2/v2_UntrimmedSurfaces.3dm"})
+  {
+    SCOPED_TRACE(name);
+    const std::string sample = std::string(NUBILO_SHARED_DATA) + "/3dm" + name;
+    if (Shell("cp " + Quote(sample) + " mine.3dm && chmod u+w mine.3dm") != 0)
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    ONX_Model before;
+    ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
+    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+    ONX_Model after;
+    ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
+    ASSERT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+    for (int i = 0; i < before.m_object_table.Count(); ++i)
+    {
+      const ON_Brep* was = ON_Brep::Cast(before.m_object_table[i].m_object);
+      const ON_Brep* is = ON_Brep::Cast(after.m_object_table[i].m_object);
+      ASSERT_EQ(was != nullptr, is != nullptr) << i;
+      if (was)
+      {
+        EXPECT_EQ(is->m_F.Count(), was->m_F.Count()) << i;
+        EXPECT_EQ(is->m_E.Count(), was->m_E.Count()) << i;
+        EXPECT_EQ(is->m_V.Count(), was->m_V.Count()) << i;
+      }
+    }
+  }
 }
