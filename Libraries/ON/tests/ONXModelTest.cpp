@@ -341,29 +341,36 @@ bool ReadBytes(const std::vector<unsigned char>& bytes, ONX_Model& model)
 }
 } // namespace
 
+// A sample read by this core and by rhino3dm.
 class SampleFile : public ::testing::TestWithParam<std::string>
 {
+protected:
+  void SetUp() override
+  {
+    m_file = kSamples + "/" + GetParam();
+    if (access(m_file.c_str(), R_OK) != 0)
+      GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+    ASSERT_TRUE(m_model.Read(m_file.c_str())) << m_file;
+    std::string why_not;
+    if (!Rhino3dm::Inspect(m_file, m_reference, why_not))
+    {
+      if (Rhino3dm::Missing(why_not))
+        GTEST_SKIP() << why_not;
+      FAIL() << m_file << ": " << why_not;
+    }
+  }
+
+  std::string m_file;
+  ONX_Model m_model;
+  Json::Value m_reference;
 };
 
 TEST_P(SampleFile, ReadsLikeRhino3dm)
 {
-  const std::string file = kSamples + "/" + GetParam();
-  ONX_Model model;
-  if (access(file.c_str(), R_OK) != 0)
-    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-  ASSERT_TRUE(model.Read(file.c_str())) << file;
-  Json::Value reference;
-  std::string why_not;
-  if (!Rhino3dm::Inspect(file, reference, why_not))
-  {
-    if (Rhino3dm::Missing(why_not))
-      GTEST_SKIP() << why_not;
-    FAIL() << file << ": " << why_not;
-  }
-  EXPECT_EQ(model.m_3dm_file_version, reference["archiveVersion"].asInt()) << file;
-  ExpectLayersLikeReference(model, reference, file);
-  ExpectObjectsLikeReference(model, reference, file);
-  ExpectLightsLikeReference(model, reference, file);
+  EXPECT_EQ(m_model.m_3dm_file_version, m_reference["archiveVersion"].asInt()) << m_file;
+  ExpectLayersLikeReference(m_model, m_reference, m_file);
+  ExpectObjectsLikeReference(m_model, m_reference, m_file);
+  ExpectLightsLikeReference(m_model, m_reference, m_file);
 }
 
 std::vector<Json::Value> BrepsOf(const std::vector<Json::Value>& objects)
@@ -393,38 +400,26 @@ void ExpectSameBrepFigures(const Json::Value& expected, const Json::Value& actua
 // figures rhino3dm gives for the sample.
 TEST_P(SampleFile, BrepsWrittenReadBackInRhino3dm)
 {
-  const std::string file = kSamples + "/" + GetParam();
-  ONX_Model model;
-  if (access(file.c_str(), R_OK) != 0)
-    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-  ASSERT_TRUE(model.Read(file.c_str())) << file;
-  Json::Value reference;
-  std::string why_not;
-  if (!Rhino3dm::Inspect(file, reference, why_not))
-  {
-    if (Rhino3dm::Missing(why_not))
-      GTEST_SKIP() << why_not;
-    FAIL() << file << ": " << why_not;
-  }
-  const std::vector<Json::Value> expected = BrepsOf(ObjectsCoreReads(model, reference));
+  const std::vector<Json::Value> expected = BrepsOf(ObjectsCoreReads(m_model, m_reference));
   if (expected.empty())
     return;
   for (const int version : {3, 2})
   {
     const std::string path = TempPath(version == 2 ? "_breps_v2.3dm" : "_breps_v3.3dm");
-    ASSERT_TRUE(model.Write(path.c_str(), version)) << file;
+    ASSERT_TRUE(m_model.Write(path.c_str(), version)) << m_file;
     Json::Value written;
+    std::string why_not;
     const bool inspected = Rhino3dm::Inspect(path, written, why_not);
     std::remove(path.c_str());
-    ASSERT_TRUE(inspected) << file << " as version " << version << ": " << why_not;
+    ASSERT_TRUE(inspected) << m_file << " as version " << version << ": " << why_not;
     std::vector<Json::Value> objects;
     for (const Json::Value& object : written["objects"])
       objects.push_back(object);
     const std::vector<Json::Value> actual = BrepsOf(objects);
-    ASSERT_EQ(actual.size(), expected.size()) << file << " as version " << version;
+    ASSERT_EQ(actual.size(), expected.size()) << m_file << " as version " << version;
     for (size_t i = 0; i < expected.size(); ++i)
       ExpectSameBrepFigures(expected[i], actual[i],
-                            file + " as version " + std::to_string(version) + " brep " + std::to_string(i));
+                            m_file + " as version " + std::to_string(version) + " brep " + std::to_string(i));
   }
 }
 

@@ -18,6 +18,22 @@ protected:
     return Nubilo(options + " -c " + Quote(commands));
   }
 
+  // Copies a file (a shared 3dm sample, or any path) to mine.3dm; false when it is not there.
+  bool CopyToMine(const std::string& file)
+  {
+    return Shell("cp " + Quote(file) + " mine.3dm && chmod u+w mine.3dm") == 0;
+  }
+
+  // mine.3dm as read before and after a --doc run that adds the three points in place.
+  void AddPointsInPlace(ONX_Model& before, ONX_Model& after)
+  {
+    ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
+    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
+    ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
+    EXPECT_EQ(after.m_3dm_file_version, before.m_3dm_file_version);
+    EXPECT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+  }
+
   // A site with a red layer holding one point of a material.
   void WriteSite(const std::string& name, int version = 3)
   {
@@ -113,7 +129,7 @@ TEST_F(DocumentFileProgramTest, FileContentTheDocumentCannotKeepIsNeverOverwritt
   for (const auto& c : cases)
   {
     SCOPED_TRACE(c.file);
-    if (Shell("cp " + Quote(c.file) + " mine.3dm && chmod u+w mine.3dm") != 0)
+    if (!CopyToMine(c.file))
       GTEST_SKIP() << "the 3dm sample files are not in the shared data";
     const std::string original = Read("mine.3dm");
     EXPECT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 1) << m_output;
@@ -166,15 +182,10 @@ TEST_F(DocumentFileProgramTest, FilesWithLightsTexturedMeshesAndUserDataAreSaved
         "/V3/v3_my_mesh_with_material.3dm", "/V2/v2_point_with_user_Data.3dm", "/V3/v3_point_with_user_Data.3dm"})
   {
     SCOPED_TRACE(file);
-    if (Shell("cp " + Quote(samples + file) + " mine.3dm && chmod u+w mine.3dm") != 0)
+    if (!CopyToMine(samples + file))
       GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-    ONX_Model before;
-    ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
-    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
-    ONX_Model after;
-    ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
-    EXPECT_EQ(after.m_3dm_file_version, before.m_3dm_file_version);
-    EXPECT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+    ONX_Model before, after;
+    ASSERT_NO_FATAL_FAILURE(AddPointsInPlace(before, after));
     ASSERT_EQ(after.m_light_table.Count(), before.m_light_table.Count());
     for (int i = 0; i < before.m_light_table.Count(); ++i)
       EXPECT_TRUE(after.m_light_table[i].m_light.LightName() == before.m_light_table[i].m_light.LightName());
@@ -200,15 +211,11 @@ TEST_F(DocumentFileProgramTest, FilesWithLightsTexturedMeshesAndUserDataAreSaved
 TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
 {
   const std::string sample = std::string(NUBILO_SHARED_DATA) + "/3dm/V2/v2_Flow1.3dm";
-  if (Shell("cp " + Quote(sample) + " mine.3dm && chmod u+w mine.3dm") != 0)
+  if (!CopyToMine(sample))
     GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-  ONX_Model before;
-  ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
-  ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
-  ONX_Model after;
-  ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
+  ONX_Model before, after;
+  ASSERT_NO_FATAL_FAILURE(AddPointsInPlace(before, after));
   EXPECT_EQ(after.m_3dm_file_version, 2);
-  EXPECT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
   EXPECT_EQ(after.m_unread_tables.Count(), 1);
   EXPECT_EQ(after.m_settings.m_unread_records.Count(), before.m_settings.m_unread_records.Count());
 
@@ -228,14 +235,10 @@ TEST_F(DocumentFileProgramTest, BrepsAreSavedInPlace)
   {
     SCOPED_TRACE(name);
     const std::string sample = std::string(NUBILO_SHARED_DATA) + "/3dm" + name;
-    if (Shell("cp " + Quote(sample) + " mine.3dm && chmod u+w mine.3dm") != 0)
+    if (!CopyToMine(sample))
       GTEST_SKIP() << "the 3dm sample files are not in the shared data";
-    ONX_Model before;
-    ASSERT_TRUE(before.Read(Path("mine.3dm").c_str()));
-    ASSERT_EQ(Run("--doc mine.3dm", "NBImportPoints File=pts.xyz Format=0 OK"), 0) << m_output;
-    ONX_Model after;
-    ASSERT_TRUE(after.Read(Path("mine.3dm").c_str()));
-    ASSERT_EQ(after.m_object_table.Count(), before.m_object_table.Count() + 3);
+    ONX_Model before, after;
+    ASSERT_NO_FATAL_FAILURE(AddPointsInPlace(before, after));
     for (int i = 0; i < before.m_object_table.Count(); ++i)
     {
       const ON_Brep* was = ON_Brep::Cast(before.m_object_table[i].m_object);
