@@ -71,7 +71,7 @@ void pole_finder::Run(simplex* root, int sampleCount)
     double sample[3];
     Unscale(m_sites.Site(j), m_scale, sample);
     if (first && first->status != 3)
-      OutputPole(first, sample);
+      OutputPole(first, sample, j);
     if (second && second->status != 3)
     {
       if (Distance2(sample, Vertex(second)) < m_lfs[j] * m_lfs[j])
@@ -79,7 +79,7 @@ void pole_finder::Run(simplex* root, int sampleCount)
         ++m_badPoles;
         continue;
       }
-      OutputPole(second, sample);
+      OutputPole(second, sample, j);
     }
     if (first && second && first->status == 3 && second->status == 3)
     {
@@ -243,7 +243,7 @@ void pole_finder::VisitSecondPoles(simplex* s)
   }
 }
 
-void pole_finder::OutputPole(simplex* facet, const double* sample)
+void pole_finder::OutputPole(simplex* facet, const double* sample, int sampleIndex)
 {
   const double* p = Vertex(facet);
   facet->status = 3;
@@ -252,6 +252,7 @@ void pole_finder::OutputPole(simplex* facet, const double* sample)
   for (int k = 0; k < 3; ++k)
     m_poles.points.push_back(static_cast<float>(p[k]));
   m_poles.weights.push_back(static_cast<float>(weight));
+  m_poles.samples.push_back(sampleIndex);
   m_poles.records.emplace_back();
 }
 

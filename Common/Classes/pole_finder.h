@@ -29,7 +29,7 @@ private:
   void VisitFirstPoles(simplex* s);
   void VisitSecondPoles(simplex* s);
   void SetCircumcentre(simplex* s);
-  void OutputPole(simplex* facet, const double* sample);
+  void OutputPole(simplex* facet, const double* sample, int sampleIndex);
   const double* Vertex(const simplex* s) const;
   bool HasVertex(const simplex* s) const { return s->vertex_slot > 0; }
   void Log(const char* text) const;

@@ -45,12 +45,14 @@ struct run_context
   run_progress* progress = nullptr;
   std::vector<power_cell> cells;           // the regular triangulation of pass 2
   std::vector<power_vertex> powerVertices; // by cell
+  const double* samplePoints = nullptr;    // x, y, z per sample, as given
 
   void Reset()
   {
     exact_predicates::Init();
     generator.Reset();
     box = input_box();
+    samplePoints = nullptr;
     hull.Reset();
     hull.SetLog(log);
     hull.SetProgress(progress);
@@ -84,14 +86,16 @@ struct run_context
       *log << text;
   }
 
-  void Shuffle()
+  // A random order of the sites in rounds, each round along a space-filling curve through the
+  // places `place` gives the sites.
+  void Shuffle(const std::function<const double*(int)>& place)
   {
     generator.InitRand();
     if (log)
       *log << "init_rand: seed = 10000\n"
            << "shuffling...";
     order.Shuffle(sites.Count(), generator);
-    order.SortRounds(sites);
+    order.SortRounds(place);
     if (log)
       *log << "done\n" << std::flush;
   }
@@ -113,6 +117,7 @@ double Scaled(double value) { return std::floor(value * power_crust_run::kScaleF
 
 void run_context::ReadSamples(const double* points, int count)
 {
+  samplePoints = points;
   sites.Reset(3);
   for (int i = 0; i < count; ++i)
   {
@@ -151,7 +156,7 @@ void run_context::AddCorners()
 
 void run_context::FindPoles(int sampleCount, double sampleDensity)
 {
-  Shuffle();
+  Shuffle([this](int site) { return sites.Site(site); });
   progress->Stage(0.0, kDelaunayEnd, sites.Count(), kDelaunayStage);
   simplex* root = hull.Build(sites, order, true);
   counters.delaunay = hull.Counters();
@@ -179,7 +184,10 @@ void run_context::BuildPowerDiagram()
   }
   if (log)
     *log << "dim=4\n" << std::flush;
-  Shuffle();
+  // Poles in the order of the samples that found them: the power diagram's neighbours are the poles
+  // of neighbouring samples, not the poles nearest in space (inner poles crowd the medial axis), so
+  // each insertion's walk starts close to where the pole goes.
+  Shuffle([this](int pole) { return samplePoints + 3 * static_cast<size_t>(poles.samples[pole]); });
   progress->Stage(kPolesEnd, kPowerEnd, sites.Count(), kPowerStage);
   simplex* root = hull.Build(sites, order, false);
   counters.power = hull.Counters();

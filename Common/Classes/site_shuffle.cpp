@@ -1,7 +1,6 @@
 #include "site_shuffle.h"
 
 #include "rand48.h"
-#include "site_store.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -56,7 +55,7 @@ uint64_t SpreadBits(uint64_t v)
 
 } // namespace
 
-void site_shuffle::SortRounds(const site_store& sites)
+void site_shuffle::SortRounds(const std::function<const double*(int)>& place)
 {
   const int count = static_cast<int>(m_table.size()) - 1;
   if (count <= kFirstRound)
@@ -64,15 +63,18 @@ void site_shuffle::SortRounds(const site_store& sites)
   double low[3], high[3];
   for (int k = 0; k < 3; ++k)
   {
-    low[k] = sites.Site(0)[k];
+    low[k] = place(0)[k];
     high[k] = low[k];
   }
   for (int i = 1; i < count; ++i)
+  {
+    const double* at = place(i);
     for (int k = 0; k < 3; ++k)
     {
-      low[k] = std::min(low[k], sites.Site(i)[k]);
-      high[k] = std::max(high[k], sites.Site(i)[k]);
+      low[k] = std::min(low[k], at[k]);
+      high[k] = std::max(high[k], at[k]);
     }
+  }
   const double cells = static_cast<double>((1 << kCurveBits) - 1);
   std::vector<std::pair<uint64_t, int>> keyed;
   int end = count;
@@ -82,7 +84,7 @@ void site_shuffle::SortRounds(const site_store& sites)
     keyed.clear();
     for (int j = begin; j < end; ++j)
     {
-      const double* site = sites.Site(m_table[j]);
+      const double* site = place(m_table[j]);
       uint64_t key = 0;
       for (int k = 0; k < 3; ++k)
       {
