@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 namespace
 {
@@ -155,6 +156,7 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
 {
   double* a = v->Residual();
   double* b = v->Exact(rdim());
+  v->half_log2_residual = std::numeric_limits<double>::quiet_NaN();
   v->exact_norm2 = v->residual_norm2 = Dot(a, a, rdim());
   if (k <= 1)
   {
@@ -216,9 +218,12 @@ double hull_engine::ScaleFactor(basis_s* v, simplex* s, int k, int iteration)
       m_logDetBound = 0.0;
       for (int i = k - 1; i > 0; --i)
       {
-        const basis_s* n = s->neigh[i].basis;
+        basis_s* n = s->neigh[i].basis;
         m_basisSqSum += n->residual_norm2;
-        m_logDetBound += 0.5 * std::log2(n->residual_norm2) + 1 - n->scale_log2;
+        // A neighbour's residual is final: its logarithm serves every later reduction against it.
+        if (std::isnan(n->half_log2_residual))
+          n->half_log2_residual = 0.5 * std::log2(n->residual_norm2);
+        m_logDetBound += n->half_log2_residual + 1 - n->scale_log2;
       }
     }
   }
