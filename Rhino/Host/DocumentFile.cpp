@@ -104,6 +104,10 @@ bool DocumentFile::Import(CRhinoDoc& doc, const std::string& path, std::string& 
   if (opening)
     Open(model, path);
   AddObjects(doc, model, opening, message);
+  if (!opening)
+    AddLights(model);
+  if (model.m_light_table.Count() > 0)
+    message += " and " + Count(model.m_light_table.Count(), "light");
   message = "Imported " + message + " from " + path;
   if (model.SkippedObjectCount() > 0)
     message +=
@@ -159,6 +163,26 @@ void DocumentFile::AddObjects(CRhinoDoc& doc, const ONX_Model& model, bool openi
     ++added;
   }
   count = Count(added, "object");
+}
+
+// The lights of a file imported into a document with tables of its own: on their layers, in the
+// document's units, without the file's material and groups.
+void DocumentFile::AddLights(const ONX_Model& model)
+{
+  const ON_Xform scale = UnitScale(model.m_settings.m_ModelUnitsAndTolerances);
+  for (int i = 0; i < model.m_light_table.Count(); ++i)
+  {
+    ONX_Model_RenderLight light = model.m_light_table[i];
+    if (!scale.IsIdentity() && !light.m_light.Transform(scale))
+      continue;
+    ON_3dmObjectAttributes& attributes = light.m_attributes;
+    const int layer = attributes.m_layer_index;
+    attributes.m_layer_index =
+        layer >= 0 && layer < model.m_layer_table.Count() ? LayerIndex(model.m_layer_table[layer]) : 0;
+    attributes.m_material_index = -1;
+    attributes.RemoveFromAllGroups();
+    m_lights.Append(light);
+  }
 }
 
 ON_Xform DocumentFile::UnitScale(const ON_3dmUnitsAndTolerances& units) const

@@ -48,6 +48,7 @@ private:
   int LayerIndex(const ON_Layer& layer);
   // Adds the model's objects on their layers, scaled to the document's units; `count` says how many.
   void AddObjects(CRhinoDoc& doc, const ONX_Model& model, bool opening, std::string& count);
+  void AddLights(const ONX_Model& model);
   // The scale from a model's units to the document's (none when either is unknown).
   ON_Xform UnitScale(const ON_3dmUnitsAndTolerances& units) const;
   void Open(const ONX_Model& model, const std::string& path);

@@ -206,6 +206,21 @@ TEST_F(DocumentFileProgramTest, FilesWithLightsTexturedMeshesAndUserDataAreSaved
   EXPECT_TRUE(OnStdout("the user data of 1 object")) << m_output;
 }
 
+// The lights of a file imported into a document come with its objects, on their layers.
+TEST_F(DocumentFileProgramTest, ImportedFilesBringTheirLights)
+{
+  const std::string samples = std::string(NUBILO_SHARED_DATA) + "/3dm/V3/";
+  if (!CopyToMine(samples + "v3_my_spot_light.3dm"))
+    GTEST_SKIP() << "the 3dm sample files are not in the shared data";
+  ASSERT_EQ(Run("--doc mine.3dm", "Import " + samples + "v3_MatchSrf.3dm"), 0) << m_output;
+  EXPECT_TRUE(OnStdout("Imported 38 objects and 2 lights from ")) << m_output;
+  ONX_Model saved;
+  ASSERT_TRUE(saved.Read(Path("mine.3dm").c_str()));
+  ASSERT_EQ(saved.m_light_table.Count(), 3);
+  EXPECT_TRUE(saved.m_layer_table[saved.m_light_table[2].m_attributes.m_layer_index].LayerName() ==
+              L"08 finished model");
+}
+
 // Views, other settings and user tables the core does not read come back in the file's version; a
 // save in another version over the file would leave them out and is refused.
 TEST_F(DocumentFileProgramTest, UnreadSettingsAndUserTablesSurviveTheDocument)
