@@ -17,6 +17,14 @@ std::string Utf8(const ON_wString& text)
   return s ? s : "";
 }
 
+// Attributes of an object from another file than the document's: the material and groups they
+// name are that file's, not the document's.
+void DropTableReferences(ON_3dmObjectAttributes& attributes)
+{
+  attributes.m_material_index = -1;
+  attributes.RemoveFromAllGroups();
+}
+
 std::string Count(int count, const std::string& noun)
 {
   if (count == 1)
@@ -155,10 +163,7 @@ void DocumentFile::AddObjects(CRhinoDoc& doc, const ONX_Model& model, bool openi
     const int layer = attributes.m_layer_index;
     attributes.m_layer_index = layer >= 0 && layer < static_cast<int>(layerMap.size()) ? layerMap[layer] : 0;
     if (!opening) // the document's tables are those of the file it was opened from
-    {
-      attributes.m_material_index = -1;
-      attributes.RemoveFromAllGroups();
-    }
+      DropTableReferences(attributes);
     object->SetAttributes(attributes);
     ++added;
   }
@@ -179,8 +184,7 @@ void DocumentFile::AddLights(const ONX_Model& model)
     const int layer = attributes.m_layer_index;
     attributes.m_layer_index =
         layer >= 0 && layer < model.m_layer_table.Count() ? LayerIndex(model.m_layer_table[layer]) : 0;
-    attributes.m_material_index = -1;
-    attributes.RemoveFromAllGroups();
+    DropTableReferences(attributes);
     m_lights.Append(light);
   }
 }
