@@ -208,18 +208,8 @@ bool ModelWriter::WriteVersion2Object(const ON_Object& object, const ON_3dmObjec
 // A poly curve stays a poly curve, its segments in NURBS form.
 bool ModelWriter::WriteVersion2PolyCurve(const ON_PolyCurve& poly, const ON_3dmObjectAttributes& attributes)
 {
-  ON_PolyCurve segments;
-  for (int i = 0; i < poly.Count(); ++i)
-  {
-    ON_NurbsCurve* segment = new ON_NurbsCurve();
-    if (!poly.SegmentCurve(i)->GetNurbForm(*segment) || !segments.Append(segment))
-    {
-      delete segment;
-      return false;
-    }
-  }
-  segments.SetParameterization(poly.SegmentParameters().Array());
-  return WriteObjectRecord(segments, attributes);
+  ON_PolyCurve segments(poly);
+  return segments.SynchronizeSegmentDomains() && WriteObjectRecord(segments, attributes);
 }
 
 bool ModelWriter::WriteModelObject(const ONX_Model_Object& record)

@@ -299,6 +299,9 @@ private:
   bool ReadLegacyForm(ON_BinaryArchive& archive, int minor);
   bool ReadLegacyFace(ON_BinaryArchive& archive, int fi, ON_SimpleArray<double>& edge_tolerance);
   bool ReadLegacyTrim(ON_BinaryArchive& archive, int li, ON_SimpleArray<double>& edge_tolerance);
+  // Per face a flag byte and, after a set flag, a mesh class chunk: kept as the faces' render
+  // meshes when `keep`, else read past and noted.
+  bool ReadFaceMeshes(ON_BinaryArchive& archive, bool keep);
   bool IndicesFit() const;
   // Trims and loops: the boxes of the 2-D curves.
   void SetParameterBoxes();

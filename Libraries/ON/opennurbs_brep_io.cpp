@@ -104,25 +104,6 @@ bool ReadGeometryArray(ON_BinaryArchive& archive, ON_SimpleArray<T*>& array)
                             });
 }
 
-// A poly curve whose segments do not join into one NURBS curve: its segments in NURBS form, each
-// over its own part of the poly curve's domain.
-bool WriteNurbsSegments(ON_BinaryArchive& archive, const ON_PolyCurve& poly)
-{
-  const ON_SimpleArray<double>& t = poly.SegmentParameters();
-  ON_PolyCurve segments;
-  for (int i = 0; i < poly.Count(); ++i)
-  {
-    ON_NurbsCurve* segment = new ON_NurbsCurve();
-    if (!poly.SegmentCurve(i)->GetNurbForm(*segment) || !segment->SetDomain(t[i], t[i + 1]))
-    {
-      delete segment;
-      return false;
-    }
-    segments.Append(segment);
-  }
-  return archive.WriteObject(segments);
-}
-
 // Version 2 keeps curves and surfaces in NURBS form only.
 bool WriteCurve(ON_BinaryArchive& archive, const ON_Curve& curve)
 {
@@ -131,8 +112,12 @@ bool WriteCurve(ON_BinaryArchive& archive, const ON_Curve& curve)
   ON_NurbsCurve nurbs;
   if (curve.GetNurbForm(nurbs))
     return archive.WriteObject(nurbs);
+  // A poly curve whose segments do not join: its segments in NURBS form.
   const ON_PolyCurve* poly = ON_PolyCurve::Cast(&curve);
-  return poly && WriteNurbsSegments(archive, *poly);
+  if (!poly)
+    return false;
+  ON_PolyCurve segments(*poly);
+  return segments.SynchronizeSegmentDomains() && archive.WriteObject(segments);
 }
 
 bool WriteSurface(ON_BinaryArchive& archive, const ON_Surface& surface)
@@ -294,31 +279,6 @@ bool WriteFace(ON_BinaryArchive& archive, const ON_BrepFace& face)
          archive.WriteInt(face.m_bRev ? 1 : 0) && archive.WriteInt(face.m_face_material_channel);
 }
 
-// Per face a flag byte and, after a set flag, a mesh class chunk.
-bool ReadFaceMeshes(ON_BinaryArchive& archive, ON_BrepFaceArray& faces)
-{
-  return ReadAnonymousChunk(archive,
-                            [&]
-                            {
-                              for (int fi = 0; fi < faces.Count(); ++fi)
-                              {
-                                unsigned char present = 0;
-                                if (!archive.ReadChar(&present))
-                                  return false;
-                                ON_Object* object = nullptr;
-                                if (present && archive.ReadObject(&object) == 0)
-                                  return false;
-                                faces[fi].m_render_mesh = ON_Mesh::Cast(object);
-                                if (present && !faces[fi].m_render_mesh)
-                                {
-                                  delete object;
-                                  archive.NoteSkippedContent("brep render meshes");
-                                }
-                              }
-                              return true;
-                            });
-}
-
 // Analysis meshes: read past, not kept.
 bool ReadPastFaceMeshes(ON_BinaryArchive& archive, int face_count)
 {
@@ -360,6 +320,30 @@ bool WriteFaceMeshes(ON_BinaryArchive& archive, const ON_BrepFaceArray& faces, b
 } // namespace
 
 ON::object_type ON_Brep::ObjectType() const { return ON::brep_object; }
+
+bool ON_Brep::ReadFaceMeshes(ON_BinaryArchive& archive, bool keep)
+{
+  for (int fi = 0; fi < m_F.Count(); ++fi)
+  {
+    unsigned char present = 0;
+    if (!archive.ReadChar(&present))
+      return false;
+    if (!present)
+      continue;
+    ON_Object* object = nullptr;
+    if (archive.ReadObject(&object) == 0)
+      return false;
+    ON_Mesh* mesh = ON_Mesh::Cast(object);
+    if (keep && mesh)
+    {
+      m_F[fi].m_render_mesh = mesh;
+      continue;
+    }
+    delete object;
+    archive.NoteSkippedContent(keep ? "brep render meshes" : "brep analysis meshes");
+  }
+  return true;
+}
 
 bool ON_Brep::Write(ON_BinaryArchive& archive) const
 {
@@ -410,7 +394,8 @@ bool ON_Brep::ReadCurrentForm(ON_BinaryArchive& archive, int minor)
   ON_BoundingBox box;
   ok = ok && archive.ReadBoundingBox(box);
   if (ok && minor >= 1)
-    ok = ReadFaceMeshes(archive, m_F) && ReadPastFaceMeshes(archive, m_F.Count());
+    ok = ReadAnonymousChunk(archive, [&] { return ReadFaceMeshes(archive, true); }) &&
+         ReadPastFaceMeshes(archive, m_F.Count());
   int solid = 0;
   if (ok && minor >= 2)
     ok = archive.ReadInt(&solid);

@@ -72,31 +72,6 @@ ON_BrepLoop::TYPE LegacyLoopType(int type)
   }
 }
 
-// Per face a flag byte and a mesh after a set flag; render meshes are kept, analysis meshes not.
-bool ReadLegacyMeshes(ON_BinaryArchive& archive, ON_BrepFaceArray& faces, bool render)
-{
-  for (int fi = 0; fi < faces.Count(); ++fi)
-  {
-    unsigned char present = 0;
-    if (!archive.ReadChar(&present))
-      return false;
-    if (!present)
-      continue;
-    ON_Object* object = nullptr;
-    if (archive.ReadObject(&object) == 0)
-      return false;
-    ON_Mesh* mesh = ON_Mesh::Cast(object);
-    if (render && mesh)
-    {
-      faces[fi].m_render_mesh = mesh;
-      continue;
-    }
-    delete object;
-    archive.NoteSkippedContent(render ? "brep render meshes" : "brep analysis meshes");
-  }
-  return true;
-}
-
 // Groups of equal elements.
 class Partition
 {
@@ -243,7 +218,7 @@ bool ON_Brep::ReadLegacyForm(ON_BinaryArchive& archive, int minor)
     edge_tolerance.Append(0.0);
   for (int fi = 0; ok && fi < face_count; ++fi)
     ok = ReadLegacyFace(archive, fi, edge_tolerance);
-  ok = ok && ReadLegacyMeshes(archive, m_F, true) && (minor < 1 || ReadLegacyMeshes(archive, m_F, false));
+  ok = ok && ReadFaceMeshes(archive, true) && (minor < 1 || ReadFaceMeshes(archive, false));
   // Each trim has the 2-D curve of its own index.
   if (!ok || m_T.Count() != m_C2.Count())
     return false;

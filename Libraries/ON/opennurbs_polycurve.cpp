@@ -70,19 +70,6 @@ int ON_PolyCurve::Count() const { return m_segment.Count(); }
 const ON_Curve* ON_PolyCurve::SegmentCurve(int index) const { return m_segment.At(index) ? m_segment[index] : nullptr; }
 const ON_SimpleArray<double>& ON_PolyCurve::SegmentParameters() const { return m_t; }
 
-bool ON_PolyCurve::SetParameterization(const double* t)
-{
-  const int count = Count();
-  if (!t || count == 0)
-    return false;
-  for (int i = 0; i < count; ++i)
-    if (!(t[i] < t[i + 1]))
-      return false;
-  for (int i = 0; i <= count; ++i)
-    m_t[i] = t[i];
-  return true;
-}
-
 bool ON_PolyCurve::IsValid(ON_TextLog*) const
 {
   if (m_segment.Count() < 1 || m_t.Count() != m_segment.Count() + 1)

@@ -23,8 +23,6 @@ public:
   int Count() const;
   const ON_Curve* SegmentCurve(int index) const;
   const ON_SimpleArray<double>& SegmentParameters() const;
-  // Count() + 1 increasing parameters at the segments' ends; false leaves the curve as it was.
-  bool SetParameterization(const double* t);
   // Gives every segment the domain (m_t[i], m_t[i+1]); a segment other than a NURBS curve is
   // replaced by its NURBS form. False when a segment has no NURBS form.
   bool SynchronizeSegmentDomains();

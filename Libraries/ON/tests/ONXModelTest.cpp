@@ -491,7 +491,9 @@ TEST(ONXModel, Version4MaterialsAreReadAndWrittenInTheVersion3Layout)
   Json::Value reference;
   std::string why_not;
   if (Rhino3dm::Inspect(file, reference, why_not))
+  {
     EXPECT_EQ(model.m_material_table.Count(), reference["tableCounts"]["materials"].asInt());
+  }
   ASSERT_EQ(model.m_material_table.Count(), 3);
   for (int pass = 0; pass < 2; ++pass)
   {
@@ -719,8 +721,12 @@ TEST(ONXModel, WrittenFilesReadBackInBothReaders)
     EXPECT_EQ(reference["objects"][5]["class"].asString(), version == 2 ? "ON_NurbsCurve" : "ON_LineCurve");
     // A poly curve stays one: in version 2 under the id Rhino 2 wrote, with segments in NURBS form.
     for (const Json::Value& object : reference["objects"])
+    {
       if (object["name"].asString() == "poly")
+      {
         EXPECT_EQ(object["class"].asString(), "ON_PolyCurve") << "version " << version;
+      }
+    }
     std::remove(path.c_str());
   }
 }
