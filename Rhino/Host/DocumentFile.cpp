@@ -66,15 +66,22 @@ double MetresPerUnit(const ON_3dmUnitsAndTolerances& units)
   }
 }
 
-// Entries of a table whose user data an archive of that version would not take.
-template <class T>
-int UserDataMisfits(const ON_ClassArray<T>& table, int version)
+// Entries of a table whose user data (of the object `of` gives for an entry) an archive of that
+// version would not take.
+template <class T, class Of>
+int UserDataMisfits(const ON_ClassArray<T>& table, int version, Of of)
 {
   int count = 0;
   for (int i = 0; i < table.Count(); ++i)
-    if (!table[i].m_unread_user_data.FitsVersion(version))
+    if (!of(table[i]).m_unread_user_data.FitsVersion(version))
       ++count;
   return count;
+}
+
+template <class T>
+int UserDataMisfits(const ON_ClassArray<T>& table, int version)
+{
+  return UserDataMisfits(table, version, [](const T& entry) -> const ON_Object& { return entry; });
 }
 
 } // namespace
@@ -250,13 +257,11 @@ std::string DocumentFile::LeftOutIn(int version, const std::vector<const CRhinoO
       ++userData;
   if (userData > 0)
     kept.push_back("the user data of " + Count(userData, "object"));
-  int lights = 0;
-  for (int i = 0; i < m_lights.Count(); ++i)
-    if (!m_lights[i].m_light.m_unread_user_data.FitsVersion(version))
-      ++lights;
-  const int entries = UserDataMisfits(m_layers, version) + UserDataMisfits(m_materials, version) +
-                      UserDataMisfits(m_groups, version) + UserDataMisfits(m_fonts, version) +
-                      UserDataMisfits(m_dimstyles, version) + lights;
+  const int entries =
+      UserDataMisfits(m_layers, version) + UserDataMisfits(m_materials, version) + UserDataMisfits(m_groups, version) +
+      UserDataMisfits(m_fonts, version) + UserDataMisfits(m_dimstyles, version) +
+      UserDataMisfits(m_lights, version,
+                      [](const ONX_Model_RenderLight& light) -> const ON_Object& { return light.m_light; });
   if (entries > 0)
     kept.push_back("the user data of " + Count(entries, "table entry"));
   if (kept.empty())
