@@ -412,6 +412,50 @@ void BM_ConvexWrap1MVersusQconvex(benchmark::State& state)
 }
 BENCHMARK(BM_ConvexWrap1MVersusQconvex)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
+// A million points uniform on a sphere of radius 100, written as "x y z" text; empty when the
+// file cannot be written.
+const std::string& MillionSpherePoints()
+{
+  static const std::string name = []
+  {
+    std::mt19937 random(7);
+    std::normal_distribution<double> normal;
+    std::FILE* text = std::fopen(Work().File("sphere1m.xyz").c_str(), "w");
+    if (!text)
+      return std::string();
+    for (int i = 0; i < 1000000; ++i)
+    {
+      const double x = normal(random), y = normal(random), z = normal(random);
+      const double scale = 100.0 / std::sqrt(x * x + y * y + z * z);
+      std::fprintf(text, "%.9f %.9f %.9f\n", x * scale, y * scale, z * scale);
+    }
+    return std::fclose(text) == 0 ? std::string("sphere1m.xyz") : std::string();
+  }();
+  return name;
+}
+
+// The whole command: import a million sphere points and wrap them in their concave shell; the
+// import alone is reported for subtraction.
+void BM_ConcaveWrap1MSphere(benchmark::State& state)
+{
+  if (MillionSpherePoints().empty())
+  {
+    state.SkipWithError("cannot write the point file into the temporary folder");
+    return;
+  }
+  const std::string import = "NBImportPoints File=" + MillionSpherePoints() + " OK";
+  for (auto _ : state)
+  {
+    const Run run = Nubilo(import + " NBWrapMesh NubiloType=Concave All Enter");
+    if (!Report(state, run))
+      break;
+    const Run& imported = Baseline(import);
+    state.counters["import_s"] = imported.seconds;
+    state.counters["minus_import_s"] = run.seconds - imported.seconds;
+  }
+}
+BENCHMARK(BM_ConcaveWrap1MSphere)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+
 void BM_ExportPoints1M(benchmark::State& state)
 {
   if (!Inputs(state, MillionPoints()))
