@@ -69,6 +69,7 @@ private:
   void ComputeBasis(simplex* s);
   void ComputeNormal(simplex* s);
   bool IsVisible(const double* p, simplex* s);
+  int FilteredSide(const double* p, const simplex* s) const;
   int OpSimp(const simplex* s, const simplex* t) const;
   int OpVert(const simplex* s, const double* v) const;
 

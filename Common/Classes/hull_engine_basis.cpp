@@ -1,6 +1,7 @@
 // Records, reductions and the exact visibility test of the hull engine.
 #include "hull_engine.h"
 
+#include "facet_side_filter.h"
 #include "hull_failure.h"
 #include "site_store.h"
 
@@ -295,6 +296,9 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   ++m_counters.visibility_tests;
   if (m_curDim == 0)
     return false;
+  const int side = FilteredSide(p, s);
+  if (side != 0)
+    return side < 0;
   if (!s->has_normal)
   {
     ComputeNormal(s);
@@ -318,6 +322,23 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
     ReduceInner(v, s, m_curDim);
   }
   return false;
+}
+
+// A finite facet of the full-dimensional hull is a facet of the lower hull, the hull lying toward
+// the point at infinity: p sees it when p lies strictly below its hyperplane. Decided in doubles when
+// the error bound allows (0 otherwise, and for facets through infinity), without the facet's normal.
+int hull_engine::FilteredSide(const double* p, const simplex* s) const
+{
+  if (m_curDim != MAXDIM || m_rdim != MAXDIM)
+    return 0;
+  const double* facet[MAXDIM];
+  for (int i = 0; i < MAXDIM; ++i)
+  {
+    facet[i] = s->neigh[i].vert;
+    if (facet[i] == m_infinity)
+      return 0;
+  }
+  return facet_side_filter::Side(facet, p, m_pdim, m_lifted);
 }
 
 int hull_engine::OpSimp(const simplex* s, const simplex* t) const
