@@ -30,6 +30,8 @@ simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool l
 
   m_curDim = 0;
   m_lastNew = nullptr;
+  for (walk_start& start : m_walkStarts)
+    start = walk_start();
   m_root = NewSimplex();
   simplex* facet = NewSimplex();
   m_root->apex.vert = m_infinity;
@@ -135,7 +137,10 @@ void hull_engine::InsertSite(const double* p)
   simplex* last = MakeCone(facet, p);
   LinkCone(last, p);
   if (last)
+  {
     m_lastNew = last;
+    RememberWalkStart(last, p);
+  }
   if (walking)
     ReleaseConed();
 }
@@ -148,14 +153,43 @@ bool hull_engine::IsInfiniteFacet(const simplex* s) const
   return false;
 }
 
+simplex* hull_engine::WalkStart(const double* p) const
+{
+  simplex* nearest = m_lastNew;
+  double nearestDistance2 = -1.0;
+  for (const walk_start& start : m_walkStarts)
+  {
+    // Released records are zero-filled; reused ones may be any current facet, which serves too.
+    if (!start.facet || !start.facet->neigh[0].vert || start.facet->apex.vert)
+      continue;
+    double distance2 = 0.0;
+    for (int k = 0; k < 3; ++k)
+      distance2 += (start.site[k] - p[k]) * (start.site[k] - p[k]);
+    if (nearestDistance2 < 0.0 || distance2 < nearestDistance2)
+    {
+      nearest = start.facet;
+      nearestDistance2 = distance2;
+    }
+  }
+  return nearest;
+}
+
+void hull_engine::RememberWalkStart(simplex* facet, const double* site)
+{
+  m_walkStarts[m_nextWalkStart] = {facet, site};
+  m_nextWalkStart = (m_nextWalkStart + 1) % kWalkStarts;
+}
+
 // Walk through the finite facets (tetrahedra of the projected triangulation) toward the one that
 // holds p, leaving each across a face that separates it from p; the faces are tried from a
-// rotating start. Ends at that facet, or at the facet through infinity where p leaves the hull.
+// rotating start. Ends at that facet, at a facet on the way that p is proven to see (p's conflict
+// region may be large: any of its facets starts the cone), or at the facet through infinity where
+// p leaves the hull.
 simplex* hull_engine::WalkToward(const double* p, bool& contains)
 {
   contains = false;
   static const int kFace[4][3] = {{1, 2, 3}, {0, 3, 2}, {0, 1, 3}, {0, 2, 1}};
-  simplex* t = m_lastNew;
+  simplex* t = WalkStart(p);
   for (int i = 0; i < 4; ++i)
     if (t->neigh[i].vert == m_infinity)
       t = t->neigh[i].simp; // start inside, across the hull face
@@ -163,7 +197,7 @@ simplex* hull_engine::WalkToward(const double* p, bool& contains)
   for (long long steps = 0; steps < limit; ++steps)
   {
     ++m_counters.walk_steps;
-    if (IsInfiniteFacet(t))
+    if (IsInfiniteFacet(t) || FilteredSide(p, t) < 0)
       return t;
     simplex* next = nullptr;
     const unsigned first = m_walkTurn++;
@@ -228,9 +262,14 @@ simplex* hull_engine::LocateVisibleFacet(const double* p)
   }
   // A facet of the lower hull whose tetrahedron holds p decides alone: when it does not see p,
   // p repeats a vertex or lies above the lower hull (a hidden weighted site), and no facet sees
-  // it. Otherwise (a flat facet, or p on the hull's boundary) ask the facets in turn, nearest first.
+  // it; its facet stays, and starts the walks of the sites after it (hidden sites come in runs, as
+  // the poles on a torus's axis do). Otherwise (a flat facet, or p on the hull's boundary) ask the
+  // facets in turn, nearest first.
   if (contains)
+  {
+    RememberWalkStart(reached, p);
     return nullptr;
+  }
   return SearchFacets(reached ? reached : m_lastNew, p);
 }
 

@@ -80,6 +80,8 @@ private:
   void InsertSite(const double* p);
   simplex* FindVisibleFacet(const double* p);
   simplex* LocateVisibleFacet(const double* p);
+  simplex* WalkStart(const double* p) const;
+  void RememberWalkStart(simplex* facet, const double* site);
   simplex* WalkToward(const double* p, bool& contains);
   simplex* SearchFacets(simplex* start, const double* p);
   bool IsInfiniteFacet(const simplex* s) const;
@@ -105,6 +107,16 @@ private:
   site_shuffle* m_order = nullptr;
   simplex* m_root = nullptr;
   simplex* m_lastNew = nullptr; // a current facet made by the last insertion
+  // Current facets made by the last few insertions, with their sites: a walk starts from the one
+  // whose site is nearest (consecutive sites need not be neighbours, as a sample's two poles are not).
+  struct walk_start
+  {
+    simplex* facet;
+    const double* site;
+  };
+  static constexpr int kWalkStarts = 16;
+  walk_start m_walkStarts[kWalkStarts] = {};
+  int m_nextWalkStart = 0;
   unsigned m_walkTurn = 0;
   const double* m_site = nullptr; // the site being added
   bool m_lifted = true;
