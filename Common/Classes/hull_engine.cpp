@@ -311,6 +311,17 @@ simplex* hull_engine::FindVisibleFacet(const double* p)
   return nullptr;
 }
 
+// The records a visibility test of n's neighbours will read, asked for ahead of the test.
+void hull_engine::Prefetch(const simplex* n) const
+{
+  for (int i = 0; i < m_curDim; ++i)
+  {
+    const char* record = reinterpret_cast<const char*>(n->neigh[i].simp);
+    for (size_t line = 0; line < sizeof(simplex); line += 64)
+      __builtin_prefetch(record + line);
+  }
+}
+
 // Marks the facets visible from p (a connected region around `facet`) by giving them p as apex, then
 // makes one new facet for every ridge between a visible and a hidden facet.
 simplex* hull_engine::MakeCone(simplex* facet, const double* p)
@@ -331,6 +342,7 @@ simplex* hull_engine::MakeCone(simplex* facet, const double* p)
       {
         n->apex.vert = p;
         m_visible.push_back(n);
+        Prefetch(n);
       }
     }
   }

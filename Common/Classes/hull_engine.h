@@ -87,6 +87,7 @@ private:
   bool IsInfiniteFacet(const simplex* s) const;
   void ReleaseConed();
   simplex* MakeCone(simplex* facet, const double* p);
+  void Prefetch(const simplex* n) const;
   void LinkCone(simplex* start, const double* p);
   simplex* FindAnyFacet(simplex* root, int stamp);
   // Depth-first over the neighbours (and with `throughApex` the apex links) of the simplices not yet
