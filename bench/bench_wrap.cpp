@@ -1,6 +1,7 @@
 // Wrap benchmarks: concave wraps (power crust) of points on a sphere and a torus with the engine's
-// counters and the peak memory of each run, and the convex wrap against qhull's qconvex on the same
-// points. Every run happens in a child process, so that its peak memory is its own.
+// counters and the peak memory of each run, the torus against CGAL's advancing front and the convex
+// wrap against qhull's qconvex on the same points. Every run happens in a child process, so that its
+// peak memory is its own.
 #include "ProgressWindow.h"
 #include "VMSurface.h"
 #include "power_crust_run.h"
@@ -63,6 +64,21 @@ ON_3dPointArray TorusPoints(int count)
         ON_3dPoint((R + r * std::cos(v)) * std::cos(u), (R + r * std::cos(v)) * std::sin(u), r * std::sin(v)));
   }
   return points;
+}
+
+// The points in a temporary text file, after `header`; empty when it cannot be written.
+std::string WritePointFile(const ON_3dPointArray& points, const std::string& header)
+{
+  char path[] = "/tmp/nubilo-bench-wrap-XXXXXX";
+  const int descriptor = mkstemp(path);
+  if (descriptor < 0)
+    return std::string();
+  FILE* file = fdopen(descriptor, "w");
+  std::fputs(header.c_str(), file);
+  for (int i = 0; i < points.Count(); ++i)
+    std::fprintf(file, "%.17g %.17g %.17g\n", points[i].x, points[i].y, points[i].z);
+  std::fclose(file);
+  return path;
 }
 
 // Runs one wrap in a child process; its time, result and counters come back through a pipe and
@@ -166,23 +182,65 @@ BENCHMARK(BM_ConcaveTorus)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 
+#ifdef NUBILO_REFERENCE_ADVANCING_FRONT
+struct reference_result
+{
+  double advancingFrontSeconds = -1.0;
+  double facets = -1.0;
+  double delaunaySeconds = -1.0;
+  double cells = -1.0;
+};
+
+// CGAL's advancing front (an open surface) and its Delaunay triangulation alone on the same points,
+// timed inside the reference program (reading the file not counted).
+reference_result ReferenceRun(const ON_3dPointArray& points)
+{
+  reference_result result;
+  const std::string path = WritePointFile(points, "");
+  if (path.empty())
+    return result;
+  FILE* output = popen((std::string(NUBILO_REFERENCE_ADVANCING_FRONT) + " " + path).c_str(), "r");
+  if (output)
+  {
+    if (std::fscanf(output, "%lf %lf %lf %lf", &result.advancingFrontSeconds, &result.facets, &result.delaunaySeconds,
+                    &result.cells) != 4)
+      result = reference_result();
+    pclose(output);
+  }
+  std::remove(path.c_str());
+  return result;
+}
+
+// The torus wrap and CGAL's advancing front side by side: the target is a ratio of at most 5.
+void BM_ConcaveTorusAgainstAdvancingFront(benchmark::State& state)
+{
+  const ON_3dPointArray points = TorusPoints(static_cast<int>(state.range(0)));
+  for (auto _ : state)
+  {
+    const run_result run = RunIsolated(points, 1);
+    Report(state, run, points.Count());
+    const reference_result reference = ReferenceRun(points);
+    state.counters["cgal_af_s"] = reference.advancingFrontSeconds;
+    state.counters["cgal_af_faces"] = reference.facets;
+    state.counters["cgal_delaunay_s"] = reference.delaunaySeconds;
+    state.counters["ratio_to_cgal_af"] =
+        reference.advancingFrontSeconds > 0 ? run.seconds / reference.advancingFrontSeconds : -1.0;
+  }
+}
+BENCHMARK(BM_ConcaveTorusAgainstAdvancingFront)->Arg(100000)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
+#endif
+
 // qconvex on the same points, read from a file in qhull's format, triangulated facets written out.
 double QconvexSeconds(const ON_3dPointArray& points)
 {
-  char path[] = "/tmp/nubilo-bench-wrap-XXXXXX";
-  const int descriptor = mkstemp(path);
-  if (descriptor < 0)
+  const std::string path = WritePointFile(points, "3\n" + std::to_string(points.Count()) + "\n");
+  if (path.empty())
     return -1.0;
-  FILE* file = fdopen(descriptor, "w");
-  std::fprintf(file, "3\n%d\n", points.Count());
-  for (int i = 0; i < points.Count(); ++i)
-    std::fprintf(file, "%.17g %.17g %.17g\n", points[i].x, points[i].y, points[i].z);
-  std::fclose(file);
-  const std::string command = std::string("qconvex Qt i < ") + path + " > /dev/null";
+  const std::string command = "qconvex Qt i < " + path + " > /dev/null";
   const auto start = std::chrono::steady_clock::now();
   const int status = std::system(command.c_str());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  std::remove(path);
+  std::remove(path.c_str());
   return status == 0 ? seconds : -1.0;
 }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages (and the npm reference package) that Nubilo builds and tests with;
-# with --fuzz also clang for the fuzz build (scripts/fuzz.sh). Idempotent: does nothing when
-# everything is present. Runs as root or through sudo.
+# with --fuzz also clang for the fuzz build (scripts/fuzz.sh), with --bench also CGAL for the wrap
+# benchmarks' reference (scripts/bench.sh). Idempotent: does nothing when everything is present.
+# Runs as root or through sudo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,6 +17,7 @@ packages=(
   libocct-data-exchange-dev libocct-foundation-dev libocct-modeling-data-dev libocct-modeling-algorithms-dev
 )
 [ "${1:-}" = --fuzz ] && packages+=(clang libclang-rt-14-dev)
+[ "${1:-}" = --bench ] && packages+=(libcgal-dev)
 # Node.js may come from elsewhere than Debian (with its own npm); Debian's packages only when absent.
 command -v node >/dev/null 2>&1 || packages+=(nodejs)
 command -v npm >/dev/null 2>&1 || packages+=(npm)
