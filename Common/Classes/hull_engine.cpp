@@ -199,23 +199,25 @@ simplex* hull_engine::WalkToward(const double* p, bool& contains)
     ++m_counters.walk_steps;
     if (IsInfiniteFacet(t) || FilteredSide(p, t) < 0)
       return t;
-    simplex* next = nullptr;
     const unsigned first = m_walkTurn++;
+    // Each face followed by its opposite vertex is an odd permutation of the corners, so every
+    // vertex lies on the same side of its face as the first: the tetrahedron's orientation.
+    const double towardV =
+        exact_predicates::Orient(t->neigh[1].vert, t->neigh[2].vert, t->neigh[3].vert, t->neigh[0].vert);
+    if (towardV == 0.0)
+      return t; // flat: it holds nothing
+    simplex* next = nullptr;
     for (unsigned k = 0; k < 4 && !next; ++k)
     {
       const int i = static_cast<int>((first + k) & 3);
-      const double* b = t->neigh[kFace[i][0]].vert;
-      const double* c = t->neigh[kFace[i][1]].vert;
-      const double* d = t->neigh[kFace[i][2]].vert;
-      const double towardP = exact_predicates::Orient(b, c, d, p);
-      const double towardV = exact_predicates::Orient(b, c, d, t->neigh[i].vert);
+      const double towardP = exact_predicates::Orient(t->neigh[kFace[i][0]].vert, t->neigh[kFace[i][1]].vert,
+                                                      t->neigh[kFace[i][2]].vert, p);
       if ((towardP < 0.0 && towardV > 0.0) || (towardP > 0.0 && towardV < 0.0))
         next = t->neigh[i].simp;
     }
     if (!next)
     {
-      contains =
-          exact_predicates::Orient(t->neigh[1].vert, t->neigh[2].vert, t->neigh[3].vert, t->neigh[0].vert) != 0.0;
+      contains = true;
       return t;
     }
     t = next;
