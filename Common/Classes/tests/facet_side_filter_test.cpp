@@ -21,10 +21,10 @@ int ExactSide(const point4 facet[4], const point4& p, int dimension, bool lifted
   for (int i = 0; i < 4; ++i)
   {
     const point4& v = i < 3 ? facet[i + 1] : p;
-    mpq_init(m[i][3]);
+    for (auto& entry : m[i])
+      mpq_init(entry);
     for (int k = 0; k < dimension; ++k)
     {
-      mpq_init(m[i][k]);
       mpq_set_d(m[i][k], v[k]);
       mpq_set_d(t, facet[0][k]);
       mpq_sub(m[i][k], m[i][k], t);
