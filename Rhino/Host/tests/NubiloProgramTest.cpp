@@ -179,7 +179,10 @@ TEST_F(NubiloProgramTest, InteractiveSessionOnATerminal)
 namespace
 {
 
-// A concave wrap of many sphere points takes seconds: long enough to be interrupted.
+// A concave wrap of many sphere points takes seconds: long enough to be interrupted a second after
+// the program starts, with room for a faster wrap.
+constexpr int kSpherePoints = 200000;
+
 class InterruptProgramTest : public NubiloProgramTest
 {
 protected:
@@ -187,9 +190,9 @@ protected:
   {
     NubiloProgramTest::SetUp();
     std::string points;
-    for (int i = 0; i < 40000; ++i)
+    for (int i = 0; i < kSpherePoints; ++i)
     {
-      const double z = -1 + 2 * (i + 0.5) / 40000, angle = i * 2.39996322972865332;
+      const double z = -1 + 2 * (i + 0.5) / kSpherePoints, angle = i * 2.39996322972865332;
       const double r = std::sqrt(1 - z * z);
       points += std::to_string(r * std::cos(angle)) + " " + std::to_string(r * std::sin(angle)) + " " +
                 std::to_string(z) + "\n";
@@ -226,7 +229,8 @@ TEST_F(InterruptProgramTest, CtrlCCancelsTheCommandAndTheSessionGoesOn)
   const std::string input = std::string(kWrap) + "\nList\nExit\n";
   EXPECT_EQ(Interrupted("timeout 60 script -qec 'sh run.sh' /dev/null", "1", input), 0) << m_output;
   EXPECT_TRUE(Printed("Failure [Cancelled]")) << m_output;
-  EXPECT_TRUE(Printed("40000 object(s), 0 selected")) << "the mesh is not kept: " << m_output;
+  EXPECT_TRUE(Printed(std::to_string(kSpherePoints) + " object(s), 0 selected"))
+      << "the mesh is not kept: " << m_output;
 }
 
 TEST_F(InterruptProgramTest, TwoCtrlCWithinASecondEndTheSession)
