@@ -49,6 +49,9 @@ void ForEachFanTriangle(const crust_mesh& polygons, TriangleVisitor&& visit)
 // Fans of the polygons' corners, as ids, offsets of a triangle mesh.
 void Fans(const crust_mesh& polygons, crust_mesh& triangles)
 {
+  const size_t triangleCount = polygons.ids.size() - 2 * static_cast<size_t>(polygons.PolygonCount());
+  triangles.ids.reserve(triangles.ids.size() + 3 * triangleCount);
+  triangles.offsets.reserve(triangles.offsets.size() + triangleCount);
   ForEachFanTriangle(polygons,
                      [&triangles](int a, int b, int c)
                      {
@@ -57,18 +60,34 @@ void Fans(const crust_mesh& polygons, crust_mesh& triangles)
                      });
 }
 
-// For each vertex the lowest-numbered vertex at the same float position.
-std::vector<int> Representatives(const crust_mesh& mesh)
+// The float positions of a mesh's vertices, and the vertices ordered by position (ties by number).
+struct float_positions
+{
+  std::vector<float_key> keys;
+  std::vector<int> order;
+};
+
+float_positions SortedPositions(const crust_mesh& mesh)
 {
   const int count = mesh.PointCount();
-  std::vector<float_key> keys(static_cast<size_t>(count));
+  float_positions positions;
+  positions.keys.resize(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i)
-    keys[i] = KeyOf(&mesh.points[3 * static_cast<size_t>(i)]);
-  std::vector<int> order(static_cast<size_t>(count));
-  std::iota(order.begin(), order.end(), 0);
-  std::sort(order.begin(), order.end(),
+    positions.keys[i] = KeyOf(&mesh.points[3 * static_cast<size_t>(i)]);
+  positions.order.resize(static_cast<size_t>(count));
+  std::iota(positions.order.begin(), positions.order.end(), 0);
+  const std::vector<float_key>& keys = positions.keys;
+  std::sort(positions.order.begin(), positions.order.end(),
             [&keys](int a, int b) { return keys[a] != keys[b] ? keys[a] < keys[b] : a < b; });
-  std::vector<int> representative(static_cast<size_t>(count));
+  return positions;
+}
+
+// For each vertex the lowest-numbered vertex at the same float position.
+std::vector<int> Representatives(const float_positions& positions)
+{
+  const std::vector<float_key>& keys = positions.keys;
+  const std::vector<int>& order = positions.order;
+  std::vector<int> representative(keys.size());
   for (size_t i = 0; i < order.size(); ++i)
     representative[order[i]] = i > 0 && keys[order[i]] == keys[order[i - 1]] ? representative[order[i - 1]] : order[i];
   return representative;
@@ -141,7 +160,7 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
 {
   float_weld_counts counted;
   const int vertexCount = polygons.PointCount();
-  const std::vector<int> representative = Representatives(polygons);
+  const std::vector<int> representative = Representatives(SortedPositions(polygons));
   std::vector<char> merged(static_cast<size_t>(vertexCount), 0);
   for (int v = 0; v < vertexCount; ++v)
     if (representative[v] != v)
@@ -198,29 +217,33 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
 double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
 {
   const int vertexCount = polygons.PointCount();
-  std::vector<float_key> keys(static_cast<size_t>(vertexCount));
-  std::unordered_set<float_key, key_hash> taken(2 * static_cast<size_t>(vertexCount));
-  std::vector<char> repeated(static_cast<size_t>(vertexCount), 0);
-  for (int v = 0; v < vertexCount; ++v)
-  {
-    keys[v] = KeyOf(&polygons.points[3 * static_cast<size_t>(v)]);
-    repeated[v] = !taken.insert(keys[v]).second;
-  }
+  const float_positions positions = SortedPositions(polygons);
+  const std::vector<int> representative = Representatives(positions);
+  // The float positions of the vertices, sorted and distinct, and those given to moved vertices.
+  std::vector<float_key> occupied;
+  occupied.reserve(positions.order.size());
+  for (int v : positions.order)
+    if (occupied.empty() || occupied.back() != positions.keys[v])
+      occupied.push_back(positions.keys[v]);
+  std::unordered_set<float_key, key_hash> given;
+  auto isFree = [&occupied, &given](const float_key& key)
+  { return !std::binary_search(occupied.begin(), occupied.end(), key) && given.count(key) == 0; };
   crust_mesh result;
   result.points = polygons.points;
   double moved = 0.0;
   for (int v = 0; v < vertexCount; ++v)
   {
-    if (!repeated[v])
+    if (representative[v] == v)
       continue;
     float position[3];
-    std::memcpy(position, keys[v].data(), sizeof(position));
-    float_key key = keys[v];
+    float_key key = positions.keys[v];
+    std::memcpy(position, key.data(), sizeof(position));
     do
     {
       position[0] = std::nextafter(position[0], INFINITY);
       std::memcpy(&key[0], &position[0], sizeof(float));
-    } while (!taken.insert(key).second);
+    } while (!isFree(key));
+    given.insert(key);
     double* point = &result.points[3 * static_cast<size_t>(v)];
     double distance = 0.0;
     for (int k = 0; k < 3; ++k)
