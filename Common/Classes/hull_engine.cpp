@@ -7,6 +7,8 @@
 #include "site_shuffle.h"
 #include "site_store.h"
 
+#include <cstddef>
+
 simplex* hull_engine::Build(const site_store& sites, site_shuffle& order, bool lifted)
 {
   m_sites = &sites;
@@ -85,9 +87,8 @@ const double* hull_engine::TakeSite()
 bool hull_engine::RaisesDimension(const double* p)
 {
   ++m_curDim;
-  neighbor& added = m_root->neigh[m_curDim - 1];
-  added.vert = m_root->apex.vert;
-  ReleaseBasis(added.basis);
+  m_root->neigh[m_curDim - 1].vert = m_root->apex.vert;
+  ReleaseBasis(m_root->bases[m_curDim - 1]);
   ComputeBasis(m_root);
   if (m_root->neigh[0].vert == m_infinity)
     return true;
@@ -106,7 +107,7 @@ simplex* hull_engine::ExtendDimension(simplex* s)
   s->visit_stamp = m_stamp;
   s->neigh[o].vert = m_site;
   s->has_normal = 0;
-  ReleaseBasis(s->neigh[0].basis);
+  ReleaseBasis(s->bases[0]);
   if (!s->apex.vert)
   {
     s->neigh[o].simp = ExtendDimension(s->apex.simp);
@@ -116,10 +117,8 @@ simplex* hull_engine::ExtendDimension(simplex* s)
   s->neigh[o].simp = ns;
   ns->apex.vert = nullptr;
   ns->apex.simp = s;
-  ReleaseBasis(ns->neigh[o].basis);
+  ReleaseBasis(ns->bases[o]);
   ns->neigh[o] = s->apex;
-  if (ns->neigh[o].basis)
-    ++ns->neigh[o].basis->ref_count;
   for (int i = 0; i < m_curDim; ++i)
     ns->neigh[i].simp = ExtendDimension(ns->neigh[i].simp);
   return ns;
@@ -281,8 +280,7 @@ void hull_engine::ReleaseConed()
   for (simplex* f : m_visible)
   {
     for (int i = 0; i < m_rdim; ++i)
-      ReleaseBasis(f->neigh[i].basis);
-    ReleaseBasis(f->apex.basis);
+      ReleaseBasis(f->bases[i]);
     m_simplices.Give(f);
   }
   m_visible.clear();
@@ -319,7 +317,7 @@ void hull_engine::Prefetch(const simplex* n) const
   for (int i = 0; i < m_curDim; ++i)
   {
     const char* record = reinterpret_cast<const char*>(n->neigh[i].simp);
-    for (size_t line = 0; line < sizeof(simplex); line += 64)
+    for (size_t line = 0; line < offsetof(simplex, bases); line += 64)
       __builtin_prefetch(record + line);
   }
 }
@@ -360,7 +358,7 @@ simplex* hull_engine::MakeCone(simplex* facet, const double* p)
       ns->visit_stamp = 0;
       ns->apex.vert = nullptr;
       ns->apex.simp = f;
-      ReleaseBasis(ns->neigh[i].basis);
+      ReleaseBasis(ns->bases[i]);
       ns->neigh[i].vert = p;
       n->neigh[OpSimp(n, f)].simp = ns;
       f->neigh[i].simp = ns;

@@ -97,10 +97,8 @@ simplex* hull_engine::CopySimplex(const simplex* s)
   copy->next = nullptr;
   copy->has_normal = 0;
   for (int i = 0; i < m_rdim; ++i)
-    if (copy->neigh[i].basis)
-      ++copy->neigh[i].basis->ref_count;
-  if (copy->apex.basis)
-    ++copy->apex.basis->ref_count;
+    if (copy->bases[i])
+      ++copy->bases[i]->ref_count;
   return copy;
 }
 
@@ -169,7 +167,7 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
     std::memcpy(a, b, sizeof(double) * rdim());
     for (int i = k - 1; i > 0; --i)
     {
-      basis_s* n = s->neigh[i].basis;
+      basis_s* n = s->bases[i];
       const double factor = Dot(a, n->Residual(), rdim()) / n->residual_norm2;
       const double* nb = n->Exact(rdim());
       for (int l = 0; l < rdim(); ++l)
@@ -184,7 +182,7 @@ bool hull_engine::ReduceInnerIn(Dimension rdim, basis_s* v, simplex* s, int k)
       b[l] *= scale;
     for (int i = k - 1; i > 0; --i)
     {
-      basis_s* n = s->neigh[i].basis;
+      basis_s* n = s->bases[i];
       const double c = std::floor(0.5 - Dot(n->Residual(), b, rdim()) / n->residual_norm2);
       const double* nb = n->Exact(rdim());
       for (int l = 0; l < rdim(); ++l)
@@ -219,7 +217,7 @@ double hull_engine::ScaleFactor(basis_s* v, simplex* s, int k, int iteration)
       m_logDetBound = 0.0;
       for (int i = k - 1; i > 0; --i)
       {
-        basis_s* n = s->neigh[i].basis;
+        basis_s* n = s->bases[i];
         m_basisSqSum += n->residual_norm2;
         // A neighbour's residual is final: its logarithm serves every later reduction against it.
         if (std::isnan(n->half_log2_residual))
@@ -246,24 +244,25 @@ void hull_engine::ComputeBasis(simplex* s)
   if (s->neigh[0].vert == m_infinity && m_curDim > 1)
   {
     std::swap(s->neigh[0], s->neigh[1]);
-    ReleaseBasis(s->neigh[0].basis);
-    s->neigh[0].basis = &m_zeroBasis;
+    std::swap(s->bases[0], s->bases[1]);
+    ReleaseBasis(s->bases[0]);
+    s->bases[0] = &m_zeroBasis;
     ++m_zeroBasis.ref_count;
   }
-  else if (!s->neigh[0].basis)
+  else if (!s->bases[0])
   {
-    s->neigh[0].basis = &m_zeroBasis;
+    s->bases[0] = &m_zeroBasis;
     ++m_zeroBasis.ref_count;
   }
   else
   {
-    while (k < m_curDim && s->neigh[k].basis)
+    while (k < m_curDim && s->bases[k])
       ++k;
   }
   for (; k < m_curDim; ++k)
   {
-    ReleaseBasis(s->neigh[k].basis);
-    ReduceVector(s->neigh[k].basis, s->neigh[k].vert, s, k);
+    ReleaseBasis(s->bases[k]);
+    ReduceVector(s->bases[k], s->neigh[k].vert, s, k);
   }
 }
 
@@ -303,7 +302,7 @@ bool hull_engine::IsVisible(const double* p, simplex* s)
   {
     ComputeNormal(s);
     for (int i = 0; i < m_curDim; ++i)
-      ReleaseBasis(s->neigh[i].basis);
+      ReleaseBasis(s->bases[i]);
   }
   if (!m_scratch)
     m_scratch = NewBasis();
