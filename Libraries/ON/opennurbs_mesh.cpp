@@ -8,10 +8,10 @@ ON_OBJECT_IMPLEMENT(ON_Mesh, ON_Geometry, "4ED7D4E4-E947-11D3-BFE5-0010830122F0"
 namespace
 {
 
-// Takes over the memory of src (the point and vector array classes copy when moved).
 // ON_IsValidFloat, inlined for the vertex loop of IsValid.
 inline bool IsValidCoordinate(float x) { return x != ON_UNSET_FLOAT && std::isfinite(x); }
 
+// Takes over the memory of src (the point and vector array classes copy when moved).
 template <class T>
 void MoveArray(ON_SimpleArray<T>& dst, ON_SimpleArray<T>& src)
 {
@@ -66,15 +66,10 @@ ON_Mesh::~ON_Mesh() = default;
 void ON_Mesh::CopyFrom(const ON_Mesh& src)
 {
   DestroyRuntimeCache(true);
-  m_dV = src.m_dV;
   m_V = src.m_V;
   m_F = src.m_F;
-  m_N = src.m_N;
   m_FN = src.m_FN;
-  m_C = src.m_C;
-  m_T = src.m_T;
-  m_S = src.m_S;
-  m_K = src.m_K;
+  ForEachVertexAttribute([this, &src](auto member) { this->*member = src.*member; });
   CopySurfaceDataFrom(src);
 }
 
@@ -94,30 +89,20 @@ void ON_Mesh::MoveFrom(ON_Mesh& src)
 {
   DestroyRuntimeCache(true);
   src.DestroyRuntimeCache(true);
-  MoveArray<ON_3dPoint>(m_dV, src.m_dV);
   MoveArray<ON_3fPoint>(m_V, src.m_V);
   MoveArray<ON_MeshFace>(m_F, src.m_F);
-  MoveArray<ON_3fVector>(m_N, src.m_N);
   MoveArray<ON_3fVector>(m_FN, src.m_FN);
-  MoveArray<ON_Color>(m_C, src.m_C);
-  MoveArray<ON_2fPoint>(m_T, src.m_T);
-  MoveArray<ON_2dPoint>(m_S, src.m_S);
-  MoveArray<ON_SurfaceCurvature>(m_K, src.m_K);
+  ForEachVertexAttribute([this, &src](auto member) { MoveArray(this->*member, src.*member); });
   CopySurfaceDataFrom(src);
 }
 
 void ON_Mesh::Destroy()
 {
   DestroyRuntimeCache(true);
-  m_dV.Destroy();
   m_V.Destroy();
   m_F.Destroy();
-  m_N.Destroy();
   m_FN.Destroy();
-  m_C.Destroy();
-  m_T.Destroy();
-  m_S.Destroy();
-  m_K.Destroy();
+  ForEachVertexAttribute([this](auto member) { (this->*member).Destroy(); });
   CopySurfaceDataFrom(ON_Mesh());
 }
 
@@ -219,17 +204,17 @@ int ON_Mesh::InvalidFaceCount() const
   return count;
 }
 
-bool ON_Mesh::HasVertexNormals() const { return m_N.Count() > 0 && m_N.Count() == VertexCount(); }
+bool ON_Mesh::HasVertexNormals() const { return CoversVertices(m_N); }
 
 bool ON_Mesh::HasFaceNormals() const { return m_FN.Count() > 0 && m_FN.Count() == FaceCount(); }
 
-bool ON_Mesh::HasVertexColors() const { return m_C.Count() > 0 && m_C.Count() == VertexCount(); }
+bool ON_Mesh::HasVertexColors() const { return CoversVertices(m_C); }
 
-bool ON_Mesh::HasTextureCoordinates() const { return m_T.Count() > 0 && m_T.Count() == VertexCount(); }
+bool ON_Mesh::HasTextureCoordinates() const { return CoversVertices(m_T); }
 
-bool ON_Mesh::HasSurfaceParameters() const { return m_S.Count() > 0 && m_S.Count() == VertexCount(); }
+bool ON_Mesh::HasSurfaceParameters() const { return CoversVertices(m_S); }
 
-bool ON_Mesh::HasPrincipalCurvatures() const { return m_K.Count() > 0 && m_K.Count() == VertexCount(); }
+bool ON_Mesh::HasPrincipalCurvatures() const { return CoversVertices(m_K); }
 
 bool ON_Mesh::SetVertex(int vertex_index, const ON_3dPoint& point)
 {
@@ -255,7 +240,7 @@ bool ON_Mesh::SetVertex(int vertex_index, const ON_3fPoint& point)
   return SetVertex(vertex_index, ON_3dPoint(point));
 }
 
-bool ON_Mesh::HasDoublePrecisionVertices() const { return m_dV.Count() > 0 && m_dV.Count() == VertexCount(); }
+bool ON_Mesh::HasDoublePrecisionVertices() const { return CoversVertices(m_dV); }
 
 bool ON_Mesh::HasSinglePrecisionVertices() const { return VertexCount() > 0; }
 
@@ -361,27 +346,28 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
   if (parts.Count() == 0)
     return;
 
+  // Optional arrays are kept when this mesh (unless empty) and every part have them.
   const bool was_empty = VertexCount() == 0;
+  ForEachVertexAttribute(
+      [&](auto member)
+      {
+        auto& values = this->*member;
+        bool keep = was_empty || CoversVertices(values);
+        for (int i = 0; i < parts.Count() && keep; i++)
+          keep = parts[i]->CoversVertices(parts[i]->*member);
+        if (!keep)
+        {
+          values.Destroy();
+          return;
+        }
+        for (int i = 0; i < parts.Count(); i++)
+          values.Append((parts[i]->*member).Count(), (parts[i]->*member).Array());
+      });
   if (was_empty)
     m_F.Empty();
-  bool keep_normals = was_empty || HasVertexNormals();
-  bool keep_colors = was_empty || HasVertexColors();
-  bool keep_doubles = was_empty || HasDoublePrecisionVertices();
-  bool keep_texture = was_empty || HasTextureCoordinates();
-  bool keep_parameters = was_empty || HasSurfaceParameters();
-  bool keep_curvatures = was_empty || HasPrincipalCurvatures();
   bool keep_face_normals = FaceCount() == 0 || HasFaceNormals();
   for (int i = 0; i < parts.Count(); i++)
-  {
-    const ON_Mesh* m = parts[i];
-    keep_normals = keep_normals && m->HasVertexNormals();
-    keep_colors = keep_colors && m->HasVertexColors();
-    keep_doubles = keep_doubles && m->HasDoublePrecisionVertices();
-    keep_texture = keep_texture && m->HasTextureCoordinates();
-    keep_parameters = keep_parameters && m->HasSurfaceParameters();
-    keep_curvatures = keep_curvatures && m->HasPrincipalCurvatures();
-    keep_face_normals = keep_face_normals && (m->FaceCount() == 0 || m->HasFaceNormals());
-  }
+    keep_face_normals = keep_face_normals && (parts[i]->FaceCount() == 0 || parts[i]->HasFaceNormals());
 
   for (int i = 0; i < parts.Count(); i++)
   {
@@ -395,33 +381,9 @@ void ON_Mesh::Append(int count, const ON_Mesh* const* meshes)
       m_F.Append(face);
     }
     m_V.Append(m->m_V.Count(), m->m_V.Array());
-    if (keep_doubles)
-      m_dV.Append(m->m_dV.Count(), m->m_dV.Array());
-    if (keep_normals)
-      m_N.Append(m->m_N.Count(), m->m_N.Array());
-    if (keep_colors)
-      m_C.Append(m->m_C.Count(), m->m_C.Array());
-    if (keep_texture)
-      m_T.Append(m->m_T.Count(), m->m_T.Array());
-    if (keep_parameters)
-      m_S.Append(m->m_S.Count(), m->m_S.Array());
-    if (keep_curvatures)
-      m_K.Append(m->m_K.Count(), m->m_K.Array());
     if (keep_face_normals)
       m_FN.Append(m->m_FN.Count(), m->m_FN.Array());
   }
-  if (!keep_normals)
-    m_N.Destroy();
-  if (!keep_colors)
-    m_C.Destroy();
-  if (!keep_doubles)
-    m_dV.Destroy();
-  if (!keep_texture)
-    m_T.Destroy();
-  if (!keep_parameters)
-    m_S.Destroy();
-  if (!keep_curvatures)
-    m_K.Destroy();
   if (!keep_face_normals)
     m_FN.Destroy();
   DestroyRuntimeCache(true);

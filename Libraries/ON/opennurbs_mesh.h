@@ -154,6 +154,25 @@ private:
   bool ReadTextureTail(ON_BinaryArchive& archive, int major, int minor, int vertex_count);
   bool HasConsistentVertexArrays(int vertex_count) const;
   void MoveFrom(ON_Mesh& src);
+  // Calls visit(member) with a pointer to each optional array that follows the vertex numbering:
+  // double-precision vertices, normals, colours, texture coordinates, surface parameters and
+  // principal curvatures.
+  template <class Visit>
+  static void ForEachVertexAttribute(Visit&& visit)
+  {
+    visit(&ON_Mesh::m_dV);
+    visit(&ON_Mesh::m_N);
+    visit(&ON_Mesh::m_C);
+    visit(&ON_Mesh::m_T);
+    visit(&ON_Mesh::m_S);
+    visit(&ON_Mesh::m_K);
+  }
+  // Whether an optional per-vertex array holds a value for every vertex.
+  template <class Array>
+  bool CoversVertices(const Array& values) const
+  {
+    return values.Count() > 0 && values.Count() == VertexCount();
+  }
   void DropMismatchedAttributes();
   bool RepairFace(ON_MeshFace& face) const;
   bool SameLocation(const ON_MeshFace& face, int i, int j) const;

@@ -9,15 +9,10 @@ bool ON_Mesh::Compact()
   DropMismatchedAttributes();
   CullDegenerateFaces();
   CullUnusedVertices();
-  m_dV.Shrink();
   m_V.Shrink();
   m_F.Shrink();
-  m_N.Shrink();
   m_FN.Shrink();
-  m_C.Shrink();
-  m_T.Shrink();
-  m_S.Shrink();
-  m_K.Shrink();
+  ForEachVertexAttribute([this](auto member) { (this->*member).Shrink(); });
   return true;
 }
 
@@ -25,18 +20,12 @@ bool ON_Mesh::Compact()
 // (a rule of later toolkit releases; version 5 kept them).
 void ON_Mesh::DropMismatchedAttributes()
 {
-  if (m_dV.Count() != VertexCount())
-    m_dV.Destroy();
-  if (m_N.Count() != VertexCount())
-    m_N.Destroy();
-  if (m_C.Count() != VertexCount())
-    m_C.Destroy();
-  if (m_T.Count() != VertexCount())
-    m_T.Destroy();
-  if (m_S.Count() != VertexCount())
-    m_S.Destroy();
-  if (m_K.Count() != VertexCount())
-    m_K.Destroy();
+  ForEachVertexAttribute(
+      [this](auto member)
+      {
+        if ((this->*member).Count() != VertexCount())
+          (this->*member).Destroy();
+      });
   if (m_FN.Count() != FaceCount())
     m_FN.Destroy();
 }
@@ -167,37 +156,25 @@ int ON_Mesh::CullUnusedVertices()
   if (removed == 0)
     return 0;
 
-  const bool normals = HasVertexNormals();
-  const bool colors = HasVertexColors();
-  const bool doubles = HasDoublePrecisionVertices();
-  const bool texture = HasTextureCoordinates(), parameters = HasSurfaceParameters(),
-             curvatures = HasPrincipalCurvatures();
+  // Optional arrays missing values are emptied; the others move with their vertices.
+  ForEachVertexAttribute(
+      [&](auto member)
+      {
+        auto& values = this->*member;
+        if (!CoversVertices(values))
+        {
+          values.SetCount(0);
+          return;
+        }
+        for (int vi = 0; vi < vertex_count; vi++)
+          if (new_index[vi] >= 0)
+            values[new_index[vi]] = values[vi];
+        values.SetCount(kept);
+      });
   for (int vi = 0; vi < vertex_count; vi++)
-  {
-    const int to = new_index[vi];
-    if (to < 0)
-      continue;
-    if (doubles)
-      m_dV[to] = m_dV[vi];
-    m_V[to] = m_V[vi];
-    if (normals)
-      m_N[to] = m_N[vi];
-    if (colors)
-      m_C[to] = m_C[vi];
-    if (texture)
-      m_T[to] = m_T[vi];
-    if (parameters)
-      m_S[to] = m_S[vi];
-    if (curvatures)
-      m_K[to] = m_K[vi];
-  }
-  m_dV.SetCount(doubles ? kept : 0);
+    if (new_index[vi] >= 0)
+      m_V[new_index[vi]] = m_V[vi];
   m_V.SetCount(kept);
-  m_N.SetCount(normals ? kept : 0);
-  m_C.SetCount(colors ? kept : 0);
-  m_T.SetCount(texture ? kept : 0);
-  m_S.SetCount(parameters ? kept : 0);
-  m_K.SetCount(curvatures ? kept : 0);
   for (int fi = 0; fi < FaceCount(); fi++)
   {
     for (int k = 0; k < 4; k++)

@@ -143,22 +143,6 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
         return nullptr; // a quad where only one triangle fits
     }
 
-    const int new_count = static_cast<int>(vertex_source.size());
-    const bool normals = HasVertexNormals(), colors = HasVertexColors(), doubles = HasDoublePrecisionVertices();
-    ON_3dPointArray dV(doubles ? new_count : 0);
-    ON_3fPointArray V(new_count);
-    ON_3fVectorArray N(normals ? new_count : 0);
-    ON_SimpleArray<ON_Color> C(colors ? new_count : 0);
-    for (int vi : vertex_source)
-    {
-      if (doubles)
-        dV.Append(m_dV[vi]);
-      V.Append(m_V[vi]);
-      if (normals)
-        N.Append(m_N[vi]);
-      if (colors)
-        C.Append(m_C[vi]);
-    }
     if (HasFaceNormals())
     {
       ON_3fVectorArray FN(face_count);
@@ -168,18 +152,9 @@ const ON_MeshPartition* ON_Mesh::CreatePartition(int max_vertex_count, int max_t
     }
     else
       m_FN.Destroy();
-    CopyPerVertex(m_T, HasTextureCoordinates(), vertex_source);
-    CopyPerVertex(m_S, HasSurfaceParameters(), vertex_source);
-    CopyPerVertex(m_K, HasPrincipalCurvatures(), vertex_source);
-    if (normals)
-      m_N = N;
-    if (colors)
-      m_C = C;
-    if (doubles)
-      m_dV = dV;
-    else
-      m_dV.Destroy();
-    m_V = V;
+    ForEachVertexAttribute([this, &vertex_source](auto member)
+                           { CopyPerVertex(this->*member, CoversVertices(this->*member), vertex_source); });
+    CopyPerVertex(m_V, true, vertex_source);
     m_F = faces;
     DestroyTopology();
     InvalidateBoundingBoxes();
