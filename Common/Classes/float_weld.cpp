@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <numeric>
+#include <tuple>
 #include <unordered_set>
 #include <vector>
 
@@ -24,6 +25,9 @@ std::uint32_t FloatBits(double value)
 }
 
 float_key KeyOf(const double* point) { return {FloatBits(point[0]), FloatBits(point[1]), FloatBits(point[2])}; }
+
+// Field by field: the array's own comparison calls memcmp, millions of times in a large crust.
+bool SameKey(const float_key& a, const float_key& b) { return a[0] == b[0] && a[1] == b[1] && a[2] == b[2]; }
 
 struct key_hash
 {
@@ -67,18 +71,33 @@ struct float_positions
   std::vector<int> order;
 };
 
+// A vertex beside its float position, so that sorting compares adjacent memory.
+struct keyed_vertex
+{
+  float_key key;
+  int vertex;
+
+  bool operator<(const keyed_vertex& other) const
+  {
+    return std::tie(key[0], key[1], key[2], vertex) < std::tie(other.key[0], other.key[1], other.key[2], other.vertex);
+  }
+};
+
 float_positions SortedPositions(const crust_mesh& mesh)
 {
   const int count = mesh.PointCount();
   float_positions positions;
   positions.keys.resize(static_cast<size_t>(count));
+  std::vector<keyed_vertex> keyed(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i)
+  {
     positions.keys[i] = KeyOf(&mesh.points[3 * static_cast<size_t>(i)]);
+    keyed[i] = {positions.keys[i], i};
+  }
+  std::sort(keyed.begin(), keyed.end());
   positions.order.resize(static_cast<size_t>(count));
-  std::iota(positions.order.begin(), positions.order.end(), 0);
-  const std::vector<float_key>& keys = positions.keys;
-  std::sort(positions.order.begin(), positions.order.end(),
-            [&keys](int a, int b) { return keys[a] != keys[b] ? keys[a] < keys[b] : a < b; });
+  for (int i = 0; i < count; ++i)
+    positions.order[i] = keyed[i].vertex;
   return positions;
 }
 
@@ -89,7 +108,8 @@ std::vector<int> Representatives(const float_positions& positions)
   const std::vector<int>& order = positions.order;
   std::vector<int> representative(keys.size());
   for (size_t i = 0; i < order.size(); ++i)
-    representative[order[i]] = i > 0 && keys[order[i]] == keys[order[i - 1]] ? representative[order[i - 1]] : order[i];
+    representative[order[i]] =
+        i > 0 && SameKey(keys[order[i]], keys[order[i - 1]]) ? representative[order[i - 1]] : order[i];
   return representative;
 }
 
@@ -223,7 +243,7 @@ double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
   std::vector<float_key> occupied;
   occupied.reserve(positions.order.size());
   for (int v : positions.order)
-    if (occupied.empty() || occupied.back() != positions.keys[v])
+    if (occupied.empty() || !SameKey(occupied.back(), positions.keys[v]))
       occupied.push_back(positions.keys[v]);
   std::unordered_set<float_key, key_hash> given;
   auto isFree = [&occupied, &given](const float_key& key)
