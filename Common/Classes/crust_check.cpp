@@ -86,7 +86,10 @@ bool GroupCorners(const crust_mesh& mesh, vertex_corners<Corner>& groups)
   return true;
 }
 
-// Every directed edge used once, never degenerate, and its reverse used too.
+// Every directed edge used once, never degenerate, and its reverse used too. Only edges toward a
+// higher-numbered vertex look up their reverse: once they all have one, the edges left unpaired
+// only go down and, like all the polygons' edges, enter each vertex as often as they leave it, so
+// they would hold a cycle, and no cycle only goes down.
 template <class Corner>
 bool ClosedAndOriented(const crust_mesh& mesh, const vertex_corners<Corner>& groups)
 {
@@ -100,8 +103,10 @@ bool ClosedAndOriented(const crust_mesh& mesh, const vertex_corners<Corner>& gro
     for (const Corner* corner = begin; corner != end; ++corner)
     {
       const int to = EdgeEnd(*corner);
-      if (to == from || groups.Find(to, from) == groups.End(to))
-        return false; // a degenerate edge, or an edge without its reverse
+      if (to == from)
+        return false; // a degenerate edge
+      if (to > from && groups.Find(to, from) == groups.End(to))
+        return false; // an edge without its reverse
     }
   }
   return true;
