@@ -64,13 +64,6 @@ void Fans(const crust_mesh& polygons, crust_mesh& triangles)
                      });
 }
 
-// The float positions of a mesh's vertices, and the vertices ordered by position (ties by number).
-struct float_positions
-{
-  std::vector<float_key> keys;
-  std::vector<int> order;
-};
-
 // A vertex beside its float position, so that sorting compares adjacent memory.
 struct keyed_vertex
 {
@@ -83,33 +76,24 @@ struct keyed_vertex
   }
 };
 
-float_positions SortedPositions(const crust_mesh& mesh)
+// The vertices of a mesh with their float positions, ordered by position (ties by number).
+std::vector<keyed_vertex> SortedPositions(const crust_mesh& mesh)
 {
   const int count = mesh.PointCount();
-  float_positions positions;
-  positions.keys.resize(static_cast<size_t>(count));
-  std::vector<keyed_vertex> keyed(static_cast<size_t>(count));
+  std::vector<keyed_vertex> sorted(static_cast<size_t>(count));
   for (int i = 0; i < count; ++i)
-  {
-    positions.keys[i] = KeyOf(&mesh.points[3 * static_cast<size_t>(i)]);
-    keyed[i] = {positions.keys[i], i};
-  }
-  std::sort(keyed.begin(), keyed.end());
-  positions.order.resize(static_cast<size_t>(count));
-  for (int i = 0; i < count; ++i)
-    positions.order[i] = keyed[i].vertex;
-  return positions;
+    sorted[i] = {KeyOf(&mesh.points[3 * static_cast<size_t>(i)]), i};
+  std::sort(sorted.begin(), sorted.end());
+  return sorted;
 }
 
 // For each vertex the lowest-numbered vertex at the same float position.
-std::vector<int> Representatives(const float_positions& positions)
+std::vector<int> Representatives(const std::vector<keyed_vertex>& sorted)
 {
-  const std::vector<float_key>& keys = positions.keys;
-  const std::vector<int>& order = positions.order;
-  std::vector<int> representative(keys.size());
-  for (size_t i = 0; i < order.size(); ++i)
-    representative[order[i]] =
-        i > 0 && SameKey(keys[order[i]], keys[order[i - 1]]) ? representative[order[i - 1]] : order[i];
+  std::vector<int> representative(sorted.size());
+  for (size_t i = 0; i < sorted.size(); ++i)
+    representative[sorted[i].vertex] =
+        i > 0 && SameKey(sorted[i].key, sorted[i - 1].key) ? representative[sorted[i - 1].vertex] : sorted[i].vertex;
   return representative;
 }
 
@@ -237,14 +221,14 @@ void float_weld::Weld(const crust_mesh& polygons, crust_mesh& triangles, float_w
 double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
 {
   const int vertexCount = polygons.PointCount();
-  const float_positions positions = SortedPositions(polygons);
-  const std::vector<int> representative = Representatives(positions);
+  const std::vector<keyed_vertex> sorted = SortedPositions(polygons);
+  const std::vector<int> representative = Representatives(sorted);
   // The float positions of the vertices, sorted and distinct, and those given to moved vertices.
   std::vector<float_key> occupied;
-  occupied.reserve(positions.order.size());
-  for (int v : positions.order)
-    if (occupied.empty() || !SameKey(occupied.back(), positions.keys[v]))
-      occupied.push_back(positions.keys[v]);
+  occupied.reserve(sorted.size());
+  for (const keyed_vertex& at : sorted)
+    if (occupied.empty() || !SameKey(occupied.back(), at.key))
+      occupied.push_back(at.key);
   std::unordered_set<float_key, key_hash> given;
   auto isFree = [&occupied, &given](const float_key& key)
   { return !std::binary_search(occupied.begin(), occupied.end(), key) && given.count(key) == 0; };
@@ -256,7 +240,7 @@ double float_weld::Separate(const crust_mesh& polygons, crust_mesh& triangles)
     if (representative[v] == v)
       continue;
     float position[3];
-    float_key key = positions.keys[v];
+    float_key key = KeyOf(&polygons.points[3 * static_cast<size_t>(v)]);
     std::memcpy(position, key.data(), sizeof(position));
     do
     {

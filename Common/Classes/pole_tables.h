@@ -40,7 +40,7 @@ struct pole_tables
 {
   std::vector<float> points;  // x, y, z per pole, single precision
   std::vector<float> weights; // |P|^2 - r^2 per pole
-  std::vector<int> samples;   // the sample whose pole each pole was found as first
+  std::vector<int> samples;   // the sample each pole was found for
   std::vector<pole_record> records;
   std::vector<opposite_link> opposites;
   std::vector<neighbour_link> neighbours;
